@@ -1,0 +1,87 @@
+#include "link/link.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+void Link::stopMonitor() {
+  if (stopMonitor_)
+    stopMonitor_();
+}
+
+void Link::openIfClosed() {
+  if (!port().isOpen())
+    port().open();
+}
+
+void Link::discardInput() { port().readAll(); }
+
+void Link::send(const Bytes& bytes) { port().send(bytes); }
+
+bool Link::waitForBytes(std::size_t count, Clock::Duration since) {
+  Clock& clock = platform_.clock;
+  for (;;) {
+    const Clock::Duration waited = clock.now() - since;
+    if (waited > kReplyTimeout)
+      return false;
+    if (port().bytesReceived() >= count)
+      return true;
+    // Sleep on the device until bytes arrive, or just past the limit.
+    port().waitForInput(kReplyTimeout - waited + std::chrono::milliseconds(1));
+  }
+}
+
+bool Link::waitForBytes(std::size_t count) { return waitForBytes(count, platform_.clock.now()); }
+
+std::optional<Bytes> Link::exchange(const Bytes& commandBytes, const Bytes& dataBytes, std::size_t finalCount,
+                                    WaitBudget budget) {
+  const Clock::Duration start = platform_.clock.now();
+  const auto waitFor = [&](std::size_t count) {
+    return budget == WaitBudget::WholeExchange ? waitForBytes(count, start) : waitForBytes(count);
+  };
+  discardInput();
+  send(commandBytes);
+  if (!waitFor(1))
+    return std::nullopt;
+  discardInput();
+  send(dataBytes);
+  if (!waitFor(5))
+    return std::nullopt;
+  discardInput();
+  send(Bytes{kAcknowledge});
+  if (!waitFor(finalCount))
+    return std::nullopt;
+  return port().readAll();
+}
+
+void Link::showCommunicationsError() {
+  platform_.messages.show(MessageIcon::Exclamation, MessageButtons::Ok, kCommunicationsErrorTitle,
+                          kCommunicationsErrorText);
+}
+
+void Link::ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,
+                       double& Value) {
+  const auto high = static_cast<std::uint8_t>(HighByte);
+  const auto low = static_cast<std::uint8_t>(LowByte);
+  const auto count = static_cast<std::uint8_t>(Length);
+  const std::optional<Bytes> reply =
+      exchange(commandFrame(command::kReadMemory, 3), dataFrame(readRequestPayload(count, low, high)),
+               static_cast<std::size_t>(std::max<std::int16_t>(Length, 0)) + 2);
+  if (!reply) {
+    showCommunicationsError();
+    stopMonitor();
+    Value = kFailedRead;
+    return;
+  }
+  Value = static_cast<double>(assembleValue(*reply, Length)) / static_cast<double>(Divisor);
+}
+
+double Link::readAddress(std::uint16_t address, std::int16_t length, std::int16_t divisor) {
+  auto high = static_cast<std::int16_t>(address >> 8);
+  auto low = static_cast<std::int16_t>(address & 0xFF);
+  double value = 0;
+  ReadAddress(high, low, length, divisor, value);
+  return value;
+}
+
+} // namespace orvane

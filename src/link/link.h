@@ -1,0 +1,75 @@
+#pragma once
+
+#include "link/frames.h"
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace orvane {
+
+inline constexpr const char* kCommunicationsErrorTitle = "Communications Error";
+inline constexpr const char* kCommunicationsErrorText =
+    "An error has occured while communicating.\n"
+    "Please check the Inverter is powered up and all cables are correct.";
+
+// Exactly what a failed memory read returns.
+inline constexpr double kFailedRead = 9999;
+
+// Every wait on the drive's reply ends after 2 seconds.
+inline constexpr Clock::Duration kReplyTimeout = std::chrono::seconds(2);
+
+// How the 2-second limit applies to the three waits of one exchange.
+enum class WaitBudget {
+  EachWait,     // every wait has its own 2 seconds
+  WholeExchange // the three waits share 2 seconds from the start
+};
+
+// The serial link to the drive: frames, waits and the memory read. Every wait
+// blocks the caller (no user-interface events run) but sleeps on the device.
+class Link {
+public:
+  explicit Link(Platform& platform) : platform_(platform) {}
+
+  // The "Stop Monitor" action run after a failed read.
+  void setStopMonitor(std::function<void()> stop) { stopMonitor_ = std::move(stop); }
+  void stopMonitor();
+
+  Platform& platform() { return platform_; }
+  SerialPort& port() { return platform_.port; }
+
+  // Opens the port when it is closed; throws PortOpenError.
+  void openIfClosed();
+  void discardInput();
+  void send(const Bytes& bytes);
+
+  // True once at least `count` bytes are waiting; false when more than
+  // 2 seconds have passed since `since` (a time on the platform clock).
+  bool waitForBytes(std::size_t count, Clock::Duration since);
+  bool waitForBytes(std::size_t count);
+
+  // Command frame, wait for 1 byte, data frame, wait for 5 bytes, acknowledge,
+  // wait for `finalCount` bytes. Returns those final bytes, or nothing on a
+  // time-out. Empties the receive buffer first and discards the replies to
+  // the two frames.
+  std::optional<Bytes> exchange(const Bytes& commandBytes, const Bytes& dataBytes, std::size_t finalCount,
+                                WaitBudget budget = WaitBudget::EachWait);
+
+  // The communications message (exclamation icon, OK).
+  void showCommunicationsError();
+
+  // Reads Length bytes at HighByte:LowByte and divides by Divisor. After a
+  // failed wait: the communications message, "Stop Monitor", Value = 9999.
+  void ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,
+                   double& Value);
+
+  // ReadAddress for a 16-bit address.
+  double readAddress(std::uint16_t address, std::int16_t length, std::int16_t divisor);
+
+private:
+  Platform& platform_;
+  std::function<void()> stopMonitor_;
+};
+
+} // namespace orvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// The state of a window's named controls (visibility, enabled, checked,
+// caption, value), kept as plain data so that the logic can run and be tested
+// without widgets. A window mirrors it by listening to changes.
+class ControlModel {
+public:
+  struct Control {
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    std::string caption;
+    int value = 0;
+  };
+  using Listener = std::function<void(const std::string& name, const Control& control)>;
+
+  void setVisible(std::string_view name, bool visible);
+  void setEnabled(std::string_view name, bool enabled);
+  void setChecked(std::string_view name, bool checked);
+  void setCaption(std::string_view name, std::string caption);
+  void setValue(std::string_view name, int value);
+
+  bool visible(std::string_view name) const { return get(name).visible; }
+  bool enabled(std::string_view name) const { return get(name).enabled; }
+  bool checked(std::string_view name) const { return get(name).checked; }
+  const std::string& caption(std::string_view name) const { return get(name).caption; }
+  int value(std::string_view name) const { return get(name).value; }
+
+  // Called after every change of a control; one listener (the window).
+  void setListener(Listener listener) { listener_ = std::move(listener); }
+  const std::map<std::string, Control, std::less<>>& controls() const { return controls_; }
+
+private:
+  const Control& get(std::string_view name) const;
+  template <typename Change> void change(std::string_view name, Change&& apply);
+
+  std::map<std::string, Control, std::less<>> controls_;
+  Listener listener_;
+};
+
+} // namespace orvane

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace orvane {
+
+// The system beep.
+class Beeper {
+public:
+  virtual ~Beeper() = default;
+  virtual void beep() = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,50 @@
+#include "platform/number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace orvane {
+namespace {
+
+std::string significantDigits(double value, int digits) {
+  if (std::isnan(value))
+    return "NaN";
+  if (std::isinf(value))
+    return value < 0 ? "-Infinity" : "Infinity";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*G", digits, value);
+  std::string result = text;
+  if (result == "-0")
+    result = "0";
+  return result;
+}
+
+} // namespace
+
+std::string plainText(float value) { return significantDigits(static_cast<double>(value), 7); }
+
+std::string plainText(double value) { return significantDigits(value, 15); }
+
+double roundHalfEven(double value) {
+  const double lower = std::floor(value);
+  const double fraction = value - lower;
+  if (fraction > 0.5)
+    return lower + 1;
+  if (fraction < 0.5)
+    return lower;
+  return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
+}
+
+std::int16_t roundToInt16(double value) {
+  if (std::isnan(value))
+    return 0;
+  const double rounded = roundHalfEven(value);
+  if (rounded >= std::numeric_limits<std::int16_t>::max())
+    return std::numeric_limits<std::int16_t>::max();
+  if (rounded <= std::numeric_limits<std::int16_t>::min())
+    return std::numeric_limits<std::int16_t>::min();
+  return static_cast<std::int16_t>(rounded);
+}
+
+} // namespace orvane

@@ -1,0 +1,174 @@
+#include "platform/posix_serial_port.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+std::string systemReason(int error) { return std::strerror(error); }
+
+// Unix98 pseudo-terminal slaves use majors 136 to 143.
+bool isPseudoTerminal(int fd) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode))
+    return false;
+  const unsigned deviceMajor = major(info.st_rdev);
+  return deviceMajor >= 136 && deviceMajor <= 143;
+}
+
+termios rawLine8E1(termios settings) {
+  cfmakeraw(&settings);
+  settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK);
+  settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | CSTOPB | PARODD | CRTSCTS);
+  settings.c_cflag |= CS8 | PARENB | CLOCAL | CREAD;
+  settings.c_cc[VMIN] = 0;
+  settings.c_cc[VTIME] = 0;
+  cfsetispeed(&settings, B4800);
+  cfsetospeed(&settings, B4800);
+  return settings;
+}
+
+bool lineHolds(const termios& wanted, const termios& actual) {
+  const tcflag_t cflagMask = CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS;
+  return (wanted.c_cflag & cflagMask) == (actual.c_cflag & cflagMask) && cfgetispeed(&actual) == B4800 &&
+         cfgetospeed(&actual) == B4800 &&
+         (actual.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP)) == 0 &&
+         (actual.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0 && (actual.c_oflag & OPOST) == 0;
+}
+
+} // namespace
+
+std::string serialDeviceForPort(int number) {
+  const char* variable = number == 2 ? "ORVANE_PORT2" : "ORVANE_PORT1";
+  if (const char* device = std::getenv(variable); device != nullptr && *device != '\0')
+    return device;
+  return number == 2 ? "/dev/ttyS1" : "/dev/ttyS0";
+}
+
+PosixSerialPort::~PosixSerialPort() { close(); }
+
+void PosixSerialPort::open() {
+  if (isOpen())
+    return;
+  const std::string device = serialDeviceForPort(portNumber_);
+  fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd_ < 0)
+    throw PortOpenError(device, systemReason(errno));
+  try {
+    if (flock(fd_, LOCK_EX | LOCK_NB) != 0)
+      throw PortOpenError(device,
+                          errno == EWOULDBLOCK ? "the port is in use by another program" : systemReason(errno));
+    configureLine(device);
+  } catch (...) {
+    ::close(fd_);
+    fd_ = -1;
+    savedSettings_.reset();
+    throw;
+  }
+  received_.clear();
+}
+
+void PosixSerialPort::configureLine(const std::string& device) {
+  termios original{};
+  if (tcgetattr(fd_, &original) != 0)
+    throw PortOpenError(device, systemReason(errno));
+  savedSettings_ = original;
+  const termios wanted = rawLine8E1(original);
+  const bool pseudoTerminal = isPseudoTerminal(fd_);
+  if (tcsetattr(fd_, TCSANOW, &wanted) != 0) {
+    // A pseudo-terminal may refuse parity outright; keep everything else.
+    termios withoutParity = wanted;
+    withoutParity.c_cflag &= ~static_cast<tcflag_t>(PARENB);
+    if (!pseudoTerminal || tcsetattr(fd_, TCSANOW, &withoutParity) != 0)
+      throw PortOpenError(device, systemReason(errno));
+  }
+  termios actual{};
+  if (tcgetattr(fd_, &actual) != 0)
+    throw PortOpenError(device, systemReason(errno));
+  termios expected = wanted;
+  if (pseudoTerminal) {
+    // The kernel drops parity on a pty; what matters there is a raw 8-bit line.
+    expected.c_cflag = (expected.c_cflag & ~static_cast<tcflag_t>(PARENB)) | (actual.c_cflag & PARENB);
+  }
+  if (!lineHolds(expected, actual))
+    throw PortOpenError(device, "the line settings 4800 baud 8-E-1 were not accepted");
+  tcflush(fd_, TCIOFLUSH);
+}
+
+void PosixSerialPort::close() {
+  if (!isOpen())
+    return;
+  if (savedSettings_)
+    tcsetattr(fd_, TCSANOW, &*savedSettings_);
+  savedSettings_.reset();
+  flock(fd_, LOCK_UN);
+  ::close(fd_);
+  fd_ = -1;
+  received_.clear();
+}
+
+void PosixSerialPort::send(std::span<const std::uint8_t> bytes) {
+  if (!isOpen())
+    return;
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t count = ::write(fd_, bytes.data() + written, bytes.size() - written);
+    if (count > 0) {
+      written += static_cast<std::size_t>(count);
+    } else if (count < 0 && (errno == EAGAIN || errno == EINTR)) {
+      pollfd writable{fd_, POLLOUT, 0};
+      if (poll(&writable, 1, 2000) <= 0)
+        return; // the line is stuck; the reply wait reports the failure
+    } else {
+      return; // the device has gone; the reply wait reports the failure
+    }
+  }
+}
+
+void PosixSerialPort::drainDevice() {
+  std::uint8_t chunk[256];
+  while (isOpen() && received_.size() < kReceiveBufferSize) {
+    const std::size_t room = kReceiveBufferSize - received_.size();
+    const ssize_t count = ::read(fd_, chunk, room < sizeof chunk ? room : sizeof chunk);
+    if (count <= 0)
+      return;
+    received_.insert(received_.end(), chunk, chunk + count);
+  }
+}
+
+std::size_t PosixSerialPort::bytesReceived() {
+  drainDevice();
+  return received_.size();
+}
+
+std::vector<std::uint8_t> PosixSerialPort::readAll() {
+  drainDevice();
+  std::vector<std::uint8_t> bytes;
+  bytes.swap(received_);
+  return bytes;
+}
+
+void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
+  const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(timeout).count();
+  if (!isOpen()) {
+    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+    return;
+  }
+  pollfd readable{fd_, POLLIN, 0};
+  if (poll(&readable, 1, static_cast<int>(milliseconds)) > 0 && (readable.revents & (POLLHUP | POLLERR)) &&
+      !(readable.revents & POLLIN)) {
+    // The other end has gone (an adapter pulled out): sleep out the time
+    // instead of returning at once, so the caller's wait does not spin.
+    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+  }
+}
+
+} // namespace orvane

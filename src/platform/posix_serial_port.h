@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/serial_port.h"
+
+#include <optional>
+#include <termios.h>
+
+namespace orvane {
+
+// The device that "Communications Port 1" or "2" opens: ORVANE_PORT1 / ORVANE_PORT2,
+// else /dev/ttyS0 / /dev/ttyS1.
+std::string serialDeviceForPort(int number);
+
+// A serial port over a POSIX terminal device, set raw at 4800 baud 8-E-1.
+class PosixSerialPort final : public SerialPort {
+public:
+  PosixSerialPort() = default;
+  ~PosixSerialPort() override;
+  PosixSerialPort(const PosixSerialPort&) = delete;
+  PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+  void setPortNumber(int number) override { portNumber_ = number; }
+  int portNumber() const override { return portNumber_; }
+
+  void open() override;
+  void close() override;
+  bool isOpen() const override { return fd_ >= 0; }
+
+  void setInputMode(InputMode mode) override { inputMode_ = mode; }
+  InputMode inputMode() const override { return inputMode_; }
+
+  void send(std::span<const std::uint8_t> bytes) override;
+  std::size_t bytesReceived() override;
+  std::vector<std::uint8_t> readAll() override;
+  void waitForInput(std::chrono::nanoseconds timeout) override;
+
+private:
+  void configureLine(const std::string& device);
+  void drainDevice();
+
+  int portNumber_ = 1;
+  int fd_ = -1;
+  InputMode inputMode_ = InputMode::Text;
+  std::optional<termios> savedSettings_;
+  std::vector<std::uint8_t> received_;
+};
+
+} // namespace orvane

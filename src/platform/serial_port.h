@@ -1,0 +1,63 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// How received bytes are meant to be taken: as bytes (binary) or as text.
+// The port delivers bytes either way; the mode is part of the conversation
+// with the drive and is recorded so that every exchange selects what it needs.
+enum class InputMode { Binary, Text };
+
+// Raised by SerialPort::open when the device cannot be opened or set up.
+// The handler of the user's command reports it and leaves the session stopped.
+class PortOpenError : public std::runtime_error {
+public:
+  PortOpenError(std::string device, std::string reason)
+      : std::runtime_error("Cannot open " + device + ": " + reason), device_(std::move(device)),
+        reason_(std::move(reason)) {}
+  const std::string& device() const { return device_; }
+  const std::string& reason() const { return reason_; }
+
+private:
+  std::string device_;
+  std::string reason_;
+};
+
+// The serial line to the drive: port 1 or 2, 4800 baud 8-E-1, a receive buffer
+// of 1024 bytes that the caller counts and empties.
+class SerialPort {
+public:
+  static constexpr std::size_t kReceiveBufferSize = 1024;
+  static constexpr std::size_t kTransmitBufferSize = 512;
+
+  virtual ~SerialPort() = default;
+
+  // Port 1 or 2; takes effect at the next open.
+  virtual void setPortNumber(int number) = 0;
+  virtual int portNumber() const = 0;
+
+  virtual void open() = 0; // throws PortOpenError
+  virtual void close() = 0;
+  virtual bool isOpen() const = 0;
+
+  virtual void setInputMode(InputMode mode) = 0;
+  virtual InputMode inputMode() const = 0;
+
+  virtual void send(std::span<const std::uint8_t> bytes) = 0;
+  // Number of bytes received and not yet read.
+  virtual std::size_t bytesReceived() = 0;
+  // Reads and removes everything received so far.
+  virtual std::vector<std::uint8_t> readAll() = 0;
+  // Sleeps until more bytes may have arrived or the timeout has passed.
+  // Never spins: a real port sleeps on the device.
+  virtual void waitForInput(std::chrono::nanoseconds timeout) = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace orvane {
+
+class SteadyClock final : public Clock {
+public:
+  Duration now() const override;
+  void sleepFor(Duration duration) override;
+};
+
+} // namespace orvane
