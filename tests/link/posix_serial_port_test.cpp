@@ -1,0 +1,132 @@
+#include "platform/posix_serial_port.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A pty pair whose slave the port opens as "Communications Port 1".
+class PtyPair {
+public:
+  PtyPair() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    grantpt(master_);
+    unlockpt(master_);
+    slavePath_ = ptsname(master_);
+    setenv("ORVANE_PORT1", slavePath_.c_str(), 1);
+  }
+  ~PtyPair() { close(master_); }
+
+  void write(const std::vector<std::uint8_t>& bytes) {
+    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+  std::vector<std::uint8_t> read(std::size_t count) {
+    std::vector<std::uint8_t> bytes;
+    pollfd readable{master_, POLLIN, 0};
+    while (bytes.size() < count && poll(&readable, 1, 1000) > 0) {
+      std::uint8_t chunk[64];
+      const ssize_t got = ::read(master_, chunk, sizeof chunk);
+      if (got <= 0)
+        break;
+      bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    return bytes;
+  }
+  const std::string& slavePath() const { return slavePath_; }
+
+private:
+  int master_ = -1;
+  std::string slavePath_;
+};
+
+std::vector<std::uint8_t> receiveAtLeast(PosixSerialPort& port, std::size_t count) {
+  for (int attempt = 0; attempt < 20 && port.bytesReceived() < count; ++attempt)
+    port.waitForInput(100ms);
+  return port.readAll();
+}
+
+TEST(PosixSerialPort, lineIsRawSoControlBytesPassUntouchedBothWays) {
+  PtyPair pty;
+  PosixSerialPort port;
+  port.open();
+  const std::vector<std::uint8_t> awkward{0x11, 0x13, 0x0D, 0x0A, 0xFF, 0x03, 0x04, 0x7F, 0x00, 0x1A};
+  pty.write(awkward);
+  EXPECT_EQ(receiveAtLeast(port, awkward.size()), awkward);
+  port.send(awkward);
+  EXPECT_EQ(pty.read(awkward.size()), awkward);
+}
+
+TEST(PosixSerialPort, ptyOpensClosesAndReopensAskingForParityAgain) {
+  PtyPair pty;
+  PosixSerialPort port;
+  for (int round = 0; round < 3; ++round) {
+    port.open();
+    EXPECT_TRUE(port.isOpen());
+    pty.write({0x42});
+    EXPECT_EQ(receiveAtLeast(port, 1), std::vector<std::uint8_t>{0x42});
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+  }
+}
+
+TEST(PosixSerialPort, secondOpenOfABusyPortFailsNamingTheDevice) {
+  PtyPair pty;
+  PosixSerialPort first;
+  PosixSerialPort second;
+  first.open();
+  try {
+    second.open();
+    FAIL() << "a busy port opened";
+  } catch (const PortOpenError& error) {
+    EXPECT_EQ(error.device(), pty.slavePath());
+    EXPECT_NE(error.reason().find("in use"), std::string::npos);
+  }
+  EXPECT_FALSE(second.isOpen());
+  first.close();
+  EXPECT_NO_THROW(second.open());
+}
+
+TEST(PosixSerialPort, missingOrNonSerialDeviceIsAnOpenFailureWithTheSystemReason) {
+  PosixSerialPort port;
+  setenv("ORVANE_PORT2", "/nonexistent/ttyORVANE", 1);
+  port.setPortNumber(2);
+  try {
+    port.open();
+    FAIL() << "a missing device opened";
+  } catch (const PortOpenError& error) {
+    EXPECT_EQ(error.device(), "/nonexistent/ttyORVANE");
+    EXPECT_EQ(error.reason(), "No such file or directory");
+  }
+  setenv("ORVANE_PORT2", "/dev/null", 1);
+  EXPECT_THROW(port.open(), PortOpenError);
+  EXPECT_FALSE(port.isOpen());
+}
+
+TEST(PosixSerialPort, portNumbersMapToTheirEnvironmentDevices) {
+  setenv("ORVANE_PORT1", "/dev/pts/91", 1);
+  unsetenv("ORVANE_PORT2");
+  EXPECT_EQ(serialDeviceForPort(1), "/dev/pts/91");
+  EXPECT_EQ(serialDeviceForPort(2), "/dev/ttyS1");
+  unsetenv("ORVANE_PORT1");
+  EXPECT_EQ(serialDeviceForPort(1), "/dev/ttyS0");
+}
+
+TEST(PosixSerialPort, waitingSleepsInsteadOfSpinning) {
+  PtyPair pty;
+  PosixSerialPort port;
+  port.open();
+  const std::clock_t cpuBefore = std::clock();
+  const auto start = std::chrono::steady_clock::now();
+  port.waitForInput(300ms);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 290ms);
+  EXPECT_LT(static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC, 0.03);
+}
+
+} // namespace
+} // namespace orvane
