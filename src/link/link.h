@@ -58,6 +58,9 @@ public:
 
   // The communications message (exclamation icon, OK).
   void showCommunicationsError();
+  // Tells the user that the port could not be opened, naming the device and
+  // the system's reason.
+  void showOpenFailure(const PortOpenError& error);
 
   // Reads Length bytes at HighByte:LowByte and divides by Divisor. After a
   // failed wait: the communications message, "Stop Monitor", Value = 9999.

@@ -26,6 +26,20 @@ std::string plainText(float value) { return significantDigits(static_cast<double
 
 std::string plainText(double value) { return significantDigits(value, 15); }
 
+std::string formatNumber(double value, int decimals, bool leadingZero) {
+  const double scale = std::pow(10.0, decimals);
+  const double rounded = std::round(value * scale) / scale;
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, rounded == 0 ? 0.0 : rounded);
+  std::string result = text;
+  if (!leadingZero) {
+    const auto zero = result.find("0.");
+    if (zero == 0 || (zero == 1 && result[0] == '-'))
+      result.erase(zero, 1);
+  }
+  return result;
+}
+
 double roundHalfEven(double value) {
   const double lower = std::floor(value);
   const double fraction = value - lower;

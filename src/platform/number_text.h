@@ -11,6 +11,11 @@ namespace orvane {
 std::string plainText(float value);
 std::string plainText(double value);
 
+// A fixed-point format pattern: "###0.0" is formatNumber(v, 1, true), "##.#"
+// is formatNumber(v, 1, false) (0.5 shows as ".5"), "###0V" formatNumber(v, 0,
+// true) + "V". Halves round away from zero; "." is the decimal point.
+std::string formatNumber(double value, int decimals, bool leadingZero);
+
 // Rounds to the nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4),
 // clamped to the 16-bit range.
 std::int16_t roundToInt16(double value);

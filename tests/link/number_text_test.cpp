@@ -33,6 +33,17 @@ TEST(NumberText, roundingHalvesGoToEven) {
   EXPECT_EQ(roundToInt16(6410.0 / 400), 16);
 }
 
+TEST(NumberText, formatPatterns) {
+  EXPECT_EQ(formatNumber(500 / 1000.0 * 338 / 60 / 1, 1, false), "2.8");
+  EXPECT_EQ(formatNumber(500 / 1000.0 * 338 / 60 / 20, 1, false), ".1");
+  EXPECT_EQ(formatNumber(32000 / 1000.0 * 338 / 60, 1, false), "180.3");
+  EXPECT_EQ(formatNumber(49.5, 1, true), "49.5");
+  EXPECT_EQ(formatNumber(5, 1, true), "5.0");
+  EXPECT_EQ(formatNumber(0.04, 1, true), "0.0");
+  EXPECT_EQ(formatNumber(200, 2, true), "200.00");
+  EXPECT_EQ(formatNumber(799.6, 0, true), "800");
+}
+
 TEST(NumberText, roundingClampsToTheSixteenBitRange) {
   EXPECT_EQ(roundToInt16(40000.0), 32767);
   EXPECT_EQ(roundToInt16(-40000.0), -32768);

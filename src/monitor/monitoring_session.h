@@ -1,0 +1,58 @@
+#pragma once
+
+#include "link/identification.h"
+#include "link/link.h"
+#include "link/live_values.h"
+#include "link/status_indicators.h"
+#include "link/trip_watch.h"
+#include "monitor/session_log.h"
+#include "monitor/shared_state.h"
+#include "monitor/trend_graph.h"
+
+#include <cstdint>
+
+namespace orvane {
+
+// The monitoring session: "Start Monitor", "Stop Monitor", the sampling tick
+// and the "Reset" button. The stop action is also the link's reaction to a
+// failed read.
+class MonitoringSession {
+public:
+  struct Procedures {
+    Identification& identification;
+    LiveValues& liveValues;
+    StatusIndicators& indicators;
+    TripWatch& tripWatch;
+    TrendGraph& graph;
+  };
+
+  MonitoringSession(SharedState& state, Link& link, Procedures procedures, SessionLog log = SessionLog());
+
+  void startmonmenu_Click();
+  void stopmonmenu_Click();
+  void Timer1_Timer();
+  void tripreset_Click();
+  void SelectInverter(std::int16_t& OK);
+
+  bool monitoring() const { return state_.trend.checked("startmonmenu"); }
+
+private:
+  void start();
+  bool refuseZeroMaximumFrequency();
+  bool askAboutChangedMaximumFrequency();
+  bool writeStartOfMonitoring();
+  void showModelIndicators();
+  void setTimeSpanLabels();
+  bool appendLogLine();
+  void stopTick();
+  void backToIdleLamps();
+  MessageAnswer ask(const std::string& title, const std::string& text);
+  void tell(const std::string& title, const std::string& text);
+
+  SharedState& state_;
+  Link& link_;
+  Procedures procedures_;
+  SessionLog log_;
+};
+
+} // namespace orvane
