@@ -23,7 +23,7 @@ constexpr std::string_view kVectorMark = "ADJ-O";
 void Identification::CheckInverter(std::int16_t& OK) {
   link_.openIfClosed();
   link_.port().setInputMode(InputMode::Binary);
-  state_.newinverter = kUnknownModel;
+  state_.newinverter = model::kUnknown;
   state_.startcancelled = 0;
 
   state_.statusvalue = static_cast<float>(link_.readAddress(kModelCodeAddress, 1, 1));
@@ -32,11 +32,11 @@ void Identification::CheckInverter(std::int16_t& OK) {
     return;
   }
   if (state_.statusvalue == kProfiCode) {
-    state_.newinverter = kProfiModel;
+    state_.newinverter = model::kProfi;
     return;
   }
   if (state_.statusvalue == kMk410Code) {
-    state_.newinverter = kMk410Model;
+    state_.newinverter = model::kMk410;
     return;
   }
   probeDisplay(OK);
@@ -52,7 +52,7 @@ void Identification::probeDisplay(std::int16_t& OK) {
   if (!firstText)
     return;
   if (firstText->starts_with(kCompactMark))
-    state_.newinverter = kCompactModel;
+    state_.newinverter = model::kSingleCompact;
 
   if (!stepPanel(kStepsToSecondReading, OK))
     return;
@@ -60,7 +60,7 @@ void Identification::probeDisplay(std::int16_t& OK) {
   if (!secondText)
     return;
   if (secondText->starts_with(kVectorMark))
-    state_.newinverter = kVectorModel;
+    state_.newinverter = model::kVector;
 
   link_.port().setInputMode(InputMode::Binary);
 }

@@ -34,12 +34,12 @@ constexpr LiveValueRegisters kSixTripRegisters{
 
 } // namespace
 
-const LiveValueRegisters* liveValueRegistersFor(const std::string& model) {
-  if (model == kCompactModel)
+const LiveValueRegisters* liveValueRegistersFor(const std::string& inverter) {
+  if (inverter == model::kSingleCompact)
     return &kCompactRegisters;
-  if (model == kVectorModel)
+  if (inverter == model::kVector)
     return &kVectorRegisters;
-  if (isSixTripModel(model))
+  if (isSixTripModel(inverter))
     return &kSixTripRegisters;
   return nullptr;
 }

@@ -31,6 +31,6 @@ inline constexpr Register kSizeCode{0x03F2, 1, 1};
 inline constexpr Register kVoltageClassByte{0x03F3, 1, 1};
 
 // The address set of a model name; nothing for a name that is no model.
-const LiveValueRegisters* liveValueRegistersFor(const std::string& model);
+const LiveValueRegisters* liveValueRegistersFor(const std::string& inverter);
 
 } // namespace orvane

@@ -1,4 +1,4 @@
-#include "identification/link_bench.h"
+#include "identification/drive_fixture.h"
 #include "link/identification.h"
 
 namespace orvane {
@@ -22,7 +22,7 @@ constexpr std::size_t kProbeSends = kModelCodeSends + 3 * (1 + 6 + 1 + 8 + 1);
 constexpr int kFirstReading = 6;
 constexpr int kSecondReading = 14;
 
-class CheckInverterTest : public testing::LinkBench {
+class CheckInverterTest : public testing::DriveFixture {
 protected:
   std::int16_t identify() {
     std::int16_t OK = 0;

@@ -1,10 +1,10 @@
-#include "identification/link_bench.h"
+#include "identification/drive_fixture.h"
 #include "link/lcd_screen.h"
 
 namespace orvane {
 namespace {
 
-class LcdScreenTest : public testing::LinkBench {
+class LcdScreenTest : public testing::DriveFixture {
 protected:
   std::int16_t readScreen() {
     std::int16_t OK = 0;

@@ -1,4 +1,4 @@
-#include "identification/link_bench.h"
+#include "identification/drive_fixture.h"
 #include "link/panel_exchanges.h"
 
 namespace orvane {
@@ -6,7 +6,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class PanelExchangesTest : public testing::LinkBench {
+class PanelExchangesTest : public testing::DriveFixture {
 protected:
   PanelExchanges panel{link};
 };

@@ -1,4 +1,4 @@
-#include "identification/link_bench.h"
+#include "identification/drive_fixture.h"
 #include "link/live_values.h"
 
 namespace orvane {
@@ -6,7 +6,7 @@ namespace {
 
 using Reads = std::vector<std::pair<std::uint16_t, int>>;
 
-class LiveValuesTest : public testing::LinkBench {
+class LiveValuesTest : public testing::DriveFixture {
 protected:
   LiveValuesTest() { port.setInputMode(InputMode::Text); }
 

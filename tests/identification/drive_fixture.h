@@ -12,9 +12,9 @@ namespace orvane::testing {
 
 // The link to an emulated drive on a fake clock, with the shared state, the
 // message boxes, the beeper and a count of "Stop Monitor" runs.
-class LinkBench : public ::testing::Test {
+class DriveFixture : public ::testing::Test {
 protected:
-  LinkBench() {
+  DriveFixture() {
     port.open();
     link.setStopMonitor([this] { ++stops; });
   }
