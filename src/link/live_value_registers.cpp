@@ -1,0 +1,47 @@
+#include "link/live_value_registers.h"
+
+#include "link/models.h"
+
+namespace orvane {
+namespace {
+
+constexpr LiveValueRegisters kCompactRegisters{
+    .speed = {0xFC04, 2, 100},
+    .current = {0xFC12, 2, 100},
+    .currentPercent = Register{0xF966, 2, 10},
+    .dcLink = {0xF9E6, 2, 10},
+    .maxSpeed = {0xF8BC, 2, 100},
+    .voltCode = {0xF8B8, 1, 1},
+};
+
+constexpr LiveValueRegisters kVectorRegisters{
+    .speed = {0xFC40, 2, 100},
+    .current = {0xFC4E, 2, 100},
+    .currentPercent = Register{0xF96C, 2, 10},
+    .dcLink = {0xFA14, 2, 10},
+    .maxSpeed = {0xF788, 2, 100},
+    .voltCode = {0xF8B8, 1, 1},
+};
+
+constexpr LiveValueRegisters kSixTripRegisters{
+    .speed = {0x0400, 4, 1000},
+    .current = {0x042C, 2, 10},
+    .currentPercent = std::nullopt,
+    .dcLink = {0x043C, 2, 10},
+    .maxSpeed = {0x00F8, 2, 1},
+    .voltCode = {0x03F3, 1, 1},
+};
+
+} // namespace
+
+const LiveValueRegisters* liveValueRegistersFor(const std::string& inverter) {
+  if (inverter == model::kSingleCompact)
+    return &kCompactRegisters;
+  if (inverter == model::kVector)
+    return &kVectorRegisters;
+  if (isSixTripModel(inverter))
+    return &kSixTripRegisters;
+  return nullptr;
+}
+
+} // namespace orvane

@@ -1,0 +1,70 @@
+#include "link/panel_exchanges.h"
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+// Replies the host waits for after the acknowledge.
+constexpr std::size_t kPanelWriteReplySize = 2;
+constexpr std::size_t kDisplayTextReplySize = 19;
+constexpr std::size_t kPanelBlockReplySize = 38;
+
+constexpr std::uint8_t kStepPanelForward = 0x01; // PanelWrite1
+constexpr std::uint8_t kResetPanel = 0x02;       // PanelWrite2
+
+std::string charactersOf(std::span<const std::uint8_t> bytes, std::size_t first, std::size_t count) {
+  if (bytes.size() <= first)
+    return {};
+  const auto part = bytes.subspan(first, std::min(count, bytes.size() - first));
+  return std::string(part.begin(), part.end());
+}
+
+} // namespace
+
+std::string textOfDisplayReply(std::span<const std::uint8_t> reply) { return charactersOf(reply, 1, 16); }
+
+std::string textOfPanelBlock(std::span<const std::uint8_t> block) { return charactersOf(block, 1, 32); }
+
+void PanelExchanges::PanelWrite1(std::int16_t& OK) { panelWrite(kStepPanelForward, OK); }
+
+void PanelExchanges::PanelWrite2(std::int16_t& OK) { panelWrite(kResetPanel, OK); }
+
+void PanelExchanges::panelWrite(std::uint8_t step, std::int16_t& OK) {
+  OK = 0;
+  link_.openIfClosed();
+  link_.port().setInputMode(InputMode::Text);
+  const Bytes payload{0x02, 0x00, 0x00, step, 0x00};
+  if (!link_.exchange(commandFrame(command::kPanelWrite, 5), dataFrame(payload), kPanelWriteReplySize)) {
+    link_.platform().beeper.beep();
+    OK = 1;
+  }
+}
+
+std::optional<std::string> PanelExchanges::readDisplayText(std::int16_t& OK) {
+  const Bytes payload{0x11, 0x00, 0x00};
+  const std::optional<Bytes> reply =
+      link_.exchange(commandFrame(command::kReadDisplayText, 3), dataFrame(payload), kDisplayTextReplySize);
+  if (!reply) {
+    link_.platform().beeper.beep();
+    OK = 1;
+    return std::nullopt;
+  }
+  return textOfDisplayReply(*reply);
+}
+
+void PanelExchanges::ReadPanelBlock(Bytes& block, std::int16_t& OK) {
+  link_.port().setInputMode(InputMode::Binary);
+  const Bytes payload{0x02, 0x00, 0x00};
+  std::optional<Bytes> reply = link_.exchange(commandFrame(command::kReadPanelBlock, 3), dataFrame(payload),
+                                              kPanelBlockReplySize, WaitBudget::WholeExchange);
+  if (!reply) {
+    link_.platform().beeper.beep();
+    link_.showCommunicationsError();
+    OK = 1;
+    return;
+  }
+  block = std::move(*reply);
+}
+
+} // namespace orvane

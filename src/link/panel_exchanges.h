@@ -1,0 +1,46 @@
+#pragma once
+
+#include "link/link.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace orvane {
+
+// The characters of the operator display in a display text reply: the 2nd to
+// the 17th. A shorter reply gives what there is.
+std::string textOfDisplayReply(std::span<const std::uint8_t> reply);
+
+// The display characters of a panel block: the bytes at indices 1 to 32.
+// A shorter block gives what there is.
+std::string textOfPanelBlock(std::span<const std::uint8_t> block);
+
+// The exchanges with the drive's operator panel: the two panel writes that
+// step the panel, the display text read and the panel block read.
+class PanelExchanges {
+public:
+  explicit PanelExchanges(Link& link) : link_(link) {}
+
+  // Set OK to 0, open the port if it is closed, select text input and send one
+  // write. A time-out beeps and sets OK to 1. Throw PortOpenError.
+  void PanelWrite1(std::int16_t& OK);
+  void PanelWrite2(std::int16_t& OK);
+
+  // Reads the 16 display characters, in the input mode the caller selected.
+  // A time-out beeps, sets OK to 1 and gives nothing.
+  std::optional<std::string> readDisplayText(std::int16_t& OK);
+
+  // Selects binary input and reads the 38-byte panel block within one budget
+  // of 2 seconds. A time-out beeps, shows the communications message and sets
+  // OK to 1; `block` is then left as it was.
+  void ReadPanelBlock(Bytes& block, std::int16_t& OK);
+
+private:
+  void panelWrite(std::uint8_t step, std::int16_t& OK);
+
+  Link& link_;
+};
+
+} // namespace orvane
