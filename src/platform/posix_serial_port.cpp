@@ -163,12 +163,15 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
     return;
   }
   pollfd readable{fd_, POLLIN, 0};
-  if (poll(&readable, 1, static_cast<int>(milliseconds)) > 0 && (readable.revents & (POLLHUP | POLLERR)) &&
-      !(readable.revents & POLLIN)) {
-    // The other end has gone (an adapter pulled out): sleep out the time
-    // instead of returning at once, so the caller's wait does not spin.
+  if (poll(&readable, 1, static_cast<int>(milliseconds)) <= 0 || !(readable.revents & (POLLHUP | POLLERR | POLLNVAL)))
+    return;
+  // The other end has gone (an adapter pulled out, the drive's pty closed):
+  // the device stays "ready" for ever. Take what is left, then sleep out the
+  // time instead of returning at once, so the caller's wait cannot spin.
+  const std::size_t before = received_.size();
+  drainDevice();
+  if (received_.size() == before)
     usleep(static_cast<useconds_t>(milliseconds) * 1000);
-  }
 }
 
 } // namespace orvane

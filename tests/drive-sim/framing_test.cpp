@@ -1,0 +1,174 @@
+#include "host.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::sim::testing {
+namespace {
+
+const Bytes kReadFC04Command{0x01, 0x05, 0x03, 0x00, 0x06};
+const Bytes kReadFC04Data{0x02, 0x02, 0x04, 0xFC, 0xFA};
+const Bytes kFifty{0x02, 0x13, 0x88, 0x9B};
+
+Bytes joined(std::initializer_list<Bytes> parts) {
+  Bytes all;
+  for (const Bytes& part : parts)
+    all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+EngineOptions failing(bool EngineOptions::*fault) {
+  EngineOptions options;
+  options.*fault = true;
+  return options;
+}
+
+ProtocolEngine fiftyHertz(EngineOptions options = {}) {
+  Scenario scenario = scenarioFor(Model::Q7SingleCompact);
+  scenario.frequency = Timeline::constant(50);
+  return ProtocolEngine(Drive(scenario), options);
+}
+
+TEST(Framing, transactionSplitIntoSingleBytesGetsTheSameReplies) {
+  ProtocolEngine engine = fiftyHertz();
+  Host host(engine);
+  Bytes replies;
+  for (const std::uint8_t byte : joined({kReadFC04Command, kReadFC04Data, {0x06}})) {
+    const Bytes reply = host.send({byte});
+    replies.insert(replies.end(), reply.begin(), reply.end());
+  }
+  EXPECT_EQ(replies, joined({{0x06}, {0x06, 0x05, 0x03, 0x00, 0x06}, kFifty}));
+}
+
+TEST(Framing, framesArrivingTogetherAreAllAnswered) {
+  ProtocolEngine engine = fiftyHertz();
+  const Bytes request = joined({kReadFC04Command, kReadFC04Data, {0x06}});
+  const std::vector<Reply> replies = engine.feed(joined({request, request}), {});
+  ASSERT_EQ(replies.size(), 6u);
+  EXPECT_EQ(replies[2].bytes, kFifty);
+  EXPECT_EQ(replies[5].bytes, kFifty);
+}
+
+TEST(Framing, garbageBetweenFramesIsSkipped) {
+  ProtocolEngine engine = fiftyHertz();
+  Host host(engine);
+  std::vector<std::string> transcript;
+  engine.setTranscript([&transcript](const std::string& line) { transcript.push_back(line); });
+  EXPECT_EQ(host.send(joined({{0x55, 0xAA, 0x00, 0x06, 0x02}, kReadFC04Command})), Bytes{0x06});
+  EXPECT_EQ(host.send(kReadFC04Data).size(), 5u);
+  EXPECT_EQ(host.send({0x06}), kFifty);
+  ASSERT_FALSE(transcript.empty());
+  EXPECT_EQ(transcript.front(), "skipped 5 bytes: 55 AA 00 06 02");
+}
+
+TEST(Framing, falseStartWithABadChecksumResynchronisesOnTheNextStartByte) {
+  ProtocolEngine engine = fiftyHertz();
+  Host host(engine);
+  EXPECT_EQ(host.send(joined({{0x01, 0x01}, kReadFC04Command})), Bytes{0x06});
+  EXPECT_EQ(host.send(kReadFC04Data).size(), 5u);
+  EXPECT_EQ(host.send({0x06}), kFifty);
+}
+
+TEST(Framing, abandonedTransactionGivesWayToTheNextCommandFrame) {
+  ProtocolEngine engine = fiftyHertz();
+  Host host(engine);
+  host.send(kReadFC04Command);
+  EXPECT_EQ(host.send(kReadFC04Command), Bytes{0x06});
+  host.send(kReadFC04Data);
+  EXPECT_EQ(host.send(kReadFC04Command), Bytes{0x06});
+  EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
+}
+
+TEST(Framing, dataFrameWithABadChecksumIsDropped) {
+  ProtocolEngine engine = fiftyHertz();
+  Host host(engine);
+  host.send(kReadFC04Command);
+  EXPECT_TRUE(host.send({0x02, 0x02, 0x04, 0xFC, 0x00}).empty());
+  EXPECT_TRUE(host.send({0x06}).empty());
+  EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
+}
+
+TEST(Framing, unknownCommandOrReadLengthIsRefused) {
+  ProtocolEngine engine = fiftyHertz();
+  Host host(engine);
+  EXPECT_EQ(host.send(Host::commandFrame(0x33, 3)), Bytes{0x15});
+  host.send(Host::commandFrame(0x05, 3));
+  EXPECT_EQ(host.send(Host::dataFrame({0x05, 0x04, 0xFC})), Bytes{0x15});
+  EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
+}
+
+TEST(Faults, silentDriveAnswersNothing) {
+  ProtocolEngine engine = fiftyHertz(failing(&EngineOptions::silent));
+  const Host::Exchange exchange = Host(engine).exchange(0x05, {0x02, 0x04, 0xFC});
+  EXPECT_TRUE(exchange.command.empty());
+  EXPECT_TRUE(exchange.data.empty());
+  EXPECT_TRUE(exchange.final.empty());
+}
+
+TEST(Faults, silentAfterAnswersOnlyTheFirstFrames) {
+  EngineOptions options;
+  options.silentAfterFrames = 4;
+  ProtocolEngine engine = fiftyHertz(options);
+  Host host(engine);
+  EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
+  const Host::Exchange second = host.exchange(0x05, {0x02, 0x04, 0xFC});
+  EXPECT_EQ(second.command, Bytes{0x06});
+  EXPECT_TRUE(second.data.empty());
+}
+
+TEST(Faults, eachStageCanBeLeftUnanswered) {
+  ProtocolEngine noCommand = fiftyHertz(failing(&EngineOptions::noCommandReply));
+  const Host::Exchange command = Host(noCommand).exchange(0x05, {0x02, 0x04, 0xFC});
+  EXPECT_TRUE(command.command.empty());
+  EXPECT_EQ(command.final, kFifty);
+
+  ProtocolEngine noData = fiftyHertz(failing(&EngineOptions::noDataReply));
+  const Host::Exchange data = Host(noData).exchange(0x05, {0x02, 0x04, 0xFC});
+  EXPECT_EQ(data.command, Bytes{0x06});
+  EXPECT_TRUE(data.data.empty());
+
+  ProtocolEngine noAck = fiftyHertz(failing(&EngineOptions::noAckReply));
+  const Host::Exchange ack = Host(noAck).exchange(0x05, {0x02, 0x04, 0xFC});
+  EXPECT_EQ(ack.data.size(), 5u);
+  EXPECT_TRUE(ack.final.empty());
+}
+
+TEST(Faults, shortReplyLacksItsLastByteAndGarbageLeadsWithJunk) {
+  ProtocolEngine shortReply = fiftyHertz(failing(&EngineOptions::shortReply));
+  EXPECT_EQ(Host(shortReply).exchange(0x05, {0x02, 0x04, 0xFC}).final, (Bytes{0x02, 0x13, 0x88}));
+
+  ProtocolEngine garbage = fiftyHertz(failing(&EngineOptions::garbage));
+  const Host::Exchange exchange = Host(garbage).exchange(0x05, {0x02, 0x04, 0xFC});
+  EXPECT_EQ(exchange.command, (Bytes{0xFF, 0x06}));
+  EXPECT_EQ(exchange.final, (Bytes{0xFF, 0x02, 0x13, 0x88, 0x9B}));
+}
+
+TEST(Faults, latencyDelaysEveryReplyAndReplyDelayOnlyItsKind) {
+  using namespace std::chrono_literals;
+  EngineOptions options;
+  options.latency = 20ms;
+  options.replyDelay = 3s;
+  options.replyDelayKind = ExchangeKind::DisplayText;
+  ProtocolEngine engine = fiftyHertz(options);
+  std::vector<Reply> replies = engine.feed(joined({kReadFC04Command, kReadFC04Data, {0x06}}), {});
+  ASSERT_EQ(replies.size(), 3u);
+  EXPECT_EQ(replies[0].delay, 20ms);
+  EXPECT_EQ(replies[2].delay, 20ms);
+  replies = engine.feed(joined({{0x01, 0x0A, 0x03, 0x00, 0x09}, {0x02, 0x11, 0x00, 0x00, 0x11}, {0x06}}), {});
+  ASSERT_EQ(replies.size(), 3u);
+  EXPECT_EQ(replies[1].delay, 20ms);
+  EXPECT_EQ(replies[2].delay, 3020ms);
+  EXPECT_EQ(replies[2].bytes.size(), 19u);
+}
+
+TEST(Faults, namesParseAsOnTheCommandLine) {
+  EngineOptions options;
+  EXPECT_TRUE(addFault(options, "silent-after=12"));
+  EXPECT_TRUE(addFault(options, "no-ack-reply"));
+  EXPECT_FALSE(addFault(options, "silent-after=x"));
+  EXPECT_FALSE(addFault(options, "sometimes"));
+  EXPECT_EQ(options.silentAfterFrames, 12);
+  EXPECT_TRUE(options.noAckReply);
+}
+
+} // namespace
+} // namespace orvane::sim::testing

@@ -1,0 +1,110 @@
+#include "app/sim_loop.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <poll.h>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace orvane::sim {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+sigset_t stopSignals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  return signals;
+}
+
+timespec toTimespec(std::chrono::nanoseconds wait) {
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+  return {static_cast<time_t>(seconds.count()), static_cast<long>((wait - seconds).count())};
+}
+
+int fail(const char* what) {
+  std::fprintf(stderr, "drive-sim: %s: %s\n", what, std::strerror(errno));
+  return 1;
+}
+
+} // namespace
+
+void holdStopSignals() {
+  const sigset_t signals = stopSignals();
+  sigprocmask(SIG_BLOCK, &signals, nullptr);
+}
+
+int runSimulator(int master, ProtocolEngine& engine, PacedOutput& output, WireLog* log) {
+  const sigset_t signals = stopSignals();
+  const int stopper = signalfd(-1, &signals, SFD_CLOEXEC);
+  if (stopper < 0)
+    return fail("signalfd");
+  const Clock::time_point start = Clock::now();
+  const auto elapsed = [start] { return std::chrono::nanoseconds(Clock::now() - start); };
+  if (log != nullptr)
+    engine.setTranscript([log, elapsed](const std::string& text) { log->transaction(elapsed(), text); });
+
+  // When the host's last byte would have arrived on a paced line: the pty
+  // delivers a whole frame at once, a 4800-baud wire takes 2.3 ms a byte.
+  std::chrono::nanoseconds inboundLineFree{};
+
+  for (;;) {
+    pollfd watched[2] = {{master, POLLIN, 0}, {stopper, POLLIN, 0}};
+    timespec timeout{};
+    const std::optional<PacedOutput::Time> due = output.nextDue();
+    if (due)
+      timeout = toTimespec(std::max(std::chrono::nanoseconds{}, *due - elapsed()));
+    if (ppoll(watched, 2, due ? &timeout : nullptr, nullptr) < 0) {
+      if (errno == EINTR)
+        continue;
+      close(stopper);
+      return fail("ppoll");
+    }
+    if (watched[1].revents & POLLIN) {
+      if (log != nullptr)
+        log->transaction(elapsed(), "stopped by signal");
+      close(stopper);
+      return 0;
+    }
+    if (watched[0].revents & POLLIN) {
+      std::uint8_t chunk[4096];
+      ssize_t count = 0;
+      while ((count = read(master, chunk, sizeof chunk)) > 0) {
+        const std::span<const std::uint8_t> received(chunk, static_cast<std::size_t>(count));
+        const std::chrono::nanoseconds now = elapsed();
+        if (log != nullptr)
+          log->received(now, received);
+        const std::chrono::nanoseconds arrived =
+            output.byteTime() == std::chrono::nanoseconds{}
+                ? now
+                : std::max(now, inboundLineFree) + static_cast<long>(received.size()) * output.byteTime();
+        inboundLineFree = arrived;
+        for (const Reply& reply : engine.feed(received, arrived))
+          output.enqueue(reply.bytes, arrived + reply.delay);
+      }
+    } else if (watched[0].revents & (POLLHUP | POLLERR)) {
+      // Cannot happen while the slave side is held open; never spin on it.
+      close(stopper);
+      std::fprintf(stderr, "drive-sim: the pseudo-terminal hung up\n");
+      return 1;
+    }
+    const Bytes sending = output.takeDue(elapsed());
+    if (sending.empty())
+      continue;
+    const ssize_t written = write(master, sending.data(), sending.size());
+    const std::size_t sent = written > 0 ? static_cast<std::size_t>(written) : 0;
+    if (log != nullptr) {
+      log->sent(elapsed(), std::span(sending).first(sent));
+      if (sent < sending.size())
+        log->transaction(elapsed(),
+                         "dropped " + std::to_string(sending.size() - sent) + " bytes: nobody reads the line");
+    }
+  }
+}
+
+} // namespace orvane::sim

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvane::sim {
+
+// The --log file: one line per chunk of bytes in or out and one per decoded
+// transaction, each stamped with the seconds since the simulator started.
+//   0.012345 in  01 05 03 00 06
+//   0.012398 out 06
+//   0.014770 --  read 0xFC04 n2 output frequency -> 13 88
+class WireLog {
+public:
+  explicit WireLog(const std::string& path); // throws std::system_error
+
+  void received(std::chrono::nanoseconds at, std::span<const std::uint8_t> bytes);
+  void sent(std::chrono::nanoseconds at, std::span<const std::uint8_t> bytes);
+  void transaction(std::chrono::nanoseconds at, std::string_view text);
+
+private:
+  void line(std::chrono::nanoseconds at, std::string_view tag, std::string_view text);
+
+  std::ofstream out_;
+};
+
+} // namespace orvane::sim
