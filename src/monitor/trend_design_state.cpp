@@ -41,8 +41,6 @@ constexpr std::array kToolbarButtons{
     ToolbarButton{"helptoolbar", "Help"},
 };
 
-void setShown(ControlModel& trend, const char* name, bool shown) { trend.setVisible(name, shown); }
-
 void setCaptions(ControlModel& trend, std::initializer_list<std::pair<const char*, const char*>> captions) {
   for (const auto& [name, caption] : captions)
     trend.setCaption(name, caption);
@@ -72,10 +70,10 @@ void setMenus(ControlModel& trend) {
 }
 
 void setToolbar(ControlModel& trend) {
-  setShown(trend, "Toolbar1", true);
+  trend.setVisible("Toolbar1", true);
   for (const ToolbarButton& button : kToolbarButtons)
     if (button.key)
-      setShown(trend, button.key, true);
+      trend.setVisible(button.key, true);
   // Export and copy need a session's graph; the start enables them.
   trend.setEnabled("exporttoolbar", false);
   trend.setEnabled("cliptoolbar", false);
@@ -85,7 +83,7 @@ void setPanels(ControlModel& trend) {
   for (const char* name :
        {"Command1", "Command2", "Command5", "Command6", "Command7", "Command8", "Command9", "Picture1", "Picture2",
         "Picture3", "Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "clearscreen"})
-    setShown(trend, name, false);
+    trend.setVisible(name, false);
   setCaptions(trend, {{"Frame1", " Direction "},
                       {"Frame2", " Running Condition "},
                       {"Frame3", " Input Terminals "},
@@ -108,17 +106,17 @@ void setIndicators(ControlModel& trend) {
                       {"displayvoltage", ""}});
   for (const char* name : {"forarrow", "revarrow", "fordir", "revdir", "runpiccy", "runlabel", "stoppiccy",
                            "stoplabel", "trippiccy", "triplabel", "tripreset", "greenlight"})
-    setShown(trend, name, false);
-  setShown(trend, "redlight", true);
+    trend.setVisible(name, false);
+  trend.setVisible("redlight", true);
   for (const char* name : {"displayspeed", "displaycurrent", "displayvoltage"})
-    setShown(trend, name, true);
+    trend.setVisible(name, true);
 
   for (const auto terminals : {inputTerminals(), outputTerminals()})
     for (const TerminalIndicator& terminal : terminals) {
       trend.setCaption(terminal.label, terminal.caption);
-      setShown(trend, terminal.label, terminal.shownAtLoad);
-      setShown(trend, terminal.offImage, terminal.shownAtLoad);
-      setShown(trend, terminal.onImage, false);
+      trend.setVisible(terminal.label, terminal.shownAtLoad);
+      trend.setVisible(terminal.offImage, terminal.shownAtLoad);
+      trend.setVisible(terminal.onImage, false);
     }
 }
 

@@ -26,13 +26,6 @@ TEST_F(EndingTest, exitClosesTheOpenPortAndEndsTheProgramAtOnce) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(EndingTest, exitWithThePortClosedJustEnds) {
-  program.Main();
-  QTimer::singleShot(0, control<QAction>("exitmenu"), &QAction::trigger);
-  EXPECT_EQ(runEventLoop(), 0);
-  EXPECT_EQ(port.closes, 0);
-}
-
 TEST_F(EndingTest, closingTheMainWindowUnloadsEveryOtherWindowAndEnds) {
   program.windows().define("About", [] { return new QWidget; });
   program.windows().define("Options", [] { return new QWidget; });

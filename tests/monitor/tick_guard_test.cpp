@@ -12,11 +12,6 @@ protected:
   std::function<void()> tick = [this] { ++ticks; };
 };
 
-TEST_F(TickGuardTest, tickRunsWhenNothingElseIsRunning) {
-  EXPECT_TRUE(guard.runTick(false, tick));
-  EXPECT_EQ(ticks, 1);
-}
-
 TEST_F(TickGuardTest, tickIsSkippedWhileAHandlerRunsAndRunsAgainAfterIt) {
   {
     const TickGuard::Busy busy = guard.handlerRunning();

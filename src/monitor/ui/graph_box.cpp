@@ -36,6 +36,16 @@ GraphBox::GraphBox(const GraphScale& scale, QSize size, QWidget* parent)
   addLabels();
 }
 
+void GraphBox::clear() {
+  surface_.clear();
+  update();
+}
+
+void GraphBox::drawLine(int x1, int y1, int x2, int y2, Rgb colour) {
+  surface_.drawLine(x1, y1, x2, y2, colour);
+  update(contentsRect());
+}
+
 QPoint GraphBox::toPixels(int x, int y) const {
   return contentsRect().topLeft() + QPoint(twipsToPixels(x), twipsToPixels(y));
 }

@@ -29,8 +29,8 @@ public:
 
   SharedState& state() { return state_; }
   WindowRegistry& windows() { return windows_; }
+  // Handlers of the other windows run inside it too.
   TickGuard& tickGuard() { return guard_; }
-  Link& link() { return link_; }
   // The main window once Main has loaded it.
   TrendWindow* trend() const { return trend_.get(); }
 

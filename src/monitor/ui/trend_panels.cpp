@@ -186,6 +186,9 @@ QWidget* buildTrendForm(TrendControls& controls) {
   auto* form = new QWidget;
   form->setFixedSize(twips(0, 0, kFormWidth, kFormHeight).size());
   buildTrendToolbar(*form, controls)->setGeometry(twips(0, 0, kFormWidth, kToolbarHeight));
+  auto* rule = new QFrame(form);
+  rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  rule->setGeometry(twips(0, kToolbarHeight, kFormWidth, 30));
   FormBuilder build(*form, controls);
   addGraphs(build);
   addStatusPlate(build);

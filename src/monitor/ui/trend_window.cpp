@@ -101,7 +101,7 @@ void TrendWindow::setTimerHandler(const std::string& timer, Handler handler) {
   timerHandlers_[timer] = std::move(handler);
 }
 
-DrawingSurface& TrendWindow::surface(const std::string& box) { return graphBox(box).surface(); }
+DrawingSurface& TrendWindow::surface(const std::string& box) { return graphBox(box); }
 
 GraphBox& TrendWindow::graphBox(const std::string& name) {
   auto* box = dynamic_cast<GraphBox*>(controls_.find(name));

@@ -24,7 +24,6 @@ public:
 
   // The loaded window, created first if it is not loaded.
   QWidget& load(const std::string& name);
-  template <typename Window> Window& load(const std::string& name) { return static_cast<Window&>(load(name)); }
 
   bool isLoaded(const std::string& name) const;
   // Hides the window at once and destroys it when control returns to the
