@@ -1,0 +1,28 @@
+#include "link/link.h"
+#include "monitor/ui/program.h"
+#include "platform/posix_serial_port.h"
+#include "platform/qt/qt_beeper.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/steady_clock.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("orvane-trend"));
+  QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+
+  orvane::PosixSerialPort port;
+  orvane::SteadyClock clock;
+  orvane::QtMessageBoxes messages;
+  orvane::QtBeeper beeper;
+  orvane::Platform platform{port, clock, messages, beeper};
+  orvane::Link link(platform);
+
+  orvane::Program program(platform, link);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
+  messages.setParentWindow([&program]() -> QWidget* { return program.trend(); });
+  program.Main();
+  return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "link/link.h"
+#include "monitor/shared_state.h"
+#include "monitor/tick_guard.h"
+#include "monitor/ui/trend_window.h"
+#include "monitor/ui/window_registry.h"
+
+#include <functional>
+#include <memory>
+
+namespace orvane {
+
+// Everything the running program shares: the shared state, the windows and
+// the link to the drive. `Main` brings it up.
+class Program {
+public:
+  Program(Platform& platform, Link& link);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The start-up routine: the main window, the splash for just over three
+  // seconds, the panels, then the stored settings. No serial traffic.
+  void Main();
+
+  // Loads Options and runs its OK action without showing it.
+  void setApplyStoredSettings(std::function<void()> apply) { applyStoredSettings_ = std::move(apply); }
+
+  SharedState& state() { return state_; }
+  WindowRegistry& windows() { return windows_; }
+  // Handlers of the other windows run inside it too.
+  TickGuard& tickGuard() { return guard_; }
+  // The main window once Main has loaded it.
+  TrendWindow* trend() const { return trend_.get(); }
+
+private:
+  Platform& platform_;
+  Link& link_;
+  SharedState state_;
+  TickGuard guard_;
+  WindowRegistry windows_;
+  std::function<void()> applyStoredSettings_;
+  std::unique_ptr<TrendWindow> trend_;
+};
+
+} // namespace orvane

@@ -1,0 +1,137 @@
+#include "monitor/ui/trend_window.h"
+
+#include "monitor/trend_design_state.h"
+#include "monitor/ui/control_mirror.h"
+#include "monitor/ui/graph_box.h"
+#include "monitor/ui/trend_menus.h"
+#include "monitor/ui/trend_panels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <stdexcept>
+
+namespace orvane {
+namespace {
+
+bool isToolbarKey(const std::string& name) {
+  const auto buttons = toolbarButtons();
+  return std::any_of(buttons.begin(), buttons.end(),
+                     [&](const ToolbarButton& button) { return button.key && name == button.key; });
+}
+
+} // namespace
+
+TrendWindow::TrendWindow(SharedState& state, SerialPort& port, WindowRegistry& windows, TickGuard& guard)
+    : state_(state), port_(port), windows_(windows), guard_(guard) {
+  setObjectName("Trend");
+  setWindowTitle(QStringLiteral("Orvane Trend Analysis"));
+  Form_Load();
+}
+
+TrendWindow::~TrendWindow() { state_.trend.setListener({}); }
+
+void TrendWindow::Form_Load() {
+  // The shared state starts at its defaults when it is made; the window
+  // loads once per run, so only the controls are set here.
+  setTrendDesignState(state_.trend);
+  buildTrendMenus(*menuBar(), controls_);
+  setCentralWidget(buildTrendForm(controls_));
+  for (const char* name : {"Timer1", "Timer2"})
+    controls_.add(name, new QTimer(this));
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  const auto mirror = [this](const std::string& name, const ControlModel::Control& control) {
+    if (QObject* object = controls_.find(name))
+      mirrorControl(*object, control);
+  };
+  for (const auto& [name, control] : state_.trend.controls())
+    mirror(name, control);
+  state_.trend.setListener(mirror);
+
+  connectCommands();
+  setClickHandler("exitmenu", [this] { exitmenu_Click(); });
+}
+
+void TrendWindow::connectCommands() {
+  for (const auto& [name, object] : controls_.all()) {
+    if (auto* action = qobject_cast<QAction*>(object)) {
+      connect(action, &QAction::triggered, this, [this, name = name, action] {
+        // Qt flips a checked item by itself; only the model decides.
+        const auto& model = state_.trend.controls();
+        if (const auto found = model.find(name); found != model.end())
+          mirrorControl(*action, found->second);
+        if (isToolbarKey(name))
+          runHandler([this, name] {
+            if (toolbarHandler_)
+              toolbarHandler_(name);
+          });
+        else
+          runHandler(clickHandlers_[name]);
+      });
+    } else if (auto* button = qobject_cast<QPushButton*>(object)) {
+      connect(button, &QPushButton::clicked, this, [this, name = name] { runHandler(clickHandlers_[name]); });
+    } else if (auto* timer = qobject_cast<QTimer*>(object)) {
+      connect(timer, &QTimer::timeout, this, [this, name = name] { onTick(name); });
+    }
+  }
+}
+
+void TrendWindow::setClickHandler(const std::string& control, Handler handler) {
+  clickHandlers_[control] = std::move(handler);
+}
+
+void TrendWindow::setToolbarHandler(std::function<void(const std::string& key)> handler) {
+  toolbarHandler_ = std::move(handler);
+}
+
+void TrendWindow::setMouseDownHandler(const std::string& box, std::function<void(float x, float y)> handler) {
+  graphBox(box).setMouseDownHandler([this, handler = std::move(handler)](float x, float y) {
+    const TickGuard::Busy busy = guard_.handlerRunning();
+    handler(x, y);
+  });
+}
+
+void TrendWindow::setTimerHandler(const std::string& timer, Handler handler) {
+  timerHandlers_[timer] = std::move(handler);
+}
+
+DrawingSurface& TrendWindow::surface(const std::string& box) { return graphBox(box); }
+
+GraphBox& TrendWindow::graphBox(const std::string& name) {
+  auto* box = dynamic_cast<GraphBox*>(controls_.find(name));
+  if (!box)
+    throw std::logic_error(name + " is not a graph box");
+  return *box;
+}
+
+void TrendWindow::runHandler(const Handler& handler) {
+  const TickGuard::Busy busy = guard_.handlerRunning();
+  if (handler)
+    handler();
+}
+
+void TrendWindow::onTick(const std::string& timer) {
+  guard_.runTick(QApplication::activeModalWidget() != nullptr, timerHandlers_[timer]);
+}
+
+void TrendWindow::exitmenu_Click() {
+  if (port_.isOpen())
+    port_.close();
+  QCoreApplication::exit(0);
+}
+
+void TrendWindow::Form_Unload() { windows_.unloadAll(); }
+
+void TrendWindow::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+} // namespace orvane

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "monitor/shared_state.h"
+#include "monitor/tick_guard.h"
+#include "monitor/ui/trend_controls.h"
+#include "monitor/ui/window_registry.h"
+#include "platform/drawing_surface.h"
+#include "platform/serial_port.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace orvane {
+
+class GraphBox;
+
+// The main window `Trend`. Its controls show SharedState::trend; the logic
+// changes them through the model only. Commands reach the handlers that are
+// plugged in by name; each runs as a handler of ours, so no timer tick comes
+// in between.
+class TrendWindow final : public QMainWindow {
+public:
+  using Handler = std::function<void()>;
+
+  TrendWindow(SharedState& state, SerialPort& port, WindowRegistry& windows, TickGuard& guard);
+  ~TrendWindow() override;
+
+  // A menu item or button, by its control name.
+  void setClickHandler(const std::string& control, Handler handler);
+  // Toolbar1's buttons, by key.
+  void setToolbarHandler(std::function<void(const std::string& key)> handler);
+  // Mouse presses on Picture1 or Picture3, at the box's coordinates in twips.
+  void setMouseDownHandler(const std::string& box, std::function<void(float x, float y)> handler);
+  // The tick of Timer1 or Timer2.
+  void setTimerHandler(const std::string& timer, Handler handler);
+
+  // The picture of Picture1 or Picture3.
+  DrawingSurface& surface(const std::string& box);
+  const TrendControls& controls() const { return controls_; }
+
+  // "E&xit": closes the port and ends the program at once, with no further events.
+  void exitmenu_Click();
+
+protected:
+  // The window is being closed other than by "E&xit".
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void Form_Load();
+  void Form_Unload();
+  void connectCommands();
+  void runHandler(const Handler& handler);
+  void onTick(const std::string& timer);
+  GraphBox& graphBox(const std::string& name);
+
+  SharedState& state_;
+  SerialPort& port_;
+  WindowRegistry& windows_;
+  TickGuard& guard_;
+  TrendControls controls_;
+  std::map<std::string, Handler> clickHandlers_;
+  std::map<std::string, Handler> timerHandlers_;
+  std::function<void(const std::string&)> toolbarHandler_;
+};
+
+} // namespace orvane

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/beeper.h"
+
+namespace orvane {
+
+class QtBeeper final : public Beeper {
+public:
+  void beep() override;
+};
+
+} // namespace orvane

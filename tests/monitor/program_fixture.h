@@ -1,0 +1,63 @@
+#pragma once
+
+#include "fakes/recording_message_boxes.h"
+#include "fakes/scripted_serial_port.h"
+#include "monitor/ui/program.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace orvane::testing {
+
+// A clock that lets a test look around whenever the program sleeps on it.
+class WatchedClock final : public Clock {
+public:
+  explicit WatchedClock(FakeClock& inner) : inner_(inner) {}
+  Duration now() const override { return inner_.now(); }
+  void sleepFor(Duration duration) override {
+    if (onSleep)
+      onSleep();
+    inner_.sleepFor(duration);
+  }
+  std::function<void()> onSleep;
+
+private:
+  FakeClock& inner_;
+};
+
+// The program on fakes: a scripted port that no drive answers, a fake clock,
+// recorded message boxes.
+class ProgramTest : public ::testing::Test {
+protected:
+  QWidget* topLevel(const QString& name) const {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->objectName() == name)
+        return widget;
+    return nullptr;
+  }
+  template <typename Control = QObject> Control* control(const std::string& name) const {
+    return qobject_cast<Control*>(program.trend()->controls().find(name));
+  }
+  QWidget* widget(const std::string& name) const { return control<QWidget>(name); }
+
+  // Runs the event loop until the program ends it; fails after five seconds.
+  int runEventLoop() {
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    limit.start(5000);
+    return QApplication::exec();
+  }
+
+  FakeClock clock;
+  WatchedClock watchedClock{clock};
+  ScriptedSerialPort port{clock};
+  RecordingMessageBoxes messages;
+  CountingBeeper beeper;
+  Platform platform{port, watchedClock, messages, beeper};
+  Link link{platform};
+  Program program{platform, link};
+};
+
+} // namespace orvane::testing
