@@ -41,10 +41,10 @@ std::vector<Terminal> outputTerminals(const std::string& inverter) {
 }
 
 const std::vector<Terminal>& optionalTerminals() {
-  static const std::vector<Terminal> terminals{
-      terminal("6", "Label12", 32),   terminal("7", "Label38", 64),  terminal("8", "Label39", 128),
-      terminal("FW", "Label40", 256), terminal("TH", "Label41", 512), terminal("13", "Label34", 4),
-      terminal("14", "Label36", 8),   terminal("15", "Label37", 16)};
+  static const std::vector<Terminal> terminals{terminal("6", "Label12", 32),   terminal("7", "Label38", 64),
+                                               terminal("8", "Label39", 128),  terminal("FW", "Label40", 256),
+                                               terminal("TH", "Label41", 512), terminal("13", "Label34", 4),
+                                               terminal("14", "Label36", 8),   terminal("15", "Label37", 16)};
   return terminals;
 }
 

@@ -14,8 +14,8 @@ const char* const kPanelsShownWithAModel[] = {"Command1", "Command2", "Command5"
                                               "Command8", "Command9", "Picture2", "Frame1",   "Frame2",
                                               "Frame3",   "Frame4",   "Frame5",   "Frame6",   "clearscreen"};
 
-const char* const kIdleHidden[] = {"fordir",   "forarrow",  "revdir",    "revarrow", "trippiccy", "triplabel",
-                                   "runpiccy", "runlabel",  "stoppiccy", "stoplabel", "greenlight"};
+const char* const kIdleHidden[] = {"fordir",   "forarrow", "revdir",    "revarrow",  "trippiccy", "triplabel",
+                                   "runpiccy", "runlabel", "stoppiccy", "stoplabel", "greenlight"};
 
 } // namespace
 
@@ -36,8 +36,8 @@ void MonitoringSession::SelectInverter(std::int16_t& OK) {
   procedures_.identification.CheckInverter(OK);
   if (OK == 1)
     return;
-  const ModelChangeOutcome outcome = applyModelChange(state_, link_.platform().messages,
-                                                      ModelChangeQuestion::BeforeMonitoring);
+  const ModelChangeOutcome outcome =
+      applyModelChange(state_, link_.platform().messages, ModelChangeQuestion::BeforeMonitoring);
   if (outcome == ModelChangeOutcome::Declined) {
     state_.startcancelled = 1;
     return;
@@ -110,11 +110,10 @@ void MonitoringSession::start() {
     return;
   }
   const ControlModel& options = state_.options;
-  const bool anythingSelected =
-      std::ranges::any_of(std::initializer_list<const char*>{"speedmenu", "currentmenu", "DCmenu", "directionmenu",
-                                                             "runningmenu", "inputmenu", "outputmenu",
-                                                             "directiongraph"},
-                          [&](const char* box) { return options.checked(box); });
+  const bool anythingSelected = std::ranges::any_of(
+      std::initializer_list<const char*>{"speedmenu", "currentmenu", "DCmenu", "directionmenu", "runningmenu",
+                                         "inputmenu", "outputmenu", "directiongraph"},
+      [&](const char* box) { return options.checked(box); });
   if (!anythingSelected) {
     tell("Monitor", "An object must be selected to monitor in the Options menu");
     return;
@@ -178,9 +177,9 @@ bool MonitoringSession::askAboutChangedMaximumFrequency() {
   if (state_.speedtrace == 0 || state_.maxspeed == state_.graphmaxspeed)
     return true;
   const MessageAnswer answer =
-      ask("Maximum Frequency Setting", "The maximum Frequency (A04) has been altered from " +
-                                           plainText(state_.graphmaxspeed) + "Hz to " + plainText(state_.maxspeed) +
-                                           "Hz\n and the graph needs to be cleared. Do you want to proceed?");
+      ask("Maximum Frequency Setting",
+          "The maximum Frequency (A04) has been altered from " + plainText(state_.graphmaxspeed) + "Hz to " +
+              plainText(state_.maxspeed) + "Hz\n and the graph needs to be cleared. Do you want to proceed?");
   if (answer == MessageAnswer::Yes) {
     procedures_.graph.clearKeepingSamples();
     return true;
@@ -312,7 +311,8 @@ bool MonitoringSession::appendLogLine() {
   } else {
     time = plainText(state_.elapsed);
   }
-  if (const auto failure = log_.append(time, state_.logspeed, state_.logamps, state_.logampspct, state_.logvolts)) {
+  if (const auto failure =
+          log_.append(time, state_.logspeed, state_.logamps, state_.logampspct, state_.logvolts)) {
     tell("Session Log", "The session log " + log_.path() + " could not be written:\n" + *failure +
                             "\nMonitoring has stopped; the lines already written are kept.");
     return false;

@@ -21,9 +21,8 @@ struct GraphTrace {
 };
 
 TrendGraph::TrendGraph(SharedState& state, DrawingSurface& picture1, DrawingSurface& picture3,
-                       MessageBoxes& messages, TraceReads reads, Rgb background)
-    : state_(state), picture1_(picture1), picture3_(picture3), messages_(messages), reads_(std::move(reads)),
-      background_(background) {}
+                       MessageBoxes& messages, TraceReads reads)
+    : state_(state), picture1_(picture1), picture3_(picture3), messages_(messages), reads_(std::move(reads)) {}
 
 namespace {
 
@@ -148,10 +147,10 @@ void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {
 
   // Erase the trace as drawn, along the stored x coordinates.
   if (ys[0] != 0)
-    surface.drawLine(state_.graphxs[0], ys[0], state_.graphxs[0], ys[0], background_);
+    surface.drawLine(state_.graphxs[0], ys[0], state_.graphxs[0], ys[0], surface.background());
   for (int i = 1; i <= points; ++i) {
     if (ys[i - 1] != 0 && ys[i] != 0)
-      surface.drawLine(state_.graphxs[i - 1], ys[i - 1], state_.graphxs[i], ys[i], background_);
+      surface.drawLine(state_.graphxs[i - 1], ys[i - 1], state_.graphxs[i], ys[i], surface.background());
   }
 
   for (int i = 0; i <= points; ++i)

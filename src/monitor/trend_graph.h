@@ -26,7 +26,7 @@ struct TraceReads {
 class TrendGraph {
 public:
   TrendGraph(SharedState& state, DrawingSurface& picture1, DrawingSurface& picture3, MessageBoxes& messages,
-             TraceReads reads, Rgb background);
+             TraceReads reads);
 
   // Sample, show and plot one quantity; OK = 1 after a failed read.
   void Frequency(std::int16_t& OK);
@@ -56,7 +56,6 @@ private:
   DrawingSurface& picture3_;
   MessageBoxes& messages_;
   TraceReads reads_;
-  Rgb background_;
 };
 
 } // namespace orvane

@@ -19,6 +19,8 @@ public:
   virtual void clear() = 0;
   // A line of zero length draws a dot.
   virtual void drawLine(int x1, int y1, int x2, int y2, Rgb colour) = 0;
+  // The colour a line is erased with.
+  virtual Rgb background() const = 0;
 };
 
 } // namespace orvane

@@ -18,7 +18,7 @@ public:
 
   // The picture; its device pixel ratio is set, so it paints at its logical size.
   const QImage& image() const { return image_; }
-  Rgb background() const { return background_; }
+  Rgb background() const override { return background_; }
   double devicePixelRatio() const { return ratio_; }
 
   // Moves the picture to another pixel ratio (the window went to another

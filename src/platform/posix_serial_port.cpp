@@ -163,7 +163,8 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
     return;
   }
   pollfd readable{fd_, POLLIN, 0};
-  if (poll(&readable, 1, static_cast<int>(milliseconds)) <= 0 || !(readable.revents & (POLLHUP | POLLERR | POLLNVAL)))
+  if (poll(&readable, 1, static_cast<int>(milliseconds)) <= 0 ||
+      !(readable.revents & (POLLHUP | POLLERR | POLLNVAL)))
     return;
   // The other end has gone (an adapter pulled out, the drive's pty closed):
   // the device stays "ready" for ever. Take what is left, then sleep out the

@@ -10,6 +10,8 @@ namespace {
 
 using testing::RecordingMessageBoxes;
 
+constexpr Rgb kBackground{240, 240, 240};
+
 struct Line {
   int x1, y1, x2, y2;
   Rgb colour;
@@ -23,11 +25,10 @@ public:
     lines.clear();
   }
   void drawLine(int x1, int y1, int x2, int y2, Rgb colour) override { lines.push_back({x1, y1, x2, y2, colour}); }
+  Rgb background() const override { return kBackground; }
   std::vector<Line> lines;
   int clears = 0;
 };
-
-constexpr Rgb kBackground{240, 240, 240};
 
 // Drives the graph as the sampling tick does: the three procedures for the
 // present or ticked traces, then the cursor advance.
@@ -79,10 +80,7 @@ protected:
   std::deque<double> voltages;
   std::string nextDirection = "F";
   bool failReads = false;
-  TrendGraph graph{state,
-                   picture1,
-                   picture3,
-                   messages,
+  TrendGraph graph{state, picture1, picture3, messages,
                    TraceReads{[this](std::int16_t& OK) {
                                 if (failReads)
                                   OK = 1;
@@ -94,8 +92,7 @@ protected:
                                 state.ampspct = currents.front();
                               },
                               [this](std::int16_t&) { state.dcvoltsvalue = voltages.front(); },
-                              [this](std::int16_t&) { state.direction = nextDirection; }},
-                   kBackground};
+                              [this](std::int16_t&) { state.direction = nextDirection; }}};
 };
 
 TEST_F(TrendGraphTest, firstSampleDrawsADotAt570AndTheSecondTheFirstSegment) {

@@ -88,7 +88,8 @@ TEST_F(StatusIndicatorsTest, mk410InputWordLightsOnlyTheSetBits) {
   for (const char* on : {"Image1on", "ImageFWon", "ImageTHon"}) {
     EXPECT_TRUE(state.trend.visible(on)) << on;
   }
-  for (const char* off : {"Image2off", "Image3off", "Image4off", "Image5off", "Image6off", "Image7off", "Image8off"}) {
+  for (const char* off :
+       {"Image2off", "Image3off", "Image4off", "Image5off", "Image6off", "Image7off", "Image8off"}) {
     EXPECT_TRUE(state.trend.visible(off)) << off;
     std::string on = off;
     on.replace(on.size() - 3, 3, "on");

@@ -19,7 +19,7 @@ public:
   void clear() override;
   void drawLine(int x1, int y1, int x2, int y2, Rgb colour) override;
   // The colour that erases: the box's background.
-  Rgb background() const { return surface_.background(); }
+  Rgb background() const override { return surface_.background(); }
   // Mouse presses, at the box's coordinates in twips.
   void setMouseDownHandler(std::function<void(float x, float y)> handler) { mouseDown_ = std::move(handler); }
 

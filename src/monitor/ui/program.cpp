@@ -62,6 +62,7 @@ Program::~Program() = default;
 void Program::Main() {
   const TickGuard::Busy busy = guard_.handlerRunning();
   trend_ = std::make_unique<TrendWindow>(state_, link_.port(), windows_, guard_);
+  commands_ = std::make_unique<TrendCommands>(state_, link_, *trend_);
   showPainted(*trend_);
   showPainted(windows_.load("Splash"));
   waitMoreThan(platform_.clock, kSplashTime);

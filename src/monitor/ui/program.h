@@ -3,6 +3,7 @@
 #include "link/link.h"
 #include "monitor/shared_state.h"
 #include "monitor/tick_guard.h"
+#include "monitor/ui/trend_commands.h"
 #include "monitor/ui/trend_window.h"
 #include "monitor/ui/window_registry.h"
 
@@ -33,6 +34,8 @@ public:
   TickGuard& tickGuard() { return guard_; }
   // The main window once Main has loaded it.
   TrendWindow* trend() const { return trend_.get(); }
+  // The main window's procedures once Main has loaded it.
+  TrendCommands* commands() const { return commands_.get(); }
 
 private:
   Platform& platform_;
@@ -42,6 +45,7 @@ private:
   WindowRegistry windows_;
   std::function<void()> applyStoredSettings_;
   std::unique_ptr<TrendWindow> trend_;
+  std::unique_ptr<TrendCommands> commands_;
 };
 
 } // namespace orvane

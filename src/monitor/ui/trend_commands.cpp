@@ -1,0 +1,49 @@
+#include "monitor/ui/trend_commands.h"
+
+#include "output/toolbar.h"
+
+namespace orvane {
+
+TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window)
+    : state_(state), link_(link), identification_(state, link), liveValues_(state, link), screen_(state, link),
+      indicators_(state, link), tripWatch_(state, link, screen_),
+      graph_(state, window.surface("Picture1"), window.surface("Picture3"), link.platform().messages,
+             TraceReads{[this](std::int16_t& OK) { liveValues_.GetSpeed(OK); },
+                        [this](std::int16_t& OK) { liveValues_.GetAmps(OK); },
+                        [this](std::int16_t& OK) { liveValues_.GetDCVolts(OK); },
+                        [this](std::int16_t& OK) { indicators_.Direction(OK); }}),
+      session_(state, link,
+               MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}) {
+  routeEvents(window);
+}
+
+// A port that cannot be opened ends the command with a message and a
+// stopped session.
+void TrendCommands::guardPortOpen(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const PortOpenError& error) {
+    link_.showOpenFailure(error);
+    session_.stopmonmenu_Click();
+  }
+}
+
+void TrendCommands::routeEvents(TrendWindow& window) {
+  window.setClickHandler("startmonmenu", [this] { session_.startmonmenu_Click(); });
+  window.setClickHandler("stopmonmenu", [this] { session_.stopmonmenu_Click(); });
+  window.setClickHandler("resetmenu", [this] { guardPortOpen([this] { tripWatch_.resetmenu_Click(); }); });
+  window.setClickHandler("tripreset", [this] { session_.tripreset_Click(); });
+  window.setClickHandler("clearscreen", [this] { graph_.clearscreen_Click(); });
+  window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { session_.Timer1_Timer(); }); });
+
+  window.setToolbarHandler([this](const std::string& key) {
+    const ToolbarCommands commands{
+        {"starttoolbar", [this] { session_.startmonmenu_Click(); }},
+        {"stoptoolbar", [this] { session_.stopmonmenu_Click(); }},
+        {"valuetoolbar", [this] { state_.valuemode = state_.valuemode == 0 ? 1 : 0; }},
+    };
+    Toolbar1_ButtonClick(key, commands);
+  });
+}
+
+} // namespace orvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+
+// Toolbar1's keys in their order on the toolbar, each with its command.
+using ToolbarCommands = std::vector<std::pair<std::string, std::function<void()>>>;
+
+// Runs the command of the first key that matches the clicked button's key
+// (compared case-sensitively, in toolbar order); an unknown key does nothing.
+void Toolbar1_ButtonClick(const std::string& key, const ToolbarCommands& commands);
+
+} // namespace orvane
