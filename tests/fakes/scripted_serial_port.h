@@ -30,6 +30,7 @@ public:
   void queueReply(Bytes bytes, Clock::Duration delay = {}) { queued_.push_back({std::move(bytes), delay}); }
   // A send with nothing queued is answered by the responder, if any.
   void setResponder(Responder responder) { responder_ = std::move(responder); }
+  const Responder& responder() const { return responder_; }
   // Bytes already waiting in the receive buffer.
   void preload(const Bytes& bytes) { received_.insert(received_.end(), bytes.begin(), bytes.end()); }
   // Makes open() fail as a missing device would.

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "drive-sim/engine_responder.h"
+#include "engine/drive.h"
+#include "engine/protocol_engine.h"
+#include "engine/scenario_json.h"
+#include "fakes/recording_message_boxes.h"
+#include "link/identification.h"
+#include "link/lcd_screen.h"
+#include "link/live_values.h"
+#include "link/status_indicators.h"
+#include "link/trip_watch.h"
+#include "monitor/monitoring_session.h"
+#include "monitor/trend_design_state.h"
+#include "monitor/trend_graph.h"
+#include "platform/image_surface.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace orvane::testing {
+
+inline constexpr Rgb kButtonFace{240, 240, 240};
+
+// A whole monitoring session against the simulated drive, in-process on the
+// fake clock: the real procedures, the real graph surfaces and a session log
+// in a temporary folder.
+class SessionFixture : public ::testing::Test {
+protected:
+  explicit SessionFixture(const std::string& scenarioJson = R"({"model": "vector"})") {
+    connect(scenarioJson);
+    setTrendDesignState(state.trend);
+    state.options.setChecked("speedmenu", true);
+    state.options.setValue("Slider1", 5);
+    state.options.setValue("Slider2", 1);
+    state.trend.setValue("Timer1", 500);
+  }
+
+  ~SessionFixture() override { std::filesystem::remove_all(folder); }
+
+  // Replaces the drive on the line.
+  void connect(const std::string& scenarioJson) {
+    engine = std::make_unique<sim::ProtocolEngine>(sim::Drive(sim::parseScenario(scenarioJson)));
+    port.setResponder([this, respond = engineResponder(*engine, clock)](const Bytes& sent) {
+      if (silent)
+        return std::vector<ScriptedSerialPort::Reply>{};
+      if (sent == Bytes{0x01, 0x0A, 0x03, 0x00, 0x09} && unreadableDisplays > 0) {
+        --unreadableDisplays;
+        return std::vector<ScriptedSerialPort::Reply>{};
+      }
+      return respond(sent);
+    });
+  }
+
+  // Runs the sampling timer's tick as the window would: only while enabled.
+  void tick(int count = 1) {
+    for (int i = 0; i < count; ++i) {
+      if (!state.trend.enabled("Timer1"))
+        return;
+      clock.advance(std::chrono::milliseconds(state.trend.value("Timer1")));
+      session.Timer1_Timer();
+    }
+  }
+
+  std::vector<std::string> logLines() const {
+    std::ifstream file(log.path(), std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    std::vector<std::string> lines;
+    std::string text = content.str();
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+      lines.push_back(text.substr(start, end - start));
+    return lines;
+  }
+
+  std::vector<std::string> titlesShown() const {
+    std::vector<std::string> titles;
+    for (const auto& shown : messages.shown)
+      titles.push_back(shown.title);
+    return titles;
+  }
+
+  bool monitoring() const { return state.trend.checked("startmonmenu"); }
+
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("orvane-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  bool made = std::filesystem::create_directories(folder);
+  FakeClock clock;
+  ScriptedSerialPort port{clock};
+  RecordingMessageBoxes messages;
+  CountingBeeper beeper;
+  Platform platform{port, clock, messages, beeper};
+  Link link{platform};
+  SharedState state;
+  std::unique_ptr<sim::ProtocolEngine> engine;
+  bool silent = false;
+  int unreadableDisplays = 0;
+  ImageSurface picture1{8130, 5415, 1.0, kButtonFace};
+  ImageSurface picture3{8130, 5415, 1.0, kButtonFace};
+  Identification identification{state, link};
+  LiveValues liveValues{state, link};
+  LcdScreen screen{state, link};
+  StatusIndicators indicators{state, link};
+  TripWatch tripWatch{state, link, screen};
+  TrendGraph graph{state, picture1, picture3, messages,
+                   TraceReads{[this](std::int16_t& OK) { liveValues.GetSpeed(OK); },
+                              [this](std::int16_t& OK) { liveValues.GetAmps(OK); },
+                              [this](std::int16_t& OK) { liveValues.GetDCVolts(OK); },
+                              [this](std::int16_t& OK) { indicators.Direction(OK); }}};
+  SessionLog log{(folder / "Trend.CSV").string()};
+  MonitoringSession session{
+      state, link, MonitoringSession::Procedures{identification, liveValues, indicators, tripWatch, graph}, log};
+};
+
+} // namespace orvane::testing
