@@ -24,10 +24,11 @@ bool Link::waitForBytes(std::size_t count, Clock::Duration since) {
     const Clock::Duration waited = clock.now() - since;
     if (waited > kReplyTimeout)
       return false;
-    if (port().bytesReceived() >= count)
+    const std::size_t received = port().bytesReceived();
+    if (received >= count)
       return true;
-    // Sleep on the device until bytes arrive, or just past the limit.
-    port().waitForInput(kReplyTimeout - waited + std::chrono::milliseconds(1));
+    // Sleep on the device until the missing bytes arrive, or just past the limit.
+    port().waitForInput(kReplyTimeout - waited + std::chrono::milliseconds(1), count - received);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/posix_serial_port.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -100,6 +101,7 @@ void PosixSerialPort::configureLine(const std::string& device) {
   }
   if (!lineHolds(expected, actual))
     throw PortOpenError(device, "the line settings 4800 baud 8-E-1 were not accepted");
+  lineSettings_ = actual;
   tcflush(fd_, TCIOFLUSH);
 }
 
@@ -109,6 +111,7 @@ void PosixSerialPort::close() {
   if (savedSettings_)
     tcsetattr(fd_, TCSANOW, &*savedSettings_);
   savedSettings_.reset();
+  lineSettings_.reset();
   flock(fd_, LOCK_UN);
   ::close(fd_);
   fd_ = -1;
@@ -156,12 +159,23 @@ std::vector<std::uint8_t> PosixSerialPort::readAll() {
   return bytes;
 }
 
-void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
+// The terminal's VMIN makes poll report the line readable only once that many
+// bytes are in, so a reply paced at 4800 baud wakes the wait once, not once a byte.
+void PosixSerialPort::wakeAfter(std::size_t bytes) {
+  const auto minimum = static_cast<cc_t>(std::clamp<std::size_t>(bytes, 1, 255));
+  if (!lineSettings_ || lineSettings_->c_cc[VMIN] == minimum)
+    return;
+  lineSettings_->c_cc[VMIN] = minimum;
+  tcsetattr(fd_, TCSANOW, &*lineSettings_);
+}
+
+void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted) {
   const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(timeout).count();
   if (!isOpen()) {
     usleep(static_cast<useconds_t>(milliseconds) * 1000);
     return;
   }
+  wakeAfter(wanted);
   pollfd readable{fd_, POLLIN, 0};
   if (poll(&readable, 1, static_cast<int>(milliseconds)) <= 0 ||
       !(readable.revents & (POLLHUP | POLLERR | POLLNVAL)))

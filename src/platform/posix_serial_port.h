@@ -32,16 +32,18 @@ public:
   void send(std::span<const std::uint8_t> bytes) override;
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
-  void waitForInput(std::chrono::nanoseconds timeout) override;
+  void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
 
 private:
   void configureLine(const std::string& device);
   void drainDevice();
+  void wakeAfter(std::size_t bytes);
 
   int portNumber_ = 1;
   int fd_ = -1;
   InputMode inputMode_ = InputMode::Text;
   std::optional<termios> savedSettings_;
+  std::optional<termios> lineSettings_;
   std::vector<std::uint8_t> received_;
 };
 

@@ -55,9 +55,9 @@ public:
   virtual std::size_t bytesReceived() = 0;
   // Reads and removes everything received so far.
   virtual std::vector<std::uint8_t> readAll() = 0;
-  // Sleeps until more bytes may have arrived or the timeout has passed.
-  // Never spins: a real port sleeps on the device.
-  virtual void waitForInput(std::chrono::nanoseconds timeout) = 0;
+  // Sleeps until at least `wanted` more bytes may have arrived, or the
+  // timeout has passed. Never spins: a real port sleeps on the device.
+  virtual void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) = 0;
 };
 
 } // namespace orvane

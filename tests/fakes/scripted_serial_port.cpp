@@ -59,7 +59,7 @@ std::vector<std::uint8_t> ScriptedSerialPort::readAll() {
   return bytes;
 }
 
-void ScriptedSerialPort::waitForInput(std::chrono::nanoseconds timeout) {
+void ScriptedSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t) {
   const Clock::Duration limit = clock_.now() + timeout;
   if (!pending_.empty() && pending_.front().due <= limit) {
     clock_.advance(std::max(Clock::Duration{}, pending_.front().due - clock_.now()));

@@ -46,7 +46,7 @@ public:
   void send(std::span<const std::uint8_t> bytes) override;
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
-  void waitForInput(std::chrono::nanoseconds timeout) override;
+  void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
 
   // Every send, in order, and all of them joined.
   std::vector<Bytes> sends;
