@@ -1,0 +1,183 @@
+#include "settings/ui/options_dialog.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <functional>
+
+namespace orvane {
+namespace {
+
+// The layout is drawn in twips; a logical pixel is 15 of them.
+QRect twips(int left, int top, int width, int height) {
+  constexpr double kTwipsPerPixel = 15;
+  return {qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel), qRound(width / kTwipsPerPixel),
+          qRound(height / kTwipsPerPixel)};
+}
+
+// A caption is never cut off: a button too narrow for its text grows to the right, as far as its
+// container allows.
+void placeButton(QAbstractButton* button, const QRect& place) {
+  QRect wanted = place;
+  const int room = button->parentWidget()->width() - place.left();
+  wanted.setWidth(qMin(qMax(place.width(), button->sizeHint().width()), qMax(room, place.width())));
+  button->setGeometry(wanted);
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      controls_(controls), form_(form) {
+  setWindowTitle("Options");
+  // The layout was drawn for a narrow sans serif at about 11 pixels; prefer one with those metrics.
+  // Frames show their caption set into their etched border line. Inside a styled frame a widget
+  // takes its font from the style sheet, so the sheet sets it for every control.
+  QFont narrow = font();
+  narrow.setFamilies({"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", narrow.family()});
+  setStyleSheet(QString("* { font: 11px \"%1\"; }"
+                        "QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
+                        "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                        " background-color: palette(window); }")
+                    .arg(QFontInfo(narrow).family()));
+  setFixedSize(twips(0, 0, 3870, 5685).size());
+
+  QGroupBox* ports = addFrame("Frame1", " PC Communications Port Selection ", twips(120, 120, 3615, 1095));
+  addPort(ports, "Port1", "Port2", "Communications Port 1", twips(480, 240, 1935, 375), &OptionsForm::Port1_Click);
+  addPort(ports, "Port2", "Port1", "Communications Port 2", twips(480, 600, 1935, 375), &OptionsForm::Port2_Click);
+
+  QGroupBox* monitor = addFrame("Frame3", " Monitor ", twips(120, 1320, 3615, 1455));
+  addCheckBox(monitor, "speedmenu", "Speed (Hz)", twips(240, 360, 1455, 255), &OptionsForm::speedmenu_Click);
+  addCheckBox(monitor, "currentmenu", "Current (A)", twips(240, 600, 1815, 255), &OptionsForm::currentmenu_Click);
+  addCheckBox(monitor, "DCmenu", "DC Link Voltage", twips(240, 840, 1455, 255), &OptionsForm::DCmenu_Click);
+  addCheckBox(monitor, "directionmenu", "Direction", twips(240, 1080, 975, 255),
+              &OptionsForm::directionmenu_Click);
+  addCheckBox(monitor, "runningmenu", "Running", twips(1800, 360, 1335, 255), &OptionsForm::runningmenu_Click);
+  addCheckBox(monitor, "inputmenu", "Input Terminals", twips(1800, 600, 1455, 255), &OptionsForm::inputmenu_Click);
+  addCheckBox(monitor, "outputmenu", "Output Terminals", twips(1800, 840, 1575, 255),
+              &OptionsForm::outputmenu_Click);
+  // Belongs to the dialog itself but sits over the Monitor frame's right column.
+  addCheckBox(this, "directiongraph", "Direction (Graph)", twips(1920, 2400, 1575, 255),
+              &OptionsForm::directiongraph_Click);
+
+  QGroupBox* rate = addFrame("Frame2", " Sample Rate ", twips(120, 2880, 3615, 975));
+  addSlider(rate, "Slider1", 5, 320, 5, 50, twips(240, 270, 3135, 255), &OptionsForm::Slider1_Change);
+  addLabel(rate, "sliderlabel", "0.5 second", twips(1320, 640, 1095, 255));
+
+  QGroupBox* scale = addFrame("Frame4", " Scale ", twips(120, 3960, 3615, 975));
+  addSlider(scale, "Slider2", 1, 20, 1, 5, twips(240, 250, 3135, 255), &OptionsForm::Slider2_Change);
+  addLabel(scale, "Slider2label", "1 : 1", twips(1320, 600, 1095, 255));
+
+  addButton("OKbutton", "OK", twips(960, 5160, 855, 375), &OptionsForm::OKbutton_Click);
+  addButton("Cancelbutton", "Cancel", twips(1920, 5160, 855, 375), &OptionsForm::Cancelbutton_Click);
+  addButton("Applybutton", "Apply", twips(2880, 5160, 855, 375), &OptionsForm::Applybutton_Click);
+  qobject_cast<QCheckBox*>(widgets_.at("speedmenu"))->setChecked(true);
+  widgets_.at("Applybutton")->setEnabled(false);
+  widgets_.at("directiongraph")->raise();
+
+  for (const auto& [name, control] : controls_.controls())
+    mirror(name, control);
+  controls_.setListener(
+      [this](const std::string& name, const ControlModel::Control& control) { mirror(name, control); });
+  form_.setWindow([this] { exec(); }, [this] { hide(); });
+}
+
+OptionsDialog::~OptionsDialog() {
+  form_.setWindow({}, {});
+  controls_.setListener({});
+}
+
+void OptionsDialog::reject() { form_.unload(); }
+
+QGroupBox* OptionsDialog::addFrame(const char* name, const char* caption, const QRect& place) {
+  auto* frame = new QGroupBox(caption, this);
+  frame->setObjectName(name);
+  frame->setGeometry(place);
+  return frame;
+}
+
+void OptionsDialog::addPort(QWidget* frame, const char* name, const char* other, const char* caption,
+                            const QRect& place, Handler handler) {
+  auto* port = new QRadioButton(caption, frame);
+  placeButton(port, place);
+  port->setObjectName(name);
+  widgets_[name] = port;
+  connect(port, &QRadioButton::clicked, this, [this, name, other, handler] {
+    controls_.setChecked(name, true);
+    controls_.setChecked(other, false);
+    std::invoke(handler, form_);
+  });
+}
+
+void OptionsDialog::addCheckBox(QWidget* container, const char* name, const char* caption, const QRect& place,
+                                Handler handler) {
+  auto* box = new QCheckBox(caption, container);
+  placeButton(box, place);
+  box->setObjectName(name);
+  widgets_[name] = box;
+  connect(box, &QCheckBox::clicked, this, [this, name, handler](bool ticked) {
+    controls_.setChecked(name, ticked);
+    std::invoke(handler, form_);
+  });
+}
+
+void OptionsDialog::addSlider(QWidget* frame, const char* name, int minimum, int maximum, int arrowStep,
+                              int pageStep, const QRect& place, Handler handler) {
+  auto* slider = new QScrollBar(Qt::Horizontal, frame);
+  slider->setGeometry(place);
+  slider->setRange(minimum, maximum);
+  slider->setSingleStep(arrowStep);
+  slider->setPageStep(pageStep);
+  slider->setObjectName(name);
+  widgets_[name] = slider;
+  connect(slider, &QScrollBar::valueChanged, this, [this, name, handler](int value) {
+    controls_.setValue(name, value);
+    std::invoke(handler, form_);
+  });
+}
+
+void OptionsDialog::addLabel(QWidget* frame, const char* name, const char* caption, const QRect& place) {
+  auto* label = new QLabel(caption, frame);
+  label->setGeometry(place);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setObjectName(name);
+  widgets_[name] = label;
+}
+
+void OptionsDialog::addButton(const char* name, const char* caption, const QRect& place, Handler handler) {
+  auto* button = new QPushButton(caption, this);
+  button->setGeometry(place);
+  button->setObjectName(name);
+  widgets_[name] = button;
+  connect(button, &QPushButton::clicked, this, [this, handler] { std::invoke(handler, form_); });
+}
+
+void OptionsDialog::mirror(const std::string& name, const ControlModel::Control& control) {
+  const auto found = widgets_.find(name);
+  if (found == widgets_.end())
+    return;
+  QWidget* widget = found->second;
+  const QSignalBlocker quiet(widget);
+  widget->setVisible(control.visible);
+  widget->setEnabled(control.enabled);
+  if (auto* port = qobject_cast<QRadioButton*>(widget)) {
+    // Exclusive buttons refuse to be unticked one by one; the model ticks the other itself.
+    port->setAutoExclusive(false);
+    port->setChecked(control.checked);
+    port->setAutoExclusive(true);
+  } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+    box->setChecked(control.checked);
+  } else if (auto* slider = qobject_cast<QScrollBar*>(widget)) {
+    slider->setValue(control.value);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(QString::fromStdString(control.caption));
+  }
+}
+
+} // namespace orvane

@@ -1,0 +1,76 @@
+#include "options_fixture.h"
+#include "settings/options_menu.h"
+
+namespace orvane::testing {
+namespace {
+
+using OptionsChangesTest = OptionsFixture;
+
+TEST(SliderCaptions, showSecondsAndScale) {
+  EXPECT_EQ(sliderlabelCaption(5), "0.5 second");
+  EXPECT_EQ(sliderlabelCaption(10), "1 second");
+  EXPECT_EQ(sliderlabelCaption(11), "1.1 seconds");
+  EXPECT_EQ(sliderlabelCaption(320), "32 seconds");
+  EXPECT_EQ(Slider2labelCaption(20), "20 : 1");
+}
+
+TEST_F(OptionsChangesTest, onlyADifferenceFromTheAppliedValueEnablesApplyAndUndoingKeepsIt) {
+  form.applyStoredSettings();
+  form.Applybutton_Click();
+  form.Port1_Click();
+  tick("speedmenu", true, &OptionsForm::speedmenu_Click);
+  EXPECT_FALSE(controls().enabled("Applybutton"));
+  EXPECT_EQ(state.optionsapplied, 0);
+  tick("currentmenu", true, &OptionsForm::currentmenu_Click);
+  tick("currentmenu", false, &OptionsForm::currentmenu_Click);
+  EXPECT_TRUE(controls().enabled("Applybutton"));
+  EXPECT_TRUE(controls().enabled("Cancelbutton"));
+}
+
+TEST_F(OptionsChangesTest, cancelAfterChangesReopensWithTheStoredSettings) {
+  form.applyStoredSettings();
+  tick("currentmenu", true, &OptionsForm::currentmenu_Click);
+  moveSlider("Slider1", 100);
+  form.Cancelbutton_Click();
+  EXPECT_FALSE(form.loaded());
+  EXPECT_EQ(state.currenton, 0);
+  EXPECT_TRUE(form.controls().enabled("Cancelbutton"));
+  expectDefaultControls();
+}
+
+TEST_F(OptionsChangesTest, okKeepsTheDialogLoadedSoTheNextOpeningShowsItAsLeft) {
+  form.applyStoredSettings();
+  writeFile("1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n300\r\n20\r\n");
+  form.show();
+  EXPECT_EQ(shows, 1);
+  EXPECT_EQ(tickedBoxes(), "Port1 speedmenu");
+  EXPECT_FALSE(controls().enabled("Cancelbutton"));
+}
+
+TEST_F(OptionsChangesTest, theMenuAsksWhileOnlineAndStopsTheSessionOnlyOnYes) {
+  std::vector<std::string> steps;
+  form.setWindow([&] { steps.push_back(form.loaded() ? "show" : "show unloaded"); }, [] {});
+  const auto click = [&] {
+    optionmenu_Click(
+        state.trend, messages, [&] { steps.push_back("stop"); }, form);
+  };
+  click();
+  EXPECT_EQ(steps, std::vector<std::string>{"show"});
+  EXPECT_TRUE(messages.shown.empty());
+
+  steps.clear();
+  state.trend.setChecked("startmonmenu", true);
+  messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  click();
+  EXPECT_TRUE(steps.empty());
+  click();
+  EXPECT_EQ(steps, (std::vector<std::string>{"stop", "show"}));
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
+  EXPECT_EQ(messages.shown[0].title, "Options");
+  EXPECT_EQ(messages.shown[0].text,
+            "The Options are not available while still Online. Do you want to go offline?");
+}
+
+} // namespace
+} // namespace orvane::testing
