@@ -4,6 +4,8 @@ namespace orvane {
 
 const ControlModel::Control& ControlModel::get(std::string_view name) const {
   static const Control untouched;
+  if (loader_)
+    loader_();
   const auto found = controls_.find(name);
   return found == controls_.end() ? untouched : found->second;
 }

@@ -35,6 +35,9 @@ public:
 
   // Called after every change of a control; one listener (the window).
   void setListener(Listener listener) { listener_ = std::move(listener); }
+  // Called before a control is read, so that a window that loads its
+  // controls from a file (the Options dialog) is loaded by the first read.
+  void setLoader(std::function<void()> loader) { loader_ = std::move(loader); }
   const std::map<std::string, Control, std::less<>>& controls() const { return controls_; }
 
 private:
@@ -43,6 +46,7 @@ private:
 
   std::map<std::string, Control, std::less<>> controls_;
   Listener listener_;
+  std::function<void()> loader_;
 };
 
 } // namespace orvane

@@ -72,7 +72,12 @@ std::string sliderlabelCaption(int tenths) {
 std::string Slider2labelCaption(int scale) { return std::to_string(scale) + " : 1"; }
 
 OptionsForm::OptionsForm(SharedState& state, SerialPort& port, MessageBoxes& messages)
-    : state_(state), port_(port), messages_(messages) {}
+    : state_(state), port_(port), messages_(messages) {
+  // Whoever reads a control of an unloaded dialog loads it from the file.
+  state_.options.setLoader([this] { ensureLoaded(); });
+}
+
+OptionsForm::~OptionsForm() { state_.options.setLoader(nullptr); }
 
 void OptionsForm::setWindow(std::function<void()> showModal, std::function<void()> hide) {
   showModal_ = std::move(showModal);

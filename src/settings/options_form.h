@@ -29,6 +29,9 @@ public:
   static constexpr double kOkWidth = 6760;
 
   OptionsForm(SharedState& state, SerialPort& port, MessageBoxes& messages);
+  ~OptionsForm();
+  OptionsForm(const OptionsForm&) = delete;
+  OptionsForm& operator=(const OptionsForm&) = delete;
 
   // Clears the graph without a question; the sample arrays are zeroed up to the maxpoints in
   // force, which is still the old one when Apply or OK calls this.

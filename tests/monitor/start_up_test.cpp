@@ -5,6 +5,9 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QWindow>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace orvane::testing {
 namespace {
@@ -131,11 +134,18 @@ TEST_F(StartUpTest, sharedStateStartsWithNoModelAndAnEmptyGraph) {
   EXPECT_FALSE(state.trend.enabled("Timer1"));
 }
 
-TEST_F(StartUpTest, storedSettingsAreAppliedLastWithThePanelsReady) {
-  bool panelsReady = false;
-  program.setApplyStoredSettings([&] { panelsReady = program.state().trend.visible("Frame6"); });
+TEST_F(StartUpTest, storedSettingsAreApplied) {
+  const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / ".config/orvane-trend";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "ta.ini", std::ios::binary) << "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n10\r\n2\r\n";
   program.Main();
-  EXPECT_TRUE(panelsReady);
+  const SharedState& state = program.state();
+  EXPECT_EQ(state.trend.value("Timer1"), 1000);
+  EXPECT_EQ(state.xstep, 40);
+  EXPECT_EQ(state.maxpoints, 169);
+  EXPECT_EQ(state.port2on, 1);
+  EXPECT_TRUE(state.options.checked("currentmenu"));
+  std::filesystem::remove(folder / "ta.ini");
 }
 
 } // namespace

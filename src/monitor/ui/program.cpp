@@ -68,8 +68,8 @@ void Program::Main() {
   waitMoreThan(platform_.clock, kSplashTime);
   windows_.unload("Splash");
   prepareTrendPanels(state_);
-  if (applyStoredSettings_)
-    applyStoredSettings_();
+  // Loads Options, which reads the settings file, and runs its OK action unseen.
+  commands_->options().applyStoredSettings();
 }
 
 } // namespace orvane

@@ -25,9 +25,6 @@ public:
   // seconds, the panels, then the stored settings. No serial traffic.
   void Main();
 
-  // Loads Options and runs its OK action without showing it.
-  void setApplyStoredSettings(std::function<void()> apply) { applyStoredSettings_ = std::move(apply); }
-
   SharedState& state() { return state_; }
   WindowRegistry& windows() { return windows_; }
   // Handlers of the other windows run inside it too.
@@ -43,7 +40,6 @@ private:
   SharedState state_;
   TickGuard guard_;
   WindowRegistry windows_;
-  std::function<void()> applyStoredSettings_;
   std::unique_ptr<TrendWindow> trend_;
   std::unique_ptr<TrendCommands> commands_;
 };

@@ -1,6 +1,7 @@
 #include "monitor/ui/trend_commands.h"
 
 #include "output/toolbar.h"
+#include "settings/options_menu.h"
 
 namespace orvane {
 
@@ -13,7 +14,10 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
                         [this](std::int16_t& OK) { liveValues_.GetDCVolts(OK); },
                         [this](std::int16_t& OK) { indicators_.Direction(OK); }}),
       session_(state, link,
-               MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}) {
+               MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}),
+      options_(state, link.port(), link.platform().messages),
+      optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)) {
+  options_.setClearGraph([this] { graph_.clearGraph(); });
   routeEvents(window);
 }
 
@@ -34,12 +38,18 @@ void TrendCommands::routeEvents(TrendWindow& window) {
   window.setClickHandler("resetmenu", [this] { guardPortOpen([this] { tripWatch_.resetmenu_Click(); }); });
   window.setClickHandler("tripreset", [this] { session_.tripreset_Click(); });
   window.setClickHandler("clearscreen", [this] { graph_.clearscreen_Click(); });
+  const auto openOptions = [this] {
+    optionmenu_Click(
+        state_.trend, link_.platform().messages, [this] { session_.stopmonmenu_Click(); }, options_);
+  };
+  window.setClickHandler("optionmenu", openOptions);
   window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { session_.Timer1_Timer(); }); });
 
-  window.setToolbarHandler([this](const std::string& key) {
+  window.setToolbarHandler([this, openOptions](const std::string& key) {
     const ToolbarCommands commands{
         {"starttoolbar", [this] { session_.startmonmenu_Click(); }},
         {"stoptoolbar", [this] { session_.stopmonmenu_Click(); }},
+        {"optionstoolbar", openOptions},
         {"valuetoolbar", [this] { state_.valuemode = state_.valuemode == 0 ? 1 : 0; }},
     };
     Toolbar1_ButtonClick(key, commands);

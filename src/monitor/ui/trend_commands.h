@@ -10,6 +10,10 @@
 #include "monitor/shared_state.h"
 #include "monitor/trend_graph.h"
 #include "monitor/ui/trend_window.h"
+#include "settings/options_form.h"
+#include "settings/ui/options_dialog.h"
+
+#include <memory>
 
 namespace orvane {
 
@@ -22,6 +26,7 @@ public:
   TrendGraph& graph() { return graph_; }
   MonitoringSession& session() { return session_; }
   Identification& identification() { return identification_; }
+  OptionsForm& options() { return options_; }
 
 private:
   void routeEvents(TrendWindow& window);
@@ -36,6 +41,8 @@ private:
   TripWatch tripWatch_;
   TrendGraph graph_;
   MonitoringSession session_;
+  OptionsForm options_;
+  std::unique_ptr<OptionsDialog> optionsDialog_;
 };
 
 } // namespace orvane
