@@ -1,3 +1,4 @@
+#include "engine/panel.h"
 #include "host.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(Identification, nextKeysWithoutTheMenuKeyLeaveTheMonitorShowing) {
   Host host(engine);
   const std::string monitor = host.displayText();
   for (int write = 0; write < 6; ++write)
-    host.panelWrite(0x0001);
+    host.panelWrite(kKeyNext);
   EXPECT_EQ(host.displayText(), monitor);
 }
 
@@ -67,7 +68,7 @@ TEST(Identification, menuReturnsToTheMonitorAfterThirtyIdleSeconds) {
   ProtocolEngine engine{Drive(scenarioFor(Model::Q7SingleCompact))};
   Host host(engine);
   const std::string monitor = host.displayText();
-  host.panelWrite(0x0002);
+  host.panelWrite(kKeyMenu);
   EXPECT_NE(host.displayText(), monitor);
   host.at(31);
   EXPECT_EQ(host.displayText(), monitor);
@@ -77,7 +78,7 @@ TEST(Identification, panelKeysOnTheWrongCommandAreAcceptedButIgnored) {
   ProtocolEngine engine{Drive(scenarioFor(Model::Q7Vector))};
   Host host(engine);
   const std::string monitor = host.displayText();
-  const Host::Exchange write = host.exchange(0x23, {0x02, 0x00, 0x00, 0x00, 0x02});
+  const Host::Exchange write = host.exchange(0x23, {0x02, 0x00, 0x00, 0x02, 0x00});
   EXPECT_EQ(write.final, (Bytes{0x06, 0x04}));
   EXPECT_EQ(host.displayText(), monitor);
 }
