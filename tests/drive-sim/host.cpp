@@ -1,5 +1,7 @@
 #include "host.h"
 
+#include "engine/panel.h"
+
 namespace orvane::sim::testing {
 
 Bytes Host::send(const Bytes& bytes) {
@@ -45,12 +47,12 @@ void Host::panelWrite(std::uint16_t value, std::uint8_t command) {
 }
 
 std::pair<std::string, std::string> Host::identificationTexts() {
-  panelWrite(0x0002);
+  panelWrite(sim::kKeyMenu);
   for (int write = 0; write < 6; ++write)
-    panelWrite(0x0001);
+    panelWrite(sim::kKeyNext);
   std::string first = displayText();
   for (int write = 0; write < 8; ++write)
-    panelWrite(0x0001);
+    panelWrite(sim::kKeyNext);
   return {std::move(first), displayText()};
 }
 

@@ -1,3 +1,4 @@
+#include "engine/panel.h"
 #include "host.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,7 @@ TEST(Identification, nextKeysWithoutTheMenuKeyLeaveTheMonitorShowing) {
   Host host(engine);
   const std::string monitor = host.displayText();
   for (int write = 0; write < 6; ++write)
-    host.panelWrite(0x0001);
+    host.panelWrite(sim::kKeyNext);
   EXPECT_EQ(host.displayText(), monitor);
 }
 
@@ -67,7 +68,7 @@ TEST(Identification, menuReturnsToTheMonitorAfterThirtyIdleSeconds) {
   ProtocolEngine engine{Drive(scenarioFor(Model::Q7SingleCompact))};
   Host host(engine);
   const std::string monitor = host.displayText();
-  host.panelWrite(0x0002);
+  host.panelWrite(sim::kKeyMenu);
   EXPECT_NE(host.displayText(), monitor);
   host.at(31);
   EXPECT_EQ(host.displayText(), monitor);

@@ -10,9 +10,10 @@
 
 namespace orvane::sim {
 
-// Panel keys, as the value of a panel write.
-inline constexpr std::uint16_t kKeyNext = 0x0001;
-inline constexpr std::uint16_t kKeyMenu = 0x0002;
+// Panel keys, as the two value bytes of a panel write read big-endian: the
+// host's panel writes carry 01 00 (next) and 02 00 (menu), the reset 00 04.
+inline constexpr std::uint16_t kKeyNext = 0x0100;
+inline constexpr std::uint16_t kKeyMenu = 0x0200;
 inline constexpr std::uint16_t kKeyStopReset = 0x0004;
 
 // Each display line holds 16 characters; the display has two.
