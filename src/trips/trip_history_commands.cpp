@@ -1,0 +1,51 @@
+#include "trips/trip_history_commands.h"
+
+#include "link/model_change.h"
+
+namespace orvane {
+
+TripHistoryCommands::TripHistoryCommands(SharedState& state, Link& link, Identification& identification,
+                                         MessageBoxes& messages, TripHistoryWindows windows)
+    : state_(state), link_(link), identification_(identification), messages_(messages), view_(windows.view),
+      read_(state, link), printing_(messages, windows.pages, windows.saveDialog) {}
+
+void TripHistoryCommands::tripmenu_Click() {
+  try {
+    readAndShow();
+  } catch (const PortOpenError& error) {
+    link_.showOpenFailure(error);
+    link_.stopMonitor();
+  }
+}
+
+void TripHistoryCommands::readAndShow() {
+  std::int16_t OK = 0;
+  identification_.CheckInverter(OK);
+  if (OK == 1)
+    return;
+  if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) == ModelChangeOutcome::Declined)
+    return;
+  state_.inverterknown = 1;
+  state_.inverter = state_.newinverter;
+
+  if (!window_)
+    window_.emplace();
+  read_.TripSummary(*window_, OK);
+  if (OK == 1) {
+    link_.stopMonitor();
+    return;
+  }
+  layOutTripHistory(*window_, state_.inverter);
+  view_.showModal(*window_, [this] { Command5_Click(); });
+  // "&OK" and the window frame both close and discard the window.
+  window_.reset();
+}
+
+void TripHistoryCommands::Command5_Click() {
+  if (!window_)
+    return;
+  if (const std::optional<TripPrintPage> page = tripPrintPage(*window_, state_.inverter))
+    printing_.print(*page);
+}
+
+} // namespace orvane

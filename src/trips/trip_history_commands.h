@@ -1,0 +1,59 @@
+#pragma once
+
+#include "link/identification.h"
+#include "link/link.h"
+#include "monitor/shared_state.h"
+#include "platform/message_boxes.h"
+#include "trips/trip_history_form.h"
+#include "trips/trip_history_read.h"
+#include "trips/trip_history_view.h"
+#include "trips/trip_page_output.h"
+#include "trips/trip_printing.h"
+
+#include <optional>
+
+namespace orvane {
+
+// The windows and dialogs the trip history shows.
+struct TripHistoryWindows {
+  TripHistoryView& view;
+  TripPageOutput& pages;
+  SaveFileDialog& saveDialog;
+};
+
+// The trip history: "Trip History" reads the drive's trips into the trip
+// history window and shows it; its "&Print" prints them. The window is loaded
+// by a read and discarded when the user closes it, so the next read starts
+// from the design state; a read that fails leaves it loaded but unshown.
+class TripHistoryCommands {
+public:
+  TripHistoryCommands(SharedState& state, Link& link, Identification& identification, MessageBoxes& messages,
+                      TripHistoryWindows windows);
+
+  // The "Trip History" menu item and the "triptoolbar" button. Identifies the
+  // drive, applies the model-change rule, reads the history and shows the
+  // window modal; returns when the window is closed. A failed read runs
+  // "Stop Monitor" and shows no window.
+  void tripmenu_Click();
+
+  // "&Print" of the trip history window: the window's captions on one page,
+  // for the model in use; nothing for a model in neither group.
+  void Command5_Click();
+
+  // The trip history window while it is loaded.
+  const TripHistoryForm* window() const { return window_ ? &*window_ : nullptr; }
+
+private:
+  void readAndShow();
+
+  SharedState& state_;
+  Link& link_;
+  Identification& identification_;
+  MessageBoxes& messages_;
+  TripHistoryView& view_;
+  TripHistoryRead read_;
+  TripPrinting printing_;
+  std::optional<TripHistoryForm> window_;
+};
+
+} // namespace orvane
