@@ -16,7 +16,9 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
       session_(state, link,
                MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}),
       options_(state, link.port(), link.platform().messages),
-      optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)) {
+      optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),
+      tripSaveDialog_(&window), trips_(state, link, identification_, link.platform().messages,
+                                       TripHistoryWindows{tripView_, tripPages_, tripSaveDialog_}) {
   options_.setClearGraph([this] { graph_.clearGraph(); });
   routeEvents(window);
 }
@@ -43,6 +45,7 @@ void TrendCommands::routeEvents(TrendWindow& window) {
         state_.trend, link_.platform().messages, [this] { session_.stopmonmenu_Click(); }, options_);
   };
   window.setClickHandler("optionmenu", openOptions);
+  window.setClickHandler("tripmenu", [this] { trips_.tripmenu_Click(); });
   window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { session_.Timer1_Timer(); }); });
 
   window.setToolbarHandler([this, openOptions](const std::string& key) {
@@ -50,6 +53,7 @@ void TrendCommands::routeEvents(TrendWindow& window) {
         {"starttoolbar", [this] { session_.startmonmenu_Click(); }},
         {"stoptoolbar", [this] { session_.stopmonmenu_Click(); }},
         {"optionstoolbar", openOptions},
+        {"triptoolbar", [this] { trips_.tripmenu_Click(); }},
         {"valuetoolbar", [this] { state_.valuemode = state_.valuemode == 0 ? 1 : 0; }},
     };
     Toolbar1_ButtonClick(key, commands);

@@ -12,6 +12,10 @@
 #include "monitor/ui/trend_window.h"
 #include "settings/options_form.h"
 #include "settings/ui/options_dialog.h"
+#include "trips/trip_history_commands.h"
+#include "trips/ui/qt_save_file_dialog.h"
+#include "trips/ui/qt_trip_page_output.h"
+#include "trips/ui/trip_history_dialog.h"
 
 #include <memory>
 
@@ -43,6 +47,10 @@ private:
   MonitoringSession session_;
   OptionsForm options_;
   std::unique_ptr<OptionsDialog> optionsDialog_;
+  QtTripHistoryView tripView_;
+  QtTripPageOutput tripPages_;
+  QtSaveFileDialog tripSaveDialog_;
+  TripHistoryCommands trips_;
 };
 
 } // namespace orvane
