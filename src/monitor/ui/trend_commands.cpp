@@ -4,7 +4,8 @@
 
 namespace orvane {
 
-TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window)
+TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows,
+                             TickGuard& guard, Desktop desktop)
     : state_(state), link_(link), identification_(state, link), liveValues_(state, link), screen_(state, link),
       indicators_(state, link), tripWatch_(state, link, screen_),
       graph_(state, window.surface("Picture1"), window.surface("Picture3"), link.platform().messages,
@@ -13,7 +14,8 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
                         [this](std::int16_t& OK) { liveValues_.GetDCVolts(OK); },
                         [this](std::int16_t& OK) { indicators_.Direction(OK); }}),
       session_(state, link,
-               MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}) {
+               MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}),
+      output_(state, link.platform().messages, desktop, windows, guard, window) {
   routeEvents(window);
 }
 
@@ -35,12 +37,21 @@ void TrendCommands::routeEvents(TrendWindow& window) {
   window.setClickHandler("tripreset", [this] { session_.tripreset_Click(); });
   window.setClickHandler("clearscreen", [this] { graph_.clearscreen_Click(); });
   window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { session_.Timer1_Timer(); }); });
+  window.setClickHandler("csvmenu", [this] { output_.csvmenu_Click(); });
+  window.setClickHandler("clipboardmenu", [this] { output_.clipboardmenu_Click(); });
+  window.setClickHandler("helpmenu", [this] { output_.helpmenu_Click(); });
+  window.setClickHandler("aboutmenu", [this] { output_.aboutmenu_Click(); });
+  window.setMouseDownHandler("Picture1", [this](float x, float y) { output_.Picture1_MouseDown(x, y); });
+  window.setMouseDownHandler("Picture3", [this](float x, float y) { output_.Picture3_MouseDown(x, y); });
 
   window.setToolbarHandler([this](const std::string& key) {
     const ToolbarCommands commands{
         {"starttoolbar", [this] { session_.startmonmenu_Click(); }},
         {"stoptoolbar", [this] { session_.stopmonmenu_Click(); }},
+        {"exporttoolbar", [this] { output_.csvmenu_Click(); }},
+        {"cliptoolbar", [this] { output_.clipboardmenu_Click(); }},
         {"valuetoolbar", [this] { state_.valuemode = state_.valuemode == 0 ? 1 : 0; }},
+        {"helptoolbar", [this] { output_.helpmenu_Click(); }},
     };
     Toolbar1_ButtonClick(key, commands);
   });

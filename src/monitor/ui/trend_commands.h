@@ -10,6 +10,9 @@
 #include "monitor/shared_state.h"
 #include "monitor/trend_graph.h"
 #include "monitor/ui/trend_window.h"
+#include "monitor/ui/window_registry.h"
+#include "output/ui/output_commands.h"
+#include "platform/desktop.h"
 
 namespace orvane {
 
@@ -17,7 +20,8 @@ namespace orvane {
 // button, toolbar and timer events routed to them.
 class TrendCommands {
 public:
-  TrendCommands(SharedState& state, Link& link, TrendWindow& window);
+  TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows, TickGuard& guard,
+                Desktop desktop);
 
   TrendGraph& graph() { return graph_; }
   MonitoringSession& session() { return session_; }
@@ -36,6 +40,7 @@ private:
   TripWatch tripWatch_;
   TrendGraph graph_;
   MonitoringSession session_;
+  OutputCommands output_;
 };
 
 } // namespace orvane
