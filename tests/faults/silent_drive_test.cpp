@@ -43,6 +43,9 @@ INSTANTIATE_TEST_SUITE_P(AtEachWait, SilentDriveAtStart,
                                            SilenceCase{"shortReply", "short-reply"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A junk byte ahead of every reply puts the replies out of step with the
+// waits: the model code comes from the wrong byte and the probe's display
+// texts start a character late, so no model matches. Nothing times out.
 TEST_F(FaultSession, garbageAheadOfEveryReplyLeavesTheDriveUnrecognised) {
   plugIn({"--model", "mk410", "--fault", "garbage"});
   startUp();
@@ -69,73 +72,6 @@ TEST_F(FaultSession, silentDriveFailsTheTripHistoryWithOneMessageAndNoWindow) {
   EXPECT_EQ(communicationsErrors(), 1);
   EXPECT_TRUE(tripWindow.shown.empty());
   EXPECT_EQ(look(), kIdle);
-}
-
-TEST_F(FaultSession, readReplyJustInsideTwoSecondsIsTaken) {
-  plugIn({"--scenario", "mk410", "--reply-delay-ms", "1800", "--reply-delay-kind", "read"});
-  storeSettings(kSpeedOnly);
-  startUp();
-
-  // The model code, the maximum frequency and the voltage class.
-  const double took = secondsFor([this] { session.startmonmenu_Click(); });
-  EXPECT_GE(took, 3 * 1.8);
-  EXPECT_LT(took, 3 * 2.0);
-  EXPECT_EQ(look(), kMonitoring);
-
-  EXPECT_EQ(sample(1), 1);
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(beeper.beeps, 0);
-  EXPECT_EQ(state.trend.caption("displayspeed"), "50");
-  EXPECT_EQ(logLines(), (std::vector<std::string>{kSessionLogHeader, "0,50,0,0,0"}));
-  session.stopmonmenu_Click();
-  EXPECT_EQ(look(), kIdle);
-}
-
-TEST_F(FaultSession, readReplyJustOutsideTwoSecondsIsNotWaitedFor) {
-  plugIn({"--scenario", "mk410", "--reply-delay-ms", "2300", "--reply-delay-kind", "read"});
-  startUp();
-
-  const double took = secondsFor([this] { session.startmonmenu_Click(); });
-
-  EXPECT_GE(took, 2.0);
-  EXPECT_LT(took, 2.3);
-  EXPECT_EQ(communicationsErrors(), 2);
-  EXPECT_EQ(titles().size(), 2u);
-  EXPECT_EQ(look(), kIdle);
-}
-
-TEST_F(FaultSession, displayTextTooLateFailsTheProbeWithABeepAndOneMessage) {
-  plugIn({"--scenario", "vector", "--reply-delay-ms", "2300", "--reply-delay-kind", "display"});
-  startUp();
-
-  const double took = secondsFor([this] { session.startmonmenu_Click(); });
-
-  EXPECT_GE(took, 2.0);
-  EXPECT_LT(took, 3.0);
-  EXPECT_EQ(beeper.beeps, 1);
-  EXPECT_EQ(titles(), std::vector<std::string>{kCommunicationsErrorTitle});
-  EXPECT_EQ(communicationsErrors(), 1);
-  EXPECT_EQ(state.inverter, "0");
-  EXPECT_EQ(look(), kIdle);
-}
-
-TEST_F(FaultSession, panelBlockTooLateStopsTheSessionAfterFourRetries) {
-  plugIn({"--scenario", "mk410", "--reply-delay-ms", "2300", "--reply-delay-kind", "block"});
-  storeSettings(kEverythingMonitored);
-  startUp();
-  session.startmonmenu_Click();
-  ASSERT_EQ(look(), kMonitoring);
-
-  // Five attempts of 2 seconds with a beep and a 2-second pause between them.
-  const double took = secondsFor([this] { sample(1); });
-
-  EXPECT_GE(took, 5 * 2.0 + 4 * 2.0);
-  EXPECT_LT(took, 5 * 2.0 + 4 * 2.0 + 2.0);
-  EXPECT_EQ(communicationsErrors(), 5);
-  EXPECT_EQ(titles().size(), 5u);
-  EXPECT_EQ(beeper.beeps, 5 + 4);
-  EXPECT_EQ(look(), kIdle);
-  EXPECT_EQ(logLines(), std::vector<std::string>{kSessionLogHeader});
 }
 
 } // namespace
