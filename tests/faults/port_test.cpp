@@ -24,7 +24,11 @@ public:
     if (pid_ == 0) {
       close(ready[0]);
       PosixSerialPort port;
-      port.open();
+      try {
+        port.open();
+      } catch (const PortOpenError&) {
+        _exit(1);
+      }
       const char holding = 1;
       if (write(ready[1], &holding, 1) == 1)
         pause();
