@@ -35,6 +35,23 @@ std::optional<std::int16_t> wholeNumber(std::string_view line) {
   return value;
 }
 
+// No line of a sound file is longer than this: a longer one means a damaged file, or a device that
+// never ends a line, and reading stops there instead of taking ever more memory.
+constexpr std::size_t kLongestLine = 64;
+
+// One line without its end; false at the end of the file or on a line that runs too long.
+bool readLine(std::istream& file, std::string& line) {
+  line.clear();
+  for (char character; file.get(character);) {
+    if (character == '\n')
+      return true;
+    if (line.size() == kLongestLine)
+      return false;
+    line += character;
+  }
+  return !line.empty();
+}
+
 std::system_error writeFailure(std::error_code error, const std::string& path) {
   return std::system_error(error, "The settings file " + path + " could not be written");
 }
@@ -69,7 +86,7 @@ bool readSettingsFile(SharedState& state) {
   std::ifstream file(settingsPath(), std::ios::binary);
   std::string line;
   for (const auto setting : kStoredSettings) {
-    if (!std::getline(file, line))
+    if (!readLine(file, line))
       return false;
     if (!line.empty() && line.back() == '\r')
       line.pop_back();

@@ -10,21 +10,27 @@ TripHistoryCommands::TripHistoryCommands(SharedState& state, Link& link, Identif
       read_(state, link), printing_(messages, windows.pages, windows.saveDialog) {}
 
 void TripHistoryCommands::tripmenu_Click() {
+  bool shown = false;
   try {
-    readAndShow();
+    shown = readAndShow();
   } catch (const PortOpenError& error) {
     link_.showOpenFailure(error);
     link_.stopMonitor();
   }
+  // Identification opened the port. A read that ends without its window while
+  // no session runs lets go of it, so that another program can open it and a
+  // drive reconnected through a new adapter is reached at the next read.
+  if (!shown && !state_.trend.checked("startmonmenu"))
+    link_.port().close();
 }
 
-void TripHistoryCommands::readAndShow() {
+bool TripHistoryCommands::readAndShow() {
   std::int16_t OK = 0;
   identification_.CheckInverter(OK);
   if (OK == 1)
-    return;
+    return false;
   if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) == ModelChangeOutcome::Declined)
-    return;
+    return false;
   state_.inverterknown = 1;
   state_.inverter = state_.newinverter;
 
@@ -33,12 +39,13 @@ void TripHistoryCommands::readAndShow() {
   read_.TripSummary(*window_, OK);
   if (OK == 1) {
     link_.stopMonitor();
-    return;
+    return false;
   }
   layOutTripHistory(*window_, state_.inverter);
   view_.showModal(*window_, [this] { Command5_Click(); });
   // "&OK" and the window frame both close and discard the window.
   window_.reset();
+  return true;
 }
 
 void TripHistoryCommands::Command5_Click() {

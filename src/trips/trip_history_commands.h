@@ -33,7 +33,8 @@ public:
   // The "Trip History" menu item and the "triptoolbar" button. Identifies the
   // drive, applies the model-change rule, reads the history and shows the
   // window modal; returns when the window is closed. A failed read runs
-  // "Stop Monitor" and shows no window.
+  // "Stop Monitor" and shows no window; a read that ends without its window
+  // while no session runs leaves the port closed.
   void tripmenu_Click();
 
   // "&Print" of the trip history window: the window's captions on one page,
@@ -44,7 +45,8 @@ public:
   const TripHistoryForm* window() const { return window_ ? &*window_ : nullptr; }
 
 private:
-  void readAndShow();
+  // True once the window was shown.
+  bool readAndShow();
 
   SharedState& state_;
   Link& link_;
