@@ -26,7 +26,7 @@ TEST_P(SilentDriveAtStart, startFailsAfterTwoSecondsWithTheMessageTwiceAndTheEar
   const double took = secondsFor([this] { session.startmonmenu_Click(); });
 
   EXPECT_GE(took, 2.0);
-  EXPECT_LT(took, 2.8);
+  EXPECT_LT(took, 3.5); // the time-out, with room for a busy machine
   // Once from the failed read, once from the start that it made fail.
   EXPECT_EQ(titles(), std::vector<std::string>(2, kCommunicationsErrorTitle));
   EXPECT_EQ(communicationsErrors(), 2);
@@ -67,7 +67,7 @@ TEST_F(FaultSession, silentDriveFailsTheTripHistoryWithOneMessageAndNoWindow) {
   const double took = secondsFor([this] { trips.tripmenu_Click(); });
 
   EXPECT_GE(took, 2.0);
-  EXPECT_LT(took, 2.8);
+  EXPECT_LT(took, 3.5); // the time-out, with room for a busy machine
   EXPECT_EQ(titles(), std::vector<std::string>{kCommunicationsErrorTitle});
   EXPECT_EQ(communicationsErrors(), 1);
   EXPECT_TRUE(tripWindow.shown.empty());

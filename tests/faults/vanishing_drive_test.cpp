@@ -62,7 +62,7 @@ TEST_F(FaultSession, driveFallingSilentMidSampleShowsTheMessageTwiceAndKeepsTheL
   const double took = secondsFor([this] { sample(1); });
 
   EXPECT_GE(took, 2.0);
-  EXPECT_LT(took, 2.8);
+  EXPECT_LT(took, 3.5); // the time-out, with room for a busy machine
   EXPECT_EQ(communicationsErrors(), 2);
   EXPECT_EQ(titles().size(), 2u);
   EXPECT_EQ(look(), kIdle);

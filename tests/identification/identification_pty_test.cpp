@@ -46,7 +46,7 @@ TEST_F(ProbeOverPty, driveFallingSilentMidProbeBeepsAfterAboutTwoSeconds) {
   EXPECT_EQ(identify(), 1);
   const auto took = std::chrono::steady_clock::now() - start;
   EXPECT_GE(took, 2000ms);
-  EXPECT_LT(took, 2600ms);
+  EXPECT_LT(took, 3500ms); // the time-out, with room for a busy machine
   EXPECT_EQ(beeper.beeps, 1);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(state.newinverter, "Unknown");

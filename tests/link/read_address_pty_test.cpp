@@ -48,7 +48,7 @@ TEST_F(ReadAddressOverPty, pacedAt4800BaudATransactionTakesItsWireTime) {
   const auto took = std::chrono::steady_clock::now() - start;
   // 11 host bytes and 10 drive bytes at 11 bits a byte: 48.1 ms on the wire.
   EXPECT_GE(took, 48ms);
-  EXPECT_LT(took, 500ms);
+  EXPECT_LT(took, 1000ms);
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -58,7 +58,7 @@ TEST_F(ReadAddressOverPty, silentDriveFailsAfterAboutTwoSeconds) {
   EXPECT_EQ(link.readAddress(0x03F4, 1, 1), 9999.0);
   const auto took = std::chrono::steady_clock::now() - start;
   EXPECT_GE(took, 2000ms);
-  EXPECT_LT(took, 2600ms);
+  EXPECT_LT(took, 3500ms); // the time-out, with room for a busy machine
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Communications Error");
   EXPECT_EQ(stops, 1);
