@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the demo and the tests need, when missing.
-# Usage: scripts/install-deps.sh build|test
+# Usage: scripts/install-deps.sh build|test|soak
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-build}" == test ]]; then
   packages+=(clang libclang-rt-14-dev poppler-utils xvfb xauth)
+fi
+if [[ "${1:-build}" == soak ]]; then
+  packages+=(xvfb xauth xdotool)
 fi
 
 missing=()
