@@ -102,7 +102,7 @@ SimSettings parseCommandLine(const QCoreApplication& application) {
 std::string scenarioPath(const std::string& requested) {
   if (requested.empty())
     return ":/scenarios/demo.json";
-  const std::string builtIn = ":/scenarios/" + requested + ".json";
+  std::string builtIn = ":/scenarios/" + requested + ".json";
   if (!QFile::exists(QString::fromStdString(requested)) && QFile::exists(QString::fromStdString(builtIn)))
     return builtIn;
   return requested;
