@@ -9,10 +9,18 @@ scripts/install-deps.sh build
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target orvane-trend drive-sim
 
+# The demo keeps its own settings, with every quantity and indicator ticked,
+# so all three traces and every indicator move; your own settings stay as they are.
+demo_config="$PWD/build/demo-config"
+if [[ ! -f "$demo_config/orvane-trend/ta.ini" ]]; then
+  mkdir -p "$demo_config/orvane-trend"
+  printf '0\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n0\r\n10\r\n1\r\n' >"$demo_config/orvane-trend/ta.ini"
+fi
+
 link="${XDG_RUNTIME_DIR:-/tmp}/orvane-demo-drive"
 build/bin/drive-sim --baud 4800 --link "$link" "$@" >/dev/null &
 sim=$!
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [[ -e "$link" ]] && break; sleep 0.1; done
 
-ORVANE_PORT1="$link" ORVANE_PORT2="$link" build/bin/orvane-trend
+XDG_CONFIG_HOME="$demo_config" ORVANE_PORT1="$link" ORVANE_PORT2="$link" build/bin/orvane-trend

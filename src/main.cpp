@@ -2,6 +2,8 @@
 #include "monitor/ui/program.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/steady_clock.h"
 
@@ -19,10 +21,13 @@ int main(int argc, char* argv[]) {
   orvane::QtBeeper beeper;
   orvane::Platform platform{port, clock, messages, beeper};
   orvane::Link link(platform);
+  orvane::QtFileDialogs files;
+  orvane::QtClipboard clipboard;
 
-  orvane::Program program(platform, link);
+  orvane::Program program(platform, link, orvane::Desktop{files, clipboard});
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
   messages.setParentWindow([&program]() -> QWidget* { return program.trend(); });
+  files.setParentWindow([&program]() -> QWidget* { return program.trend(); });
   program.Main();
   return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include "platform/drawing_surface.h"
 
 #include <QImage>
+#include <QPainter>
+#include <memory>
 
 namespace orvane {
 
@@ -17,7 +19,7 @@ public:
   void drawLine(int x1, int y1, int x2, int y2, Rgb colour) override;
 
   // The picture; its device pixel ratio is set, so it paints at its logical size.
-  const QImage& image() const { return image_; }
+  const QImage& image() const;
   Rgb background() const override { return background_; }
   double devicePixelRatio() const { return ratio_; }
 
@@ -28,12 +30,18 @@ public:
 private:
   static QImage blankImage(int widthTwips, int heightTwips, double ratio, Rgb background);
   int toDevice(int twips) const;
+  QPainter& painter();
+  // Ends the drawing that is under way, so the picture can be read.
+  void finishDrawing() const;
 
   int widthTwips_;
   int heightTwips_;
   double ratio_;
   Rgb background_;
-  QImage image_;
+  mutable QImage image_;
+  // Kept open between lines: a scrolling tick draws some two thousand, and
+  // opening a painter for each would cost more than drawing them.
+  mutable std::unique_ptr<QPainter> painter_;
 };
 
 } // namespace orvane

@@ -1,5 +1,5 @@
 #include "engine_responder.h"
-#include "fakes/recording_message_boxes.h"
+#include "fakes/fake_line.h"
 #include "link/link.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // The link's own ReadAddress against the simulated drive, in-process.
-class EngineResponderTest : public ::testing::Test {
+class EngineResponderTest : public ::testing::Test, protected testing::FakeLine {
 protected:
   void answerWith(sim::EngineOptions options, int baud = 0) {
     sim::Scenario scenario;
@@ -21,12 +21,6 @@ protected:
     port.open();
   }
 
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   std::unique_ptr<sim::ProtocolEngine> engine;
 };
 

@@ -1,5 +1,4 @@
-#include "fakes/recording_message_boxes.h"
-#include "fakes/scripted_serial_port.h"
+#include "fakes/fake_line.h"
 #include "link/link.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +12,7 @@ using testing::RecordingMessageBoxes;
 using testing::ScriptedSerialPort;
 using namespace std::chrono_literals;
 
-class ReadAddressTest : public ::testing::Test {
+class ReadAddressTest : public ::testing::Test, protected testing::FakeLine {
 protected:
   ReadAddressTest() {
     port.open();
@@ -39,12 +38,6 @@ protected:
     EXPECT_EQ(stops, 1);
   }
 
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   int stops = 0;
 };
 

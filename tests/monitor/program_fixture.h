@@ -1,8 +1,10 @@
 #pragma once
 
 #include "fakes/recording_message_boxes.h"
+#include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_serial_port.h"
 #include "monitor/ui/program.h"
+#include "platform/qt/qt_clipboard.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,7 +29,7 @@ private:
 };
 
 // The program on fakes: a scripted port that no drive answers, a fake clock,
-// recorded message boxes.
+// recorded message boxes, scripted file dialogs and the application's clipboard.
 class ProgramTest : public ::testing::Test {
 protected:
   QWidget* topLevel(const QString& name) const {
@@ -57,7 +59,9 @@ protected:
   CountingBeeper beeper;
   Platform platform{port, watchedClock, messages, beeper};
   Link link{platform};
-  Program program{platform, link};
+  ScriptedFileDialogs files;
+  QtClipboard clipboard;
+  Program program{platform, link, Desktop{files, clipboard}};
 };
 
 } // namespace orvane::testing

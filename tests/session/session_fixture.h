@@ -4,7 +4,7 @@
 #include "engine/drive.h"
 #include "engine/protocol_engine.h"
 #include "engine/scenario_json.h"
-#include "fakes/recording_message_boxes.h"
+#include "fakes/fake_line.h"
 #include "link/identification.h"
 #include "link/lcd_screen.h"
 #include "link/live_values.h"
@@ -27,7 +27,7 @@ inline constexpr Rgb kButtonFace{240, 240, 240};
 // A whole monitoring session against the simulated drive, in-process on the
 // fake clock: the real procedures, the real graph surfaces and a session log
 // in a temporary folder.
-class SessionFixture : public ::testing::Test {
+class SessionFixture : public ::testing::Test, protected FakeLine {
 protected:
   explicit SessionFixture(const std::string& scenarioJson = R"({"model": "vector"})") {
     connect(scenarioJson);
@@ -89,12 +89,6 @@ protected:
       ("orvane-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
        ::testing::UnitTest::GetInstance()->current_test_info()->name());
   bool made = std::filesystem::create_directories(folder);
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   SharedState state;
   std::unique_ptr<sim::ProtocolEngine> engine;
   bool silent = false;

@@ -1,5 +1,4 @@
-#include "fakes/recording_message_boxes.h"
-#include "fakes/scripted_serial_port.h"
+#include "fakes/fake_line.h"
 #include "link/models.h"
 #include "link/status_indicators.h"
 
@@ -10,7 +9,7 @@ namespace {
 
 using namespace testing;
 
-class StatusIndicatorsTest : public ::testing::Test {
+class StatusIndicatorsTest : public ::testing::Test, protected testing::FakeLine {
 protected:
   StatusIndicatorsTest() { port.open(); }
 
@@ -26,12 +25,6 @@ protected:
 
   std::size_t reads() const { return port.sends.size() / 3; }
 
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   SharedState state;
   StatusIndicators indicators{state, link};
 };

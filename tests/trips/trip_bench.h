@@ -2,7 +2,7 @@
 
 #include "drive-sim/engine_responder.h"
 #include "engine/scenario_json.h"
-#include "fakes/recording_message_boxes.h"
+#include "fakes/fake_line.h"
 #include "link/identification.h"
 #include "link/link.h"
 #include "monitor/shared_state.h"
@@ -28,7 +28,7 @@ inline void PrintTo(const WireRead& read, std::ostream* out) {
 // The trip history commands against the simulated drive, in-process on a
 // fake clock, with the messages, the windows and the "Stop Monitor" runs
 // recorded.
-class TripBench {
+class TripBench : public FakeLine {
 public:
   TripBench() {
     link.setStopMonitor([this] { ++stops; });
@@ -47,12 +47,6 @@ public:
 
   const TripHistoryForm& shownWindow() const { return view.shown.at(0); }
 
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   SharedState state;
   Identification identification{state, link};
   RecordingTripView view;

@@ -52,7 +52,8 @@ void showPainted(QWidget& window) {
 
 } // namespace
 
-Program::Program(Platform& platform, Link& link) : platform_(platform), link_(link) {
+Program::Program(Platform& platform, Link& link, Desktop desktop)
+    : platform_(platform), link_(link), desktop_(desktop) {
   registerResources();
   windows_.define("Splash", [] { return new SplashWindow; });
 }
@@ -62,7 +63,7 @@ Program::~Program() = default;
 void Program::Main() {
   const TickGuard::Busy busy = guard_.handlerRunning();
   trend_ = std::make_unique<TrendWindow>(state_, link_.port(), windows_, guard_);
-  commands_ = std::make_unique<TrendCommands>(state_, link_, *trend_);
+  commands_ = std::make_unique<TrendCommands>(state_, link_, *trend_, windows_, guard_, desktop_);
   showPainted(*trend_);
   showPainted(windows_.load("Splash"));
   waitMoreThan(platform_.clock, kSplashTime);

@@ -6,6 +6,7 @@
 #include "monitor/ui/trend_commands.h"
 #include "monitor/ui/trend_window.h"
 #include "monitor/ui/window_registry.h"
+#include "platform/desktop.h"
 
 #include <functional>
 #include <memory>
@@ -16,7 +17,7 @@ namespace orvane {
 // the link to the drive. `Main` brings it up.
 class Program {
 public:
-  Program(Platform& platform, Link& link);
+  Program(Platform& platform, Link& link, Desktop desktop);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -37,6 +38,7 @@ public:
 private:
   Platform& platform_;
   Link& link_;
+  Desktop desktop_;
   SharedState state_;
   TickGuard guard_;
   WindowRegistry windows_;

@@ -5,7 +5,8 @@
 
 namespace orvane {
 
-TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window)
+TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows,
+                             TickGuard& guard, Desktop desktop)
     : state_(state), link_(link), identification_(state, link), liveValues_(state, link), screen_(state, link),
       indicators_(state, link), tripWatch_(state, link, screen_),
       graph_(state, window.surface("Picture1"), window.surface("Picture3"), link.platform().messages,
@@ -18,7 +19,8 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
       options_(state, link.port(), link.platform().messages),
       optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),
       tripSaveDialog_(&window), trips_(state, link, identification_, link.platform().messages,
-                                       TripHistoryWindows{tripView_, tripPages_, tripSaveDialog_}) {
+                                       TripHistoryWindows{tripView_, tripPages_, tripSaveDialog_}),
+      output_(state, link.platform().messages, desktop, windows, guard, window) {
   options_.setClearGraph([this] { graph_.clearGraph(); });
   routeEvents(window);
 }
@@ -47,14 +49,23 @@ void TrendCommands::routeEvents(TrendWindow& window) {
   window.setClickHandler("optionmenu", openOptions);
   window.setClickHandler("tripmenu", [this] { trips_.tripmenu_Click(); });
   window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { session_.Timer1_Timer(); }); });
+  window.setClickHandler("csvmenu", [this] { output_.csvmenu_Click(); });
+  window.setClickHandler("clipboardmenu", [this] { output_.clipboardmenu_Click(); });
+  window.setClickHandler("helpmenu", [this] { output_.helpmenu_Click(); });
+  window.setClickHandler("aboutmenu", [this] { output_.aboutmenu_Click(); });
+  window.setMouseDownHandler("Picture1", [this](float x, float y) { output_.Picture1_MouseDown(x, y); });
+  window.setMouseDownHandler("Picture3", [this](float x, float y) { output_.Picture3_MouseDown(x, y); });
 
   window.setToolbarHandler([this, openOptions](const std::string& key) {
     const ToolbarCommands commands{
         {"starttoolbar", [this] { session_.startmonmenu_Click(); }},
         {"stoptoolbar", [this] { session_.stopmonmenu_Click(); }},
+        {"exporttoolbar", [this] { output_.csvmenu_Click(); }},
+        {"cliptoolbar", [this] { output_.clipboardmenu_Click(); }},
         {"optionstoolbar", openOptions},
         {"triptoolbar", [this] { trips_.tripmenu_Click(); }},
         {"valuetoolbar", [this] { state_.valuemode = state_.valuemode == 0 ? 1 : 0; }},
+        {"helptoolbar", [this] { output_.helpmenu_Click(); }},
     };
     Toolbar1_ButtonClick(key, commands);
   });

@@ -10,6 +10,9 @@
 #include "monitor/shared_state.h"
 #include "monitor/trend_graph.h"
 #include "monitor/ui/trend_window.h"
+#include "monitor/ui/window_registry.h"
+#include "output/ui/output_commands.h"
+#include "platform/desktop.h"
 #include "settings/options_form.h"
 #include "settings/ui/options_dialog.h"
 #include "trips/trip_history_commands.h"
@@ -25,7 +28,8 @@ namespace orvane {
 // button, toolbar and timer events routed to them.
 class TrendCommands {
 public:
-  TrendCommands(SharedState& state, Link& link, TrendWindow& window);
+  TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows, TickGuard& guard,
+                Desktop desktop);
 
   TrendGraph& graph() { return graph_; }
   MonitoringSession& session() { return session_; }
@@ -51,6 +55,7 @@ private:
   QtTripPageOutput tripPages_;
   QtSaveFileDialog tripSaveDialog_;
   TripHistoryCommands trips_;
+  OutputCommands output_;
 };
 
 } // namespace orvane

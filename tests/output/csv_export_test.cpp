@@ -1,0 +1,109 @@
+#include "fakes/scripted_file_dialogs.h"
+#include "output/csv_export.h"
+#include "output/sequential_input.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace orvane {
+namespace {
+
+using testing::ScriptedFileDialogs;
+
+constexpr const char* kHeader = "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n";
+
+class CsvExportTest : public ::testing::Test {
+protected:
+  std::string path(const std::string& name) const {
+    return dir.filePath(QString::fromStdString(name)).toStdString();
+  }
+
+  void writeLog(const std::string& bytes) const { std::ofstream(logPath, std::ios::binary) << bytes; }
+
+  static std::string contents(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  // Exports the log to the named file, as if the user chose it.
+  std::string exportTo(const std::string& name) {
+    files.answers.push_back(path(name));
+    exporter.csvmenu_Click();
+    return contents(path(name));
+  }
+
+  QTemporaryDir dir;
+  std::string logPath = path("Trend.CSV");
+  ScriptedFileDialogs files;
+  CsvExport exporter{files, logPath};
+};
+
+TEST_F(CsvExportTest, logOfTwoSessionsIsCopiedLineForLineWithBothHeaders) {
+  const std::string log = std::string(kHeader) + "0,49.5,3.2,40,560\r\n0.6,-50,3.25,40.625,562.5\r\n" + kHeader +
+                          "0,12.25,1.5,18.75,548\r\n1.20000002384186,0,0,0,0.5\r\n";
+  writeLog(log);
+  EXPECT_EQ(exportTo("export.csv"), log);
+
+  ASSERT_EQ(files.shown.size(), 1u);
+  EXPECT_EQ(files.shown[0].title, "Export");
+  EXPECT_EQ(files.shown[0].filter, "CSV File Format (*.CSV)");
+  EXPECT_TRUE(files.shown[0].askBeforeReplacing);
+}
+
+TEST_F(CsvExportTest, cancellingWritesNothingAndWithoutALogNoFileIsCreated) {
+  exportTo("export.csv");
+  EXPECT_FALSE(std::filesystem::exists(path("export.csv")));
+
+  writeLog(kHeader);
+  exporter.csvmenu_Click();
+  EXPECT_EQ(files.shown.size(), 2u);
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files) == QStringList{"Trend.CSV"});
+}
+
+TEST_F(CsvExportTest, aNameWithoutExtensionIsUsedAsTyped) {
+  writeLog(kHeader);
+  EXPECT_EQ(exportTo("pump run"), kHeader);
+  EXPECT_FALSE(std::filesystem::exists(path("pump run.CSV")));
+}
+
+TEST_F(CsvExportTest, aLogEndingInsideARecordKeepsTheCompleteRecords) {
+  writeLog(std::string(kHeader) + "0,49.5,3.2,40,560\r\n0.5,49");
+  EXPECT_EQ(exportTo("export.csv"), std::string(kHeader) + "0,49.5,3.2,40,560\r\n");
+}
+
+TEST_F(CsvExportTest, anEmptyLogLeavesAnEmptyFileAndAnExistingFileIsEmptied) {
+  writeLog("");
+  std::ofstream(path("old.csv"), std::ios::binary) << "earlier export\r\n";
+  EXPECT_EQ(exportTo("old.csv"), "");
+}
+
+TEST_F(CsvExportTest, fieldsAreTakenFiveAtATimeWhateverTheLines) {
+  writeLog("1,2,3,4,5,6\r\n7,8,9,10\r\n");
+  EXPECT_EQ(exportTo("export.csv"), "1,2,3,4,5\r\n6,7,8,9,10\r\n");
+}
+
+TEST_F(CsvExportTest, fieldsAreWrittenBackBareAndNumbersInPlainForm) {
+  writeLog("  \" a,b \" x , 007 ,1.50,\t1E3 , -.5\r\nText here,+2.5D-1,12abc,\"7\",\n1,2,3,4,5\r1,2,3,4,5");
+  EXPECT_EQ(exportTo("export.csv"),
+            " a,b ,7,1.5,1000,-0.5\r\nText here,0.25,12abc,7,\r\n1,2,3,4,5\r\n1,2,3,4,5\r\n");
+}
+
+TEST(SequentialInputTest, onlyWholeDecimalNumbersAreTakenAsNumbersAndATrailingCommaEndsInAnEmptyField) {
+  std::istringstream in("5,-0,1e,.,inf,0x10,2.5.1,\"3\",");
+  SequentialInput input(in);
+  std::vector<std::string> written;
+  std::vector<bool> numbers;
+  while (const std::optional<InputField> field = input.next()) {
+    written.push_back(writtenForm(*field));
+    numbers.push_back(field->isNumber);
+  }
+  EXPECT_EQ(written, (std::vector<std::string>{"5", "0", "1e", ".", "inf", "0x10", "2.5.1", "3", ""}));
+  EXPECT_EQ(numbers, (std::vector<bool>{true, true, false, false, false, false, false, false, false}));
+}
+
+} // namespace
+} // namespace orvane
