@@ -26,7 +26,7 @@ bool addFault(EngineOptions& options, std::string_view fault) {
       {"short-reply", &options.shortReply},
       {"garbage", &options.garbage},
   }};
-  const auto match = std::ranges::find_if(flags, [&](const auto& entry) { return entry.first == fault; });
+  const auto* const match = std::ranges::find_if(flags, [&](const auto& entry) { return entry.first == fault; });
   if (match == flags.end())
     return false;
   *match->second = true;
