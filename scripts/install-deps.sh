@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the demo and the tests need, when missing.
-# Usage: scripts/install-deps.sh build|test
+# Usage: scripts/install-deps.sh build|test|soak|package|check
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-build}" == test ]]; then
   packages+=(clang libclang-rt-14-dev poppler-utils xvfb xauth)
+fi
+if [[ "${1:-build}" == soak || "${1:-build}" == package ]]; then
+  packages+=(xvfb xauth xdotool)
+fi
+if [[ "${1:-build}" == package ]]; then
+  packages+=(dpkg-dev)
+fi
+if [[ "${1:-build}" == check ]]; then
+  packages+=(clang clang-tidy cppcheck python3)
 fi
 
 missing=()

@@ -19,7 +19,7 @@ const char* const kIdleHidden[] = {"fordir",   "forarrow", "revdir",    "revarro
 
 } // namespace
 
-MonitoringSession::MonitoringSession(SharedState& state, Link& link, Procedures procedures, SessionLog log)
+MonitoringSession::MonitoringSession(SharedState& state, Link& link, const Procedures& procedures, SessionLog log)
     : state_(state), link_(link), procedures_(procedures), log_(std::move(log)) {
   link_.setStopMonitor([this] { stopmonmenu_Click(); });
 }

@@ -26,7 +26,7 @@ public:
     TrendGraph& graph;
   };
 
-  MonitoringSession(SharedState& state, Link& link, Procedures procedures, SessionLog log = SessionLog());
+  MonitoringSession(SharedState& state, Link& link, const Procedures& procedures, SessionLog log = SessionLog());
 
   void startmonmenu_Click();
   void stopmonmenu_Click();

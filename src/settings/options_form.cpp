@@ -285,6 +285,8 @@ void OptionsForm::reportFailure() {
   int number = -1;
   std::string description = "Unexpected failure";
   try {
+    // Only ever called from a catch handler, so there is always an exception to rethrow.
+    // cppcheck-suppress rethrowNoCurrentException
     throw;
   } catch (const std::system_error& failure) {
     number = failure.code().value();

@@ -43,6 +43,7 @@ TripMemoryMap threeTripMap(std::uint16_t counter, std::uint16_t index, std::uint
 
 TripMemoryMap sixTripMap() {
   std::vector<std::uint16_t> bases;
+  bases.reserve(kSixTripAreas);
   for (int area = 0; area < kSixTripAreas; ++area)
     bases.push_back(static_cast<std::uint16_t>(kSixTripFirstBase + kSixTripRecordSize * area));
   return {0x0360, 2, 0x0363, bases, kSixTripCode, kSixTripHz, kSixTripAmp, kSixTripVolts, kSixTripTime};

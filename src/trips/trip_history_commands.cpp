@@ -5,7 +5,7 @@
 namespace orvane {
 
 TripHistoryCommands::TripHistoryCommands(SharedState& state, Link& link, Identification& identification,
-                                         MessageBoxes& messages, TripHistoryWindows windows)
+                                         MessageBoxes& messages, const TripHistoryWindows& windows)
     : state_(state), link_(link), identification_(identification), messages_(messages), view_(windows.view),
       read_(state, link), printing_(messages, windows.pages, windows.saveDialog) {}
 

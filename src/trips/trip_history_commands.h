@@ -28,7 +28,7 @@ struct TripHistoryWindows {
 class TripHistoryCommands {
 public:
   TripHistoryCommands(SharedState& state, Link& link, Identification& identification, MessageBoxes& messages,
-                      TripHistoryWindows windows);
+                      const TripHistoryWindows& windows);
 
   // The "Trip History" menu item and the "triptoolbar" button. Identifies the
   // drive, applies the model-change rule, reads the history and shows the

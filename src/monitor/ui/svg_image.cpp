@@ -8,7 +8,7 @@ SvgImage::SvgImage(const QString& resource, QWidget* parent) : QWidget(parent), 
   renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
 }
 
-void SvgImage::paintEvent(QPaintEvent*) {
+void SvgImage::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   renderer_.render(&painter, QRectF(rect()));

@@ -102,7 +102,7 @@ QImage GraphWindow::capture() {
   repaint();
   // The picture comes from the window's own contents, so a window that
   // happens to lie in front of it on screen cannot end up in the copy.
-  const QImage image = grab().toImage();
+  QImage image = grab().toImage();
   hide();
   return image;
 }

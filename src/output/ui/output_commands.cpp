@@ -43,9 +43,9 @@ void OutputCommands::helpmenu_Click() { loaded<HelpWindow>(windows_, "Help").sho
 
 void OutputCommands::aboutmenu_Click() { loaded<AboutWindow>(windows_, "About").aboutmenu_Click(); }
 
-void OutputCommands::Picture1_MouseDown(float X, float) { showReading(GraphKind::Plain, X); }
+void OutputCommands::Picture1_MouseDown(float X, float /*Y*/) { showReading(GraphKind::Plain, X); }
 
-void OutputCommands::Picture3_MouseDown(float X, float) { showReading(GraphKind::Signed, X); }
+void OutputCommands::Picture3_MouseDown(float X, float /*Y*/) { showReading(GraphKind::Signed, X); }
 
 void OutputCommands::showReading(GraphKind box, float X) {
   if (const std::optional<ReadingTexts> texts = readingAt(state_, box, X))

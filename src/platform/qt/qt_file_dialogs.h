@@ -14,7 +14,7 @@ public:
   // The window the dialogs belong to; it may come and go, so it is asked each time.
   void setParentWindow(std::function<QWidget*()> parent) { parent_ = std::move(parent); }
 
-  std::string saveFileName(const SaveDialog& dialog) override;
+  std::string saveFileName(const SaveDialog& request) override;
 
 private:
   std::function<QWidget*()> parent_;

@@ -17,7 +17,7 @@ mk410 ("MK410"), profi (">Talvik< Q7 profi"), unknown (a drive the host
 does not recognise). The full model names are accepted too.
 
 Scenarios: a JSON file (format in tools/drive-sim/README.md), or the name of
-a built-in one: demo (the default), sc, vector, mk410, profi, unknown.
+a built-in one: demo (the default), sc, vector, mk410, profi, unknown, soak.
 
 Faults (--fault may be given more than once):
   silent-from-start   never answer
@@ -102,7 +102,7 @@ SimSettings parseCommandLine(const QCoreApplication& application) {
 std::string scenarioPath(const std::string& requested) {
   if (requested.empty())
     return ":/scenarios/demo.json";
-  const std::string builtIn = ":/scenarios/" + requested + ".json";
+  std::string builtIn = ":/scenarios/" + requested + ".json";
   if (!QFile::exists(QString::fromStdString(requested)) && QFile::exists(QString::fromStdString(builtIn)))
     return builtIn;
   return requested;

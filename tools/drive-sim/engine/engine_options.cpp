@@ -1,5 +1,6 @@
 #include "engine/engine_options.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -25,13 +26,11 @@ bool addFault(EngineOptions& options, std::string_view fault) {
       {"short-reply", &options.shortReply},
       {"garbage", &options.garbage},
   }};
-  for (const auto& [name, flag] : flags) {
-    if (fault == name) {
-      *flag = true;
-      return true;
-    }
-  }
-  return false;
+  const auto* const match = std::ranges::find_if(flags, [&](const auto& entry) { return entry.first == fault; });
+  if (match == flags.end())
+    return false;
+  *match->second = true;
+  return true;
 }
 
 std::optional<ExchangeKind> exchangeKindFromName(std::string_view name) {

@@ -164,7 +164,8 @@ std::optional<double> ratedCurrent(int range, int voltageClass, int sizeCode) {
   if (range < 0 || range > 1 || voltageClass < 0 || voltageClass > 1 || sizeCode < 1 || sizeCode > 19)
     return std::nullopt;
   const double amperes =
-      kRatedCurrent[static_cast<std::size_t>(range * 2 + voltageClass)][static_cast<std::size_t>(sizeCode - 1)];
+      kRatedCurrent[static_cast<std::size_t>(range) * 2 + static_cast<std::size_t>(voltageClass)]
+                   [static_cast<std::size_t>(sizeCode - 1)];
   if (amperes == 0)
     return std::nullopt;
   return amperes;

@@ -32,9 +32,10 @@ constexpr std::array<std::pair<std::uint8_t, std::size_t>, 6> kCommands{{
 
 // 02, the bytes, their xor.
 Bytes framed(std::span<const std::uint8_t> bytes) {
-  Bytes reply{kDataStart};
-  reply.insert(reply.end(), bytes.begin(), bytes.end());
-  reply.push_back(xorOf(bytes));
+  Bytes reply(bytes.size() + 2);
+  reply.front() = kDataStart;
+  std::ranges::copy(bytes, reply.begin() + 1);
+  reply.back() = xorOf(bytes);
   return reply;
 }
 

@@ -75,7 +75,7 @@ Timeline timeline(const QJsonValue& value, const QString& key, const ValueParser
   const QString listKey = key + (steps ? ".steps" : ".points");
   const QJsonArray list = object.value(steps ? "steps" : "points").toArray();
   std::vector<Timeline::Point> points;
-  for (const QJsonValue& entry : list) {
+  for (const auto& entry : list) {
     const QJsonArray pair = entry.toArray();
     if (pair.size() != 2)
       fail(listKey, "each entry is [seconds, value]");
@@ -90,7 +90,7 @@ Timeline timeline(const QJsonValue& value, const QString& key, const ValueParser
 
 std::vector<ScheduledTrip> trips(const QJsonValue& value, double loopSeconds) {
   std::vector<ScheduledTrip> trips;
-  for (const QJsonValue& entry : value.toArray()) {
+  for (const auto& entry : value.toArray()) {
     const QJsonObject object = entry.toObject();
     requireKnownKeys(object, {"at", "code", "text"}, "trips");
     ScheduledTrip trip;
@@ -110,7 +110,7 @@ void history(const QJsonValue& value, Scenario& scenario) {
   scenario.historyCounter = integer(object.value("counter"), "history.counter", 0, 0xFFFF);
   scenario.historyIndex = integer(object.value("index"), "history.index", 0, 255);
   const int areas = layoutOf(scenario.model).trips.areas;
-  for (const QJsonValue& entry : object.value("records").toArray()) {
+  for (const auto& entry : object.value("records").toArray()) {
     const QJsonObject record = entry.toObject();
     requireKnownKeys(record, {"area", "code", "frequency", "percent", "dc_link", "hours"}, "history.records");
     StoredTrip stored;

@@ -1,0 +1,152 @@
+// Plays arbitrary bytes as the drive's replies to one of the link's procedures: any length, any
+// content, early, split or too late. Besides what the sanitizers catch, a memory read must give
+// either the failure value with the communications message, or exactly the value its bytes carry.
+
+#include "fakes/recording_message_boxes.h"
+#include "fakes/scripted_serial_port.h"
+#include "link/identification.h"
+#include "link/lcd_screen.h"
+#include "link/link.h"
+#include "link/live_values.h"
+#include "link/models.h"
+#include "link/panel_exchanges.h"
+#include "link/status_indicators.h"
+#include "link/trip_watch.h"
+#include "trips/trip_history_read.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+using namespace orvane;
+using namespace orvane::testing;
+
+constexpr std::array<const char*, 5> kModels{model::kSingleCompact, model::kVector, model::kMk410, model::kProfi,
+                                             model::kUnknown};
+
+// Every send is answered from the input: a control byte (bits 0-5 the length, bit 6 a reply after
+// the 2-second limit, bit 7 a reply in two pieces 10 ms apart), then that many bytes.
+ScriptedSerialPort::Responder replyFrom(FuzzedDataProvider& input) {
+  return [&input](const Bytes&) {
+    std::vector<ScriptedSerialPort::Reply> replies;
+    if (input.remaining_bytes() == 0)
+      return replies;
+    const auto control = input.ConsumeIntegral<std::uint8_t>();
+    Bytes bytes = input.ConsumeBytes<std::uint8_t>(control & 0x3F);
+    const Clock::Duration delay = (control & 0x40) != 0 ? std::chrono::milliseconds(2100) : Clock::Duration{};
+    if ((control & 0x80) != 0 && bytes.size() > 1) {
+      const auto half = static_cast<std::ptrdiff_t>(bytes.size() / 2);
+      replies.push_back({Bytes(bytes.begin(), bytes.begin() + half), delay});
+      replies.push_back({Bytes(bytes.begin() + half, bytes.end()), delay + std::chrono::milliseconds(10)});
+    } else {
+      replies.push_back({std::move(bytes), delay});
+    }
+    return replies;
+  };
+}
+
+struct Drive {
+  explicit Drive(FuzzedDataProvider& input) {
+    port.setResponder(replyFrom(input));
+    link.setStopMonitor([this] { ++stops; });
+    state.inverter = kModels[input.ConsumeIntegralInRange<std::size_t>(0, kModels.size() - 1)];
+  }
+
+  FakeClock clock;
+  ScriptedSerialPort port{clock};
+  RecordingMessageBoxes messages;
+  CountingBeeper beeper;
+  Platform platform{port, clock, messages, beeper};
+  Link link{platform};
+  SharedState state;
+  int stops = 0;
+};
+
+void checkMemoryRead(FuzzedDataProvider& input, Drive& drive) {
+  std::int16_t high = input.ConsumeIntegral<std::uint8_t>();
+  std::int16_t low = input.ConsumeIntegral<std::uint8_t>();
+  std::int16_t length = input.ConsumeIntegralInRange<std::int16_t>(1, 4);
+  std::int16_t divisor = input.PickValueInArray<std::int16_t>({1, 10, 100, 1000});
+  double value = 0;
+  drive.link.ReadAddress(high, low, length, divisor, value);
+  if (value == kFailedRead) {
+    if (drive.messages.shown.size() != 1 || drive.stops != 1)
+      std::abort();
+    return;
+  }
+  // The division may round in the last place, so the bytes' number is recovered within 1e-9.
+  const double raw = value * divisor;
+  const double tolerance = 1e-9 * std::max(1.0, raw);
+  const double largest = std::ldexp(1.0, 8 * length) - 1;
+  if (!drive.messages.shown.empty() || drive.stops != 0 || raw < -tolerance || raw > largest + tolerance ||
+      std::abs(raw - std::round(raw)) > tolerance)
+    std::abort();
+}
+
+void runProcedure(FuzzedDataProvider& input, Drive& drive) {
+  std::int16_t OK = 0;
+  Link& link = drive.link;
+  SharedState& state = drive.state;
+  PanelExchanges panel{link};
+  LiveValues live{state, link};
+  StatusIndicators indicators{state, link};
+  LcdScreen screen{state, link};
+  TripWatch watch{state, link, screen};
+  TripHistoryRead history{state, link};
+  TripHistoryForm window;
+  TripRecord record;
+  Bytes block;
+
+  switch (input.ConsumeIntegralInRange(0, 17)) {
+  case 0:
+    return checkMemoryRead(input, drive);
+  case 1:
+    return Identification{state, link}.CheckInverter(OK);
+  case 2:
+    return screen.LCDSCR(OK);
+  case 3:
+    return watch.Tripped(OK);
+  case 4:
+    return watch.SendReset(OK);
+  case 5:
+    return panel.PanelWrite1(OK);
+  case 6:
+    return panel.PanelWrite2(OK);
+  case 7:
+    panel.readDisplayText(OK);
+    return;
+  case 8:
+    return panel.ReadPanelBlock(block, OK);
+  case 9:
+    return history.TripSummary(window, OK);
+  case 10:
+    return history.GetArea6(record, OK);
+  case 11:
+    return live.GetAmps(OK);
+  case 12:
+    return live.GetSpeed(OK);
+  case 13:
+    return live.GetDCVolts(OK);
+  case 14:
+    return live.GetMaxSpeed(OK);
+  case 15:
+    return indicators.Direction(OK);
+  case 16:
+    return indicators.iterminals(OK);
+  default:
+    return indicators.oterminals(OK);
+  }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  Drive drive(input);
+  runProcedure(input, drive);
+  return 0;
+}
