@@ -53,6 +53,7 @@ TEST_F(OptionsApplyTest, yesClearsTheGraphBeforeTheNewScaleAndGraphBoxApply) {
   EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(messages.shown[0].title, "Sample Rate and Direction (Graph)");
   EXPECT_EQ(clearedUpTo, std::vector<int>{338});
+  EXPECT_EQ(controls().caption("sliderlabel"), "1 second");
   EXPECT_EQ(state.trend.value("Timer1"), 1000);
   EXPECT_EQ(state.xstep, 40);
   EXPECT_EQ(state.maxpoints, 160);

@@ -6,14 +6,6 @@ namespace {
 
 using OptionsChangesTest = OptionsFixture;
 
-TEST(SliderCaptions, showSecondsAndScale) {
-  EXPECT_EQ(sliderlabelCaption(5), "0.5 second");
-  EXPECT_EQ(sliderlabelCaption(10), "1 second");
-  EXPECT_EQ(sliderlabelCaption(11), "1.1 seconds");
-  EXPECT_EQ(sliderlabelCaption(320), "32 seconds");
-  EXPECT_EQ(Slider2labelCaption(20), "20 : 1");
-}
-
 TEST_F(OptionsChangesTest, onlyADifferenceFromTheAppliedValueEnablesApplyAndUndoingKeepsIt) {
   form.applyStoredSettings();
   form.Applybutton_Click();
