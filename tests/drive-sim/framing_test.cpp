@@ -16,12 +16,6 @@ Bytes joined(std::initializer_list<Bytes> parts) {
   return all;
 }
 
-EngineOptions failing(bool EngineOptions::*fault) {
-  EngineOptions options;
-  options.*fault = true;
-  return options;
-}
-
 ProtocolEngine fiftyHertz(EngineOptions options = {}) {
   Scenario scenario = scenarioFor(Model::Q7SingleCompact);
   scenario.frequency = Timeline::constant(50);
@@ -71,33 +65,6 @@ TEST(Framing, unknownCommandOrReadLengthIsRefused) {
   host.send(Host::commandFrame(0x05, 3));
   EXPECT_EQ(host.send(Host::dataFrame({0x05, 0x04, 0xFC})), Bytes{0x15});
   EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
-}
-
-TEST(Faults, eachStageCanBeLeftUnanswered) {
-  ProtocolEngine noCommand = fiftyHertz(failing(&EngineOptions::noCommandReply));
-  const Host::Exchange command = Host(noCommand).exchange(0x05, {0x02, 0x04, 0xFC});
-  EXPECT_TRUE(command.command.empty());
-  EXPECT_EQ(command.final, kFifty);
-
-  ProtocolEngine noData = fiftyHertz(failing(&EngineOptions::noDataReply));
-  const Host::Exchange data = Host(noData).exchange(0x05, {0x02, 0x04, 0xFC});
-  EXPECT_EQ(data.command, Bytes{0x06});
-  EXPECT_TRUE(data.data.empty());
-
-  ProtocolEngine noAck = fiftyHertz(failing(&EngineOptions::noAckReply));
-  const Host::Exchange ack = Host(noAck).exchange(0x05, {0x02, 0x04, 0xFC});
-  EXPECT_EQ(ack.data.size(), 5u);
-  EXPECT_TRUE(ack.final.empty());
-}
-
-TEST(Faults, shortReplyLacksItsLastByteAndGarbageLeadsWithJunk) {
-  ProtocolEngine shortReply = fiftyHertz(failing(&EngineOptions::shortReply));
-  EXPECT_EQ(Host(shortReply).exchange(0x05, {0x02, 0x04, 0xFC}).final, (Bytes{0x02, 0x13, 0x88}));
-
-  ProtocolEngine garbage = fiftyHertz(failing(&EngineOptions::garbage));
-  const Host::Exchange exchange = Host(garbage).exchange(0x05, {0x02, 0x04, 0xFC});
-  EXPECT_EQ(exchange.command, (Bytes{0xFF, 0x06}));
-  EXPECT_EQ(exchange.final, (Bytes{0xFF, 0x02, 0x13, 0x88, 0x9B}));
 }
 
 TEST(Faults, latencyDelaysEveryReplyAndReplyDelayOnlyItsKind) {

@@ -118,11 +118,6 @@ protected:
   }
 };
 
-TEST_F(FailedStart, silentDrive) {
-  silent = true;
-  expectIdleAfter({"Communications Error", "Communications Error"});
-}
-
 TEST_F(FailedStart, unknownDrive) {
   connect(R"({"model": "unknown"})");
   expectIdleAfter({"Unknown Inverter"});
@@ -148,18 +143,6 @@ TEST_F(FailedStart, nothingSelectedToMonitor) {
 TEST_F(FailedStart, zeroMaximumFrequency) {
   connect(R"({"model": "mk410", "max_frequency": 0})");
   expectIdleAfter({"Maximum Frequency Setting"});
-}
-
-TEST_F(FailedStart, portThatCannotBeOpened) {
-  port.failOpenWith("No such file or directory");
-  expectIdleAfter({"Communications Error"});
-  EXPECT_NE(messages.shown[0].text.find("/dev/fake1"), std::string::npos);
-  EXPECT_NE(messages.shown[0].text.find("No such file or directory"), std::string::npos);
-}
-
-TEST_F(FailedStart, sessionLogThatCannotBeCreated) {
-  std::filesystem::create_directories(log.path()); // a folder where the file should be
-  expectIdleAfter({"Session Log"});
 }
 
 } // namespace

@@ -69,13 +69,6 @@ TEST_F(SettingsFileTest, recoveryLeavesTheVariablesAsReadBeforeTheFailure) {
   EXPECT_EQ(state.samplerate, 400);
 }
 
-TEST_F(SettingsFileTest, aFolderInPlaceOfTheFileEndsWithTheDefaultControls) {
-  std::filesystem::create_directories(file());
-  form.Form_Load();
-  expectDefaultControls();
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(SettingsFileTest, anUnreadableFileIsReplacedByTheDefaults) {
   if (geteuid() == 0)
     GTEST_SKIP() << "permissions do not stop the superuser";

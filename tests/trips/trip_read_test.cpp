@@ -205,20 +205,6 @@ TEST(TripHistoryRead, unknownDriveShowsAnEmptyWindowInTheDesignState) {
   EXPECT_FALSE(bench.port.isOpen());
 }
 
-TEST(TripHistoryRead, declinedModelChangeKeepsTheModelAndShowsNothing) {
-  TripBench bench;
-  bench.state.inverter = "MK410";
-  bench.state.inverterknown = 1;
-  bench.messages.answers = {MessageAnswer::No};
-  bench.connect(shippedScenario("profi"));
-  bench.trips.tripmenu_Click();
-  ASSERT_EQ(bench.messages.shown.size(), 1u);
-  EXPECT_EQ(bench.messages.shown[0].title, "Inverter Selection");
-  EXPECT_EQ(bench.state.inverter, "MK410");
-  EXPECT_TRUE(bench.historyReads().empty());
-  EXPECT_TRUE(bench.view.shown.empty());
-}
-
 TEST(TripHistoryRead, portThatCannotBeOpenedIsReportedAndShowsNothing) {
   TripBench bench;
   bench.connect(shippedScenario("profi"));
