@@ -140,14 +140,5 @@ TEST_F(SessionFixture, resetFramesDependOnTheModel) {
     EXPECT_EQ(title, "Inverter Selection");
 }
 
-TEST_F(SessionFixture, resetTimeOutShowsTheMessageAndStops) {
-  session.startmonmenu_Click();
-  silent = true;
-  tripWatch.resetmenu_Click();
-  EXPECT_EQ(beeper.beeps, 1);
-  EXPECT_EQ(titlesShown(), std::vector<std::string>{"Communications Error"});
-  EXPECT_FALSE(monitoring());
-}
-
 } // namespace
 } // namespace orvane

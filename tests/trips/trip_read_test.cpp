@@ -205,16 +205,5 @@ TEST(TripHistoryRead, unknownDriveShowsAnEmptyWindowInTheDesignState) {
   EXPECT_FALSE(bench.port.isOpen());
 }
 
-TEST(TripHistoryRead, portThatCannotBeOpenedIsReportedAndShowsNothing) {
-  TripBench bench;
-  bench.connect(shippedScenario("profi"));
-  bench.port.failOpenWith("No such file or directory");
-  bench.trips.tripmenu_Click();
-  ASSERT_EQ(bench.messages.shown.size(), 1u);
-  EXPECT_NE(bench.messages.shown[0].text.find("No such file or directory"), std::string::npos);
-  EXPECT_EQ(bench.stops, 1);
-  EXPECT_TRUE(bench.view.shown.empty());
-}
-
 } // namespace
 } // namespace orvane::testing
