@@ -86,16 +86,6 @@ TEST_F(DriveSimOverPty, atTheLineSpeedAReadTakesItsWireTimeAndTheProbeStillIdent
   EXPECT_TRUE(line.messages.shown.empty());
 }
 
-TEST_F(DriveSimOverPty, driveFallingSilentMidProbeBeepsAfterAboutTwoSeconds) {
-  DriveSimLine line({"--model", "sc", "--fault", "silent-after=20"});
-  const auto took = timed([&] { EXPECT_EQ(identify(line), 1); });
-  EXPECT_GE(took, 2000ms);
-  EXPECT_LT(took, 3500ms); // the time-out, with room for a busy machine
-  EXPECT_EQ(line.beeper.beeps, 1);
-  EXPECT_TRUE(line.messages.shown.empty());
-  EXPECT_EQ(state.newinverter, "Unknown");
-}
-
 TEST_F(DriveSimOverPty, driveThatVanishesFailsLikeASilentOneWithoutSpinning) {
   DriveSimLine line({"--model", "mk410"});
   line.port.open();

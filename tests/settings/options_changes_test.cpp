@@ -19,17 +19,6 @@ TEST_F(OptionsChangesTest, onlyADifferenceFromTheAppliedValueEnablesApplyAndUndo
   EXPECT_TRUE(controls().enabled("Cancelbutton"));
 }
 
-TEST_F(OptionsChangesTest, cancelAfterChangesReopensWithTheStoredSettings) {
-  form.applyStoredSettings();
-  tick("currentmenu", true, &OptionsForm::currentmenu_Click);
-  moveSlider("Slider1", 100);
-  form.Cancelbutton_Click();
-  EXPECT_FALSE(form.loaded());
-  EXPECT_EQ(state.currenton, 0);
-  EXPECT_TRUE(form.controls().enabled("Cancelbutton"));
-  expectDefaultControls();
-}
-
 TEST_F(OptionsChangesTest, okKeepsTheDialogLoadedSoTheNextOpeningShowsItAsLeft) {
   form.applyStoredSettings();
   writeFile("1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n300\r\n20\r\n");
