@@ -1,4 +1,3 @@
-#include "drive-sim/engine_responder.h"
 #include "engine/paced_output.h"
 
 #include <gtest/gtest.h>
@@ -41,20 +40,6 @@ TEST(Pacing, unpacedBytesAreDueAtOnceInOrder) {
   line.enqueue(Bytes{1, 2}, 5ms);
   line.enqueue(Bytes{3}, 1ms);
   EXPECT_EQ(line.takeDue(5ms), (Bytes{1, 2, 3}));
-}
-
-TEST(Pacing, theInProcessResponderPacesLikeTheSimulator) {
-  orvane::testing::FakeLine line;
-  Scenario scenario;
-  scenario.model = Model::Q7SingleCompact;
-  scenario.frequency = Timeline::constant(50);
-  ProtocolEngine engine{Drive(scenario)};
-  line.port.setResponder(orvane::testing::engineResponder(engine, line.clock, 4800));
-  line.port.open();
-  const Clock::Duration start = line.clock.now();
-  EXPECT_EQ(line.link.readAddress(0xFC04, 2, 100), 50.0);
-  // The host answers at once, so the drive's 10 bytes go out as one unbroken run.
-  EXPECT_EQ(line.clock.now() - start, 22'916'666ns);
 }
 
 } // namespace

@@ -6,14 +6,6 @@
 namespace orvane::sim::testing {
 namespace {
 
-TEST(Panel, modelCodeReadIsByteExact) {
-  ProtocolEngine engine{Drive(scenarioFor(Model::Q7Profi))};
-  Host host(engine);
-  EXPECT_EQ(host.send({0x01, 0x05, 0x03, 0x00, 0x06}), (Bytes{0x06}));
-  EXPECT_EQ(host.send({0x02, 0x01, 0xF4, 0x03, 0xF6}), (Bytes{0x06, 0x05, 0x03, 0x00, 0x06}));
-  EXPECT_EQ(host.send({0x06}), (Bytes{0x02, 0x01, 0x01}));
-}
-
 TEST(Panel, menuOpensOnlyOnTheMenuKeyAndClosesAfterThirtyIdleSeconds) {
   ProtocolEngine engine{Drive(scenarioFor(Model::Q7SingleCompact))};
   Host host(engine);
