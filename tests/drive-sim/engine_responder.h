@@ -1,34 +1,73 @@
 #pragma once
 
-#include "engine/paced_output.h"
 #include "engine/protocol_engine.h"
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_serial_port.h"
+#include "fakes/fake_line.h"
 
 #include <memory>
+#include <ostream>
 
 namespace orvane::testing {
 
 // Lets the simulated drive answer a ScriptedSerialPort in-process: every send
 // goes into the engine at the fake clock's time (counted from now), and its
-// replies come back with their delays. With a line speed, each reply also
-// takes its wire time, as drive-sim --baud paces it.
-//
-//   sim::ProtocolEngine engine(sim::Drive(scenario));
-//   port.setResponder(engineResponder(engine, clock));
-inline ScriptedSerialPort::Responder engineResponder(sim::ProtocolEngine& engine, FakeClock& clock, int baud = 0) {
+// replies come back with their delays.
+inline ScriptedSerialPort::Responder engineResponder(sim::ProtocolEngine& engine, FakeClock& clock) {
   const Clock::Duration start = clock.now();
-  auto line = std::make_shared<sim::PacedOutput>(baud);
-  return [&engine, &clock, start, line](const Bytes& sent) {
-    const Clock::Duration now = clock.now() - start;
+  return [&engine, &clock, start](const Bytes& sent) {
     std::vector<ScriptedSerialPort::Reply> replies;
-    for (const sim::Reply& reply : engine.feed(sent, now)) {
-      const Clock::Duration done = line->enqueue(reply.bytes, now + reply.delay);
-      line->takeDue(done);
-      replies.push_back({reply.bytes, done - now});
-    }
+    for (sim::Reply& reply : engine.feed(sent, clock.now() - start))
+      replies.push_back({std::move(reply.bytes), reply.delay});
     return replies;
   };
+}
+
+// One memory read as it went over the wire.
+struct WireRead {
+  std::uint16_t address;
+  int length;
+  bool operator==(const WireRead&) const = default;
+};
+
+inline void PrintTo(const WireRead& read, std::ostream* out) {
+  *out << std::hex << std::uppercase << "0x" << read.address << std::dec << "/" << read.length;
+}
+
+// The memory reads among the frames a host sent.
+inline std::vector<WireRead> memoryReads(const std::vector<Bytes>& sends) {
+  const Bytes readCommand = commandFrame(command::kReadMemory, 3);
+  std::vector<WireRead> reads;
+  for (std::size_t at = 0; at + 1 < sends.size(); ++at)
+    if (sends[at] == readCommand && sends[at + 1].size() == 5)
+      reads.push_back({static_cast<std::uint16_t>(sends[at + 1][3] << 8 | sends[at + 1][2]), sends[at + 1][1]});
+  return reads;
+}
+
+// The fakes of one link with the simulated drive at the far end, counting
+// the "Stop Monitor" runs of failed reads.
+struct EngineLine : FakeLine {
+  EngineLine() {
+    link.setStopMonitor([this] { ++stops; });
+  }
+
+  // The drive answers from now on; an earlier one is unplugged and the sends
+  // so far are forgotten.
+  void connect(sim::Scenario scenario, sim::EngineOptions options = {}) {
+    engine = std::make_unique<sim::ProtocolEngine>(sim::Drive(std::move(scenario)), options);
+    port.setResponder(engineResponder(*engine, clock));
+    port.sends.clear();
+  }
+
+  std::unique_ptr<sim::ProtocolEngine> engine;
+  int stops = 0;
+};
+
+// A drive of `model` with the scenario's defaults, and raw memory bytes laid
+// over its registers.
+inline sim::Scenario driveOf(sim::Model model, std::map<std::uint16_t, sim::Bytes> memory = {}) {
+  sim::Scenario scenario;
+  scenario.model = model;
+  scenario.memory = std::move(memory);
+  return scenario;
 }
 
 } // namespace orvane::testing

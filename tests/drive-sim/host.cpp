@@ -1,7 +1,5 @@
 #include "host.h"
 
-#include "engine/panel.h"
-
 namespace orvane::sim::testing {
 
 Bytes Host::send(const Bytes& bytes) {
@@ -44,16 +42,6 @@ std::string Host::panelBlockText() {
 
 void Host::panelWrite(std::uint16_t value, std::uint8_t command) {
   exchange(command, {0x02, 0x00, 0x00, static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)});
-}
-
-std::pair<std::string, std::string> Host::identificationTexts() {
-  panelWrite(sim::kKeyMenu);
-  for (int write = 0; write < 6; ++write)
-    panelWrite(sim::kKeyNext);
-  std::string first = displayText();
-  for (int write = 0; write < 8; ++write)
-    panelWrite(sim::kKeyNext);
-  return {std::move(first), displayText()};
 }
 
 Bytes Host::commandFrame(std::uint8_t command, std::size_t payloadLength) {

@@ -35,9 +35,6 @@ public:
   // Bytes 1 to 32 of the panel block, as text.
   std::string panelBlockText();
   void panelWrite(std::uint16_t value, std::uint8_t command = 0x09);
-  // The panel writes and display reads of the identification probe: the
-  // texts after the first seven and after eight more writes.
-  std::pair<std::string, std::string> identificationTexts();
 
   static Bytes commandFrame(std::uint8_t command, std::size_t payloadLength);
   static Bytes dataFrame(const Bytes& payload);

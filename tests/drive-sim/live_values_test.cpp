@@ -12,68 +12,6 @@ Scenario running(Model model, double frequency, double current) {
   return scenario;
 }
 
-TEST(LiveValues, singleCompactFrequencyAt50HzReads1388) {
-  ProtocolEngine engine{Drive(running(Model::Q7SingleCompact, 50, 0))};
-  Host host(engine);
-  const Host::Exchange reply = host.exchange(0x05, {0x02, 0x04, 0xFC});
-  EXPECT_EQ(reply.final, (Bytes{0x02, 0x13, 0x88, 0x9B}));
-}
-
-TEST(LiveValues, mk410FrequencyAt50HzReads0000C350) {
-  ProtocolEngine engine{Drive(running(Model::MK410, 50, 0))};
-  EXPECT_EQ(Host(engine).read(0x0400, 4), (Bytes{0x00, 0x00, 0xC3, 0x50}));
-}
-
-TEST(LiveValues, q7DcLinkIsHeldPerVoltageCode) {
-  Scenario scenario = scenarioFor(Model::Q7Vector);
-  scenario.voltageClass = 1;
-  scenario.dcLink = Timeline::constant(560);
-  ProtocolEngine engine{Drive(scenario)};
-  Host host(engine);
-  EXPECT_EQ(host.read(0xF8B8, 1), Bytes{0x02});
-  EXPECT_EQ(host.read(0xFA14, 2), (Bytes{0x0A, 0xF0})); // 2800: 280.0 V times code 2
-}
-
-TEST(LiveValues, mk410RatedCurrentBytesAndCurrent) {
-  Scenario scenario = running(Model::MK410, 50, 8.3);
-  scenario.sizeCode = 5;
-  ProtocolEngine engine{Drive(scenario)};
-  Host host(engine);
-  EXPECT_EQ(host.read(0x03F4, 1), Bytes{0x00});
-  EXPECT_EQ(host.read(0x03F3, 1), Bytes{0x00});
-  EXPECT_EQ(host.read(0x03F2, 1), Bytes{0x05});
-  EXPECT_EQ(host.read(0x042C, 2), (Bytes{0x00, 0x53}));
-}
-
-TEST(LiveValues, percentDefaultsToCurrentOverRatedCurrent) {
-  Scenario scenario = running(Model::Q7SingleCompact, 50, 4.2);
-  scenario.ratedCurrent = 5;
-  ProtocolEngine engine{Drive(scenario)};
-  EXPECT_EQ(Host(engine).read(0xF966, 2), (Bytes{0x03, 0x48})); // 84.0 %
-}
-
-TEST(LiveValues, maxFrequencyAndVoltageClassPerModel) {
-  Scenario profi = scenarioFor(Model::Q7Profi);
-  profi.maxFrequency = Timeline::constant(60);
-  profi.voltageClass = 1;
-  ProtocolEngine profiEngine{Drive(profi)};
-  Host profiHost(profiEngine);
-  EXPECT_EQ(profiHost.read(0x00F8, 2), (Bytes{0x00, 0x3C}));
-  EXPECT_EQ(profiHost.read(0x03F3, 1), Bytes{0x01});
-
-  Scenario vector = scenarioFor(Model::Q7Vector);
-  vector.maxFrequency = Timeline::constant(87.5);
-  ProtocolEngine vectorEngine{Drive(vector)};
-  EXPECT_EQ(Host(vectorEngine).read(0xF788, 2), (Bytes{0x22, 0x2E}));
-}
-
-TEST(LiveValues, negativeFrequencyRunsInReverseAndReadsItsMagnitude) {
-  ProtocolEngine engine{Drive(running(Model::Q7Vector, -35, 3))};
-  Host host(engine);
-  EXPECT_EQ(host.read(0xFC40, 2), (Bytes{0x0D, 0xAC}));
-  EXPECT_EQ(host.read(0xFC8D, 1), Bytes{0x02});
-}
-
 TEST(LiveValues, runStateAndTerminalWordsAtEachModelsAddresses) {
   struct Case {
     Model model;
@@ -85,22 +23,31 @@ TEST(LiveValues, runStateAndTerminalWordsAtEachModelsAddresses) {
                         {Model::MK410, 0x044A, 0x042E, 0x0446, 2},
                         {Model::Q7Profi, 0x044A, 0x042E, 0x0446, 2}};
   for (const Case& c : cases) {
+    SCOPED_TRACE(layoutOf(c.model).name);
     Scenario scenario = running(c.model, 10, 1);
     scenario.inputs = Timeline::constant(0x15);
     scenario.outputs = Timeline::constant(0x03);
     ProtocolEngine engine{Drive(scenario)};
     Host host(engine);
-    EXPECT_EQ(host.read(c.runState, 1), Bytes{0x01}) << layoutOf(c.model).name;
-    EXPECT_EQ(host.read(c.inputs, c.wordLength).back(), 0x15) << layoutOf(c.model).name;
-    EXPECT_EQ(host.read(c.outputs, c.wordLength).back(), 0x03) << layoutOf(c.model).name;
+    EXPECT_EQ(host.read(c.runState, 1), Bytes{0x01});
+    EXPECT_EQ(host.read(c.inputs, c.wordLength).back(), 0x15);
+    EXPECT_EQ(host.read(c.outputs, c.wordLength).back(), 0x03);
+
+    ProtocolEngine reverse{Drive(running(c.model, -35, 3))};
+    EXPECT_EQ(Host(reverse).read(c.runState, 1), Bytes{0x02});
+    scenario.runState = Timeline::constant(7);
+    ProtocolEngine explicitState{Drive(scenario)};
+    EXPECT_EQ(Host(explicitState).read(c.runState, 1), Bytes{0x07});
   }
 }
 
-TEST(LiveValues, explicitRunStateOverridesTheSignOfTheFrequency) {
-  Scenario scenario = running(Model::MK410, 20, 1);
-  scenario.runState = Timeline::constant(7);
+TEST(LiveValues, reverseReadsTheMagnitudeAndPercentDefaultsToCurrentOverRatedCurrent) {
+  Scenario scenario = running(Model::Q7Vector, -35, 4.2);
+  scenario.ratedCurrent = 5;
   ProtocolEngine engine{Drive(scenario)};
-  EXPECT_EQ(Host(engine).read(0x044A, 1), Bytes{0x07});
+  Host host(engine);
+  EXPECT_EQ(host.read(0xFC40, 2), (Bytes{0x0D, 0xAC}));
+  EXPECT_EQ(host.read(0xF96C, 2), (Bytes{0x03, 0x48})); // 84.0 %
 }
 
 TEST(LiveValues, timelinesInterpolateStepAndLoop) {
@@ -131,11 +78,6 @@ TEST(LiveValues, rawMemoryOverridesAndAddressWritesReadBack) {
   EXPECT_EQ(write.data.size(), 5u);
   EXPECT_EQ(write.final.size(), 2u);
   EXPECT_EQ(host.read(0xFA16, 2), (Bytes{0xF8, 0x0C}));
-}
-
-TEST(LiveValues, unmappedMemoryReadsZero) {
-  ProtocolEngine engine{Drive(running(Model::MK410, 50, 5))};
-  EXPECT_EQ(Host(engine).read(0xFC04, 2), (Bytes{0x00, 0x00}));
 }
 
 } // namespace

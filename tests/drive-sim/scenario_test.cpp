@@ -10,18 +10,6 @@ std::string shipped(const std::string& name) {
   return std::string(ORVANE_SOURCE_DIR) + "/tools/drive-sim/scenarios/" + name + ".json";
 }
 
-TEST(Scenarios, everyShippedScenarioLoadsForItsModel) {
-  const std::pair<const char*, Model> expected[] = {{"demo", Model::MK410},      {"sc", Model::Q7SingleCompact},
-                                                    {"vector", Model::Q7Vector}, {"mk410", Model::MK410},
-                                                    {"profi", Model::Q7Profi},   {"unknown", Model::Unknown}};
-  for (const auto& [name, model] : expected) {
-    const Scenario scenario = loadScenario(shipped(name));
-    EXPECT_EQ(scenario.model, model) << name;
-    Drive drive(scenario);
-    EXPECT_EQ(drive.displayText().size(), 32u) << name;
-  }
-}
-
 TEST(Scenarios, demoRunsReversesStopsAndTrips) {
   Drive drive(loadScenario(shipped("demo")));
   bool forward = false, reverse = false, stopped = false;

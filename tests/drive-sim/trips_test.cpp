@@ -18,7 +18,7 @@ Scenario trippingAt(Model model, double at, int code) {
   return scenario;
 }
 
-TEST(Trips, tripShowsErrUntilResetOnTheQ7PanelCommand) {
+TEST(Trips, tripShowsErrUntilResetOnTheCommandOfTheModelsGroup) {
   ProtocolEngine engine{Drive(trippingAt(Model::Q7SingleCompact, 10, 3))};
   Host host(engine);
   host.at(9);
@@ -26,17 +26,10 @@ TEST(Trips, tripShowsErrUntilResetOnTheQ7PanelCommand) {
   host.at(10);
   EXPECT_EQ(host.displayText(), "ERR E03 OVERVOLT");
   host.at(20);
-  EXPECT_TRUE(host.displayText().starts_with("ERR"));
-  const Host::Exchange reset = host.exchange(0x09, {0x02, 0x00, 0x00, 0x00, 0x04});
-  EXPECT_EQ(reset.final.size(), 2u);
-  EXPECT_FALSE(host.displayText().starts_with("ERR"));
-}
-
-TEST(Trips, resetOnTheOtherCommandLeavesTheTrip) {
-  ProtocolEngine engine{Drive(trippingAt(Model::Q7Vector, 0, 3))};
-  Host host(engine);
   host.panelWrite(kResetKey, 0x23);
   EXPECT_TRUE(host.displayText().starts_with("ERR"));
+  EXPECT_EQ(host.exchange(0x09, {0x02, 0x00, 0x00, 0x00, 0x04}).final.size(), 2u);
+  EXPECT_FALSE(host.displayText().starts_with("ERR"));
 
   ProtocolEngine mk410{Drive(trippingAt(Model::MK410, 0, 7))};
   Host mkHost(mk410);
@@ -44,6 +37,11 @@ TEST(Trips, resetOnTheOtherCommandLeavesTheTrip) {
   EXPECT_TRUE(mkHost.panelBlockText().starts_with("ERR"));
   mkHost.panelWrite(kResetKey, 0x23);
   EXPECT_FALSE(mkHost.panelBlockText().starts_with("ERR"));
+
+  Scenario ownText = trippingAt(Model::Q7Vector, 0, 37);
+  ownText.trips[0].text = "ERR  E37 EXT";
+  ProtocolEngine vector{Drive(ownText)};
+  EXPECT_EQ(Host(vector).displayText(), "ERR  E37 EXT    ");
 }
 
 TEST(Trips, trippedDriveStopsAndRaisesTheAlarmOutput) {
@@ -53,13 +51,6 @@ TEST(Trips, trippedDriveStopsAndRaisesTheAlarmOutput) {
   EXPECT_EQ(host.read(0x0400, 4), (Bytes{0, 0, 0, 0}));
   EXPECT_EQ(host.read(0x044A, 1), Bytes{0x00});
   EXPECT_EQ(host.read(0x0446, 2), (Bytes{0x00, 0x20}));
-}
-
-TEST(Trips, scenarioTextReplacesTheMadeUpOne) {
-  Scenario scenario = trippingAt(Model::Q7Vector, 0, 37);
-  scenario.trips[0].text = "ERR  E37 EXT";
-  ProtocolEngine engine{Drive(scenario)};
-  EXPECT_EQ(Host(engine).displayText(), "ERR  E37 EXT    ");
 }
 
 TEST(Trips, loopingTripRecursAfterAReset) {
@@ -74,38 +65,6 @@ TEST(Trips, loopingTripRecursAfterAReset) {
   host.at(65);
   EXPECT_TRUE(host.displayText().starts_with("ERR"));
   EXPECT_EQ(engine.drive().history().counter(), 2);
-}
-
-TEST(Trips, sixTripHistoryMemoryHasTheTableFields) {
-  Scenario scenario = scenarioFor(Model::MK410);
-  scenario.historyCounter = 300;
-  scenario.historyIndex = 2;
-  scenario.history.push_back({3, {7, 50, 87, 565, 1}});
-  ProtocolEngine engine{Drive(scenario)};
-  Host host(engine);
-  EXPECT_EQ(host.read(0x0360, 2), (Bytes{0x01, 0x2C}));
-  EXPECT_EQ(host.read(0x0363, 1), Bytes{0x02});
-  EXPECT_EQ(host.read(0x038C, 1), Bytes{0x07});
-  EXPECT_EQ(host.read(0x0390, 4), (Bytes{0x00, 0x00, 0x13, 0x88}));
-  EXPECT_EQ(host.read(0x0394, 2), (Bytes{0x03, 0x66}));
-  EXPECT_EQ(host.read(0x0396, 2), (Bytes{0x16, 0x12}));
-  EXPECT_EQ(host.read(0x0398, 2), (Bytes{0x02, 0x55})); // 597: 1 hour of 59.66 units, tenths
-}
-
-TEST(Trips, threeTripHistoryMemoryHasTheTableFields) {
-  Scenario scenario = scenarioFor(Model::Q7Vector);
-  scenario.historyCounter = 1;
-  scenario.historyIndex = 4;
-  scenario.history.push_back({3, {5, 45.5, 150, 566, 100}});
-  ProtocolEngine engine{Drive(scenario)};
-  Host host(engine);
-  EXPECT_EQ(host.read(0xF889, 1), Bytes{0x01});
-  EXPECT_EQ(host.read(0xF888, 1), Bytes{0x04});
-  EXPECT_EQ(host.read(0xF89E, 3), (Bytes{0x00, 0x17, 0x4E})); // 5966 units
-  EXPECT_EQ(host.read(0xF8A1, 1), Bytes{0x05});
-  EXPECT_EQ(host.read(0xF8A2, 2), (Bytes{0x11, 0xC6}));
-  EXPECT_EQ(host.read(0xF8A4, 2), (Bytes{0x3A, 0x98}));
-  EXPECT_EQ(host.read(0xF8A6, 2), (Bytes{0x16, 0x1C}));
 }
 
 TEST(Trips, threeTripRingFillsAreasThreeTwoOneThenGoesRound) {

@@ -1,38 +1,23 @@
 #include "fakes/recording_message_boxes.h"
 #include "link/models.h"
 #include "monitor/trend_graph.h"
+#include "platform/image_surface.h"
 
-#include <deque>
+#include <QColor>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
 
-using testing::RecordingMessageBoxes;
-
 constexpr Rgb kBackground{240, 240, 240};
+constexpr Rgb kRed = graph::kFrequencyColour;
+constexpr Rgb kBlue = graph::kVoltageColour;
 
-struct Line {
-  int x1, y1, x2, y2;
-  Rgb colour;
-  friend bool operator==(const Line&, const Line&) = default;
-};
-
-class RecordingSurface final : public DrawingSurface {
-public:
-  void clear() override {
-    ++clears;
-    lines.clear();
-  }
-  void drawLine(int x1, int y1, int x2, int y2, Rgb colour) override { lines.push_back({x1, y1, x2, y2, colour}); }
-  Rgb background() const override { return kBackground; }
-  std::vector<Line> lines;
-  int clears = 0;
-};
-
-// Drives the graph as the sampling tick does: the three procedures for the
-// present or ticked traces, then the cursor advance.
-class TrendGraphTest : public ::testing::Test {
+// Drives the graph as the sampling tick does (the three procedures for the
+// present or ticked traces, then the cursor advance) and looks at the pixels
+// of both boxes, at 1x and at 2x.
+class TrendGraphTest : public ::testing::TestWithParam<double> {
 protected:
   TrendGraphTest() {
     state.inverter = model::kVector;
@@ -41,43 +26,44 @@ protected:
     state.options.setChecked("speedmenu", true);
   }
 
-  void tick(float hz, double amps = 0, double volts = 0) {
-    speeds.push_back(hz);
-    currents.push_back(amps);
-    voltages.push_back(volts);
+  void tick(float hz, double volts = 0) {
+    speed = hz;
+    voltage = volts;
     std::int16_t OK = 0;
     if (state.speedtrace == 1 || state.options.checked("speedmenu"))
       graph.Frequency(OK);
-    if (state.ampstrace == 1 || state.options.checked("currentmenu"))
-      graph.Current(OK);
     if (state.voltstrace == 1 || state.options.checked("DCmenu"))
       graph.Voltage(OK);
-    if (state.options.checked("currentmenu") || state.ampstrace == 1) {
-      state.speedplotted = 1;
-      state.ampsplotted = 1;
-    }
-    speeds.clear();
-    currents.clear();
-    voltages.clear();
     ++state.samplecount;
     state.graphx = static_cast<std::int16_t>(state.lastx + state.xstep);
   }
 
-  std::vector<Line> linesIn(Rgb colour) const {
-    std::vector<Line> found;
-    for (const Line& line : picture1.lines)
-      if (line.colour == colour)
-        found.push_back(line);
-    return found;
+  QPoint pixelOf(int xTwips, int yTwips) const {
+    return {static_cast<int>(std::lround(xTwips * GetParam() / 15)),
+            static_cast<int>(std::lround(yTwips * GetParam() / 15))};
+  }
+  Rgb at(const ImageSurface& box, int xTwips, int yTwips) const {
+    const QColor colour = box.image().pixelColor(pixelOf(xTwips, yTwips));
+    return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+               static_cast<std::uint8_t>(colour.blue())};
+  }
+  Rgb at(int xTwips, int yTwips) const { return at(picture1, xTwips, yTwips); }
+  // Pixels of a colour in the columns of Picture1 from x1 to x2.
+  int inColumns(int x1Twips, int x2Twips, Rgb colour) const {
+    int count = 0;
+    for (int x = pixelOf(x1Twips, 0).x(); x <= pixelOf(x2Twips, 0).x(); ++x)
+      for (int y = 0; y < picture1.image().height(); ++y)
+        count += picture1.image().pixelColor(x, y) == QColor(colour.r, colour.g, colour.b);
+    return count;
   }
 
   SharedState state;
-  RecordingSurface picture1;
-  RecordingSurface picture3;
-  RecordingMessageBoxes messages;
-  std::deque<float> speeds;
-  std::deque<double> currents;
-  std::deque<double> voltages;
+  ImageSurface picture1{8130, 5415, GetParam(), kBackground};
+  ImageSurface picture3{8130, 5415, GetParam(), kBackground};
+  const QImage blank = picture1.image().copy();
+  testing::RecordingMessageBoxes messages;
+  float speed = 0;
+  double voltage = 0;
   std::string nextDirection = "F";
   bool failReads = false;
   TrendGraph graph{state, picture1, picture3, messages,
@@ -85,74 +71,79 @@ protected:
                                 if (failReads)
                                   OK = 1;
                                 else
-                                  state.speedvalue = speeds.front();
+                                  state.speedvalue = speed;
                               },
-                              [this](std::int16_t&) {
-                                state.ampstext = currents.front();
-                                state.ampspct = currents.front();
-                              },
-                              [this](std::int16_t&) { state.dcvoltsvalue = voltages.front(); },
+                              nullptr, [this](std::int16_t&) { state.dcvoltsvalue = voltage; },
                               [this](std::int16_t&) { state.direction = nextDirection; }}};
 };
 
-TEST_F(TrendGraphTest, firstSampleDrawsADotAt570AndTheSecondTheFirstSegment) {
+TEST_P(TrendGraphTest, firstSampleDrawsADotAt570AndTheSecondTheFirstSegment) {
   tick(25.0f);
-  ASSERT_EQ(picture1.lines.size(), 1u);
-  EXPECT_EQ(picture1.lines[0], (Line{570, 2625, 570, 2625, graph::kFrequencyColour}));
+  EXPECT_EQ(at(570, 2625), kRed);
+  EXPECT_EQ(at(600, 2625), kBackground);
   tick(50.0f);
-  ASSERT_EQ(picture1.lines.size(), 2u);
-  EXPECT_EQ(picture1.lines[1], (Line{570, 2625, 590, 250, graph::kFrequencyColour}));
   EXPECT_EQ(state.graphxs[1], 590);
+  EXPECT_GT(inColumns(571, 589, kRed), 100 * GetParam()); // rising from y 2625 to 250
+  EXPECT_EQ(inColumns(610, 700, kRed), 0);
   EXPECT_EQ(state.trend.caption("displayspeed"), "50");
   EXPECT_EQ(state.logspeed, 50.0f);
 }
 
-TEST_F(TrendGraphTest, fillingEndsAtTheLastPositionAndTheNextSampleScrolls) {
+TEST_P(TrendGraphTest, fillingEndsAt7310AndTheNextSampleScrollsTheNewestInThere) {
   for (int sample = 1; sample <= 338; ++sample)
     tick(25.0f);
   EXPECT_EQ(state.graphxs[337], 7310);
-  EXPECT_EQ(picture1.lines.back(), (Line{7290, 2625, 7310, 2625, graph::kFrequencyColour}));
+  EXPECT_EQ(at(7300, 2625), kRed);
+  EXPECT_EQ(at(7340, 2625), kBackground);
   EXPECT_EQ(state.samplecount, 338);
 
-  picture1.lines.clear();
   tick(50.0f);
-  // Erase: the start dot and 337 segments in the background colour; redraw:
-  // the dot and 337 segments again, the newest one rising to the top.
-  EXPECT_EQ(linesIn(kBackground).size(), 338u);
-  const std::vector<Line> redrawn = linesIn(graph::kFrequencyColour);
-  ASSERT_EQ(redrawn.size(), 338u);
-  EXPECT_EQ(redrawn.back(), (Line{7290, 2625, 7310, 250, graph::kFrequencyColour}));
+  EXPECT_GT(inColumns(7291, 7309, kRed), 100 * GetParam()); // the newest segment rises to the top
+  EXPECT_EQ(inColumns(7330, 7400, kRed), 0);
+  EXPECT_EQ(at(3000, 2625), kRed);
   EXPECT_EQ(state.speedys[337], 250);
   EXPECT_EQ(state.speedys[338], 0);
   EXPECT_EQ(state.samplecount, 339); // the scroll leaves 338, the tick adds one
   EXPECT_EQ(state.scrollcount, 0);
 }
 
-TEST_F(TrendGraphTest, narrowerGraphEndsAt6950) {
+TEST_P(TrendGraphTest, narrowerGraphEndsAt6950) {
   state.maxpoints = 320;
   for (int sample = 1; sample <= 321; ++sample)
     tick(static_cast<float>(sample % 50));
-  EXPECT_EQ(linesIn(graph::kFrequencyColour).back().x2, 6950);
+  EXPECT_EQ(state.graphxs[319], 6950);
+  EXPECT_GT(inColumns(6931, 6950, kRed), 0);
+  EXPECT_EQ(inColumns(6970, 7000, kRed), 0);
 }
 
-TEST_F(TrendGraphTest, scrollingKeepsTheLastSamplesNewestAtTheEnd) {
-  state.maxpoints = 5;
-  const float readings[] = {5, 10, 15, 20, 25, 30, 35, 40};
-  for (const float hz : readings)
-    tick(hz);
-  for (int i = 0; i < 5; ++i)
-    EXPECT_EQ(state.speedys[i], frequencyY(GraphKind::Plain, state.speedscale, 0, readings[3 + i], "F")) << i;
-  EXPECT_EQ(state.speedys[5], 0);
+TEST_P(TrendGraphTest, scrollingErasesWhatScrolledOffAndKeepsTheLastSamplesNewestAtTheEnd) {
+  state.xstep = 200;
+  state.maxpoints = 3;
+  tick(25.0f); // y 2625
+  tick(25.0f);
+  EXPECT_EQ(at(670, 2625), kRed); // between x 570 and 770
+  tick(40.0f);                    // x 970, y 1200: the graph is full
+  tick(40.0f);                    // the first scroll: everything moves one sample to the left
+  EXPECT_EQ(at(670, 2625), kBackground) << "the flat 25 Hz segment is erased";
+  EXPECT_EQ(at(570, 2625), kRed) << "the rise from 25 Hz now starts at the left edge";
+  EXPECT_EQ(at(870, 1200), kRed) << "the newest, flat at 40 Hz";
+  EXPECT_EQ(at(1050, 1200), kBackground) << "nothing right of the newest sample";
+  tick(45.0f);
+  EXPECT_EQ(at(570, 2625), kBackground) << "the 25 Hz samples have scrolled off and are erased";
+  const std::int16_t y40 = frequencyY(GraphKind::Plain, state.speedscale, 0, 40.0f, "F");
+  EXPECT_EQ(
+      (std::vector<std::int16_t>{state.speedys[0], state.speedys[1], state.speedys[2], state.speedys[3]}),
+      (std::vector<std::int16_t>{y40, y40, frequencyY(GraphKind::Plain, state.speedscale, 0, 45.0f, "F"), 0}));
 }
 
-TEST_F(TrendGraphTest, untickedPresentTraceAddsNothingWhileFillingAndGapsWhileScrolling) {
+TEST_P(TrendGraphTest, untickedPresentTraceAddsNothingWhileFillingAndGapsWhileScrolling) {
   state.maxpoints = 4;
   tick(10.0f);
   tick(20.0f);
   state.options.setChecked("speedmenu", false);
-  picture1.lines.clear();
+  const QImage before = picture1.image().copy();
   tick(30.0f);
-  EXPECT_TRUE(picture1.lines.empty());
+  EXPECT_EQ(picture1.image(), before);
   EXPECT_EQ(state.speedys[2], 0);
   tick(30.0f);
   tick(30.0f); // the first scroll
@@ -161,48 +152,49 @@ TEST_F(TrendGraphTest, untickedPresentTraceAddsNothingWhileFillingAndGapsWhileSc
   EXPECT_EQ(state.trend.caption("displayspeed"), "20");
 }
 
-TEST_F(TrendGraphTest, traceFirstSampledOnANonEmptyGraphStartsAtTheLeftEdgeWithItsOwnX) {
+TEST_P(TrendGraphTest, traceFirstSampledOnANonEmptyGraphStartsAtTheLeftEdgeWithItsOwnX) {
   tick(10.0f);
   tick(20.0f);
   state.options.setChecked("DCmenu", true);
-  tick(30.0f, 0, 400.0);
-  EXPECT_EQ(linesIn(graph::kVoltageColour).front(), (Line{570, 2625, 570, 2625, graph::kVoltageColour}));
+  tick(30.0f, 400.0);
+  EXPECT_EQ(at(570, 2625), kBlue);
   EXPECT_EQ(state.graphxs[2], 610);
-  tick(30.0f, 0, 800.0);
-  EXPECT_EQ(linesIn(graph::kVoltageColour).back(), (Line{610, 2625, 630, 250, graph::kVoltageColour}));
+  tick(30.0f, 400.0);
+  EXPECT_EQ(at(620, 2625), kBlue);
+  EXPECT_NE(at(600, 2625), kBlue); // not joined to the dot at 570
 }
 
-TEST_F(TrendGraphTest, signedGraphDrawsOnPicture3AndLogsReverseAsNegative) {
+TEST_P(TrendGraphTest, signedGraphDrawsOnPicture3AndLogsReverseAsNegative) {
   state.options.setChecked("directiongraph", true);
   nextDirection = "R";
   tick(25.0f);
-  EXPECT_TRUE(picture1.lines.empty());
-  ASSERT_EQ(picture3.lines.size(), 1u);
-  EXPECT_EQ(picture3.lines[0].y1, 3812); // 2625 + 1187.5, halves to even
+  EXPECT_EQ(picture1.image(), blank);
+  EXPECT_EQ(at(picture3, 570, 3812), kRed); // 2625 + 1187.5, halves to even
   EXPECT_EQ(state.logspeed, -25.0f);
   EXPECT_EQ(state.trend.caption("displayspeed"), "25");
 }
 
-TEST_F(TrendGraphTest, failedReadShowsItsOwnMessageAndDrawsNothing) {
+TEST_P(TrendGraphTest, failedReadShowsItsOwnMessageAndDrawsNothing) {
   failReads = true;
   std::int16_t OK = 0;
   graph.Frequency(OK);
   EXPECT_EQ(OK, 1);
-  EXPECT_TRUE(picture1.lines.empty());
+  EXPECT_EQ(picture1.image(), blank);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Communications Error");
   EXPECT_EQ(state.speedplotted, 0);
 }
 
-TEST_F(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverything) {
+TEST_P(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverything) {
   tick(10.0f);
   tick(20.0f);
   const SampleArray before = state.speedys;
+  const QImage drawn = picture1.image().copy();
   messages.answers = {MessageAnswer::No};
   graph.clearscreen_Click();
   EXPECT_EQ(state.speedys, before);
   EXPECT_EQ(state.samplecount, 2);
-  EXPECT_EQ(picture1.clears, 0);
+  EXPECT_EQ(picture1.image(), drawn);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Clear Screen");
   EXPECT_EQ(messages.shown[0].text, "Are you sure you want to clear the screen?");
@@ -213,10 +205,12 @@ TEST_F(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverything
   EXPECT_EQ(state.samplecount, 0);
   EXPECT_EQ(state.lastx, 570);
   EXPECT_EQ(state.speedtrace, 0);
-  EXPECT_EQ(picture1.clears, 1);
-  EXPECT_EQ(picture3.clears, 1);
+  EXPECT_EQ(picture1.image(), blank);
+  EXPECT_EQ(picture3.image(), blank);
   EXPECT_EQ(state.graphxs[1], 590); // x positions are never cleared
 }
+
+INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, TrendGraphTest, ::testing::Values(1.0, 2.0));
 
 } // namespace
 } // namespace orvane

@@ -1,10 +1,15 @@
-#include "identification/drive_fixture.h"
+#include "drive-sim/engine_responder.h"
 #include "link/identification.h"
+#include "monitor/shared_state.h"
 
-namespace orvane {
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace orvane::testing {
 namespace {
 
 using namespace std::chrono_literals;
+using sim::Model;
 
 // The frames of the probe as they must appear on the wire.
 const Bytes kPanelCommand{0x01, 0x09, 0x05, 0x00, 0x0C};
@@ -18,66 +23,43 @@ const Bytes kAck{0x06};
 constexpr std::size_t kModelCodeSends = 3;
 constexpr std::size_t kProbeSends = kModelCodeSends + 3 * (1 + 6 + 1 + 8 + 1);
 
-// Panel positions at which the probe reads the display.
-constexpr int kFirstReading = 6;
-constexpr int kSecondReading = 14;
-
-class CheckInverterTest : public testing::DriveFixture {
+class CheckInverterTest : public ::testing::Test, protected EngineLine {
 protected:
+  CheckInverterTest() {
+    connect(driveOf(Model::Unknown));
+    port.open();
+  }
+
   std::int16_t identify() {
     std::int16_t OK = 0;
     Identification(state, link).CheckInverter(OK);
     return OK;
   }
+
+  // The display shows these texts at the probe's readings, in turn.
+  void showAtReadings(std::deque<std::string> texts) {
+    port.setResponder([respond = port.responder(), texts, displayRead = false](const Bytes& sent) mutable {
+      std::vector<ScriptedSerialPort::Reply> replies = respond(sent);
+      if (sent == kDisplayCommand)
+        displayRead = true;
+      if (displayRead && sent == kAck) {
+        Bytes reply{0x02};
+        texts.front().resize(16, ' ');
+        reply.insert(reply.end(), texts.front().begin(), texts.front().end());
+        reply.insert(reply.end(), {0x00, 0x00});
+        replies = {{reply}};
+        texts.pop_front();
+        displayRead = false;
+      }
+      return replies;
+    });
+  }
+
+  SharedState state;
 };
 
-TEST_F(CheckInverterTest, modelCodeOneIsProfiWithoutAnyPanelExchange) {
-  drive.setModelCode(1);
-  EXPECT_EQ(identify(), 0);
-  EXPECT_EQ(state.newinverter, ">Talvik< Q7 profi");
-  EXPECT_EQ(state.statusvalue, 1.0f);
-  EXPECT_EQ(port.sends.size(), kModelCodeSends);
-  EXPECT_EQ(port.sends[1], (Bytes{0x02, 0x01, 0xF4, 0x03, 0xF6}));
-  EXPECT_EQ(port.inputMode(), InputMode::Binary);
-}
-
-TEST_F(CheckInverterTest, modelCodeZeroIsMk410) {
-  drive.setModelCode(0);
-  EXPECT_EQ(identify(), 0);
-  EXPECT_EQ(state.newinverter, "MK410");
-  EXPECT_EQ(port.sends.size(), kModelCodeSends);
-}
-
-TEST_F(CheckInverterTest, frequencyTextAtTheFirstReadingIsSingleCompact) {
-  drive.setModelCode(0x21);
-  drive.showAtPanelPosition(kFirstReading, "/Hz   50.00");
-  drive.showAtPanelPosition(kSecondReading, "ACC-T  10.0s");
-  EXPECT_EQ(identify(), 0);
-  EXPECT_EQ(state.newinverter, ">Talvik< Q7 single/compact");
-}
-
-TEST_F(CheckInverterTest, adjustTextAtTheSecondReadingIsVectorEvenAfterAFrequencyText) {
-  drive.setModelCode(0xFF);
-  drive.showAtPanelPosition(kFirstReading, "/Hz   50.00");
-  drive.showAtPanelPosition(kSecondReading, "ADJ-O  1.00");
-  EXPECT_EQ(identify(), 0);
-  EXPECT_EQ(state.newinverter, ">Talvik< Q7 vector");
-}
-
-TEST_F(CheckInverterTest, textsThatMatchNeitherLeaveUnknown) {
-  drive.setModelCode(2);
-  drive.showAtPanelPosition(kFirstReading, " /Hz  50.00");
-  drive.showAtPanelPosition(kSecondReading, "ADJ-0  1.00");
-  EXPECT_EQ(identify(), 0);
-  EXPECT_EQ(state.newinverter, "Unknown");
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(beeper.beeps, 0);
-}
-
 TEST_F(CheckInverterTest, probePutsThePanelExchangesOnTheWireInOrder) {
-  drive.setModelCode(2);
   identify();
-
   std::vector<Bytes> expected{{0x01, 0x05, 0x03, 0x00, 0x06}, {0x02, 0x01, 0xF4, 0x03, 0xF6}, kAck};
   const auto add = [&](const Bytes& command, const Bytes& data, int times) {
     for (int i = 0; i < times; ++i)
@@ -90,38 +72,34 @@ TEST_F(CheckInverterTest, probePutsThePanelExchangesOnTheWireInOrder) {
   add(kDisplayCommand, kDisplayData, 1);
   ASSERT_EQ(expected.size(), kProbeSends);
   EXPECT_EQ(port.sends, expected);
-}
-
-TEST_F(CheckInverterTest, modelCodeIsReadInBinaryAndThePanelInTextThenBinaryAgain) {
-  drive.setModelCode(2);
-  identify();
-  ASSERT_EQ(drive.exchanges.size(), 1u + 1 + 6 + 1 + 8 + 1);
-  EXPECT_EQ(drive.exchanges[0].mode, InputMode::Binary);
-  for (std::size_t i = 1; i < drive.exchanges.size(); ++i)
-    EXPECT_EQ(drive.exchanges[i].mode, InputMode::Text) << "exchange " << i;
   EXPECT_EQ(port.inputMode(), InputMode::Binary);
 }
 
-TEST_F(CheckInverterTest, resetsStartCancelledAndOpensAClosedPort) {
-  port.close();
-  state.startcancelled = 1;
-  drive.setModelCode(0);
-  identify();
-  EXPECT_EQ(state.startcancelled, 0);
-  EXPECT_TRUE(port.isOpen());
+TEST_F(CheckInverterTest, onlyTextsStartingExactlyWithTheMarksCountAndTheSecondReadingWins) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"/Hz   50.00", "ACC-T  10.0s", ">Talvik< Q7 single/compact"},
+      {"/Hz   50.00", "ADJ-O  1.00", ">Talvik< Q7 vector"},
+      {" /Hz  50.00", "ADJ-0  1.00", "Unknown"},
+      {"/hz   50.00", "adj-o  1.00", "Unknown"}};
+  for (const auto& [first, second, name] : cases) {
+    connect(driveOf(Model::Unknown));
+    showAtReadings({first, second});
+    EXPECT_EQ(identify(), 0);
+    EXPECT_EQ(state.newinverter, name) << first << " / " << second;
+  }
 }
 
-TEST_F(CheckInverterTest, portThatCannotOpenPropagatesAndSendsNothing) {
+TEST_F(CheckInverterTest, failedModelCodeReadOnAClosedPortReportsThroughTheReadAndSetsOk) {
   port.close();
-  port.failOpenWith("no such device");
-  EXPECT_THROW(identify(), PortOpenError);
-  EXPECT_TRUE(port.sends.empty());
-}
-
-TEST_F(CheckInverterTest, failedModelCodeReadReportsThroughTheReadAndSetsOk) {
   state.newinverter = ">Talvik< Q7 vector";
+  state.startcancelled = 1;
+  sim::EngineOptions noData;
+  noData.noAckReply = true;
+  connect(driveOf(Model::MK410), noData);
   EXPECT_EQ(identify(), 1);
-  EXPECT_TRUE(communicationsErrorShown());
+  EXPECT_TRUE(port.isOpen());
+  EXPECT_EQ(state.startcancelled, 0);
+  EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(stops, 1);
   EXPECT_EQ(beeper.beeps, 0);
   EXPECT_EQ(state.newinverter, "Unknown");
@@ -135,8 +113,9 @@ TEST_P(SilentMidProbeTest, beepsOnceSetsOkAndChangesNothingElse) {
   const std::size_t answered = GetParam();
   state.inverter = "MK410";
   state.inverterknown = 1;
-  drive.setModelCode(2);
-  drive.answerOnly(static_cast<int>(answered));
+  sim::EngineOptions silentAfter;
+  silentAfter.silentAfterFrames = static_cast<int>(answered);
+  connect(driveOf(Model::Unknown), silentAfter);
   const Clock::Duration start = clock.now();
 
   EXPECT_EQ(identify(), 1);
@@ -146,7 +125,6 @@ TEST_P(SilentMidProbeTest, beepsOnceSetsOkAndChangesNothingElse) {
   EXPECT_EQ(state.newinverter, "Unknown");
   EXPECT_EQ(state.inverter, "MK410");
   EXPECT_EQ(state.inverterknown, 1);
-  EXPECT_EQ(port.inputMode(), InputMode::Text);
   // Nothing is sent after the unanswered frame, and only its wait ran out.
   EXPECT_EQ(port.sends.size(), answered + 1);
   EXPECT_GT(clock.now() - start, 2s);
@@ -156,4 +134,4 @@ TEST_P(SilentMidProbeTest, beepsOnceSetsOkAndChangesNothingElse) {
 INSTANTIATE_TEST_SUITE_P(EveryFrameOfTheProbe, SilentMidProbeTest, ::testing::Range(kModelCodeSends, kProbeSends));
 
 } // namespace
-} // namespace orvane
+} // namespace orvane::testing

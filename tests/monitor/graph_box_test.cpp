@@ -2,7 +2,6 @@
 #include "platform/twips.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -63,20 +62,6 @@ TEST_F(GraphBoxTest, drawingRepaintsTheBox) {
   box.clear();
   QApplication::processEvents();
   EXPECT_GT(paints, 0);
-}
-
-TEST_F(GraphBoxTest, mousePressIsReportedInTwips) {
-  float reportedX = -1, reportedY = -1;
-  box.setMouseDownHandler([&](float x, float y) {
-    reportedX = x;
-    reportedY = y;
-  });
-  const QPointF at = QPointF(box.contentsRect().topLeft()) + QPointF(40.5, 10);
-  QMouseEvent press(QEvent::MouseButtonPress, at, box.mapToGlobal(at), Qt::RightButton, Qt::RightButton,
-                    Qt::ShiftModifier);
-  QApplication::sendEvent(&box, &press);
-  EXPECT_EQ(reportedX, 607.5f);
-  EXPECT_EQ(reportedY, 150.0f);
 }
 
 } // namespace

@@ -87,6 +87,7 @@ TEST_F(StartUpTest, splashStaysUpForJustOverThreeSecondsThenGoes) {
   const Clock::Duration start = clock.now();
   program.Main();
   ASSERT_FALSE(clock.sleeps.empty());
+  EXPECT_LE(clock.sleeps.size(), 2u); // sleeps, not a spin
   EXPECT_TRUE(splashUpWhileWaiting);
   EXPECT_TRUE(mainWindowUpWhileWaiting);
   EXPECT_GT(clock.now() - start, 3s);
@@ -110,26 +111,17 @@ TEST_F(StartUpTest, panelsAppearAfterTheSplashWithInputSixHidden) {
     EXPECT_FALSE(widget(name)->isVisible()) << name;
 }
 
-TEST_F(StartUpTest, startUpTalksToNoDriveAndShowsNoMessage) {
+TEST_F(StartUpTest, startUpTalksToNoDriveAndLeavesNoModelAndAnEmptyGraph) {
   program.Main();
   EXPECT_EQ(port.opens, 0);
   EXPECT_TRUE(port.sends.empty());
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(beeper.beeps, 0);
-}
-
-TEST_F(StartUpTest, sharedStateStartsWithNoModelAndAnEmptyGraph) {
-  program.Main();
   const SharedState& state = program.state();
   EXPECT_EQ(state.inverter, "0");
   EXPECT_EQ(state.inverterknown, 0);
   EXPECT_EQ(state.lastx, 570);
-  EXPECT_EQ(state.xstep, 20);
-  EXPECT_EQ(state.maxpoints, 338);
   EXPECT_EQ(state.samplecount, 0);
-  EXPECT_EQ(state.samplerate, 5);
-  EXPECT_EQ(state.graphscale, 1);
-  EXPECT_EQ(state.speedon, 1);
   EXPECT_EQ(state.valuemode, 0);
   EXPECT_FALSE(state.trend.enabled("Timer1"));
 }

@@ -69,14 +69,6 @@ TEST_F(TrendWindowTest, clickingACheckedItemLeavesItsCheckToTheModel) {
   EXPECT_TRUE(control<QAction>("stopmonmenu")->isChecked());
 }
 
-TEST_F(TrendWindowTest, toolbarButtonsReportTheirKeys) {
-  std::vector<std::string> keys;
-  trend->setToolbarHandler([&](const std::string& key) { keys.push_back(key); });
-  control<QAction>("valuetoolbar")->trigger();
-  control<QAction>("helptoolbar")->trigger();
-  EXPECT_EQ(keys, (std::vector<std::string>{"valuetoolbar", "helptoolbar"}));
-}
-
 TEST_F(TrendWindowTest, noTickRunsWhileAHandlerLetsEventsThrough) {
   int ticksInHandler = -1;
   trend->setClickHandler("clearscreen", [&] {

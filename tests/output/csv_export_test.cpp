@@ -78,32 +78,20 @@ TEST_F(CsvExportTest, anUnwritableOrFullTargetEndsSilentlyAndLeavesTheLogAlone) 
   EXPECT_FALSE(std::filesystem::exists(path("missing")));
 }
 
-TEST_F(CsvExportTest, aNameWithoutExtensionIsUsedAsTyped) {
-  writeLog(kHeader);
-  EXPECT_EQ(exportTo("pump run"), kHeader);
+TEST_F(CsvExportTest, fieldsAreCopiedFiveALineBareAndNumbersInPlainFormKeepingOnlyCompleteRecords) {
+  const std::string header = kHeader;
+  const std::tuple<std::string, const char*, std::string> exports[] = {
+      {header, "pump run", header}, // a name without extension is used as typed
+      {header + "0,49.5,3.2,40,560\r\n0.5,49", "export.csv", header + "0,49.5,3.2,40,560\r\n"},
+      {"", "export.csv", ""}, // an earlier export is emptied
+      {"1,2,3,4,5,6\r\n7,8,9,10\r\n", "export.csv", "1,2,3,4,5\r\n6,7,8,9,10\r\n"},
+      {"  \" a,b \" x , 007 ,1.50,\t1E3 , -.5\r\nText here,+2.5D-1,12abc,\"7\",\n1,2,3,4,5\r1,2,3,4,5",
+       "export.csv", " a,b ,7,1.5,1000,-0.5\r\nText here,0.25,12abc,7,\r\n1,2,3,4,5\r\n1,2,3,4,5\r\n"}};
+  for (const auto& [log, name, expected] : exports) {
+    writeLog(log);
+    EXPECT_EQ(exportTo(name), expected) << log;
+  }
   EXPECT_FALSE(std::filesystem::exists(path("pump run.CSV")));
-}
-
-TEST_F(CsvExportTest, aLogEndingInsideARecordKeepsTheCompleteRecords) {
-  writeLog(std::string(kHeader) + "0,49.5,3.2,40,560\r\n0.5,49");
-  EXPECT_EQ(exportTo("export.csv"), std::string(kHeader) + "0,49.5,3.2,40,560\r\n");
-}
-
-TEST_F(CsvExportTest, anEmptyLogLeavesAnEmptyFileAndAnExistingFileIsEmptied) {
-  writeLog("");
-  std::ofstream(path("old.csv"), std::ios::binary) << "earlier export\r\n";
-  EXPECT_EQ(exportTo("old.csv"), "");
-}
-
-TEST_F(CsvExportTest, fieldsAreTakenFiveAtATimeWhateverTheLines) {
-  writeLog("1,2,3,4,5,6\r\n7,8,9,10\r\n");
-  EXPECT_EQ(exportTo("export.csv"), "1,2,3,4,5\r\n6,7,8,9,10\r\n");
-}
-
-TEST_F(CsvExportTest, fieldsAreWrittenBackBareAndNumbersInPlainForm) {
-  writeLog("  \" a,b \" x , 007 ,1.50,\t1E3 , -.5\r\nText here,+2.5D-1,12abc,\"7\",\n1,2,3,4,5\r1,2,3,4,5");
-  EXPECT_EQ(exportTo("export.csv"),
-            " a,b ,7,1.5,1000,-0.5\r\nText here,0.25,12abc,7,\r\n1,2,3,4,5\r\n1,2,3,4,5\r\n");
 }
 
 TEST(SequentialInputTest, onlyWholeDecimalNumbersAreTakenAsNumbersAndATrailingCommaEndsInAnEmptyField) {

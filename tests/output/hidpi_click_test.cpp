@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QTest>
 
 namespace orvane::testing {
@@ -49,26 +48,6 @@ TEST(HighDensityGraphBoxTest, aClickReportsTheTwipsOfWhatIsDrawnUnderThePointer)
     EXPECT_NEAR(reported[press].first, 3000, 7.5);
     EXPECT_NEAR(reported[press].second, 1500, 7.5);
   }
-}
-
-TEST_F(OutputTest, atTwiceThePixelDensityAClickSelectsTheSameSample) {
-  ASSERT_EQ(program.trend()->devicePixelRatioF(), 2.0);
-  state().speedscale = 4750.0f / 50.0f;
-  fill(0, 0, 5000, 0, 0);
-  fill(1, 1, 250, 250, 250);
-  choose("valuetoolbar");
-
-  QString frequency;
-  QTimer::singleShot(0, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      frequency = modal->findChild<QLabel*>("Label4")->text();
-      modal->close();
-    }
-  });
-  auto* graph = control<QFrame>("Picture1");
-  QTest::mouseClick(graph, Qt::LeftButton, {}, graph->contentsRect().topLeft() + QPoint(40, 100));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(frequency, "50.0Hz");
 }
 
 TEST_F(OutputTest, atTwiceThePixelDensityTheCopyHasEveryDevicePixel) {

@@ -54,15 +54,10 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
   EXPECT_EQ(state().valuemode, 0);
 }
 
-TEST_F(OutputCommandsTest, helpShowsOurDocumentAtItsContents) {
+TEST_F(OutputCommandsTest, helpShowsOurDocumentAtItsContentsEachTime) {
   choose("helpmenu");
   auto* browser = topLevel("Help")->findChild<QTextBrowser*>("helpText");
   EXPECT_EQ(browser->source(), QUrl("qrc:/help/trend_help.html"));
-  for (const char* expected :
-       {">Talvik< Q7 single/compact", ">Talvik< Q7 vector", ">Talvik< Q7 profi", "MK410", "$HOME/Trend.CSV",
-        "orvane-trend/ta.ini", "ORVANE_PORT1", "Reading", "Graph Tiltle"})
-    EXPECT_TRUE(browser->toPlainText().contains(QString::fromUtf8(expected))) << expected;
-
   QScrollBar* scroll = browser->verticalScrollBar();
   scroll->setValue(scroll->maximum());
   choose("helptoolbar");
@@ -82,15 +77,6 @@ TEST_F(OutputCommandsTest, aboutTwiceShowsOneModelessBoxThatOkHides) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
   EXPECT_EQ(about.windowTitle(), "About Trend Analysis");
-  const auto caption = [&](const char* name) { return about.findChild<QLabel*>(name)->text(); };
-  EXPECT_EQ(caption("lblTitle"), "Orvane Software for >Talvik< Q7 inverters");
-  EXPECT_TRUE(about.findChild<QLabel*>("lblTitle")->font().bold());
-  EXPECT_EQ(caption("lblVersion"), "Version 2.0.1");
-  EXPECT_EQ(caption("lblDescription"),
-            "Trend  Analysis is an online monitoring tool to plot and record values from the Inverter. "
-            "Suitable for the >Talvik< Q7 range of Inverters");
-  EXPECT_EQ(caption("Label1"), "April 2002");
-
   about.findChild<QPushButton*>("cmdOK")->click();
   EXPECT_FALSE(about.isVisible());
   EXPECT_TRUE(program.windows().isLoaded("About"));

@@ -21,14 +21,16 @@ protected:
     state.voltsys[index] = vy;
   }
 
-  ReadingTexts plainAt(float x) const { return readingAt(state, GraphKind::Plain, x).value(); }
-  ReadingTexts signedAt(float x) const { return readingAt(state, GraphKind::Signed, x).value(); }
+  // Frequency, current and voltage as Reading shows them.
+  std::vector<std::string> at(GraphKind kind, float x) const {
+    const ReadingTexts texts = readingAt(state, kind, x).value();
+    return {texts.frequency, texts.current, texts.voltage};
+  }
 
   SharedState state;
 };
 
 TEST_F(ValueOnGraphTest, nothingIsShownWithValueModeOffOrLeftOfTheFirstSample) {
-  setSample(0, 250, 250, 250);
   EXPECT_TRUE(readingAt(state, GraphKind::Plain, 570));
   EXPECT_FALSE(readingAt(state, GraphKind::Plain, 569.9f));
   EXPECT_FALSE(readingAt(state, GraphKind::Signed, 100));
@@ -37,55 +39,33 @@ TEST_F(ValueOnGraphTest, nothingIsShownWithValueModeOffOrLeftOfTheFirstSample) {
   EXPECT_FALSE(readingAt(state, GraphKind::Signed, 600));
 }
 
-TEST_F(ValueOnGraphTest, aClickSelectsTheSampleAtOrLeftOfThePointer) {
+TEST_F(ValueOnGraphTest, aClickSelectsTheSampleAtOrLeftOfThePointerRoundingTheDistanceFirst) {
   setSample(0, 0, 0, 5000);
   setSample(1, 0, 0, 4000);
   setSample(2, 0, 0, 3000);
-  EXPECT_EQ(plainAt(589).voltage, "0V");
-  EXPECT_EQ(plainAt(590).voltage, "168V");
-  // The distance from the first sample is rounded first, halves to even.
-  EXPECT_EQ(plainAt(588.5f).voltage, "0V");
-  EXPECT_EQ(plainAt(589.5f).voltage, "168V");
-  EXPECT_EQ(plainAt(610).voltage, "337V");
+  for (const auto& [x, voltage] :
+       {std::pair{589.0f, "0V"}, {590.0f, "168V"}, {588.5f, "0V"}, {589.5f, "168V"}, {610.0f, "337V"}})
+    EXPECT_EQ(at(GraphKind::Plain, x)[2], voltage) << x;
   state.xstep = 40;
-  EXPECT_EQ(plainAt(609).voltage, "0V");
-  EXPECT_EQ(plainAt(610).voltage, "168V");
+  EXPECT_EQ(at(GraphKind::Plain, 609)[2], "0V");
+  EXPECT_EQ(at(GraphKind::Plain, 610)[2], "168V");
 }
 
-TEST_F(ValueOnGraphTest, thePlainGraphReadsBackFromTheTopOfTheBox) {
+TEST_F(ValueOnGraphTest, bothGraphsReadBackFromTheirScalesAndAGapReadsNotMonitored) {
   setSample(0, 250, 250, 250);
-  EXPECT_EQ(plainAt(570).frequency, "50.0Hz");
-  EXPECT_EQ(plainAt(570).current, "200.00%");
-  EXPECT_EQ(plainAt(570).voltage, "800V");
-  setSample(0, 2625, 4406, 5000);
-  EXPECT_EQ(plainAt(570).frequency, "25.0Hz");
-  EXPECT_EQ(plainAt(570).current, "25.01%");
-  EXPECT_EQ(plainAt(570).voltage, "0V");
-}
+  setSample(1, 2625, 4406, 5000);
+  setSample(2, 2625, 0, 0);
+  EXPECT_EQ(at(GraphKind::Plain, 570), (std::vector<std::string>{"50.0Hz", "200.00%", "800V"}));
+  EXPECT_EQ(at(GraphKind::Plain, 590), (std::vector<std::string>{"25.0Hz", "25.01%", "0V"}));
+  EXPECT_EQ(at(GraphKind::Plain, 610), (std::vector<std::string>{"25.0Hz", "Not Monitored", "Not Monitored"}));
+  EXPECT_EQ(at(GraphKind::Plain, 4000)[0], "Not Monitored");
 
-TEST_F(ValueOnGraphTest, aMissingPointReadsNotMonitored) {
-  setSample(3, 2625, 0, 0);
-  const ReadingTexts texts = plainAt(630);
-  EXPECT_EQ(texts.frequency, "25.0Hz");
-  EXPECT_EQ(texts.current, "Not Monitored");
-  EXPECT_EQ(texts.voltage, "Not Monitored");
-  const ReadingTexts beyond = plainAt(4000);
-  EXPECT_EQ(beyond.frequency, "Not Monitored");
-}
-
-TEST_F(ValueOnGraphTest, theSignedGraphReadsFrequencyAsDistanceFromTheAxis) {
   setSample(0, 2625, 250, 250);
   setSample(1, 2725, 2625, 2625);
   setSample(2, 2525, 1438, 1438);
-  EXPECT_EQ(signedAt(570).frequency, "0Hz");
-  EXPECT_EQ(signedAt(570).current, "200.00%");
-  EXPECT_EQ(signedAt(570).voltage, "800V");
-  EXPECT_EQ(signedAt(590).frequency, "5.0Hz");
-  EXPECT_EQ(signedAt(590).current, "0.00%");
-  EXPECT_EQ(signedAt(590).voltage, "0V");
-  EXPECT_EQ(signedAt(610).frequency, "5.0Hz");
-  EXPECT_EQ(signedAt(610).current, "99.96%");
-  EXPECT_EQ(signedAt(610).voltage, "400V");
+  EXPECT_EQ(at(GraphKind::Signed, 570), (std::vector<std::string>{"0Hz", "200.00%", "800V"}));
+  EXPECT_EQ(at(GraphKind::Signed, 590), (std::vector<std::string>{"5.0Hz", "0.00%", "0V"}));
+  EXPECT_EQ(at(GraphKind::Signed, 610), (std::vector<std::string>{"5.0Hz", "99.96%", "400V"}));
 }
 
 TEST_F(ValueOnGraphTest, currentIsReadBackAtTheTwoHundredPercentScaleForEveryModel) {
@@ -93,8 +73,8 @@ TEST_F(ValueOnGraphTest, currentIsReadBackAtTheTwoHundredPercentScaleForEveryMod
   state.inverter = model::kMk410;
   setSample(0, 0, currentY(GraphKind::Plain, state.inverter, 150), 0);
   setSample(1, 0, currentY(GraphKind::Signed, state.inverter, 150), 0);
-  EXPECT_EQ(plainAt(570).current, "99.96%");
-  EXPECT_EQ(signedAt(590).current, "99.96%");
+  EXPECT_EQ(at(GraphKind::Plain, 570)[1], "99.96%");
+  EXPECT_EQ(at(GraphKind::Signed, 590)[1], "99.96%");
 }
 
 } // namespace

@@ -5,50 +5,12 @@ namespace orvane {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::memoryReads;
 using testing::SessionFixture;
+using testing::WireRead;
 
-// The transactions on the wire, decoded from the host's frames: "read 03F4/1",
-// "panel 01", "display", "block", "write01", "reset09" or "reset23".
-std::vector<std::string> transactions(const std::vector<Bytes>& sends) {
-  std::vector<std::string> decoded;
-  for (std::size_t i = 0; i + 1 < sends.size(); ++i) {
-    const Bytes& command = sends[i];
-    const Bytes& data = sends[i + 1];
-    if (command.size() != 5 || command[0] != 0x01 || data.empty() || data[0] != 0x02)
-      continue;
-    char text[32];
-    switch (command[1]) {
-    case 0x05:
-      std::snprintf(text, sizeof text, "read %02X%02X/%d", data[3], data[2], data[1]);
-      break;
-    case 0x09:
-      std::snprintf(text, sizeof text, data[5] == 0x04 ? "reset09" : "panel %02X", data[4]);
-      break;
-    case 0x0A:
-      std::snprintf(text, sizeof text, "display");
-      break;
-    case 0x24:
-      std::snprintf(text, sizeof text, "block");
-      break;
-    case 0x23:
-      std::snprintf(text, sizeof text, "reset23");
-      break;
-    default:
-      std::snprintf(text, sizeof text, "write%02X", command[1]);
-    }
-    decoded.push_back(text);
-  }
-  return decoded;
-}
-
-std::vector<std::string> probe() {
-  std::vector<std::string> steps{"read 03F4/1", "panel 02"};
-  steps.insert(steps.end(), 6, "panel 01");
-  steps.push_back("display");
-  steps.insert(steps.end(), 8, "panel 01");
-  steps.push_back("display");
-  return steps;
-}
+// Sends of the panel probe that tells the two probed models apart.
+constexpr std::size_t kProbeSends = 3 * (1 + 6 + 1 + 8 + 1);
 
 class StartOnEveryModel : public SessionFixture, public ::testing::WithParamInterface<const char*> {};
 
@@ -68,21 +30,22 @@ TEST_P(StartOnEveryModel, startIdentifiesReadsTheScalesWritesTheLogHeaderAndStar
   EXPECT_EQ(state.trend.caption("Label32"), "2.8");
   EXPECT_EQ(logLines(), std::vector<std::string>{"Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)"});
 
-  std::vector<std::string> expected;
+  // The model-code read, the probe, the scale reads and the start write.
   const std::string model = state.inverter;
-  if (model == model::kSingleCompact) {
-    expected = probe();
-    expected.insert(expected.end(), {"read F8BC/2", "read F8B8/1", "write01"});
+  std::vector<WireRead> reads{{0x03F4, 1}};
+  if (model == model::kSingleCompact || model == model::kVector) {
+    reads.insert(reads.end(),
+                 {{model == model::kVector ? std::uint16_t{0xF788} : std::uint16_t{0xF8BC}, 2}, {0xF8B8, 1}});
+    ASSERT_EQ(port.sends.size(), 3 + kProbeSends + 2 * 3 + 3);
     EXPECT_EQ(port.sends[port.sends.size() - 3], (Bytes{0x01, 0x01, 0x05, 0x00, 0x04}));
-    EXPECT_EQ(port.sends[port.sends.size() - 2], (Bytes{0x02, 0x02, 0x16, 0xFA, 0xF8, 0x0C, 0x1A}));
-  } else if (model == model::kVector) {
-    expected = probe();
-    expected.insert(expected.end(), {"read F788/2", "read F8B8/1", "write01"});
-    EXPECT_EQ(port.sends[port.sends.size() - 2], (Bytes{0x02, 0x02, 0xE8, 0xF9, 0xFB, 0xCC, 0x24}));
+    const Bytes startWrite = model == model::kVector ? Bytes{0x02, 0x02, 0xE8, 0xF9, 0xFB, 0xCC, 0x24}
+                                                     : Bytes{0x02, 0x02, 0x16, 0xFA, 0xF8, 0x0C, 0x1A};
+    EXPECT_EQ(port.sends[port.sends.size() - 2], startWrite);
   } else {
-    expected = {"read 03F4/1", "read 00F8/2", "read 03F3/1"};
+    reads.insert(reads.end(), {{0x00F8, 2}, {0x03F3, 1}});
+    EXPECT_EQ(port.sends.size(), 3u * 3);
   }
-  EXPECT_EQ(transactions(port.sends), expected);
+  EXPECT_EQ(memoryReads(port.sends), reads);
 
   // The terminal indicators of the model, and only those.
   const bool mk410 = model == model::kMk410;
@@ -143,69 +106,43 @@ TEST_F(SessionFixture, changedMaximumFrequencyAsksWithBothValuesAndNoLeavesTheGr
   EXPECT_EQ(state.samplecount, 2);
 }
 
-TEST_F(SessionFixture, failedStartsEndIdleWithTheirMessage) {
-  silent = true;
-  session.startmonmenu_Click();
-  EXPECT_EQ(titlesShown(), (std::vector<std::string>{"Communications Error", "Communications Error"}));
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
+// Every failed start ends idle with the port closed, after these messages.
+class FailedStart : public SessionFixture {
+protected:
+  void expectIdleAfter(const std::vector<std::string>& titles) {
+    session.startmonmenu_Click();
+    EXPECT_EQ(titlesShown(), titles);
+    EXPECT_FALSE(monitoring());
+    EXPECT_FALSE(state.trend.enabled("Timer1"));
+    EXPECT_FALSE(port.isOpen());
+  }
+};
 
-  silent = false;
-  messages.shown.clear();
+TEST_F(FailedStart, unknownDrive) {
   connect(R"({"model": "unknown"})");
-  session.startmonmenu_Click();
-  ASSERT_EQ(titlesShown(), std::vector<std::string>{"Unknown Inverter"});
+  expectIdleAfter({"Unknown Inverter"});
   EXPECT_EQ(messages.shown[0].text, "The Inverter connected has not been recognised.\nPlease check in Help which "
                                     "ranges are supported by this program.");
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
 }
 
-TEST_F(SessionFixture, failedMaximumFrequencyReadEndsIdle) {
+TEST_F(FailedStart, failedMaximumFrequencyRead) {
   connect(R"({"model": "mk410"})");
-  port.setResponder([respond = engineResponder(*engine, clock), sends = 0](const Bytes& sent) mutable {
+  port.setResponder([respond = port.responder(), sends = 0](const Bytes& sent) mutable {
     // The model code read answers; the maximum frequency read does not.
     return ++sends <= 3 ? respond(sent) : std::vector<testing::ScriptedSerialPort::Reply>{};
   });
-  session.startmonmenu_Click();
-  EXPECT_EQ(titlesShown(), (std::vector<std::string>{"Communications Error", "Communications Error"}));
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(state.trend.enabled("Timer1"));
-  EXPECT_FALSE(port.isOpen());
+  expectIdleAfter({"Communications Error", "Communications Error"});
 }
 
-TEST_F(SessionFixture, nothingSelectedRefusesTheStart) {
+TEST_F(FailedStart, nothingSelectedToMonitor) {
   state.options.setChecked("speedmenu", false);
-  session.startmonmenu_Click();
-  ASSERT_EQ(titlesShown(), std::vector<std::string>{"Monitor"});
+  expectIdleAfter({"Monitor"});
   EXPECT_EQ(messages.shown[0].text, "An object must be selected to monitor in the Options menu");
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
 }
 
-TEST_F(SessionFixture, zeroMaximumFrequencyIsRefused) {
+TEST_F(FailedStart, zeroMaximumFrequency) {
   connect(R"({"model": "mk410", "max_frequency": 0})");
-  session.startmonmenu_Click();
-  ASSERT_EQ(titlesShown(), std::vector<std::string>{"Maximum Frequency Setting"});
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
-}
-
-TEST_F(SessionFixture, portThatCannotBeOpenedIsReportedAndTheWindowStaysIdle) {
-  port.failOpenWith("No such file or directory");
-  session.startmonmenu_Click();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].text.find("/dev/fake1"), std::string::npos);
-  EXPECT_NE(messages.shown[0].text.find("No such file or directory"), std::string::npos);
-  EXPECT_FALSE(monitoring());
-}
-
-TEST_F(SessionFixture, sessionLogThatCannotBeCreatedIsReportedAndTheWindowStaysIdle) {
-  std::filesystem::create_directories(log.path()); // a folder where the file should be
-  session.startmonmenu_Click();
-  ASSERT_EQ(titlesShown(), std::vector<std::string>{"Session Log"});
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
+  expectIdleAfter({"Maximum Frequency Setting"});
 }
 
 } // namespace

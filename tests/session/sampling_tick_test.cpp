@@ -66,35 +66,6 @@ TEST_F(SessionFixture, quantityUntickedAfterItWasSampledIsStillSampled) {
   EXPECT_EQ(state.speedtrace, 1);
 }
 
-TEST_F(SessionFixture, driveThatStopsAnsweringStopsTheSessionAndKeepsTheLog) {
-  session.startmonmenu_Click();
-  tick(3);
-  silent = true;
-  tick();
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(state.trend.enabled("Timer1"));
-  EXPECT_FALSE(port.isOpen());
-  EXPECT_EQ(logLines().size(), 4u);
-  // The trip check finds the display unreadable first: five attempts, each
-  // with the display read's beep, and a beep before each of the four retries.
-  EXPECT_EQ(beeper.beeps, 9);
-  EXPECT_EQ(clock.sleeps.size(), 4u);
-}
-
-TEST_F(SessionFixture, failureInsideASampleShowsTheMessageTwiceAndKeepsTheLog) {
-  session.startmonmenu_Click();
-  tick(2);
-  // The display still answers, the frequency read does not.
-  port.setResponder([respond = port.responder()](const Bytes& sent) {
-    return sent == Bytes{0x02, 0x02, 0x40, 0xFC, 0xBE} ? std::vector<testing::ScriptedSerialPort::Reply>{}
-                                                       : respond(sent);
-  });
-  tick();
-  EXPECT_FALSE(monitoring());
-  EXPECT_EQ(titlesShown(), (std::vector<std::string>{"Communications Error", "Communications Error"}));
-  EXPECT_EQ(logLines().size(), 3u);
-}
-
 TEST_F(SessionFixture, tripStopsSamplingAndOffersTheReset) {
   connect(R"({"model": "vector", "frequency": 45, "trips": [{"at": 1.2, "code": 7}]})");
   session.startmonmenu_Click();
@@ -167,15 +138,6 @@ TEST_F(SessionFixture, resetFramesDependOnTheModel) {
   }
   for (const std::string& title : titlesShown())
     EXPECT_EQ(title, "Inverter Selection");
-}
-
-TEST_F(SessionFixture, resetTimeOutShowsTheMessageAndStops) {
-  session.startmonmenu_Click();
-  silent = true;
-  tripWatch.resetmenu_Click();
-  EXPECT_EQ(beeper.beeps, 1);
-  EXPECT_EQ(titlesShown(), std::vector<std::string>{"Communications Error"});
-  EXPECT_FALSE(monitoring());
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "drive-sim/engine_responder.h"
-#include "engine/drive.h"
-#include "engine/protocol_engine.h"
 #include "engine/scenario_json.h"
-#include "fakes/fake_line.h"
 #include "link/identification.h"
 #include "link/lcd_screen.h"
 #include "link/live_values.h"
@@ -27,7 +24,7 @@ inline constexpr Rgb kButtonFace{240, 240, 240};
 // A whole monitoring session against the simulated drive, in-process on the
 // fake clock: the real procedures, the real graph surfaces and a session log
 // in a temporary folder.
-class SessionFixture : public ::testing::Test, protected FakeLine {
+class SessionFixture : public ::testing::Test, protected EngineLine {
 protected:
   explicit SessionFixture(const std::string& scenarioJson = R"({"model": "vector"})") {
     connect(scenarioJson);
@@ -40,10 +37,11 @@ protected:
 
   ~SessionFixture() override { std::filesystem::remove_all(folder); }
 
-  // Replaces the drive on the line.
+  // Replaces the drive on the line; it may be told to fall silent, or to
+  // leave some display reads unanswered.
   void connect(const std::string& scenarioJson) {
-    engine = std::make_unique<sim::ProtocolEngine>(sim::Drive(sim::parseScenario(scenarioJson)));
-    port.setResponder([this, respond = engineResponder(*engine, clock)](const Bytes& sent) {
+    EngineLine::connect(sim::parseScenario(scenarioJson));
+    port.setResponder([this, respond = port.responder()](const Bytes& sent) {
       if (silent)
         return std::vector<ScriptedSerialPort::Reply>{};
       if (sent == Bytes{0x01, 0x0A, 0x03, 0x00, 0x09} && unreadableDisplays > 0) {
@@ -90,7 +88,6 @@ protected:
        ::testing::UnitTest::GetInstance()->current_test_info()->name());
   bool made = std::filesystem::create_directories(folder);
   SharedState state;
-  std::unique_ptr<sim::ProtocolEngine> engine;
   bool silent = false;
   int unreadableDisplays = 0;
   ImageSurface picture1{8130, 5415, 1.0, kButtonFace};

@@ -7,129 +7,96 @@
 namespace orvane {
 namespace {
 
-using namespace testing;
+using Procedure = void (StatusIndicators::*)(std::int16_t&);
 
 class StatusIndicatorsTest : public ::testing::Test, protected testing::FakeLine {
 protected:
   StatusIndicatorsTest() { port.open(); }
 
-  // The drive answers the next memory read with these value bytes.
-  void queueRead(const Bytes& value) {
-    port.queueReply({0x00});
-    port.queueReply({0x00, 0x00, 0x00, 0x00, 0x00});
-    Bytes reply{0xAA};
-    reply.insert(reply.end(), value.begin(), value.end());
-    reply.push_back(0xBB);
-    port.queueReply(reply);
+  // Runs the procedures for `inverter`; the drive answers each memory read
+  // with the next of `values` (nothing for an empty one). Returns OK.
+  std::int16_t run(const char* inverter, std::vector<Bytes> values, std::initializer_list<Procedure> procedures) {
+    state.inverter = inverter;
+    for (const Bytes& value : values) {
+      port.queueReply({0x00});
+      port.queueReply(Bytes(5, 0x00));
+      Bytes reply;
+      if (!value.empty()) {
+        reply = {0xAA};
+        reply.insert(reply.end(), value.begin(), value.end());
+        reply.push_back(0xBB);
+      }
+      port.queueReply(reply);
+    }
+    std::int16_t OK = 0;
+    for (const Procedure procedure : procedures)
+      (indicators.*procedure)(OK);
+    return OK;
   }
 
-  std::size_t reads() const { return port.sends.size() / 3; }
+  bool shown(const char* name) const { return state.trend.visible(name); }
 
   SharedState state;
   StatusIndicators indicators{state, link};
 };
 
-TEST_F(StatusIndicatorsTest, stoppedDriveHidesBothArrowsAndShowsStoppedWithoutASecondRead) {
-  state.inverter = model::kVector;
+TEST_F(StatusIndicatorsTest, stoppedDriveWithDirectionTickedHidesBothArrowsAndShowsStoppedFromOneRead) {
   state.options.setChecked("directionmenu", true);
   state.trend.setVisible("forarrow", true);
-  queueRead({0x00});
-  std::int16_t OK = 0;
-  indicators.Direction(OK);
-  indicators.Running(OK);
-  EXPECT_EQ(OK, 0);
-  EXPECT_EQ(reads(), 1u);
+  EXPECT_EQ(run(model::kVector, {{0x00}}, {&StatusIndicators::Direction, &StatusIndicators::Running}), 0);
+  ASSERT_EQ(port.sends.size(), 3u);
   EXPECT_EQ(port.sends[1], (Bytes{0x02, 0x01, 0x8D, 0xFC, 0x70}));
   EXPECT_EQ(state.direction, "-");
   for (const char* hidden : {"fordir", "forarrow", "revdir", "revarrow", "runpiccy", "trippiccy"})
-    EXPECT_FALSE(state.trend.visible(hidden)) << hidden;
-  EXPECT_TRUE(state.trend.visible("stoppiccy"));
-  EXPECT_TRUE(state.trend.visible("stoplabel"));
+    EXPECT_FALSE(shown(hidden)) << hidden;
+  EXPECT_TRUE(shown("stoppiccy") && shown("stoplabel"));
 }
 
-TEST_F(StatusIndicatorsTest, runningReadsTheRunStateItselfWhenDirectionIsNotTicked) {
-  state.inverter = model::kMk410;
-  queueRead({0x02});
-  std::int16_t OK = 0;
-  indicators.Running(OK);
-  EXPECT_EQ(reads(), 1u);
-  EXPECT_EQ(port.sends[1], (Bytes{0x02, 0x01, 0x4A, 0x04, 0x4F}));
-  EXPECT_TRUE(state.trend.visible("runpiccy"));
-  EXPECT_FALSE(state.trend.visible("stoppiccy"));
-}
+TEST_F(StatusIndicatorsTest, runningReadsTheRunStateItselfWhenDirectionIsNotTickedAndIgnoresUnknownStates) {
+  run(model::kMk410, {{0x02}}, {&StatusIndicators::Running});
+  EXPECT_EQ(port.sends.at(1), (Bytes{0x02, 0x01, 0x4A, 0x04, 0x4F}));
+  EXPECT_TRUE(shown("runpiccy"));
+  EXPECT_FALSE(shown("stoppiccy"));
 
-TEST_F(StatusIndicatorsTest, unknownRunStateChangesNeitherDirectionNorIndicators) {
-  state.inverter = model::kSingleCompact;
   state.options.setChecked("directionmenu", true);
   state.direction = "F";
-  state.trend.setVisible("runpiccy", true);
-  queueRead({0x07});
-  std::int16_t OK = 0;
-  indicators.Direction(OK);
-  indicators.Running(OK);
+  run(model::kSingleCompact, {{0x07}}, {&StatusIndicators::Direction, &StatusIndicators::Running});
   EXPECT_EQ(state.direction, "F");
-  EXPECT_TRUE(state.trend.visible("forarrow"));
-  EXPECT_TRUE(state.trend.visible("runpiccy"));
+  EXPECT_TRUE(shown("runpiccy"));
 }
 
 TEST_F(StatusIndicatorsTest, mk410InputWordLightsOnlyTheSetBits) {
-  state.inverter = model::kMk410;
-  queueRead({0x03, 0x01});
-  std::int16_t OK = 0;
-  indicators.iterminals(OK);
+  run(model::kMk410, {{0x03, 0x01}}, {&StatusIndicators::iterminals});
   EXPECT_EQ(port.sends[1], (Bytes{0x02, 0x02, 0x2E, 0x04, 0x28}));
-  for (const char* on : {"Image1on", "ImageFWon", "ImageTHon"}) {
-    EXPECT_TRUE(state.trend.visible(on)) << on;
-  }
-  for (const char* off :
-       {"Image2off", "Image3off", "Image4off", "Image5off", "Image6off", "Image7off", "Image8off"}) {
-    EXPECT_TRUE(state.trend.visible(off)) << off;
-    std::string on = off;
-    on.replace(on.size() - 3, 3, "on");
-    EXPECT_FALSE(state.trend.visible(on)) << on;
-  }
+  EXPECT_TRUE(shown("Image1on") && shown("ImageFWon") && shown("ImageTHon"));
+  for (const std::string terminal : {"2", "3", "4", "5", "6", "7", "8"})
+    EXPECT_TRUE(shown(("Image" + terminal + "off").c_str()) && !shown(("Image" + terminal + "on").c_str()))
+        << terminal;
 }
 
 TEST_F(StatusIndicatorsTest, outputMaskFourIsAlarmOnQ7ModelsButTerminal13OnMk410) {
-  std::int16_t OK = 0;
-  state.inverter = model::kVector;
-  queueRead({0x04});
-  indicators.oterminals(OK);
-  EXPECT_TRUE(state.trend.visible("ImageALon"));
+  run(model::kVector, {{0x04}}, {&StatusIndicators::oterminals});
+  EXPECT_TRUE(shown("ImageALon"));
   EXPECT_EQ(state.trend.controls().count("Image13on"), 0u); // not a terminal of this model
-
-  SharedState mk410;
-  mk410.inverter = model::kMk410;
-  StatusIndicators mk410Indicators{mk410, link};
-  queueRead({0x00, 0x04});
-  mk410Indicators.oterminals(OK);
-  EXPECT_TRUE(mk410.trend.visible("Image13on"));
-  EXPECT_FALSE(mk410.trend.visible("ImageALon"));
-  EXPECT_TRUE(mk410.trend.visible("ImageALoff"));
+  run(model::kMk410, {{0x00, 0x04}}, {&StatusIndicators::oterminals});
+  EXPECT_TRUE(shown("Image13on"));
+  EXPECT_FALSE(shown("ImageALon"));
+  EXPECT_TRUE(shown("ImageALoff"));
 }
 
-TEST_F(StatusIndicatorsTest, terminalsAModelLacksAreLeftAlone) {
-  state.inverter = model::kSingleCompact;
+TEST_F(StatusIndicatorsTest, terminalsAModelLacksAndAFailedReadLeaveTheIndicatorsAlone) {
   state.trend.setVisible("Image6on", false);
   state.trend.setVisible("Image6off", false);
-  queueRead({0xFF});
-  std::int16_t OK = 0;
-  indicators.iterminals(OK);
-  EXPECT_TRUE(state.trend.visible("Image5on"));
-  EXPECT_FALSE(state.trend.visible("Image6on"));
-  EXPECT_FALSE(state.trend.visible("Image6off"));
-}
+  run(model::kSingleCompact, {{0xFF}}, {&StatusIndicators::iterminals});
+  EXPECT_TRUE(shown("Image5on"));
+  EXPECT_FALSE(shown("Image6on") || shown("Image6off"));
 
-TEST_F(StatusIndicatorsTest, failedReadTouchesNoIndicator) {
-  state.inverter = model::kVector;
   state.options.setChecked("directionmenu", true);
   state.direction = "R";
-  port.queueReply({});
-  std::int16_t OK = 0;
-  indicators.Direction(OK);
-  EXPECT_EQ(OK, 1);
+  state.trend.setVisible("revarrow", true);
+  EXPECT_EQ(run(model::kVector, {{}}, {&StatusIndicators::Direction}), 1);
   EXPECT_EQ(state.direction, "R");
-  EXPECT_TRUE(state.trend.visible("revarrow"));
+  EXPECT_TRUE(shown("revarrow"));
 }
 
 } // namespace

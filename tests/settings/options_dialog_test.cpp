@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,14 +11,6 @@
 
 namespace orvane::testing {
 namespace {
-
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "options_dialog_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 class OptionsDialogTest : public OptionsFixture {
 protected:
@@ -40,27 +31,17 @@ protected:
     form.show();
   }
 
-  QApplication& app = application();
   OptionsDialog dialog{state.options, form};
 };
 
-TEST_F(OptionsDialogTest, controlsStandWhereTheLayoutPutsThemAtFifteenTwipsAPixel) {
-  EXPECT_EQ(dialog.size(), QSize(258, 379));
-  EXPECT_EQ(find<QGroupBox>("Frame1")->geometry(), QRect(8, 8, 241, 73));
-  EXPECT_EQ(find<QGroupBox>("Frame3")->title(), " Monitor ");
-  EXPECT_EQ(find<QRadioButton>("Port2")->pos(), QPoint(32, 40));
-  EXPECT_EQ(find<QCheckBox>("outputmenu")->pos(), QPoint(120, 56));
-  EXPECT_EQ(find<QCheckBox>("directiongraph")->parentWidget(), &dialog);
-  EXPECT_EQ(find<QCheckBox>("directiongraph")->pos(), QPoint(128, 160));
+TEST_F(OptionsDialogTest, slidersRunOverTheirRangesInTheirSteps) {
   auto* rate = find<QScrollBar>("Slider1");
-  EXPECT_EQ(rate->geometry(), QRect(16, 18, 209, 17));
   EXPECT_EQ(QList<int>({rate->minimum(), rate->maximum(), rate->singleStep(), rate->pageStep()}),
             QList<int>({5, 320, 5, 50}));
   auto* scale = find<QScrollBar>("Slider2");
   EXPECT_EQ(QList<int>({scale->minimum(), scale->maximum(), scale->singleStep(), scale->pageStep()}),
             QList<int>({1, 20, 1, 5}));
-  EXPECT_EQ(find<QLabel>("Slider2label")->geometry(), QRect(88, 40, 73, 17));
-  EXPECT_EQ(find<QPushButton>("Applybutton")->geometry(), QRect(192, 344, 57, 25));
+  EXPECT_EQ(find<QCheckBox>("directiongraph")->parentWidget(), &dialog);
 }
 
 TEST_F(OptionsDialogTest, mirrorsTheControlsAndHandsUserInputToTheHandlers) {

@@ -1,7 +1,5 @@
 #include "options_fixture.h"
 
-#include <unistd.h>
-
 namespace orvane::testing {
 namespace {
 
@@ -67,24 +65,6 @@ TEST_F(SettingsFileTest, recoveryLeavesTheVariablesAsReadBeforeTheFailure) {
   writeFile("0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n400\r\n2\r\n");
   form.Form_Load();
   EXPECT_EQ(state.samplerate, 400);
-}
-
-TEST_F(SettingsFileTest, aFolderInPlaceOfTheFileEndsWithTheDefaultControls) {
-  std::filesystem::create_directories(file());
-  form.Form_Load();
-  expectDefaultControls();
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(SettingsFileTest, anUnreadableFileIsReplacedByTheDefaults) {
-  if (geteuid() == 0)
-    GTEST_SKIP() << "permissions do not stop the superuser";
-  writeFile("1\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n10\r\n2\r\n");
-  std::filesystem::permissions(file(), std::filesystem::perms::owner_write);
-  form.Form_Load();
-  std::filesystem::permissions(file(), std::filesystem::perms::owner_all);
-  EXPECT_EQ(fileText(), kDefaultsAsDigits);
-  expectDefaultControls();
 }
 
 } // namespace

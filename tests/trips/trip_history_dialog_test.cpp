@@ -12,42 +12,28 @@
 namespace orvane {
 namespace {
 
-QRect geometryOf(const QWidget& window, const char* name) { return window.findChild<QWidget*>(name)->geometry(); }
-
-TEST(TripHistoryDialog, wideLayoutPlacesEveryTripFrameAndItsValues) {
+TEST(TripHistoryDialog, wideLayoutShowsTheFourthTripAtTheTopOfTheRightColumnAndTheNarrowOneHidesIt) {
   TripHistoryForm form;
   form.Totaltrip = "8";
   Display(form, model::kProfi, 4, {75, 60, 152, 601, 71});
-  const TripHistoryDialog dialog(
+  const TripHistoryDialog wide(
       form, [] {}, nullptr);
-
-  EXPECT_EQ(dialog.windowTitle(), "Trip History");
-  EXPECT_EQ(dialog.size(), QSize(630, 423));
-  EXPECT_EQ(dialog.findChild<QLabel*>("Totaltrip")->text(), "8");
-  EXPECT_EQ(geometryOf(dialog, "Frame4"), QRect(184, 0, 273, 32));
-  // The fourth trip sits in Frame7, at the top of the right column.
-  const auto* fourth = dialog.findChild<QGroupBox*>("Frame7");
+  EXPECT_EQ(wide.windowTitle(), "Trip History");
+  EXPECT_EQ(wide.size(), QSize(630, 423));
+  EXPECT_EQ(wide.findChild<QLabel*>("Totaltrip")->text(), "8");
+  const auto* fourth = wide.findChild<QGroupBox*>("Frame7");
   EXPECT_EQ(fourth->title(), " 4th Trip ");
-  EXPECT_EQ(fourth->geometry(), QRect(320, 32, 300, 111));
-  const auto* code = fourth->findChild<QLabel*>("tripcode(4)");
-  EXPECT_EQ(code->text(), "Option 2 - Error 5");
-  EXPECT_EQ(code->geometry(), QRect(112, 20, 177, 17));
-  EXPECT_EQ(code->font().pointSizeF(), 9.75);
-  EXPECT_TRUE(fourth->findChild<QLabel*>("tripcodeCaption(4)")->font().bold());
-  EXPECT_EQ(fourth->findChild<QLabel*>("triptime(4)")->geometry(), QRect(192, 88, 97, 17));
-  EXPECT_EQ(geometryOf(dialog, "Command5"), QRect(480, 392, 65, 25));
-}
+  EXPECT_EQ(fourth->geometry().topLeft(), QPoint(320, 32));
+  EXPECT_EQ(fourth->findChild<QLabel*>("tripcode(4)")->text(), "Option 2 - Error 5");
 
-TEST(TripHistoryDialog, narrowLayoutHidesTheLaterTrips) {
-  TripHistoryForm form;
   layOutTripHistory(form, model::kVector);
-  const TripHistoryDialog dialog(
+  const TripHistoryDialog narrow(
       form, [] {}, nullptr);
-  EXPECT_EQ(dialog.size(), QSize(315, 423));
+  EXPECT_EQ(narrow.size(), QSize(315, 423));
   for (const char* frame : {"Frame5", "Frame6", "Frame7"})
-    EXPECT_TRUE(dialog.findChild<QWidget*>(frame)->isHidden()) << frame;
-  EXPECT_FALSE(dialog.findChild<QWidget*>("Frame3")->isHidden());
-  EXPECT_EQ(geometryOf(dialog, "Command6").x(), 240);
+    EXPECT_TRUE(narrow.findChild<QWidget*>(frame)->isHidden()) << frame;
+  EXPECT_FALSE(narrow.findChild<QWidget*>("Frame3")->isHidden());
+  EXPECT_EQ(narrow.findChild<QWidget*>("Command6")->x(), 240);
 }
 
 TEST(TripHistoryDialog, printKeepsTheWindowOpenAndOkClosesIt) {
