@@ -2,8 +2,7 @@
 // content, early, split or too late. Besides what the sanitizers catch, a memory read must give
 // either the failure value with the communications message, or exactly the value its bytes carry.
 
-#include "fakes/recording_message_boxes.h"
-#include "fakes/scripted_serial_port.h"
+#include "fakes/fake_line.h"
 #include "link/identification.h"
 #include "link/lcd_screen.h"
 #include "link/link.h"
@@ -49,19 +48,13 @@ ScriptedSerialPort::Responder replyFrom(FuzzedDataProvider& input) {
   };
 }
 
-struct Drive {
+struct Drive : FakeLine {
   explicit Drive(FuzzedDataProvider& input) {
     port.setResponder(replyFrom(input));
     link.setStopMonitor([this] { ++stops; });
     state.inverter = kModels[input.ConsumeIntegralInRange<std::size_t>(0, kModels.size() - 1)];
   }
 
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   SharedState state;
   int stops = 0;
 };
