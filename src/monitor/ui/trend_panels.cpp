@@ -5,6 +5,7 @@
 #include "monitor/ui/graph_box.h"
 #include "monitor/ui/svg_image.h"
 #include "monitor/ui/trend_menus.h"
+#include "platform/qt/twips_rect.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>
@@ -28,12 +29,6 @@ constexpr int kGraphHeight = 5415;
 
 constexpr int kTerminalPitch = 480;
 constexpr int kTerminalImage = 330;
-
-QRect twips(int left, int top, int width, int height) {
-  const int x = twipsToPixels(left);
-  const int y = twipsToPixels(top);
-  return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
-}
 
 void setPointSize(QWidget& widget, double points, bool bold) {
   QFont font = widget.font();
@@ -85,8 +80,8 @@ private:
 };
 
 void addGraphs(FormBuilder& build) {
-  build.plate("Command1", twips(280, 570, 8370, 5640));
-  const QRect area = twips(kGraphLeft, kGraphTop, kGraphWidth, kGraphHeight);
+  build.plate("Command1", twipsRect(280, 570, 8370, 5640));
+  const QRect area = twipsRect(kGraphLeft, kGraphTop, kGraphWidth, kGraphHeight);
   for (const auto& [name, scale] :
        {std::pair{"Picture1", &plainGraphScale()}, {"Picture3", &signedGraphScale()}}) {
     auto* box = build.controls().add(name, new GraphBox(*scale, area.size(), &build.form()));
@@ -99,19 +94,19 @@ void addGraphs(FormBuilder& build) {
 }
 
 void addStatusPlate(FormBuilder& build) {
-  build.plate("Command2", twips(8770, 570, 3830, 2520));
+  build.plate("Command2", twipsRect(8770, 570, 3830, 2520));
 
-  QGroupBox* monitoring = build.frame("Frame6", twips(8890, 690, 3590, 840));
-  build.image(*monitoring, "greenlight", "monitoring_on", twips(195, 300, 420, 420));
-  build.image(*monitoring, "redlight", "monitoring_off", twips(195, 300, 420, 420));
+  QGroupBox* monitoring = build.frame("Frame6", twipsRect(8890, 690, 3590, 840));
+  build.image(*monitoring, "greenlight", "monitoring_on", twipsRect(195, 300, 420, 420));
+  build.image(*monitoring, "redlight", "monitoring_off", twipsRect(195, 300, 420, 420));
 
-  QGroupBox* readouts = build.frame("Frame5", twips(8890, 1650, 3590, 1320));
+  QGroupBox* readouts = build.frame("Frame5", twipsRect(8890, 1650, 3590, 1320));
   const std::pair<const char*, const char*> rows[] = {
       {"displayspeed", "Speed (Hz):"}, {"displaycurrent", "Current (A):"}, {"displayvoltage", "DC Link (V):"}};
   int top = 150;
   for (const auto& [name, caption] : rows) {
-    build.label(*readouts, nullptr, twips(180, top, 1560, 330), Qt::AlignLeft, 8.5, false)->setText(caption);
-    QLabel* value = build.label(*readouts, name, twips(1770, top, 1650, 330), Qt::AlignRight, 10, true);
+    build.label(*readouts, nullptr, twipsRect(180, top, 1560, 330), Qt::AlignLeft, 8.5, false)->setText(caption);
+    QLabel* value = build.label(*readouts, name, twipsRect(1770, top, 1650, 330), Qt::AlignRight, 10, true);
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     value->setMargin(3);
     value->setAutoFillBackground(true);
@@ -123,26 +118,26 @@ void addStatusPlate(FormBuilder& build) {
 }
 
 void addConditionPlate(FormBuilder& build) {
-  build.plate("Command5", twips(8770, 3210, 3830, 3000));
+  build.plate("Command5", twipsRect(8770, 3210, 3830, 3000));
 
-  QGroupBox* direction = build.frame("Frame1", twips(8890, 3330, 3590, 960));
-  build.image(*direction, "forarrow", "forward", twips(150, 345, 540, 420));
-  build.label(*direction, "fordir", twips(720, 345, 1020, 420), Qt::AlignLeft);
-  build.image(*direction, "revarrow", "reverse", twips(1860, 345, 540, 420));
-  build.label(*direction, "revdir", twips(2430, 345, 1020, 420), Qt::AlignLeft);
+  QGroupBox* direction = build.frame("Frame1", twipsRect(8890, 3330, 3590, 960));
+  build.image(*direction, "forarrow", "forward", twipsRect(150, 345, 540, 420));
+  build.label(*direction, "fordir", twipsRect(720, 345, 1020, 420), Qt::AlignLeft);
+  build.image(*direction, "revarrow", "reverse", twipsRect(1860, 345, 540, 420));
+  build.label(*direction, "revdir", twipsRect(2430, 345, 1020, 420), Qt::AlignLeft);
 
-  QGroupBox* running = build.frame("Frame2", twips(8890, 4410, 3590, 1680));
+  QGroupBox* running = build.frame("Frame2", twipsRect(8890, 4410, 3590, 1680));
   const char* rows[][3] = {{"runpiccy", "running", "runlabel"},
                            {"stoppiccy", "stopped", "stoplabel"},
                            {"trippiccy", "tripped", "triplabel"}};
   int top = 330;
   for (const auto& row : rows) {
-    build.image(*running, row[0], row[1], twips(195, top, 390, 390));
-    build.label(*running, row[2], twips(720, top, 1320, 390), Qt::AlignLeft);
+    build.image(*running, row[0], row[1], twipsRect(195, top, 390, 390));
+    build.label(*running, row[2], twipsRect(720, top, 1320, 390), Qt::AlignLeft);
     top += 420;
   }
   auto* reset = build.controls().add("tripreset", new QPushButton(running));
-  reset->setGeometry(twips(2220, 1140, 1170, 420));
+  reset->setGeometry(twipsRect(2220, 1140, 1170, 420));
 }
 
 void addTerminals(FormBuilder& build, const char* name, QRect area, std::span<const TerminalIndicator> terminals) {
@@ -150,32 +145,32 @@ void addTerminals(FormBuilder& build, const char* name, QRect area, std::span<co
   const int span = (static_cast<int>(terminals.size()) - 1) * kTerminalPitch + kTerminalImage;
   int left = (area.width() * kTwipsPerPixel - span) / 2;
   for (const TerminalIndicator& terminal : terminals) {
-    const QRect image = twips(left, 330, kTerminalImage, kTerminalImage);
+    const QRect image = twipsRect(left, 330, kTerminalImage, kTerminalImage);
     build.image(*group, terminal.offImage, "terminal_off", image);
     build.image(*group, terminal.onImage, "terminal_on", image);
-    build.label(*group, terminal.label, twips(left - 75, 705, kTerminalImage + 150, 300), Qt::AlignHCenter, 8,
+    build.label(*group, terminal.label, twipsRect(left - 75, 705, kTerminalImage + 150, 300), Qt::AlignHCenter, 8,
                 false);
     left += kTerminalPitch;
   }
 }
 
 void addTerminalPlates(FormBuilder& build) {
-  build.plate("Command6", twips(280, 6330, 5400, 1380));
-  addTerminals(build, "Frame3", twips(400, 6450, 5160, 1140), inputTerminals());
-  build.plate("Command7", twips(5800, 6330, 3480, 1380));
-  addTerminals(build, "Frame4", twips(5920, 6450, 3240, 1140), outputTerminals());
+  build.plate("Command6", twipsRect(280, 6330, 5400, 1380));
+  addTerminals(build, "Frame3", twipsRect(400, 6450, 5160, 1140), inputTerminals());
+  build.plate("Command7", twipsRect(5800, 6330, 3480, 1380));
+  addTerminals(build, "Frame4", twipsRect(5920, 6450, 3240, 1140), outputTerminals());
 }
 
 void addCommandPlates(FormBuilder& build) {
-  build.plate("Command8", twips(9400, 6330, 3200, 690));
+  build.plate("Command8", twipsRect(9400, 6330, 3200, 690));
   auto* clear = build.controls().add("clearscreen", new QPushButton(&build.form()));
   setPointSize(*clear, 9, true);
-  clear->setGeometry(twips(9520, 6435, 2960, 480));
+  clear->setGeometry(twipsRect(9520, 6435, 2960, 480));
 
-  build.plate("Command9", twips(9400, 7140, 3200, 570));
+  build.plate("Command9", twipsRect(9400, 7140, 3200, 570));
   auto* picture = build.controls().add("Picture2", new QFrame(&build.form()));
   picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picture->setGeometry(twips(9520, 7215, 2960, 420));
+  picture->setGeometry(twipsRect(9520, 7215, 2960, 420));
   auto* mark = new SvgImage(QStringLiteral(":/images/wordmark.svg"), picture);
   mark->setGeometry(picture->contentsRect().adjusted(4, 2, -4, -2));
 }
@@ -184,11 +179,11 @@ void addCommandPlates(FormBuilder& build) {
 
 QWidget* buildTrendForm(TrendControls& controls) {
   auto* form = new QWidget;
-  form->setFixedSize(twips(0, 0, kFormWidth, kFormHeight).size());
-  buildTrendToolbar(*form, controls)->setGeometry(twips(0, 0, kFormWidth, kToolbarHeight));
+  form->setFixedSize(twipsRect(0, 0, kFormWidth, kFormHeight).size());
+  buildTrendToolbar(*form, controls)->setGeometry(twipsRect(0, 0, kFormWidth, kToolbarHeight));
   auto* rule = new QFrame(form);
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-  rule->setGeometry(twips(0, kToolbarHeight, kFormWidth, 30));
+  rule->setGeometry(twipsRect(0, kToolbarHeight, kFormWidth, 30));
   FormBuilder build(*form, controls);
   addGraphs(build);
   addStatusPlate(build);

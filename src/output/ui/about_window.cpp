@@ -1,7 +1,7 @@
 #include "output/ui/about_window.h"
 
 #include "monitor/ui/svg_image.h"
-#include "output/ui/twips_rect.h"
+#include "platform/qt/twips_rect.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "output/ui/graph_title_window.h"
 
-#include "output/ui/twips_rect.h"
+#include "platform/qt/twips_rect.h"
 
 #include <QLineEdit>
 #include <QPushButton>

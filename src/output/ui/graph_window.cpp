@@ -1,7 +1,7 @@
 #include "output/ui/graph_window.h"
 
 #include "monitor/ui/graph_box.h"
-#include "output/ui/twips_rect.h"
+#include "platform/qt/twips_rect.h"
 
 #include <QLabel>
 
