@@ -9,10 +9,14 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 namespace orvane {
 namespace {
+
+// One character on the line: start bit, 8 data bits, parity bit, stop bit.
+constexpr std::chrono::microseconds kCharacterTime{11 * 1'000'000 / 4800};
 
 std::string systemReason(int error) { return std::strerror(error); }
 
@@ -101,7 +105,6 @@ void PosixSerialPort::configureLine(const std::string& device) {
   }
   if (!lineHolds(expected, actual))
     throw PortOpenError(device, "the line settings 4800 baud 8-E-1 were not accepted");
-  lineSettings_ = actual;
   tcflush(fd_, TCIOFLUSH);
 }
 
@@ -111,7 +114,6 @@ void PosixSerialPort::close() {
   if (savedSettings_)
     tcsetattr(fd_, TCSANOW, &*savedSettings_);
   savedSettings_.reset();
-  lineSettings_.reset();
   flock(fd_, LOCK_UN);
   ::close(fd_);
   fd_ = -1;
@@ -134,6 +136,7 @@ void PosixSerialPort::send(std::span<const std::uint8_t> bytes) {
       return; // the device has gone; the reply wait reports the failure
     }
   }
+  sentUntil_ = std::chrono::steady_clock::now() + static_cast<long>(bytes.size()) * kCharacterTime;
 }
 
 void PosixSerialPort::drainDevice() {
@@ -159,34 +162,40 @@ std::vector<std::uint8_t> PosixSerialPort::readAll() {
   return bytes;
 }
 
-// The terminal's VMIN makes poll report the line readable only once that many
-// bytes are in, so a reply paced at 4800 baud wakes the wait once, not once a byte.
-void PosixSerialPort::wakeAfter(std::size_t bytes) {
-  const auto minimum = static_cast<cc_t>(std::clamp<std::size_t>(bytes, 1, 255));
-  if (!lineSettings_ || lineSettings_->c_cc[VMIN] == minimum)
-    return;
-  lineSettings_->c_cc[VMIN] = minimum;
-  tcsetattr(fd_, TCSANOW, &*lineSettings_);
-}
-
 void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted) {
-  const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(timeout).count();
+  using std::chrono::steady_clock;
+  const auto deadline = steady_clock::now() + timeout;
   if (!isOpen()) {
-    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+    std::this_thread::sleep_until(deadline);
     return;
   }
-  wakeAfter(wanted);
-  pollfd readable{fd_, POLLIN, 0};
-  if (poll(&readable, 1, static_cast<int>(milliseconds)) <= 0 ||
-      !(readable.revents & (POLLHUP | POLLERR | POLLNVAL)))
-    return;
-  // The other end has gone (an adapter pulled out, the drive's pty closed):
-  // the device stays "ready" for ever. Take what is left, then sleep out the
-  // time instead of returning at once, so the caller's wait cannot spin.
   const std::size_t before = received_.size();
+  const auto arrived = [&] { return received_.size() - before; };
+  // A reply cannot be complete before our own bytes have left the line and the
+  // wanted ones have come back over it: sleep that out before looking.
+  std::this_thread::sleep_until(std::min(deadline, sentUntil_ + static_cast<long>(wanted) * kCharacterTime));
   drainDevice();
-  if (received_.size() == before)
-    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+  if (arrived() >= wanted)
+    return;
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - steady_clock::now()).count();
+  pollfd readable{fd_, POLLIN, 0};
+  if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0)
+    return;
+  drainDevice();
+  if (readable.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+    // The other end has gone (an adapter pulled out, the drive's pty closed):
+    // the device stays "ready" for ever. Sleep out the time instead of
+    // returning at once, so the caller's wait cannot spin.
+    if (arrived() == 0)
+      std::this_thread::sleep_until(deadline);
+    return;
+  }
+  // More is coming, no faster than the line carries it: sleep out the time of
+  // all but the last byte rather than wake for each one as a paced line
+  // delivers them, and leave the last to the next wait so it is seen at once.
+  if (arrived() + 1 < wanted)
+    std::this_thread::sleep_until(
+        std::min(deadline, steady_clock::now() + static_cast<long>(wanted - arrived() - 1) * kCharacterTime));
 }
 
 } // namespace orvane

@@ -37,14 +37,14 @@ public:
 private:
   void configureLine(const std::string& device);
   void drainDevice();
-  void wakeAfter(std::size_t bytes);
 
   int portNumber_ = 1;
   int fd_ = -1;
   InputMode inputMode_ = InputMode::Text;
   std::optional<termios> savedSettings_;
-  std::optional<termios> lineSettings_;
   std::vector<std::uint8_t> received_;
+  // When the bytes last sent will have left the line.
+  std::chrono::steady_clock::time_point sentUntil_;
 };
 
 } // namespace orvane

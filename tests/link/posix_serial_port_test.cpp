@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 
 namespace orvane {
@@ -82,6 +84,48 @@ TEST(PosixSerialPort, waitingSleepsInsteadOfSpinning) {
   port.waitForInput(300ms);
   EXPECT_GE(std::chrono::steady_clock::now() - start, 290ms);
   EXPECT_LT(static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC, 0.03);
+}
+
+long voluntarySwitchesOfThisThread() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  return usage.ru_nvcsw;
+}
+
+// A drive's reply at 4800 baud comes a byte at a time. Waking for each byte
+// costs a context switch apiece; sleeping past the last one delays every
+// transaction. The wait must do neither.
+TEST(PosixSerialPort, aPacedReplyIsWaitedForInAFewWakesAndSeenAsSoonAsItIsComplete) {
+  PtyPair pty;
+  PosixSerialPort port;
+  port.open();
+  constexpr std::size_t kReplyLength = 24;
+  constexpr auto kCharacter = 2291us;
+  const auto start = std::chrono::steady_clock::now();
+  port.send(std::vector<std::uint8_t>{0x05, 0x06});
+  std::chrono::steady_clock::time_point lastByteSent;
+  std::thread drive([&] {
+    auto due = start + 2 * kCharacter; // the request leaves the line first
+    for (std::size_t index = 0; index < kReplyLength; ++index) {
+      due += kCharacter;
+      std::this_thread::sleep_until(due);
+      pty.write({static_cast<std::uint8_t>(index)});
+    }
+    lastByteSent = std::chrono::steady_clock::now();
+  });
+
+  const long switchesBefore = voluntarySwitchesOfThisThread();
+  const auto deadline = start + 2s;
+  std::size_t received = 0;
+  while ((received = port.bytesReceived()) < kReplyLength && std::chrono::steady_clock::now() < deadline)
+    port.waitForInput(deadline - std::chrono::steady_clock::now(), kReplyLength - received);
+  const auto seen = std::chrono::steady_clock::now();
+  const long switches = voluntarySwitchesOfThisThread() - switchesBefore;
+  drive.join();
+
+  EXPECT_EQ(port.readAll().size(), kReplyLength);
+  EXPECT_LE(switches, 8) << "woke for each byte";
+  EXPECT_LT(seen - lastByteSent, 10ms) << "slept past the end of the reply";
 }
 
 } // namespace
