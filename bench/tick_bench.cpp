@@ -113,7 +113,7 @@ TickFigures measureModel(const std::string& model, int ticks, int latencyMs, dou
 
 int main(int argc, char** argv) {
   const int ticks = argc > 1 ? std::stoi(argv[1]) : 20;
-  const double monitorSeconds = argc > 2 ? std::stod(argv[2]) : 15;
+  const double monitorSeconds = argc > 2 ? std::stod(argv[2]) : 60;
   const int latencyMs = argc > 3 ? std::stoi(argv[3]) : 0;
   bool met = true;
   std::printf("Full tick, every box ticked, at %d baud, simulator latency %d ms\n", kBaud, latencyMs);

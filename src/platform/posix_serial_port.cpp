@@ -17,6 +17,8 @@ namespace {
 
 // One character on the line: start bit, 8 data bits, parity bit, stop bit.
 constexpr std::chrono::microseconds kCharacterTime{11 * 1'000'000 / 4800};
+// A drive that once answers slowly must not slow every later wait by as much.
+constexpr std::chrono::microseconds kLongestAnswerDelay{10'000};
 
 std::string systemReason(int error) { return std::strerror(error); }
 
@@ -137,16 +139,21 @@ void PosixSerialPort::send(std::span<const std::uint8_t> bytes) {
     }
   }
   sentUntil_ = std::chrono::steady_clock::now() + static_cast<long>(bytes.size()) * kCharacterTime;
+  receivedSinceSend_ = 0;
 }
 
 void PosixSerialPort::drainDevice() {
   std::uint8_t chunk[256];
   while (isOpen() && received_.size() < kReceiveBufferSize) {
     const std::size_t room = kReceiveBufferSize - received_.size();
-    const ssize_t count = ::read(fd_, chunk, room < sizeof chunk ? room : sizeof chunk);
+    const std::size_t asked = room < sizeof chunk ? room : sizeof chunk;
+    const ssize_t count = ::read(fd_, chunk, asked);
     if (count <= 0)
       return;
     received_.insert(received_.end(), chunk, chunk + count);
+    receivedSinceSend_ += static_cast<std::size_t>(count);
+    if (static_cast<std::size_t>(count) < asked)
+      return; // the device had no more; asking again would only say so
   }
 }
 
@@ -171,12 +178,28 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
   }
   const std::size_t before = received_.size();
   const auto arrived = [&] { return received_.size() - before; };
-  // A reply cannot be complete before our own bytes have left the line and the
-  // wanted ones have come back over it: sleep that out before looking.
-  std::this_thread::sleep_until(std::min(deadline, sentUntil_ + static_cast<long>(wanted) * kCharacterTime));
+  // A reply cannot be complete before our own bytes have left the line, the
+  // drive has taken its time to answer and the wanted bytes have come back
+  // over the line: sleep that out before looking.
+  const auto replyEnd =
+      sentUntil_ + answerDelay_ + static_cast<long>(receivedSinceSend_ + wanted) * kCharacterTime;
+  std::this_thread::sleep_until(std::min(deadline, replyEnd));
   drainDevice();
-  if (arrived() >= wanted)
+  if (arrived() >= wanted) {
+    // Complete on waking, perhaps for a while: look a little sooner next time,
+    // so a drive that has become quicker is not kept waiting.
+    answerDelay_ = std::max(decltype(answerDelay_)::zero(), answerDelay_ - kCharacterTime / 4);
     return;
+  }
+  // How long the drive took to begin its answer, given that `bytes` of it are
+  // in and had their time on the line.
+  const auto answeredAfter = [&](std::size_t bytes) {
+    return std::chrono::duration_cast<std::chrono::microseconds>(steady_clock::now() - sentUntil_) -
+           static_cast<long>(bytes) * kCharacterTime;
+  };
+  const bool replyHadBegun = receivedSinceSend_ > 0;
+  if (replyHadBegun) // behind time: the next byte is not in yet, so the drive was at least this slow
+    answerDelay_ = std::max(answerDelay_, std::min(answeredAfter(receivedSinceSend_ + 1), kLongestAnswerDelay));
   const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - steady_clock::now()).count();
   pollfd readable{fd_, POLLIN, 0};
   if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0)
@@ -190,6 +213,9 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
       std::this_thread::sleep_until(deadline);
     return;
   }
+  if (!replyHadBegun && receivedSinceSend_ > 0) // woken by the reply's first bytes: the delay is known
+    answerDelay_ =
+        std::clamp(answeredAfter(receivedSinceSend_), decltype(answerDelay_)::zero(), kLongestAnswerDelay);
   // More is coming, no faster than the line carries it: sleep out the time of
   // all but the last byte rather than wake for each one as a paced line
   // delivers them, and leave the last to the next wait so it is seen at once.

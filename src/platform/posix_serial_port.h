@@ -43,8 +43,11 @@ private:
   InputMode inputMode_ = InputMode::Text;
   std::optional<termios> savedSettings_;
   std::vector<std::uint8_t> received_;
-  // When the bytes last sent will have left the line.
+  // When the bytes last sent will have left the line, what has come back
+  // since, and how long the drive has lately taken to begin its answer.
   std::chrono::steady_clock::time_point sentUntil_;
+  std::size_t receivedSinceSend_ = 0;
+  std::chrono::microseconds answerDelay_{0};
 };
 
 } // namespace orvane
