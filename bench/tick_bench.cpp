@@ -6,14 +6,8 @@
 #include "counting_serial_port.h"
 #include "fakes/drive_sim_process.h"
 #include "fakes/recording_message_boxes.h"
-#include "link/identification.h"
-#include "link/lcd_screen.h"
-#include "link/live_values.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
-#include "monitor/monitoring_session.h"
+#include "monitor/monitoring_procedures.h"
 #include "monitor/trend_design_state.h"
-#include "monitor/trend_graph.h"
 #include "platform/image_surface.h"
 #include "platform/posix_serial_port.h"
 #include "platform/steady_clock.h"
@@ -59,19 +53,9 @@ TickFigures measureModel(const std::string& model, int ticks, int latencyMs, dou
 
   ImageSurface picture1(8130, 5415, 1.0, Rgb{240, 240, 240});
   ImageSurface picture3(8130, 5415, 1.0, Rgb{240, 240, 240});
-  Identification identification(state, link);
-  LiveValues liveValues(state, link);
-  LcdScreen screen(state, link);
-  StatusIndicators indicators(state, link);
-  TripWatch tripWatch(state, link, screen);
-  TrendGraph graph(state, picture1, picture3, messages,
-                   TraceReads{[&](std::int16_t& OK) { liveValues.GetSpeed(OK); },
-                              [&](std::int16_t& OK) { liveValues.GetAmps(OK); },
-                              [&](std::int16_t& OK) { liveValues.GetDCVolts(OK); },
-                              [&](std::int16_t& OK) { indicators.Direction(OK); }});
   const std::filesystem::path logPath = std::filesystem::temp_directory_path() / "orvane-bench-Trend.CSV";
-  MonitoringSession session(state, link, {identification, liveValues, indicators, tripWatch, graph},
-                            SessionLog(logPath.string()));
+  MonitoringProcedures procedures(state, link, picture1, picture3, SessionLog(logPath.string()));
+  MonitoringSession& session = procedures.session;
 
   TickFigures figures;
   session.startmonmenu_Click();

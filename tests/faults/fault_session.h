@@ -3,13 +3,7 @@
 #include "fakes/drive_sim_process.h"
 #include "fakes/recording_message_boxes.h"
 #include "faults/trip_windows.h"
-#include "link/identification.h"
-#include "link/lcd_screen.h"
-#include "link/live_values.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
-#include "monitor/monitoring_session.h"
-#include "monitor/trend_graph.h"
+#include "monitor/monitoring_procedures.h"
 #include "platform/image_surface.h"
 #include "platform/posix_serial_port.h"
 #include "platform/steady_clock.h"
@@ -116,23 +110,15 @@ protected:
   SharedState state;
   ImageSurface picture1{8130, 5415, 1.0, Rgb{240, 240, 240}};
   ImageSurface picture3{8130, 5415, 1.0, Rgb{240, 240, 240}};
-  Identification identification{state, link};
-  LiveValues liveValues{state, link};
-  LcdScreen screen{state, link};
-  StatusIndicators indicators{state, link};
-  TripWatch tripWatch{state, link, screen};
-  TrendGraph graph{state, picture1, picture3, messages,
-                   TraceReads{[this](std::int16_t& OK) { liveValues.GetSpeed(OK); },
-                              [this](std::int16_t& OK) { liveValues.GetAmps(OK); },
-                              [this](std::int16_t& OK) { liveValues.GetDCVolts(OK); },
-                              [this](std::int16_t& OK) { indicators.Direction(OK); }}};
-  MonitoringSession session{
-      state, link, MonitoringSession::Procedures{identification, liveValues, indicators, tripWatch, graph},
-      SessionLog()};
+  MonitoringProcedures procedures{state, link, picture1, picture3, SessionLog()};
+  TrendGraph& graph = procedures.graph;
+  TripWatch& tripWatch = procedures.tripWatch;
+  MonitoringSession& session = procedures.session;
   OptionsForm options{state, port, messages};
   RecordingTripWindow tripWindow;
   DeskWithoutPrinter desk;
-  TripHistoryCommands trips{state, link, identification, messages, TripHistoryWindows{tripWindow, desk, desk}};
+  TripHistoryCommands trips{state, link, procedures.identification, messages,
+                            TripHistoryWindows{tripWindow, desk, desk}};
 };
 
 } // namespace orvane::testing

@@ -2,14 +2,8 @@
 
 #include "drive-sim/engine_responder.h"
 #include "engine/scenario_json.h"
-#include "link/identification.h"
-#include "link/lcd_screen.h"
-#include "link/live_values.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
-#include "monitor/monitoring_session.h"
+#include "monitor/monitoring_procedures.h"
 #include "monitor/trend_design_state.h"
-#include "monitor/trend_graph.h"
 #include "platform/image_surface.h"
 
 #include <filesystem>
@@ -63,7 +57,7 @@ protected:
   }
 
   std::vector<std::string> logLines() const {
-    std::ifstream file(log.path(), std::ios::binary);
+    std::ifstream file(folder / "Trend.CSV", std::ios::binary);
     std::stringstream content;
     content << file.rdbuf();
     std::vector<std::string> lines;
@@ -92,19 +86,9 @@ protected:
   int unreadableDisplays = 0;
   ImageSurface picture1{8130, 5415, 1.0, kButtonFace};
   ImageSurface picture3{8130, 5415, 1.0, kButtonFace};
-  Identification identification{state, link};
-  LiveValues liveValues{state, link};
-  LcdScreen screen{state, link};
-  StatusIndicators indicators{state, link};
-  TripWatch tripWatch{state, link, screen};
-  TrendGraph graph{state, picture1, picture3, messages,
-                   TraceReads{[this](std::int16_t& OK) { liveValues.GetSpeed(OK); },
-                              [this](std::int16_t& OK) { liveValues.GetAmps(OK); },
-                              [this](std::int16_t& OK) { liveValues.GetDCVolts(OK); },
-                              [this](std::int16_t& OK) { indicators.Direction(OK); }}};
-  SessionLog log{(folder / "Trend.CSV").string()};
-  MonitoringSession session{
-      state, link, MonitoringSession::Procedures{identification, liveValues, indicators, tripWatch, graph}, log};
+  MonitoringProcedures procedures{state, link, picture1, picture3, SessionLog((folder / "Trend.CSV").string())};
+  TripWatch& tripWatch = procedures.tripWatch;
+  MonitoringSession& session = procedures.session;
 };
 
 } // namespace orvane::testing

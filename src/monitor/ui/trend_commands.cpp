@@ -7,21 +7,13 @@ namespace orvane {
 
 TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows,
                              TickGuard& guard, Desktop desktop)
-    : state_(state), link_(link), identification_(state, link), liveValues_(state, link), screen_(state, link),
-      indicators_(state, link), tripWatch_(state, link, screen_),
-      graph_(state, window.surface("Picture1"), window.surface("Picture3"), link.platform().messages,
-             TraceReads{[this](std::int16_t& OK) { liveValues_.GetSpeed(OK); },
-                        [this](std::int16_t& OK) { liveValues_.GetAmps(OK); },
-                        [this](std::int16_t& OK) { liveValues_.GetDCVolts(OK); },
-                        [this](std::int16_t& OK) { indicators_.Direction(OK); }}),
-      session_(state, link,
-               MonitoringSession::Procedures{identification_, liveValues_, indicators_, tripWatch_, graph_}),
+    : state_(state), link_(link), procedures_(state, link, window.surface("Picture1"), window.surface("Picture3")),
       options_(state, link.port(), link.platform().messages),
       optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),
-      tripSaveDialog_(&window), trips_(state, link, identification_, link.platform().messages,
+      tripSaveDialog_(&window), trips_(state, link, procedures_.identification, link.platform().messages,
                                        TripHistoryWindows{tripView_, tripPages_, tripSaveDialog_}),
       output_(state, link.platform().messages, desktop, windows, guard, window) {
-  options_.setClearGraph([this] { graph_.clearGraph(); });
+  options_.setClearGraph([this] { procedures_.graph.clearGraph(); });
   routeEvents(window);
 }
 
@@ -32,23 +24,24 @@ void TrendCommands::guardPortOpen(const std::function<void()>& command) {
     command();
   } catch (const PortOpenError& error) {
     link_.showOpenFailure(error);
-    session_.stopmonmenu_Click();
+    procedures_.session.stopmonmenu_Click();
   }
 }
 
 void TrendCommands::routeEvents(TrendWindow& window) {
-  window.setClickHandler("startmonmenu", [this] { session_.startmonmenu_Click(); });
-  window.setClickHandler("stopmonmenu", [this] { session_.stopmonmenu_Click(); });
-  window.setClickHandler("resetmenu", [this] { guardPortOpen([this] { tripWatch_.resetmenu_Click(); }); });
-  window.setClickHandler("tripreset", [this] { session_.tripreset_Click(); });
-  window.setClickHandler("clearscreen", [this] { graph_.clearscreen_Click(); });
+  window.setClickHandler("startmonmenu", [this] { procedures_.session.startmonmenu_Click(); });
+  window.setClickHandler("stopmonmenu", [this] { procedures_.session.stopmonmenu_Click(); });
+  window.setClickHandler("resetmenu",
+                         [this] { guardPortOpen([this] { procedures_.tripWatch.resetmenu_Click(); }); });
+  window.setClickHandler("tripreset", [this] { procedures_.session.tripreset_Click(); });
+  window.setClickHandler("clearscreen", [this] { procedures_.graph.clearscreen_Click(); });
   const auto openOptions = [this] {
     optionmenu_Click(
-        state_.trend, link_.platform().messages, [this] { session_.stopmonmenu_Click(); }, options_);
+        state_.trend, link_.platform().messages, [this] { procedures_.session.stopmonmenu_Click(); }, options_);
   };
   window.setClickHandler("optionmenu", openOptions);
   window.setClickHandler("tripmenu", [this] { trips_.tripmenu_Click(); });
-  window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { session_.Timer1_Timer(); }); });
+  window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { procedures_.session.Timer1_Timer(); }); });
   window.setClickHandler("csvmenu", [this] { output_.csvmenu_Click(); });
   window.setClickHandler("clipboardmenu", [this] { output_.clipboardmenu_Click(); });
   window.setClickHandler("helpmenu", [this] { output_.helpmenu_Click(); });
@@ -58,8 +51,8 @@ void TrendCommands::routeEvents(TrendWindow& window) {
 
   window.setToolbarHandler([this, openOptions](const std::string& key) {
     const ToolbarCommands commands{
-        {"starttoolbar", [this] { session_.startmonmenu_Click(); }},
-        {"stoptoolbar", [this] { session_.stopmonmenu_Click(); }},
+        {"starttoolbar", [this] { procedures_.session.startmonmenu_Click(); }},
+        {"stoptoolbar", [this] { procedures_.session.stopmonmenu_Click(); }},
         {"exporttoolbar", [this] { output_.csvmenu_Click(); }},
         {"cliptoolbar", [this] { output_.clipboardmenu_Click(); }},
         {"optionstoolbar", openOptions},

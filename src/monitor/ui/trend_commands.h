@@ -1,14 +1,8 @@
 #pragma once
 
-#include "link/identification.h"
-#include "link/lcd_screen.h"
 #include "link/link.h"
-#include "link/live_values.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
-#include "monitor/monitoring_session.h"
+#include "monitor/monitoring_procedures.h"
 #include "monitor/shared_state.h"
-#include "monitor/trend_graph.h"
 #include "monitor/ui/trend_window.h"
 #include "monitor/ui/window_registry.h"
 #include "output/ui/output_commands.h"
@@ -31,9 +25,9 @@ public:
   TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows, TickGuard& guard,
                 Desktop desktop);
 
-  TrendGraph& graph() { return graph_; }
-  MonitoringSession& session() { return session_; }
-  Identification& identification() { return identification_; }
+  TrendGraph& graph() { return procedures_.graph; }
+  MonitoringSession& session() { return procedures_.session; }
+  Identification& identification() { return procedures_.identification; }
   OptionsForm& options() { return options_; }
 
 private:
@@ -42,13 +36,7 @@ private:
 
   SharedState& state_;
   Link& link_;
-  Identification identification_;
-  LiveValues liveValues_;
-  LcdScreen screen_;
-  StatusIndicators indicators_;
-  TripWatch tripWatch_;
-  TrendGraph graph_;
-  MonitoringSession session_;
+  MonitoringProcedures procedures_;
   OptionsForm options_;
   std::unique_ptr<OptionsDialog> optionsDialog_;
   QtTripHistoryView tripView_;
