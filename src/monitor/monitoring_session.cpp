@@ -6,6 +6,7 @@
 #include "platform/number_text.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace orvane {
 namespace {
@@ -236,7 +237,7 @@ void MonitoringSession::stopmonmenu_Click() {
     for (const Terminal& terminal : terminals) {
       trend.setVisible(terminal.off, true);
       trend.setVisible(terminal.on, false);
-      hasTerminal6 = hasTerminal6 || terminal.on == "Image6on";
+      hasTerminal6 = hasTerminal6 || std::string_view(terminal.on) == "Image6on";
     }
   }
   if (!hasTerminal6) {

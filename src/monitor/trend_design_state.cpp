@@ -1,32 +1,12 @@
 #include "monitor/trend_design_state.h"
 
+#include "link/terminals.h"
+
 #include <array>
 #include <utility>
 
 namespace orvane {
 namespace {
-
-constexpr std::array kInputTerminals{
-    TerminalIndicator{"1", "Label7", "Image1on", "Image1off", true},
-    TerminalIndicator{"2", "Label8", "Image2on", "Image2off", true},
-    TerminalIndicator{"3", "Label9", "Image3on", "Image3off", true},
-    TerminalIndicator{"4", "Label10", "Image4on", "Image4off", true},
-    TerminalIndicator{"5", "Label11", "Image5on", "Image5off", true},
-    TerminalIndicator{"6", "Label12", "Image6on", "Image6off", true},
-    TerminalIndicator{"7", "Label38", "Image7on", "Image7off", false},
-    TerminalIndicator{"8", "Label39", "Image8on", "Image8off", false},
-    TerminalIndicator{"FW", "Label40", "ImageFWon", "ImageFWoff", false},
-    TerminalIndicator{"TH", "Label41", "ImageTHon", "ImageTHoff", false},
-};
-
-constexpr std::array kOutputTerminals{
-    TerminalIndicator{"11", "Label13", "Image11on", "Image11off", true},
-    TerminalIndicator{"12", "Label14", "Image12on", "Image12off", true},
-    TerminalIndicator{"13", "Label34", "Image13on", "Image13off", false},
-    TerminalIndicator{"14", "Label36", "Image14on", "Image14off", false},
-    TerminalIndicator{"15", "Label37", "Image15on", "Image15off", false},
-    TerminalIndicator{"AL", "Label15", "ImageALon", "ImageALoff", true},
-};
 
 constexpr std::array kToolbarButtons{
     ToolbarButton{"starttoolbar", "Start Monitor"},
@@ -111,12 +91,12 @@ void setIndicators(ControlModel& trend) {
   for (const char* name : {"displayspeed", "displaycurrent", "displayvoltage"})
     trend.setVisible(name, true);
 
-  for (const auto terminals : {inputTerminals(), outputTerminals()})
-    for (const TerminalIndicator& terminal : terminals) {
+  for (const auto terminals : {inputTerminalIndicators(), outputTerminalIndicators()})
+    for (const Terminal& terminal : terminals) {
       trend.setCaption(terminal.label, terminal.caption);
       trend.setVisible(terminal.label, terminal.shownAtLoad);
-      trend.setVisible(terminal.offImage, terminal.shownAtLoad);
-      trend.setVisible(terminal.onImage, false);
+      trend.setVisible(terminal.off, terminal.shownAtLoad);
+      trend.setVisible(terminal.on, false);
     }
 }
 
@@ -129,8 +109,6 @@ void setTimers(ControlModel& trend) {
 
 } // namespace
 
-std::span<const TerminalIndicator> inputTerminals() { return kInputTerminals; }
-std::span<const TerminalIndicator> outputTerminals() { return kOutputTerminals; }
 std::span<const ToolbarButton> toolbarButtons() { return kToolbarButtons; }
 
 void setTrendDesignState(ControlModel& trend) {

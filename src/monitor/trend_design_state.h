@@ -6,19 +6,6 @@
 
 namespace orvane {
 
-// One terminal indicator of the main window: an on-image and an off-image at
-// the same place, and a caption label.
-struct TerminalIndicator {
-  const char* caption;
-  const char* label;
-  const char* onImage;
-  const char* offImage;
-  bool shownAtLoad; // the rest appear only for the models that have them
-};
-
-std::span<const TerminalIndicator> inputTerminals();
-std::span<const TerminalIndicator> outputTerminals();
-
 // The buttons of Toolbar1 in their order; a null key stands for a separator.
 struct ToolbarButton {
   const char* key;

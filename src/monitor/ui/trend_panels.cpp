@@ -1,5 +1,6 @@
 #include "monitor/ui/trend_panels.h"
 
+#include "link/terminals.h"
 #include "monitor/graph_scale.h"
 #include "monitor/trend_design_state.h"
 #include "monitor/ui/graph_box.h"
@@ -140,14 +141,14 @@ void addConditionPlate(FormBuilder& build) {
   reset->setGeometry(twipsRect(2220, 1140, 1170, 420));
 }
 
-void addTerminals(FormBuilder& build, const char* name, QRect area, std::span<const TerminalIndicator> terminals) {
+void addTerminals(FormBuilder& build, const char* name, QRect area, std::span<const Terminal> terminals) {
   QGroupBox* group = build.frame(name, area);
   const int span = (static_cast<int>(terminals.size()) - 1) * kTerminalPitch + kTerminalImage;
   int left = (area.width() * kTwipsPerPixel - span) / 2;
-  for (const TerminalIndicator& terminal : terminals) {
+  for (const Terminal& terminal : terminals) {
     const QRect image = twipsRect(left, 330, kTerminalImage, kTerminalImage);
-    build.image(*group, terminal.offImage, "terminal_off", image);
-    build.image(*group, terminal.onImage, "terminal_on", image);
+    build.image(*group, terminal.off, "terminal_off", image);
+    build.image(*group, terminal.on, "terminal_on", image);
     build.label(*group, terminal.label, twipsRect(left - 75, 705, kTerminalImage + 150, 300), Qt::AlignHCenter, 8,
                 false);
     left += kTerminalPitch;
@@ -156,9 +157,9 @@ void addTerminals(FormBuilder& build, const char* name, QRect area, std::span<co
 
 void addTerminalPlates(FormBuilder& build) {
   build.plate("Command6", twipsRect(280, 6330, 5400, 1380));
-  addTerminals(build, "Frame3", twipsRect(400, 6450, 5160, 1140), inputTerminals());
+  addTerminals(build, "Frame3", twipsRect(400, 6450, 5160, 1140), inputTerminalIndicators());
   build.plate("Command7", twipsRect(5800, 6330, 3480, 1380));
-  addTerminals(build, "Frame4", twipsRect(5920, 6450, 3240, 1140), outputTerminals());
+  addTerminals(build, "Frame4", twipsRect(5920, 6450, 3240, 1140), outputTerminalIndicators());
 }
 
 void addCommandPlates(FormBuilder& build) {
