@@ -213,9 +213,11 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
       std::this_thread::sleep_until(deadline);
     return;
   }
-  if (!replyHadBegun && receivedSinceSend_ > 0) // woken by the reply's first bytes: the delay is known
-    answerDelay_ =
-        std::clamp(answeredAfter(receivedSinceSend_), decltype(answerDelay_)::zero(), kLongestAnswerDelay);
+  // Woken by the reply's first bytes: the delay is known, give or take the
+  // time it took to wake, so err half a character early rather than late.
+  if (!replyHadBegun && receivedSinceSend_ > 0)
+    answerDelay_ = std::clamp(answeredAfter(receivedSinceSend_) - kCharacterTime / 2,
+                              decltype(answerDelay_)::zero(), kLongestAnswerDelay);
   // More is coming, no faster than the line carries it: sleep out the time of
   // all but the last byte rather than wake for each one as a paced line
   // delivers them, and leave the last to the next wait so it is seen at once.
