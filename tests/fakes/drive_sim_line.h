@@ -1,10 +1,7 @@
 #pragma once
 
 #include "fakes/drive_sim_process.h"
-#include "fakes/recording_message_boxes.h"
-#include "link/link.h"
-#include "platform/posix_serial_port.h"
-#include "platform/steady_clock.h"
+#include "fakes/pty_line.h"
 
 #include <stdlib.h>
 
@@ -13,19 +10,13 @@ namespace orvane::testing {
 // The real port and clock on "Communications Port 1", with drive-sim started
 // with `arguments` at the other end of a pseudo-terminal. The port starts
 // closed; failed reads count the "Stop Monitor" runs.
-struct DriveSimLine {
+struct DriveSimLine : PtyLine {
   explicit DriveSimLine(const std::vector<std::string>& arguments) : simulator(arguments) {
     setenv("ORVANE_PORT1", simulator.devicePath().c_str(), 1);
     link.setStopMonitor([this] { ++stops; });
   }
 
   DriveSimProcess simulator;
-  PosixSerialPort port;
-  SteadyClock clock;
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   int stops = 0;
 };
 

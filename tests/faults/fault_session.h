@@ -1,12 +1,11 @@
 #pragma once
 
 #include "fakes/drive_sim_process.h"
+#include "fakes/pty_line.h"
 #include "fakes/recording_message_boxes.h"
 #include "faults/trip_windows.h"
 #include "monitor/monitoring_procedures.h"
 #include "platform/image_surface.h"
-#include "platform/posix_serial_port.h"
-#include "platform/steady_clock.h"
 #include "settings/options_form.h"
 #include "trips/trip_history_commands.h"
 
@@ -66,7 +65,7 @@ inline constexpr SessionLook kMonitoring{true, false, true, false, true, true};
 // real serial port and clock, the monitoring session, the trip history and the
 // Options dialog, wired as the main window wires them. The user's eyes and
 // ears are the recorded message boxes and the counted beeps.
-class FaultSession : public ::testing::Test {
+class FaultSession : public ::testing::Test, protected PtyLine {
 protected:
   FaultSession();
 
@@ -101,12 +100,6 @@ protected:
 
   TemporaryHome temporary;
   std::unique_ptr<DriveSimProcess> simulator;
-  PosixSerialPort port;
-  SteadyClock clock;
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   SharedState state;
   ImageSurface picture1{8130, 5415, 1.0, Rgb{240, 240, 240}};
   ImageSurface picture3{8130, 5415, 1.0, Rgb{240, 240, 240}};
