@@ -14,7 +14,13 @@ void Link::openIfClosed() {
     port().open();
 }
 
-void Link::discardInput() { port().readAll(); }
+// A read takes at most the port's 1024-byte buffer; what the drive sent
+// beyond that still waits in the system. All of it goes, so no stale byte is
+// taken for part of the next reply.
+void Link::discardInput() {
+  while (!port().readAll().empty()) {
+  }
+}
 
 void Link::send(const Bytes& bytes) { port().send(bytes); }
 

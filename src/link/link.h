@@ -41,6 +41,7 @@ public:
 
   // Opens the port when it is closed; throws PortOpenError.
   void openIfClosed();
+  // Empties the receive buffer and whatever waits behind it.
   void discardInput();
   void send(const Bytes& bytes);
 

@@ -31,7 +31,17 @@ bool isPseudoTerminal(int fd) {
   return deviceMajor >= 136 && deviceMajor <= 143;
 }
 
-termios rawLine8E1(termios settings) {
+bool lineHolds(const termios& wanted, const termios& actual) {
+  const tcflag_t cflagMask = CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS;
+  return (wanted.c_cflag & cflagMask) == (actual.c_cflag & cflagMask) && cfgetispeed(&actual) == B4800 &&
+         cfgetospeed(&actual) == B4800 &&
+         (actual.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP)) == 0 &&
+         (actual.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0 && (actual.c_oflag & OPOST) == 0;
+}
+
+} // namespace
+
+termios requestedLineSettings(termios settings) {
   cfmakeraw(&settings);
   settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK);
   settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | CSTOPB | PARODD | CRTSCTS);
@@ -42,16 +52,6 @@ termios rawLine8E1(termios settings) {
   cfsetospeed(&settings, B4800);
   return settings;
 }
-
-bool lineHolds(const termios& wanted, const termios& actual) {
-  const tcflag_t cflagMask = CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS;
-  return (wanted.c_cflag & cflagMask) == (actual.c_cflag & cflagMask) && cfgetispeed(&actual) == B4800 &&
-         cfgetospeed(&actual) == B4800 &&
-         (actual.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP)) == 0 &&
-         (actual.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0 && (actual.c_oflag & OPOST) == 0;
-}
-
-} // namespace
 
 std::string serialDeviceForPort(int number) {
   const char* variable = number == 2 ? "ORVANE_PORT2" : "ORVANE_PORT1";
@@ -88,7 +88,7 @@ void PosixSerialPort::configureLine(const std::string& device) {
   if (tcgetattr(fd_, &original) != 0)
     throw PortOpenError(device, systemReason(errno));
   savedSettings_ = original;
-  const termios wanted = rawLine8E1(original);
+  const termios wanted = requestedLineSettings(original);
   const bool pseudoTerminal = isPseudoTerminal(fd_);
   if (tcsetattr(fd_, TCSANOW, &wanted) != 0) {
     // A pseudo-terminal may refuse parity outright; keep everything else.

@@ -11,6 +11,10 @@ namespace orvane {
 // else /dev/ttyS0 / /dev/ttyS1.
 std::string serialDeviceForPort(int number);
 
+// What the port asks of the line, starting from its `current` settings: raw,
+// 4800 baud, 8 data bits, even parity, 1 stop bit, no flow control.
+termios requestedLineSettings(termios current);
+
 // A serial port over a POSIX terminal device, set raw at 4800 baud 8-E-1.
 class PosixSerialPort final : public SerialPort {
 public:
