@@ -69,6 +69,7 @@ TEST_F(OptionsApplyTest, yesClearsTheGraphBeforeTheNewScaleAndGraphBoxApply) {
 TEST_F(OptionsApplyTest, noPutsBackOnlyTheGraphControlsAndAppliesAndStoresTheRest) {
   form.Form_Load();
   moveSlider("Slider1", 10);
+  moveSlider("Slider2", 3);
   tick("directiongraph", true, &OptionsForm::directiongraph_Click);
   selectPort2();
   tick("currentmenu", true, &OptionsForm::currentmenu_Click);
@@ -77,6 +78,8 @@ TEST_F(OptionsApplyTest, noPutsBackOnlyTheGraphControlsAndAppliesAndStoresTheRes
   EXPECT_TRUE(clearedUpTo.empty());
   EXPECT_EQ(tickedBoxes(), "Port2 speedmenu currentmenu");
   EXPECT_EQ(controls().caption("sliderlabel"), "0.5 second");
+  EXPECT_EQ(controls().caption("Slider2label"), "1 : 1");
+  EXPECT_EQ(state.xstep, 20);
   EXPECT_EQ(state.trend.value("Timer1"), 500);
   EXPECT_TRUE(state.trend.visible("Picture1"));
   EXPECT_EQ(port.portNumber(), 2);
@@ -94,6 +97,19 @@ TEST_F(OptionsApplyTest, theScaleSetsTheStepAndApplyLeavesRoomWhereOkFillsTheWid
     form.OKbutton_Click();
     EXPECT_EQ(state.maxpoints, okayed);
   }
+}
+
+TEST_F(OptionsApplyTest, aFailedApplyLeavesItUnappliedSoTheNextOkAppliesAndWritesAgain) {
+  form.Form_Load();
+  std::filesystem::remove(file());
+  std::filesystem::create_directories(file()); // a folder where the file should go
+  form.Applybutton_Click();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(state.optionsapplied, 0);
+  std::filesystem::remove(file());
+  form.OKbutton_Click();
+  EXPECT_EQ(fileText(), kDefaultsAsNumbers);
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(OptionsApplyTest, okAfterApplyWithoutAChangeOnlyHidesTheDialog) {
