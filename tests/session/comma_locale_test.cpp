@@ -39,9 +39,7 @@ protected:
 TEST_F(CommaLocale, numbersKeepTheDecimalPointAndTheLogItsFiveFields) {
   EXPECT_EQ(plainText(33.38f), "33.38");
   EXPECT_EQ(plainText(0.6 + static_cast<double>(0.6f)), "1.20000002384186");
-  EXPECT_EQ(plainText(1.5e20f), "1.5E+20");
   EXPECT_EQ(formatNumber(500 / 1000.0 * 338 / 60, 1, false), "2.8");
-  EXPECT_EQ(formatNumber(49.46, 1, true), "49.5");
 
   connect(R"({"model": "mk410", "frequency": 50.5, "current": 8.3, "dc_link": 565})");
   state.options.setChecked("currentmenu", true);
