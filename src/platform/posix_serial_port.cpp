@@ -41,7 +41,8 @@ bool lineHolds(const termios& wanted, const termios& actual) {
 
 } // namespace
 
-termios requestedLineSettings(termios settings) {
+termios requestedLineSettings(termios current) {
+  termios settings = current;
   cfmakeraw(&settings);
   settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK);
   settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | CSTOPB | PARODD | CRTSCTS);
