@@ -7,10 +7,6 @@
 
 namespace orvane {
 
-// The device that "Communications Port 1" or "2" opens: ORVANE_PORT1 / ORVANE_PORT2,
-// else /dev/ttyS0 / /dev/ttyS1.
-std::string serialDeviceForPort(int number);
-
 // A serial port over a POSIX terminal device, set raw at 4800 baud 8-E-1.
 class PosixSerialPort final : public SerialPort {
 public:
@@ -35,6 +31,7 @@ public:
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
 
 private:
+  [[noreturn]] void fail(const std::string& device, int error);
   void configureLine(const std::string& device);
   void drainDevice();
 
