@@ -1,9 +1,12 @@
 #include "settings/port_devices.h"
 
 #include "platform/device_choice.h"
+#include "platform/open_failure.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 namespace orvane {
 namespace {
@@ -74,9 +77,19 @@ void PortDevices::applyEdits() {
   refresh();
 }
 
+// Told before the first start: a chosen device this user may not open, and how to get access.
+std::string PortDevices::accessAdvice() const {
+  for (int number = 1; number <= 2; ++number) {
+    const std::string device = shownDevice(number);
+    if (!device.empty() && access(device.c_str(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM))
+      return "\n\nPort " + std::to_string(number) + ": " + openFailureReason(observeOpenFailure(device, EACCES));
+  }
+  return {};
+}
+
 void PortDevices::showNote() {
-  options_.setCaption("devicenotelabel",
-                      note(1, shownDevice(1), present_) + "\n" + note(2, shownDevice(2), present_));
+  options_.setCaption("devicenotelabel", note(1, shownDevice(1), present_) + "\n" +
+                                             note(2, shownDevice(2), present_) + accessAdvice());
 }
 
 } // namespace orvane

@@ -11,7 +11,8 @@ namespace orvane {
 
 // The device each port opens, as the Options dialog shows it and lets the user change it: the
 // combo boxes `port1devicecombo` and `port2devicecombo` hold the path, `devicenotelabel` says
-// what each one is. A device set by ORVANE_PORT1 / ORVANE_PORT2 is shown, but cannot be changed.
+// what each one is and, for a device this user may not open, how to get access. A device set by
+// ORVANE_PORT1 / ORVANE_PORT2 is shown, but cannot be changed.
 class PortDevices {
 public:
   explicit PortDevices(ControlModel& options) : options_(options) {}
@@ -28,6 +29,7 @@ public:
 
 private:
   std::string shownDevice(int number) const;
+  std::string accessAdvice() const;
   void showNote();
 
   ControlModel& options_;
