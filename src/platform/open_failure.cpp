@@ -80,7 +80,12 @@ std::string flockHolder(const fs::path& node) {
   std::ifstream locks("/proc/locks");
   for (std::string line; std::getline(locks, line);) {
     std::istringstream fields(line);
-    std::string number, kind, mode, access, process, file;
+    std::string number;
+    std::string kind;
+    std::string mode;
+    std::string access;
+    std::string process;
+    std::string file;
     fields >> number >> kind >> mode >> access >> process >> file;
     if (kind == "FLOCK" && file == key)
       if (const auto holder = processNumber(process); holder && *holder != getpid())

@@ -31,7 +31,6 @@ public:
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
 
 private:
-  [[noreturn]] void fail(const std::string& device, int error);
   void configureLine(const std::string& device);
   void drainDevice();
 

@@ -95,7 +95,7 @@ std::vector<SerialDevice> listSerialDevices(const fs::path& sysRoot, const fs::p
   for (const fs::path& entry : entriesOf(ttys)) {
     const std::string name = entry.filename();
     const std::string node = devRoot / name;
-    if (linked.count(name) != 0)
+    if (linked.contains(name))
       continue;
     if (usbDeviceOf(entry))
       devices.push_back(adapter(node, node, entry));
