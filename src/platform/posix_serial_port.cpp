@@ -2,6 +2,7 @@
 
 #include "platform/device_choice.h"
 #include "platform/open_failure.h"
+#include "platform/serial_devices.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -68,6 +69,10 @@ void PosixSerialPort::open() {
   if (isOpen())
     return;
   const std::string device = serialDeviceForPort(portNumber_);
+  // An empty slot would open and then leave every exchange to time out.
+  std::error_code unresolved;
+  if (isPortWithoutUart(std::filesystem::canonical(device, unresolved)) && !unresolved)
+    fail(device, ENXIO);
   fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd_ < 0)
     fail(device, errno);

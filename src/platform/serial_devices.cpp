@@ -55,17 +55,21 @@ std::optional<fs::path> usbDeviceOf(const fs::path& ttyEntry) {
   return std::nullopt;
 }
 
-// Every 8250-style port the kernel sets up has a device, but only one with a UART found behind it
-// has a port type other than 0 (unknown).
-bool hasUart(const fs::path& ttyEntry) {
+// The serial core's port type of a terminal: every 8250-style slot the kernel sets up has a
+// device, but a type other than 0 (unknown) only when a UART was found behind it.
+std::optional<int> portType(const fs::path& ttyEntry) {
   std::error_code error;
   if (!fs::exists(ttyEntry / "device", error))
-    return false;
+    return std::nullopt;
   const std::string type = firstLine(ttyEntry / "type");
   int number = 0;
   const auto [end, failure] = std::from_chars(type.data(), type.data() + type.size(), number);
-  return failure == std::errc() && end == type.data() + type.size() && number != 0;
+  if (failure != std::errc() || end != type.data() + type.size() || type.empty())
+    return std::nullopt;
+  return number;
 }
+
+bool hasUart(const fs::path& ttyEntry) { return portType(ttyEntry).value_or(0) != 0; }
 
 SerialDevice adapter(std::string path, std::string node, const fs::path& ttyEntry) {
   SerialDevice device{std::move(path), std::move(node), {}, {}, true};
@@ -104,6 +108,10 @@ std::vector<SerialDevice> listSerialDevices(const fs::path& sysRoot, const fs::p
   }
   devices.insert(devices.end(), builtIn.begin(), builtIn.end());
   return devices;
+}
+
+bool isPortWithoutUart(const std::string& node, const fs::path& sysRoot) {
+  return portType(sysRoot / "class" / "tty" / fs::path(node).filename()) == 0;
 }
 
 std::string describeSerialDevice(const SerialDevice& device) {

@@ -25,6 +25,10 @@ struct SerialDevice {
 std::vector<SerialDevice> listSerialDevices(const std::filesystem::path& sysRoot = "/sys",
                                             const std::filesystem::path& devRoot = "/dev");
 
+// True for a port slot the kernel keeps with no UART behind it (a ttyS of port type 0): it opens,
+// but nothing it sends ever reaches a line.
+bool isPortWithoutUart(const std::string& node, const std::filesystem::path& sysRoot = "/sys");
+
 // "Maker Model (/dev/ttyUSB0)" for an adapter, "built-in serial port (/dev/ttyS0)" for the rest.
 std::string describeSerialDevice(const SerialDevice& device);
 

@@ -33,6 +33,8 @@ std::string note(int number, const std::string& device, const std::vector<Serial
   const std::string node = std::filesystem::canonical(device, missing);
   if (missing)
     return port + device + " (not present)";
+  if (isPortWithoutUart(node))
+    return port + device + " (no serial hardware behind it)";
   return port + device + (node == device ? "" : " (" + node + ")");
 }
 

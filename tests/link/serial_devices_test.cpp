@@ -70,6 +70,8 @@ TEST(SerialDevices, adaptersComeFirstInByIdOrderThenBuiltInPortsWithAUart) {
                 "ttyS2 = built-in serial port (" + dev + "/ttyS2)",
                 "ttyS10 = built-in serial port (" + dev + "/ttyS10)",
             }));
+  EXPECT_TRUE(isPortWithoutUart(dev + "/ttyS1", machine.sys));
+  EXPECT_FALSE(isPortWithoutUart(dev + "/ttyS2", machine.sys) || isPortWithoutUart(dev + "/ttyS3", machine.sys));
 }
 
 struct Choice {
