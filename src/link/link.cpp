@@ -68,8 +68,7 @@ void Link::showCommunicationsError() {
 
 void Link::showOpenFailure(const PortOpenError& error) {
   platform_.messages.show(MessageIcon::Exclamation, MessageButtons::Ok, kCommunicationsErrorTitle,
-                          "The serial port " + error.device() + " could not be opened:\n" + error.reason() +
-                              "\nPlease check the port chosen in Options.");
+                          "The serial port " + error.device() + " could not be opened:\n" + error.reason());
 }
 
 void Link::ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,

@@ -7,10 +7,6 @@
 
 namespace orvane {
 
-// The device that "Communications Port 1" or "2" opens: ORVANE_PORT1 / ORVANE_PORT2,
-// else /dev/ttyS0 / /dev/ttyS1.
-std::string serialDeviceForPort(int number);
-
 // What the port asks of the line, starting from its `current` settings: raw,
 // 4800 baud, 8 data bits, even parity, 1 stop bit, no flow control.
 termios requestedLineSettings(termios current);

@@ -103,15 +103,6 @@ TEST(PosixSerialPort, discardingTheReceiveBufferTakesEverythingTheDriveSent) {
   EXPECT_EQ(line.port.bytesReceived(), 0u);
 }
 
-TEST(PosixSerialPort, portNumbersMapToTheirEnvironmentDevices) {
-  setenv("ORVANE_PORT1", "/dev/pts/91", 1);
-  unsetenv("ORVANE_PORT2");
-  EXPECT_EQ(serialDeviceForPort(1), "/dev/pts/91");
-  EXPECT_EQ(serialDeviceForPort(2), "/dev/ttyS1");
-  unsetenv("ORVANE_PORT1");
-  EXPECT_EQ(serialDeviceForPort(1), "/dev/ttyS0");
-}
-
 TEST(PosixSerialPort, waitingSleepsInsteadOfSpinning) {
   PtyPair pty;
   PosixSerialPort port;

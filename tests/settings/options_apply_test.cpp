@@ -121,6 +121,28 @@ TEST_F(OptionsApplyTest, okAfterApplyWithoutAChangeOnlyHidesTheDialog) {
   EXPECT_EQ(hides, 1);
 }
 
+// An unchanged device is not stored, so a port left to the automatic choice follows the adapters.
+TEST_F(OptionsApplyTest, onlyADeviceTheUserChangedIsStoredBesideTheSettings) {
+  unsetenv("ORVANE_PORT1");
+  setenv("ORVANE_PORT2", "/dev/pts/93", 1);
+  const std::filesystem::path devices = file().parent_path() / "devices.conf";
+  form.show();
+  EXPECT_FALSE(controls().enabled("port2devicecombo"));
+  form.Applybutton_Click();
+  EXPECT_FALSE(std::filesystem::exists(devices));
+
+  state.options.setCaption("port1devicecombo", " /dev/ttyUSB93 ");
+  form.port1devicecombo_Change();
+  EXPECT_TRUE(controls().enabled("Applybutton"));
+  EXPECT_EQ(controls().caption("devicenotelabel"),
+            "Port 1: /dev/ttyUSB93 (not present)\nPort 2: /dev/pts/93 (set by ORVANE_PORT2)");
+  form.OKbutton_Click();
+  std::ostringstream stored;
+  stored << std::ifstream(devices).rdbuf();
+  EXPECT_EQ(stored.str(), "port1=/dev/ttyUSB93\n");
+  unsetenv("ORVANE_PORT2");
+}
+
 TEST_F(OptionsApplyTest, startUpAppliesTheStoredSettingsUnseenAndAsksWhenTheSampleRateIsZero) {
   writeFile("1\r\n1\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n2\r\n");
   form.applyStoredSettings();
