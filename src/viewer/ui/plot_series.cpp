@@ -1,0 +1,57 @@
+#include "viewer/ui/plot_series.h"
+
+#include <cmath>
+
+namespace orvane {
+namespace {
+
+constexpr qsizetype kSmallestGrowth = 1 << 16;
+
+// A graph container that grows by reserving: an eighth more each time
+// instead of doubling.
+class SeriesContainer final : public QCPGraphDataContainer {
+public:
+  void append(double key, double value) {
+    if (mData.size() == mData.capacity())
+      mData.reserve(mData.size() + std::max(mData.size() / 8, kSmallestGrowth));
+    mData.append(QCPGraphData(key, value));
+  }
+  void release() { mData = QVector<QCPGraphData>(); }
+};
+
+SeriesContainer& container(const QSharedPointer<QCPGraphDataContainer>& data) {
+  return static_cast<SeriesContainer&>(*data);
+}
+
+} // namespace
+
+PlotSeries::PlotSeries() {
+  for (auto& data : data_)
+    data = QSharedPointer<QCPGraphDataContainer>(new SeriesContainer);
+}
+
+void PlotSeries::clear() {
+  for (auto& data : data_)
+    container(data).release();
+  percentTimesAmperes_ = 0;
+  amperesSquared_ = 0;
+}
+
+void PlotSeries::append(const Sample& sample) {
+  container(data_[Frequency]).append(sample.time, sample.frequency);
+  container(data_[Current]).append(sample.time, sample.current);
+  container(data_[DcLink]).append(sample.time, sample.dcLink);
+  // The least-squares ratio of the two current columns: the logged values are
+  // rounded, so no single sample gives it exactly.
+  percentTimesAmperes_ += sample.currentPercent * sample.current;
+  amperesSquared_ += sample.current * sample.current;
+}
+
+std::optional<double> PlotSeries::percentPerAmpere() const {
+  const double ratio = percentTimesAmperes_ / amperesSquared_;
+  if (!(amperesSquared_ > 0) || !std::isfinite(ratio) || ratio == 0)
+    return std::nullopt;
+  return ratio;
+}
+
+} // namespace orvane
