@@ -68,8 +68,7 @@ void SessionLogModel::startAfresh() {
 void SessionLogModel::sessionStarted(std::uint64_t offset) {
   sessions_.push_back({offset, 0, skippedBeforeFirst_, 0});
   skippedBeforeFirst_ = 0;
-  if (!showingLast_)
-    return;
+  showingLast_ = true;
   shown_ = sessions_.size() - 1;
   checkpoints_.clear();
   shownSamples_ = 0;
