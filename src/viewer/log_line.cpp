@@ -10,21 +10,14 @@ namespace {
 
 constexpr int kFieldCount = 5;
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::string_view trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front()))
+  while (!text.empty() && isBlank(text.front()))
     text.remove_prefix(1);
-  while (!text.empty() && blank(text.back()))
+  while (!text.empty() && isBlank(text.back()))
     text.remove_suffix(1);
   return text;
-}
-
-// The whole field must be one finite number; from_chars ignores the locale.
-bool readNumber(std::string_view field, double& value) {
-  field = trimmed(field);
-  const char* end = field.data() + field.size();
-  const auto [stop, error] = std::from_chars(field.data(), end, value);
-  return error == std::errc() && stop == end && std::isfinite(value);
 }
 
 } // namespace
@@ -39,6 +32,8 @@ std::string_view logField(std::string_view line, int index) {
   return trimmed(line.substr(0, line.find(',')));
 }
 
+// One pass over the line: each field is read where it starts (from_chars
+// ignores the locale) and must be followed only by blanks and its comma.
 LogLine parseLogLine(std::string_view line) {
   line = trimmed(line);
   if (line.empty())
@@ -48,13 +43,22 @@ LogLine parseLogLine(std::string_view line) {
   LogLine parsed{LineKind::Sample, {}};
   double* const targets[kFieldCount] = {&parsed.sample.time, &parsed.sample.frequency, &parsed.sample.current,
                                         &parsed.sample.currentPercent, &parsed.sample.dcLink};
+  const char* at = line.data();
+  const char* const end = at + line.size();
   for (int i = 0; i < kFieldCount; ++i) {
-    const std::size_t comma = line.find(',');
-    const bool last = i == kFieldCount - 1;
-    if ((comma == std::string_view::npos) != last || !readNumber(line.substr(0, comma), *targets[i]))
+    while (at != end && isBlank(*at))
+      ++at;
+    const auto [stop, error] = std::from_chars(at, end, *targets[i]);
+    if (error != std::errc() || !std::isfinite(*targets[i]))
       return {LineKind::Bad, {}};
-    if (!last)
-      line.remove_prefix(comma + 1);
+    at = stop;
+    while (at != end && isBlank(*at))
+      ++at;
+    if (i == kFieldCount - 1)
+      return at == end ? parsed : LogLine{LineKind::Bad, {}};
+    if (at == end || *at != ',')
+      return {LineKind::Bad, {}};
+    ++at;
   }
   return parsed;
 }

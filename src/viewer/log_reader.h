@@ -36,6 +36,7 @@ public:
   std::uint64_t completeLinesEnd() const { return offset_ - pending_.size() - overlongBytes_; }
 
 private:
+  void endLine(std::string_view piece, std::uint64_t pieceOffset);
   void takeLine(std::string_view line, std::uint64_t lineOffset);
 
   SessionSink& sink_;

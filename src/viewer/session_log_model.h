@@ -18,6 +18,8 @@ public:
   virtual ~SampleSeries() = default;
   virtual void clear() = 0;
   virtual void append(const Sample& sample) = 0;
+  // Room for about this many more samples, before a large read.
+  virtual void reserve(std::size_t samples) = 0;
 };
 
 struct SessionSummary {

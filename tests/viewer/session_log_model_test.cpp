@@ -13,6 +13,7 @@ class RecordedSeries final : public SampleSeries {
 public:
   void clear() override { samples.clear(); }
   void append(const Sample& sample) override { samples.push_back(sample); }
+  void reserve(std::size_t) override {}
   std::vector<Sample> samples;
 };
 

@@ -16,6 +16,7 @@ public:
       mData.reserve(mData.size() + std::max(mData.size() / 8, kSmallestGrowth));
     mData.append(QCPGraphData(key, value));
   }
+  void reserveMore(qsizetype count) { mData.reserve(mData.size() + count); }
   void release() { mData = QVector<QCPGraphData>(); }
 };
 
@@ -45,6 +46,11 @@ void PlotSeries::append(const Sample& sample) {
   // rounded, so no single sample gives it exactly.
   percentTimesAmperes_ += sample.currentPercent * sample.current;
   amperesSquared_ += sample.current * sample.current;
+}
+
+void PlotSeries::reserve(std::size_t samples) {
+  for (auto& data : data_)
+    container(data).reserveMore(static_cast<qsizetype>(samples));
 }
 
 std::optional<double> PlotSeries::percentPerAmpere() const {
