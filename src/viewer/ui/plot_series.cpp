@@ -31,9 +31,11 @@ PlotSeries::PlotSeries() {
     data = QSharedPointer<QCPGraphDataContainer>(new SeriesContainer);
 }
 
+// An empty series keeps the room reserved for what is about to be read.
 void PlotSeries::clear() {
   for (auto& data : data_)
-    container(data).release();
+    if (!data->isEmpty())
+      container(data).release();
   percentTimesAmperes_ = 0;
   amperesSquared_ = 0;
 }
