@@ -34,7 +34,9 @@ protected:
   void append(const std::string& text) { write(text, std::ios::app); }
   std::string sessions() const { return describe(model_); }
 
-  std::filesystem::path folder_ = std::filesystem::path(::testing::TempDir()) / "viewer";
+  // A folder per test: ctest runs the tests of this program side by side.
+  std::filesystem::path folder_ = std::filesystem::path(::testing::TempDir()) / "viewer" /
+                                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::string path_ = (std::filesystem::create_directories(folder_), folder_ / "Trend.CSV").string();
   RecordedSeries series_;
   SessionLogModel model_{path_, series_};
