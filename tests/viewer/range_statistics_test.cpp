@@ -1,7 +1,9 @@
+#include "viewer/block_summary.h"
 #include "viewer/range_statistics.h"
 #include "viewer/session_time.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace orvane {
@@ -13,6 +15,16 @@ struct Point {
 };
 
 const std::vector<Point> kPoints = {{0, 5}, {0.5, -2}, {1, 7}, {1.5, 7}, {2, -2}, {2.5, 3}};
+
+std::optional<RangeStatistics> statisticsOf(const std::vector<Point>& points, double from, double to) {
+  BlockSummary summary;
+  for (const Point& point : points)
+    summary.append(point.value);
+  const auto [begin, end] = pointsBetween(points.begin(), points.end(), from, to);
+  return summary.over(
+      static_cast<std::size_t>(begin - points.begin()), static_cast<std::size_t>(end - points.begin()),
+      [&](std::size_t i) { return points[i].value; }, [&](std::size_t i) { return points[i].key; });
+}
 
 TEST(RangeStatisticsTest, givesTheExtremesWithTheirTimesAndTheMeanOfWhatIsInView) {
   struct Case {
@@ -28,7 +40,7 @@ TEST(RangeStatisticsTest, givesTheExtremesWithTheirTimesAndTheMeanOfWhatIsInView
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.from);
-    const auto in = rangeStatistics(kPoints.begin(), kPoints.end(), c.from, c.to);
+    const auto in = statisticsOf(kPoints, c.from, c.to);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->minimum.value, c.minimum);
     EXPECT_EQ(in->minimum.time, c.minimumTime);
@@ -38,7 +50,31 @@ TEST(RangeStatisticsTest, givesTheExtremesWithTheirTimesAndTheMeanOfWhatIsInView
     EXPECT_DOUBLE_EQ(in->mean, c.mean);
     EXPECT_EQ(in->count, c.count);
   }
-  EXPECT_FALSE(rangeStatistics(kPoints.begin(), kPoints.end(), 2.6, 9));
+  EXPECT_FALSE(statisticsOf(kPoints, 2.6, 9));
+}
+
+// Across block boundaries the summary must agree with a look at every sample.
+TEST(RangeStatisticsTest, blocksGiveWhatEverySampleGives) {
+  std::mt19937 random(5);
+  std::vector<Point> points;
+  for (int i = 0; i < 2000; ++i)
+    points.push_back({i * 0.5, static_cast<double>(random() % 10)});
+  for (int trial = 0; trial < 200; ++trial) {
+    const std::size_t first = random() % points.size();
+    const std::size_t last = first + 1 + random() % (points.size() - first);
+    const auto in = statisticsOf(points, points[first].key, points[last - 1].key);
+    const auto lowest = std::min_element(points.begin() + first, points.begin() + last,
+                                         [](const Point& a, const Point& b) { return a.value < b.value; });
+    const auto highest = std::max_element(points.begin() + first, points.begin() + last,
+                                          [](const Point& a, const Point& b) { return a.value < b.value; });
+    double sum = 0;
+    for (std::size_t i = first; i < last; ++i)
+      sum += points[i].value;
+    ASSERT_TRUE(in);
+    EXPECT_EQ(in->minimum.index, static_cast<std::size_t>(lowest - points.begin()));
+    EXPECT_EQ(in->maximum.time, highest->key);
+    EXPECT_DOUBLE_EQ(in->mean, sum / static_cast<double>(last - first));
+  }
 }
 
 TEST(RangeStatisticsTest, findsTheSampleNearestThePointer) {

@@ -36,6 +36,8 @@ void PlotSeries::clear() {
   for (auto& data : data_)
     if (!data->isEmpty())
       container(data).release();
+  for (BlockSummary& summary : summaries_)
+    summary.clear();
   percentTimesAmperes_ = 0;
   amperesSquared_ = 0;
 }
@@ -44,6 +46,9 @@ void PlotSeries::append(const Sample& sample) {
   container(data_[Frequency]).append(sample.time, sample.frequency);
   container(data_[Current]).append(sample.time, sample.current);
   container(data_[DcLink]).append(sample.time, sample.dcLink);
+  summaries_[Frequency].append(sample.frequency);
+  summaries_[Current].append(sample.current);
+  summaries_[DcLink].append(sample.dcLink);
   // The least-squares ratio of the two current columns: the logged values are
   // rounded, so no single sample gives it exactly.
   percentTimesAmperes_ += sample.currentPercent * sample.current;
@@ -53,6 +58,18 @@ void PlotSeries::append(const Sample& sample) {
 void PlotSeries::reserve(std::size_t samples) {
   for (auto& data : data_)
     container(data).reserveMore(static_cast<qsizetype>(samples));
+}
+
+std::optional<RangeStatistics> PlotSeries::statistics(Quantity quantity, double from, double to) const {
+  const QCPGraphDataContainer& data = *data_[quantity];
+  const auto [begin, end] = pointsBetween(data.constBegin(), data.constEnd(), from, to);
+  const auto index = [&data](QCPGraphDataContainer::const_iterator point) {
+    return static_cast<std::size_t>(point - data.constBegin());
+  };
+  const auto at = [&data](std::size_t i) { return data.constBegin() + static_cast<qsizetype>(i); };
+  return summaries_[quantity].over(
+      index(begin), index(end), [&at](std::size_t i) { return at(i)->value; },
+      [&at](std::size_t i) { return at(i)->key; });
 }
 
 std::optional<double> PlotSeries::percentPerAmpere() const {

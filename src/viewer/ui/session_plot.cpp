@@ -114,10 +114,9 @@ void SessionPlot::timeRangeChanged(const QCPRange& range) {
   const QCPGraphDataContainer& frequency = *series_.data(PlotSeries::Frequency);
   endInSight_ = frequency.isEmpty() || range.upper >= (frequency.constEnd() - 1)->key;
   VisibleStatistics statistics;
-  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity) {
-    const QCPGraphDataContainer& data = *series_.data(static_cast<PlotSeries::Quantity>(quantity));
-    statistics[quantity] = rangeStatistics(data.constBegin(), data.constEnd(), range.lower, range.upper);
-  }
+  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity)
+    statistics[quantity] =
+        series_.statistics(static_cast<PlotSeries::Quantity>(quantity), range.lower, range.upper);
   fitValueAxes(statistics);
   if (statisticsHandler_)
     statisticsHandler_(statistics);
