@@ -33,7 +33,7 @@ class SampleVisitor final : public SessionSink {
 public:
   using Visit = std::function<void(const Sample&, std::uint64_t)>;
   explicit SampleVisitor(Visit visit) : visit_(std::move(visit)) {}
-  void sessionStarted(std::uint64_t) override {}
+  void sessionStarted(std::uint64_t /*offset*/) override {}
   void sampleRead(const Sample& sample, std::uint64_t lineOffset) override { visit_(sample, lineOffset); }
   void lineSkipped() override {}
 
@@ -173,7 +173,8 @@ std::string SessionLogModel::problem() const {
 }
 
 double SessionLogModel::progress() const {
-  return follower_.size() == 0 ? 1.0 : static_cast<double>(follower_.position()) / follower_.size();
+  return follower_.size() == 0 ? 1.0
+                               : static_cast<double>(follower_.position()) / static_cast<double>(follower_.size());
 }
 
 } // namespace orvane
