@@ -12,21 +12,24 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
+  // `--view FILE`: the Session Viewer alone, with no port, no settings and no splash.
+  const bool viewOnly = argc > 1 && std::string_view(argv[1]) == "--view";
+  if (viewOnly && argc != 3) {
+    std::fputs("usage: orvane-trend --view FILE\n", stderr);
+    return 2;
+  }
+  const char* viewed = viewOnly ? argv[2] : nullptr;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvane-trend"));
   QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
-  // `--view FILE`: the Session Viewer alone, with no port, no settings and no splash.
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1 && arguments[1] == QStringLiteral("--view")) {
-    if (arguments.size() != 3) {
-      std::fputs("usage: orvane-trend --view FILE\n", stderr);
-      return 2;
-    }
+  if (viewOnly) {
     Q_INIT_RESOURCE(resources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
-    orvane::SessionViewerWindow viewer(arguments[2]);
+    orvane::SessionViewerWindow viewer(QString::fromLocal8Bit(viewed));
     viewer.show();
     return QApplication::exec();
   }
