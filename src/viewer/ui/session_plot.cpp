@@ -86,8 +86,14 @@ QCPAxisRect* SessionPlot::addPlot(int row, PlotSeries::Quantity quantity, const 
 
 QCPRange SessionPlot::visibleTime() const { return timeAxis(rects_[PlotSeries::DcLink])->range(); }
 
+// The same range again still brings the value axes and the statistics up to
+// date: the samples under it may have changed.
 void SessionPlot::setVisibleTime(const QCPRange& range) {
-  timeAxis(rects_[PlotSeries::DcLink])->setRange(range);
+  QCPAxis* time = timeAxis(rects_[PlotSeries::DcLink]);
+  if (time->range() == range)
+    timeRangeChanged(range);
+  else
+    time->setRange(range);
   replot(rpQueuedReplot);
 }
 
