@@ -54,7 +54,6 @@ SessionPlot::SessionPlot(const PlotSeries& series, QWidget* parent) : QCustomPlo
   connect(selectionRect(), &QCPSelectionRect::accepted, this, [this](const QRect& band) { zoomToBand(band); });
   connect(this, &QCustomPlot::mouseMove, this, &SessionPlot::moveCursor);
   connect(this, &QCustomPlot::mouseDoubleClick, this, [this] { fitSession(); });
-  setFocusPolicy(Qt::StrongFocus);
 }
 
 QCPAxisRect* SessionPlot::addPlot(int row, PlotSeries::Quantity quantity, const QString& label,
@@ -173,12 +172,6 @@ void SessionPlot::zoomToBand(const QRect& band) {
   const QCPRange range(time->pixelToCoord(band.left()), time->pixelToCoord(band.right()));
   if (band.width() > 2)
     setVisibleTime(range);
-}
-
-void SessionPlot::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Home)
-    return fitSession();
-  QCustomPlot::keyPressEvent(event);
 }
 
 } // namespace orvane

@@ -14,8 +14,8 @@ using VisibleStatistics = std::array<std::optional<RangeStatistics>, PlotSeries:
 
 // Frequency, current (A, with % on the right) and DC link as three stacked
 // plots on one time axis. The wheel zooms time around the pointer, dragging
-// pans, Shift+drag (or a right-button drag) zooms to a range, Home or a
-// double click fits the whole session; the value axes follow what is in view.
+// pans, Shift+drag (or a right-button drag) zooms to a range, a double
+// click fits the whole session; the value axes follow what is in view.
 class SessionPlot final : public QCustomPlot {
 public:
   explicit SessionPlot(const PlotSeries& series, QWidget* parent = nullptr);
@@ -35,7 +35,6 @@ public:
 
 protected:
   void mousePressEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   QCPAxisRect* addPlot(int row, PlotSeries::Quantity quantity, const QString& label, const QColor& colour);
