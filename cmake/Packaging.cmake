@@ -9,7 +9,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/orvane-trend.desktop
 install(FILES ${CMAKE_SOURCE_DIR}/resources/images/app_icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME orvane-trend.svg)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/resources/debian/README.Debian
-        DESTINATION ${ORVANE_DOC_DIR})
+        ${CMAKE_SOURCE_DIR}/resources/debian/copyright DESTINATION ${ORVANE_DOC_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/tools/drive-sim/README.md DESTINATION ${ORVANE_DOC_DIR}
         RENAME drive-sim.md)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/tools/drive-sim/scenarios/
@@ -35,6 +35,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugins at run time, so no library dependency names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt loads its platform plugins at run time, so no library dependency names them. The Session
+# Viewer plots with QCustomPlot's Qt 6 build; it is named as well as found by dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqcustomplot2.1-qt6")
 include(CPack)

@@ -1,4 +1,5 @@
 #include "link/link.h"
+#include "monitor/session_log.h"
 #include "monitor/ui/program.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
@@ -6,14 +7,32 @@
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/steady_clock.h"
+#include "viewer/ui/session_viewer_window.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
+  // `--view FILE`: the Session Viewer alone, with no port, no settings and no splash.
+  const bool viewOnly = argc > 1 && std::string_view(argv[1]) == "--view";
+  if (viewOnly && argc != 3) {
+    std::fputs("usage: orvane-trend --view FILE\n", stderr);
+    return 2;
+  }
+  const char* viewed = viewOnly ? argv[2] : nullptr;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvane-trend"));
   QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+  if (viewOnly) {
+    Q_INIT_RESOURCE(resources);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
+    orvane::SessionViewerWindow viewer(QString::fromLocal8Bit(viewed));
+    viewer.show();
+    return QApplication::exec();
+  }
 
   orvane::PosixSerialPort port;
   orvane::SteadyClock clock;
@@ -29,5 +48,14 @@ int main(int argc, char* argv[]) {
   messages.setParentWindow([&program]() -> QWidget* { return program.trend(); });
   files.setParentWindow([&program]() -> QWidget* { return program.trend(); });
   program.Main();
+  program.windows().define("SessionViewer", [] {
+    return new orvane::SessionViewerWindow(QString::fromStdString(orvane::SessionLog::defaultPath()));
+  });
+  program.trend()->setClickHandler("viewermenu", [&program] {
+    QWidget& viewer = program.windows().load("SessionViewer");
+    viewer.show();
+    viewer.raise();
+    viewer.activateWindow();
+  });
   return QApplication::exec();
 }

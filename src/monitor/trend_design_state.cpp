@@ -36,6 +36,7 @@ void setMenus(ControlModel& trend) {
                       {"Viewmenu", "&View"},
                       {"tripmenu", "Trip History"},
                       {"optionmenu", "Options"},
+                      {"viewermenu", "Session Viewer"},
                       {"commmenu", "&Communication"},
                       {"startmonmenu", "Start Monitor"},
                       {"stopmonmenu", "Stop Monitor"},

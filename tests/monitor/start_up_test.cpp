@@ -52,8 +52,8 @@ TEST_F(StartUpTest, mainWindowCarriesItsTitleAndMenus) {
             (std::vector<std::string>{"exportmenu Export Graph [disabled]", "filebar -", "exitmenu E&xit"}));
   EXPECT_EQ(describe(control<QMenu>("exportmenu")->actions()),
             (std::vector<std::string>{"csvmenu To CSV File", "clipboardmenu To Clipboard"}));
-  EXPECT_EQ(describeMenu(bar, "Viewmenu"),
-            (std::vector<std::string>{"tripmenu Trip History", "optionmenu Options"}));
+  EXPECT_EQ(describeMenu(bar, "Viewmenu"), (std::vector<std::string>{"tripmenu Trip History", "optionmenu Options",
+                                                                     "viewermenu Session Viewer"}));
   EXPECT_EQ(describeMenu(bar, "commmenu"),
             (std::vector<std::string>{"startmonmenu Start Monitor", "stopmonmenu Stop Monitor [checked]",
                                       "filebar2 -", "resetmenu Reset Inverter [disabled]"}));

@@ -45,7 +45,7 @@ void buildTrendMenus(QMenuBar& bar, TrendControls& controls) {
   addItems(*exportGraph, {"csvmenu", "clipboardmenu"}, controls);
   addItems(*file, {"filebar", "exitmenu"}, controls);
 
-  addItems(*addMenu(bar, "Viewmenu", controls), {"tripmenu", "optionmenu"}, controls);
+  addItems(*addMenu(bar, "Viewmenu", controls), {"tripmenu", "optionmenu", "viewermenu"}, controls);
   addItems(*addMenu(bar, "commmenu", controls), {"startmonmenu", "stopmonmenu", "filebar2", "resetmenu"},
            controls);
   addItems(*addMenu(bar, "helptopmenu", controls), {"helpmenu", "aboutmenu"}, controls);
