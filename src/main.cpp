@@ -1,11 +1,12 @@
+#include "app/program.h"
 #include "link/link.h"
-#include "monitor/ui/program.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/steady_clock.h"
+#include "platform/version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,7 +14,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvane-trend"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+  QApplication::setApplicationVersion(QLatin1String(orvane::kVersion));
 
   orvane::PosixSerialPort port;
   orvane::SteadyClock clock;

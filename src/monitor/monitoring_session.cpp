@@ -1,9 +1,9 @@
 #include "monitor/monitoring_session.h"
 
-#include "link/model_change.h"
 #include "link/models.h"
-#include "link/terminals.h"
 #include "platform/number_text.h"
+#include "state/model_change.h"
+#include "state/terminals.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "monitor/shared_state.h"
 #include "platform/message_boxes.h"
 #include "platform/serial_port.h"
+#include "state/shared_state.h"
 
 #include <array>
 #include <cstdint>

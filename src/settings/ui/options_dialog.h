@@ -1,7 +1,7 @@
 #pragma once
 
-#include "monitor/control_model.h"
 #include "settings/options_form.h"
+#include "state/control_model.h"
 
 #include <QDialog>
 #include <map>

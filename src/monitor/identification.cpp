@@ -1,4 +1,4 @@
-#include "link/identification.h"
+#include "monitor/identification.h"
 
 #include "link/models.h"
 

@@ -1,4 +1,4 @@
-#include "link/lcd_screen.h"
+#include "monitor/lcd_screen.h"
 
 #include "link/models.h"
 

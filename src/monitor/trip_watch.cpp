@@ -1,4 +1,4 @@
-#include "link/trip_watch.h"
+#include "monitor/trip_watch.h"
 
 #include "link/models.h"
 

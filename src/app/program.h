@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/trend_commands.h"
 #include "link/link.h"
-#include "monitor/shared_state.h"
 #include "monitor/tick_guard.h"
-#include "monitor/ui/trend_commands.h"
 #include "monitor/ui/trend_window.h"
 #include "monitor/ui/window_registry.h"
 #include "platform/desktop.h"
+#include "state/shared_state.h"
 
 #include <functional>
 #include <memory>

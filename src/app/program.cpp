@@ -1,4 +1,4 @@
-#include "monitor/ui/program.h"
+#include "app/program.h"
 
 #include "monitor/startup.h"
 #include "monitor/ui/splash_window.h"

@@ -1,4 +1,4 @@
-#include "monitor/control_model.h"
+#include "state/control_model.h"
 
 namespace orvane {
 

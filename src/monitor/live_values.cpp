@@ -1,4 +1,4 @@
-#include "link/live_values.h"
+#include "monitor/live_values.h"
 
 #include "link/models.h"
 #include "link/rated_current.h"

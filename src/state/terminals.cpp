@@ -1,4 +1,4 @@
-#include "link/terminals.h"
+#include "state/terminals.h"
 
 #include "link/models.h"
 

@@ -1,4 +1,4 @@
-#include "link/model_change.h"
+#include "state/model_change.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 
 #include "link/link.h"
 #include "link/panel_exchanges.h"
-#include "monitor/shared_state.h"
+#include "state/shared_state.h"
 
 #include <cstdint>
 

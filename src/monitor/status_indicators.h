@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/link.h"
-#include "monitor/shared_state.h"
+#include "state/shared_state.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "link/status_indicators.h"
+#include "monitor/status_indicators.h"
 
 #include "link/models.h"
-#include "link/terminals.h"
 #include "platform/number_text.h"
+#include "state/terminals.h"
 
 namespace orvane {
 namespace {

@@ -1,6 +1,6 @@
-#include "monitor/trend_design_state.h"
+#include "state/trend_design_state.h"
 
-#include "link/terminals.h"
+#include "state/terminals.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/lcd_screen.h"
 #include "link/link.h"
-#include "monitor/shared_state.h"
+#include "monitor/lcd_screen.h"
+#include "state/shared_state.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "monitor/ui/trend_commands.h"
+#include "app/trend_commands.h"
 
 #include "output/toolbar.h"
 #include "settings/options_menu.h"
