@@ -27,7 +27,7 @@ void Identification::CheckInverter(std::int16_t& OK) {
   state_.startcancelled = 0;
 
   state_.statusvalue = static_cast<float>(link_.readAddress(kModelCodeAddress, 1, 1));
-  if (state_.statusvalue == static_cast<float>(kFailedRead)) {
+  if (readFailed(state_.statusvalue)) {
     OK = 1;
     return;
   }

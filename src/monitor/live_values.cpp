@@ -5,13 +5,6 @@
 #include "platform/number_text.h"
 
 namespace orvane {
-namespace {
-
-constexpr float kFailedReadFloat = static_cast<float>(kFailedRead);
-constexpr std::int16_t kFailedReadInteger = 9999;
-
-} // namespace
-
 double LiveValues::read(const Register& where) {
   return link_.readAddress(where.address, where.length, where.divisor);
 }
@@ -21,7 +14,7 @@ void LiveValues::GetSpeed(std::int16_t& OK) {
   link_.discardInput();
   if (const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter)) {
     state_.speedvalue = static_cast<float>(read(registers->speed));
-    if (state_.speedvalue == kFailedReadFloat) {
+    if (readFailed(state_.speedvalue)) {
       OK = 1;
       return;
     }
@@ -35,7 +28,7 @@ void LiveValues::GetAmps(std::int16_t& OK) {
   if (!registers)
     return;
   state_.ampstext = read(registers->current);
-  if (state_.ampstext == kFailedRead) {
+  if (readFailed(state_.ampstext)) {
     OK = 1;
     return;
   }
@@ -44,23 +37,23 @@ void LiveValues::GetAmps(std::int16_t& OK) {
     return;
   }
   state_.ampspct = read(*registers->currentPercent);
-  if (state_.ampspct == kFailedRead)
+  if (readFailed(state_.ampspct))
     OK = 1;
 }
 
 void LiveValues::computePercentOfRatedCurrent(std::int16_t& OK) {
   const double range = read(kRangeByte);
-  if (range == kFailedRead) {
+  if (readFailed(range)) {
     OK = 1;
     return;
   }
   const double size = read(kSizeCode);
-  if (size == kFailedRead) {
+  if (readFailed(size)) {
     OK = 1;
     return;
   }
   const double voltageClass = read(kVoltageClassByte);
-  if (voltageClass == kFailedRead) {
+  if (readFailed(voltageClass)) {
     OK = 1;
     return;
   }
@@ -75,7 +68,7 @@ void LiveValues::GetDCVolts(std::int16_t& OK) {
   link_.port().setInputMode(InputMode::Binary);
   if (const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter)) {
     const double value = read(registers->dcLink);
-    if (value == kFailedRead) {
+    if (readFailed(value)) {
       OK = 1;
       return;
     }
@@ -91,7 +84,7 @@ void LiveValues::GetMaxSpeed(std::int16_t& OK) {
   link_.port().setInputMode(InputMode::Binary);
   if (const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter)) {
     state_.maxspeed = static_cast<float>(read(registers->maxSpeed));
-    if (state_.maxspeed == kFailedReadFloat) {
+    if (readFailed(state_.maxspeed)) {
       OK = 1;
       return;
     }
@@ -103,7 +96,7 @@ void LiveValues::GetVoltCode(std::int16_t& OK) {
   link_.port().setInputMode(InputMode::Binary);
   if (const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter)) {
     state_.voltcode = roundToInt16(read(registers->voltCode));
-    if (state_.voltcode == kFailedReadInteger) {
+    if (readFailed(state_.voltcode)) {
       OK = 1;
       return;
     }

@@ -1,38 +1,14 @@
 #include "monitor/status_indicators.h"
 
-#include "link/models.h"
+#include "link/status_registers.h"
 #include "platform/number_text.h"
 #include "state/terminals.h"
 
 namespace orvane {
-namespace {
-
-struct StatusAddresses {
-  std::uint16_t runState;
-  std::uint16_t inputs;
-  std::uint16_t outputs;
-  std::int16_t wordLength; // of the input and output words
-};
-
-const StatusAddresses* statusAddresses(const std::string& inverter) {
-  static const StatusAddresses singleCompact{0xFC50, 0xFB5F, 0xFC22, 1};
-  static const StatusAddresses vector{0xFC8D, 0xFB93, 0xFC5E, 1};
-  static const StatusAddresses sixTrip{0x044A, 0x042E, 0x0446, 2};
-  if (inverter == model::kSingleCompact)
-    return &singleCompact;
-  if (inverter == model::kVector)
-    return &vector;
-  if (isSixTripModel(inverter))
-    return &sixTrip;
-  return nullptr;
-}
-
-} // namespace
-
-bool StatusIndicators::readStatus(std::uint16_t address, std::int16_t length, std::int16_t& OK) {
+bool StatusIndicators::readStatus(const Register& word, std::int16_t& OK) {
   link_.port().setInputMode(InputMode::Binary);
-  state_.statusvalue = static_cast<float>(link_.readAddress(address, length, 1));
-  if (state_.statusvalue == static_cast<float>(kFailedRead)) {
+  state_.statusvalue = static_cast<float>(link_.readAddress(word.address, word.length, word.divisor));
+  if (readFailed(state_.statusvalue)) {
     OK = 1;
     return false;
   }
@@ -40,8 +16,8 @@ bool StatusIndicators::readStatus(std::uint16_t address, std::int16_t length, st
 }
 
 void StatusIndicators::Direction(std::int16_t& OK) {
-  const StatusAddresses* addresses = statusAddresses(state_.inverter);
-  if (addresses == nullptr || !readStatus(addresses->runState, 1, OK))
+  const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+  if (registers == nullptr || !readStatus(registers->runState, OK))
     return;
   const float runState = state_.statusvalue;
   if (runState == 0)
@@ -65,8 +41,8 @@ void StatusIndicators::Direction(std::int16_t& OK) {
 void StatusIndicators::Running(std::int16_t& OK) {
   if (!state_.options.checked("directionmenu")) {
     // Otherwise Direction has just read the run state word in this tick.
-    const StatusAddresses* addresses = statusAddresses(state_.inverter);
-    if (addresses == nullptr || !readStatus(addresses->runState, 1, OK))
+    const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+    if (registers == nullptr || !readStatus(registers->runState, OK))
       return;
   }
   const float runState = state_.statusvalue;
@@ -83,15 +59,15 @@ void StatusIndicators::Running(std::int16_t& OK) {
 }
 
 void StatusIndicators::iterminals(std::int16_t& OK) {
-  const StatusAddresses* addresses = statusAddresses(state_.inverter);
-  if (addresses == nullptr || !readStatus(addresses->inputs, addresses->wordLength, OK))
+  const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+  if (registers == nullptr || !readStatus(registers->inputs, OK))
     return;
   showTerminals(true, static_cast<int>(roundHalfEven(state_.statusvalue)));
 }
 
 void StatusIndicators::oterminals(std::int16_t& OK) {
-  const StatusAddresses* addresses = statusAddresses(state_.inverter);
-  if (addresses == nullptr || !readStatus(addresses->outputs, addresses->wordLength, OK))
+  const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+  if (registers == nullptr || !readStatus(registers->outputs, OK))
     return;
   showTerminals(false, static_cast<int>(roundHalfEven(state_.statusvalue)));
 }

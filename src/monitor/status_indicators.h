@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/link.h"
+#include "link/live_value_registers.h"
 #include "state/shared_state.h"
 
 #include <cstdint>
@@ -19,7 +20,7 @@ public:
   void oterminals(std::int16_t& OK);
 
 private:
-  bool readStatus(std::uint16_t address, std::int16_t length, std::int16_t& OK);
+  bool readStatus(const Register& word, std::int16_t& OK);
   void showTerminals(bool inputs, int word);
 
   SharedState& state_;

@@ -1,6 +1,6 @@
 #include "monitor/trip_watch.h"
 
-#include "link/models.h"
+#include "link/panel_exchanges.h"
 
 namespace orvane {
 namespace {
@@ -47,15 +47,7 @@ void TripWatch::SendReset(std::int16_t& OK) {
   OK = 0;
   link_.openIfClosed();
   link_.port().setInputMode(InputMode::Text);
-  // The write of the value bytes 00 04; only the command byte differs by model.
-  // A model in neither group sends no command frame, so the first wait runs out.
-  Bytes command;
-  if (isSixTripModel(state_.inverter))
-    command = commandFrame(command::kResetWrite, 5);
-  else if (isThreeTripModel(state_.inverter))
-    command = commandFrame(command::kPanelWrite, 5);
-  const Bytes payload{0x02, 0x00, 0x00, 0x00, 0x04};
-  if (!link_.exchange(command, dataFrame(payload), 2)) {
+  if (!PanelExchanges(link_).resetWrite(state_.inverter)) {
     link_.platform().beeper.beep();
     OK = 1;
   }
