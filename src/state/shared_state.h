@@ -1,6 +1,8 @@
 #pragma once
 
 #include "state/control_model.h"
+#include "state/options_controls.h"
+#include "state/trend_design_state.h"
 
 #include <array>
 #include <cstdint>
@@ -84,8 +86,8 @@ struct SharedState {
 
   // The controls of the main window (Trend) and of the Options dialog, which
   // the logic reads and sets by their names.
-  ControlModel trend;
-  ControlModel options;
+  ControlModel trend{"Trend", trendControls()};
+  ControlModel options{"Options", optionsControls()};
 };
 
 } // namespace orvane

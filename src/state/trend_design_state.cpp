@@ -3,17 +3,18 @@
 #include "state/terminals.h"
 
 #include <array>
-#include <utility>
 
 namespace orvane {
 namespace {
+
+using Control = ControlModel::Control;
 
 constexpr std::array kToolbarButtons{
     ToolbarButton{"starttoolbar", "Start Monitor"},
     ToolbarButton{"stoptoolbar", "Stop Monitor"},
     ToolbarButton{nullptr, nullptr},
-    ToolbarButton{"exporttoolbar", "Export Graph to CSV File"},
-    ToolbarButton{"cliptoolbar", "Copy Graph to Clipboard"},
+    ToolbarButton{"exporttoolbar", "Export Graph to CSV File", true},
+    ToolbarButton{"cliptoolbar", "Copy Graph to Clipboard", true},
     ToolbarButton{"optionstoolbar", "Options"},
     ToolbarButton{"triptoolbar", "Trip History"},
     ToolbarButton{nullptr, nullptr},
@@ -21,102 +22,96 @@ constexpr std::array kToolbarButtons{
     ToolbarButton{"helptoolbar", "Help"},
 };
 
-void setCaptions(ControlModel& trend, std::initializer_list<std::pair<const char*, const char*>> captions) {
-  for (const auto& [name, caption] : captions)
-    trend.setCaption(name, caption);
-}
+Control shown(std::string caption = {}) { return {.caption = std::move(caption)}; }
+Control hidden(std::string caption = {}) { return {.visible = false, .caption = std::move(caption)}; }
+Control disabled(std::string caption = {}) { return {.enabled = false, .caption = std::move(caption)}; }
+Control stoppedTimer(int interval) { return {.enabled = false, .value = interval}; }
 
-void setMenus(ControlModel& trend) {
-  setCaptions(trend, {{"filememu", "&File"},
-                      {"exportmenu", "Export Graph"},
-                      {"csvmenu", "To CSV File"},
-                      {"clipboardmenu", "To Clipboard"},
-                      {"filebar", "-"},
-                      {"exitmenu", "E&xit"},
-                      {"Viewmenu", "&View"},
-                      {"tripmenu", "Trip History"},
-                      {"optionmenu", "Options"},
-                      {"commmenu", "&Communication"},
-                      {"startmonmenu", "Start Monitor"},
-                      {"stopmonmenu", "Stop Monitor"},
-                      {"filebar2", "-"},
-                      {"resetmenu", "Reset Inverter"},
-                      {"helptopmenu", "&Help"},
-                      {"helpmenu", "Help"},
-                      {"aboutmenu", "About"}});
-  trend.setEnabled("exportmenu", false);
-  trend.setChecked("stopmonmenu", true);
-  trend.setEnabled("resetmenu", false);
-}
-
-void setToolbar(ControlModel& trend) {
-  trend.setVisible("Toolbar1", true);
+std::vector<ControlModel::Declaration> declareTrendControls() {
+  std::vector<ControlModel::Declaration> controls{
+      // Menus.
+      {"filememu", shown("&File")},
+      {"exportmenu", disabled("Export Graph")},
+      {"csvmenu", shown("To CSV File")},
+      {"clipboardmenu", shown("To Clipboard")},
+      {"filebar", shown("-")},
+      {"exitmenu", shown("E&xit")},
+      {"Viewmenu", shown("&View")},
+      {"tripmenu", shown("Trip History")},
+      {"optionmenu", shown("Options")},
+      {"commmenu", shown("&Communication")},
+      {"startmonmenu", shown("Start Monitor")},
+      {"stopmonmenu", {.checked = true, .caption = "Stop Monitor"}},
+      {"filebar2", shown("-")},
+      {"resetmenu", disabled("Reset Inverter")},
+      {"helptopmenu", shown("&Help")},
+      {"helpmenu", shown("Help")},
+      {"aboutmenu", shown("About")},
+      // Panels; start-up shows them.
+      {"Toolbar1", shown()},
+      {"Command1", hidden()},
+      {"Command2", hidden()},
+      {"Command5", hidden()},
+      {"Command6", hidden()},
+      {"Command7", hidden()},
+      {"Command8", hidden()},
+      {"Command9", hidden()},
+      {"Picture1", hidden()},
+      {"Picture2", hidden()},
+      {"Picture3", hidden()},
+      {"Frame1", hidden(" Direction ")},
+      {"Frame2", hidden(" Running Condition ")},
+      {"Frame3", hidden(" Input Terminals ")},
+      {"Frame4", hidden(" Ouput Terminals ")},
+      {"Frame5", hidden()},
+      {"Frame6", hidden(" Monitoring ")},
+      {"clearscreen", hidden("CLEAR SCREEN")},
+      {"Label32", shown()},
+      {"Label33", shown()},
+      // Read-outs and indicators.
+      {"displayspeed", shown()},
+      {"displaycurrent", shown()},
+      {"displayvoltage", shown()},
+      {"fordir", hidden("FORWARD")},
+      {"forarrow", hidden()},
+      {"revdir", hidden("REVERSE")},
+      {"revarrow", hidden()},
+      {"runpiccy", hidden()},
+      {"runlabel", hidden("RUNNING")},
+      {"stoppiccy", hidden()},
+      {"stoplabel", hidden("STOPPED")},
+      {"trippiccy", hidden()},
+      {"triplabel", hidden("TRIPPED")},
+      {"tripreset", hidden("Reset")},
+      {"greenlight", hidden()},
+      {"redlight", shown()},
+      {"Timer1", stoppedTimer(500)},
+      {"Timer2", stoppedTimer(1)},
+  };
   for (const ToolbarButton& button : kToolbarButtons)
     if (button.key)
-      trend.setVisible(button.key, true);
-  // Export and copy need a session's graph; the start enables them.
-  trend.setEnabled("exporttoolbar", false);
-  trend.setEnabled("cliptoolbar", false);
-}
-
-void setPanels(ControlModel& trend) {
-  for (const char* name :
-       {"Command1", "Command2", "Command5", "Command6", "Command7", "Command8", "Command9", "Picture1", "Picture2",
-        "Picture3", "Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "clearscreen"})
-    trend.setVisible(name, false);
-  setCaptions(trend, {{"Frame1", " Direction "},
-                      {"Frame2", " Running Condition "},
-                      {"Frame3", " Input Terminals "},
-                      {"Frame4", " Ouput Terminals "},
-                      {"Frame6", " Monitoring "},
-                      {"clearscreen", "CLEAR SCREEN"},
-                      {"Label32", ""},
-                      {"Label33", ""}});
-}
-
-void setIndicators(ControlModel& trend) {
-  setCaptions(trend, {{"fordir", "FORWARD"},
-                      {"revdir", "REVERSE"},
-                      {"runlabel", "RUNNING"},
-                      {"stoplabel", "STOPPED"},
-                      {"triplabel", "TRIPPED"},
-                      {"tripreset", "Reset"},
-                      {"displayspeed", ""},
-                      {"displaycurrent", ""},
-                      {"displayvoltage", ""}});
-  for (const char* name : {"forarrow", "revarrow", "fordir", "revdir", "runpiccy", "runlabel", "stoppiccy",
-                           "stoplabel", "trippiccy", "triplabel", "tripreset", "greenlight"})
-    trend.setVisible(name, false);
-  trend.setVisible("redlight", true);
-  for (const char* name : {"displayspeed", "displaycurrent", "displayvoltage"})
-    trend.setVisible(name, true);
-
+      controls.push_back({button.key, button.needsGraph ? disabled() : shown()});
   for (const auto terminals : {inputTerminalIndicators(), outputTerminalIndicators()})
     for (const Terminal& terminal : terminals) {
-      trend.setCaption(terminal.label, terminal.caption);
-      trend.setVisible(terminal.label, terminal.shownAtLoad);
-      trend.setVisible(terminal.off, terminal.shownAtLoad);
-      trend.setVisible(terminal.on, false);
+      controls.push_back({terminal.label, {.visible = terminal.shownAtLoad, .caption = terminal.caption}});
+      controls.push_back({terminal.off, {.visible = terminal.shownAtLoad}});
+      controls.push_back({terminal.on, hidden()});
     }
-}
-
-void setTimers(ControlModel& trend) {
-  trend.setEnabled("Timer1", false);
-  trend.setValue("Timer1", 500);
-  trend.setEnabled("Timer2", false);
-  trend.setValue("Timer2", 1);
+  return controls;
 }
 
 } // namespace
 
 std::span<const ToolbarButton> toolbarButtons() { return kToolbarButtons; }
 
+const std::vector<ControlModel::Declaration>& trendControls() {
+  static const std::vector<ControlModel::Declaration> controls = declareTrendControls();
+  return controls;
+}
+
 void setTrendDesignState(ControlModel& trend) {
-  setMenus(trend);
-  setToolbar(trend);
-  setPanels(trend);
-  setIndicators(trend);
-  setTimers(trend);
+  for (const auto& [name, atLoad] : trend.declared())
+    trend.set(name, atLoad);
 }
 
 } // namespace orvane

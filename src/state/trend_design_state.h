@@ -3,6 +3,7 @@
 #include "state/control_model.h"
 
 #include <span>
+#include <vector>
 
 namespace orvane {
 
@@ -10,13 +11,17 @@ namespace orvane {
 struct ToolbarButton {
   const char* key;
   const char* toolTip;
+  bool needsGraph = false; // disabled until a session's start has a graph
 };
 
 std::span<const ToolbarButton> toolbarButtons();
 
-// Sets every control of the main window to its state when the window loads:
+// Every control of the main window with its state when the window loads:
 // captions, which controls are shown, enabled and checked, the timers off.
 // The panels stay hidden until start-up has shown the splash.
+const std::vector<ControlModel::Declaration>& trendControls();
+
+// Sets every control of the main window to its state at load.
 void setTrendDesignState(ControlModel& trend);
 
 } // namespace orvane
