@@ -10,8 +10,8 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
     : state_(state), link_(link), procedures_(state, link, window.surface("Picture1"), window.surface("Picture3")),
       options_(state, link.port(), link.platform().messages),
       optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),
-      tripSaveDialog_(&window), trips_(state, link, procedures_.identification, link.platform().messages,
-                                       TripHistoryWindows{tripView_, tripPages_, tripSaveDialog_}),
+      trips_(state, link, procedures_.identification, link.platform().messages,
+             TripHistoryWindows{tripView_, tripPages_, desktop.files}),
       output_(state, link.platform().messages, desktop, windows, guard, window) {
   options_.setClearGraph([this] { procedures_.graph.clearGraph(); });
   routeEvents(window);

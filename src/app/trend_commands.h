@@ -10,7 +10,6 @@
 #include "settings/ui/options_dialog.h"
 #include "state/shared_state.h"
 #include "trips/trip_history_commands.h"
-#include "trips/ui/qt_save_file_dialog.h"
 #include "trips/ui/qt_trip_page_output.h"
 #include "trips/ui/trip_history_dialog.h"
 
@@ -41,7 +40,6 @@ private:
   std::unique_ptr<OptionsDialog> optionsDialog_;
   QtTripHistoryView tripView_;
   QtTripPageOutput tripPages_;
-  QtSaveFileDialog tripSaveDialog_;
   TripHistoryCommands trips_;
   OutputCommands output_;
 };

@@ -18,7 +18,7 @@ namespace orvane {
 struct TripHistoryWindows {
   TripHistoryView& view;
   TripPageOutput& pages;
-  SaveFileDialog& saveDialog;
+  FileDialogs& saveDialog;
 };
 
 // The trip history: "Trip History" reads the drive's trips into the trip
