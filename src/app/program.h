@@ -28,8 +28,6 @@ public:
 
   SharedState& state() { return state_; }
   WindowRegistry& windows() { return windows_; }
-  // Handlers of the other windows run inside it too.
-  TickGuard& tickGuard() { return guard_; }
   // The main window once Main has loaded it.
   TrendWindow* trend() const { return trend_.get(); }
   // The main window's procedures once Main has loaded it.

@@ -45,7 +45,6 @@ private:
   void setTimeSpanLabels();
   bool appendLogLine();
   void stopTick();
-  void backToIdleLamps();
   MessageAnswer ask(const std::string& title, const std::string& text);
   void tell(const std::string& title, const std::string& text);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/control_model.h"
+#include "state/graph_coordinates.h"
 #include "state/options_controls.h"
 #include "state/trend_design_state.h"
 
@@ -26,9 +27,9 @@ struct SharedState {
   std::int16_t samplecount = 0;
   std::int16_t scrollcount = 0;
   std::int16_t graphx = 0;
-  std::int16_t lastx = 570;
+  std::int16_t lastx = graph::kFirstX;
   std::int16_t xstep = 20;
-  std::int16_t maxpoints = 338;
+  std::int16_t maxpoints = graph::kPointsAtFirstScale;
   std::int16_t speedy = 0;
   std::int16_t ampsy = 0;
   std::int16_t voltsy = 0;

@@ -1,5 +1,6 @@
 #include "settings/ui/options_dialog.h"
 
+#include "platform/qt/type_faces.h"
 #include "platform/twips.h"
 
 #include <QCheckBox>
@@ -39,8 +40,7 @@ OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget*
   // The layout was drawn for a narrow sans serif at about 11 pixels; prefer one with those metrics.
   // Frames show their caption set into their etched border line. Inside a styled frame a widget
   // takes its font from the style sheet, so the sheet sets it for every control.
-  QFont narrow = font();
-  narrow.setFamilies({"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", narrow.family()});
+  const QFont narrow = typeFace(TypeFace::MsSansSerif, font().pointSizeF());
   setStyleSheet(QString("* { font: 11px \"%1\"; }"
                         "QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
                         "QGroupBox::title { subcontrol-origin: margin; left: 6px;"

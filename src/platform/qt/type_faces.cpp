@@ -1,4 +1,4 @@
-#include "trips/ui/trip_fonts.h"
+#include "platform/qt/type_faces.h"
 
 #include <QStringList>
 
