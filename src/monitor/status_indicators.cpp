@@ -1,6 +1,5 @@
 #include "monitor/status_indicators.h"
 
-#include "link/status_registers.h"
 #include "platform/number_text.h"
 #include "state/terminals.h"
 
@@ -16,7 +15,7 @@ bool StatusIndicators::readStatus(const Register& word, std::int16_t& OK) {
 }
 
 void StatusIndicators::Direction(std::int16_t& OK) {
-  const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+  const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
   if (registers == nullptr || !readStatus(registers->runState, OK))
     return;
   const float runState = state_.statusvalue;
@@ -41,7 +40,7 @@ void StatusIndicators::Direction(std::int16_t& OK) {
 void StatusIndicators::Running(std::int16_t& OK) {
   if (!state_.options.checked("directionmenu")) {
     // Otherwise Direction has just read the run state word in this tick.
-    const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+    const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
     if (registers == nullptr || !readStatus(registers->runState, OK))
       return;
   }
@@ -59,14 +58,14 @@ void StatusIndicators::Running(std::int16_t& OK) {
 }
 
 void StatusIndicators::iterminals(std::int16_t& OK) {
-  const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+  const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
   if (registers == nullptr || !readStatus(registers->inputs, OK))
     return;
   showTerminals(true, static_cast<int>(roundHalfEven(state_.statusvalue)));
 }
 
 void StatusIndicators::oterminals(std::int16_t& OK) {
-  const StatusRegisters* registers = statusRegistersFor(state_.inverter);
+  const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
   if (registers == nullptr || !readStatus(registers->outputs, OK))
     return;
   showTerminals(false, static_cast<int>(roundHalfEven(state_.statusvalue)));
