@@ -8,7 +8,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/orvane-trend.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/images/app_icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME orvane-trend.svg)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${ORVANE_DOC_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/resources/debian/README.Debian
+        DESTINATION ${ORVANE_DOC_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/tools/drive-sim/README.md DESTINATION ${ORVANE_DOC_DIR}
         RENAME drive-sim.md)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/tools/drive-sim/scenarios/
@@ -26,7 +27,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Identifies the connected drive model, samples output frequency, output current and DC link voltage, \
 draws them as a scrolling trend graph, logs every sample, shows direction, run state and terminal indicators, \
 catches trips, resets the drive and reads and prints its trip history. Includes drive-sim, a simulated drive \
-on a pseudo-terminal.")
+on a pseudo-terminal. \
+Serial ports belong to the group dialout: add yourself with sudo usermod -aG dialout $USER, then log \
+out and in again. The device each port opens is chosen in Options (see README.Debian).")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

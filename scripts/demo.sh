@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and the drive simulator, starts the simulator on a
 # pseudo-terminal paced at 4800 baud, and runs the program against it as
-# "Communications Port 1". The simulator stops when the program ends.
+# "Communications Port 1" and "2". The simulator stops when the program ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh build
@@ -23,4 +23,7 @@ sim=$!
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [[ -e "$link" ]] && break; sleep 0.1; done
 
-XDG_CONFIG_HOME="$demo_config" ORVANE_PORT1="$link" ORVANE_PORT2="$link" build/bin/orvane-trend
+# Both ports open the simulator, chosen as a user would in Options, so Options shows the link and
+# lets you change it; a device you pick is kept until the next demo run.
+printf 'port1=%s\nport2=%s\n' "$link" "$link" >"$demo_config/orvane-trend/devices.conf"
+env -u ORVANE_PORT1 -u ORVANE_PORT2 XDG_CONFIG_HOME="$demo_config" build/bin/orvane-trend

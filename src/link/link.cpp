@@ -14,7 +14,13 @@ void Link::openIfClosed() {
     port().open();
 }
 
-void Link::discardInput() { port().readAll(); }
+// A read takes at most the port's 1024-byte buffer; what the drive sent
+// beyond that still waits in the system. All of it goes, so no stale byte is
+// taken for part of the next reply.
+void Link::discardInput() {
+  while (!port().readAll().empty()) {
+  }
+}
 
 void Link::send(const Bytes& bytes) { port().send(bytes); }
 
@@ -62,8 +68,7 @@ void Link::showCommunicationsError() {
 
 void Link::showOpenFailure(const PortOpenError& error) {
   platform_.messages.show(MessageIcon::Exclamation, MessageButtons::Ok, kCommunicationsErrorTitle,
-                          "The serial port " + error.device() + " could not be opened:\n" + error.reason() +
-                              "\nPlease check the port chosen in Options.");
+                          "The serial port " + error.device() + " could not be opened:\n" + error.reason());
 }
 
 void Link::ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,

@@ -46,6 +46,7 @@ public:
 
   // Opens the port when it is closed; throws PortOpenError.
   void openIfClosed();
+  // Empties the receive buffer and whatever waits behind it.
   void discardInput();
   void send(const Bytes& bytes);
 
@@ -63,8 +64,8 @@ public:
 
   // The communications message (exclamation icon, OK).
   void showCommunicationsError();
-  // Tells the user that the port could not be opened, naming the device and
-  // the system's reason.
+  // Tells the user that the port could not be opened, naming the device, why
+  // and what to do about it.
   void showOpenFailure(const PortOpenError& error);
 
   // Reads Length bytes at HighByte:LowByte and divides by Divisor. After a

@@ -328,7 +328,11 @@ void MonitoringSession::tripreset_Click() {
   try {
     procedures_.tripWatch.resetmenu_Click();
   } catch (const PortOpenError& error) {
+    // The restart would fail on the same port and say so again: the user is
+    // told once, and the session stays stopped.
     link_.showOpenFailure(error);
+    stopmonmenu_Click();
+    return;
   }
   link_.platform().clock.sleepFor(std::chrono::seconds(2));
   stopmonmenu_Click();

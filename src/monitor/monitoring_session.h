@@ -31,6 +31,8 @@ public:
   void startmonmenu_Click();
   void stopmonmenu_Click();
   void Timer1_Timer();
+  // "Reset": resets the drive, waits 2 s and starts a new session. A port
+  // that cannot be opened is reported once and the session stays stopped.
   void tripreset_Click();
   void SelectInverter(std::int16_t& OK);
 

@@ -2,10 +2,10 @@
 
 namespace orvane {
 
-bool TickGuard::runTick(bool modalBoxOpen, const std::function<void()>& tick) {
-  if (modalBoxOpen || handlerActive() || !tick)
+bool TickGuard::runTick(const std::function<void()>& tick) {
+  if (held() || !tick)
     return false;
-  const Busy busy = handlerRunning();
+  const Hold running = hold();
   tick();
   return true;
 }

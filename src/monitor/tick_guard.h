@@ -4,32 +4,37 @@
 
 namespace orvane {
 
-// Keeps timer ticks out of our other handlers. Every handler of ours runs
-// inside a Busy scope; a tick that arrives while one is running (a message
-// box or dialog inside it lets timer events through) or while a modal box is
-// open is skipped, and the next tick comes on time.
+// Decides whether a tick of the sampling timer runs. Sampling goes on while
+// the user has a window or a question open (Reading, Clear Screen, the save
+// dialog, the title window, the trip history window). A tick is held back
+// only while another tick runs, so none overlaps another, and while a command
+// is in its own link work (the start, the trip history read, the reset and
+// its wait), so two transactions never interleave on the port. Every
+// communications failure message is shown inside one of those and so holds
+// ticks too. A held tick is skipped; the next one comes on time.
 class TickGuard {
 public:
-  class Busy {
+  class Hold {
   public:
-    explicit Busy(TickGuard& guard) : guard_(&guard) { ++guard_->depth_; }
-    ~Busy() { --guard_->depth_; }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
+    explicit Hold(TickGuard& guard) : guard_(&guard) { ++guard_->holds_; }
+    ~Hold() { --guard_->holds_; }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
 
   private:
     TickGuard* guard_;
   };
 
-  // Marks a handler as running until the returned scope ends.
-  [[nodiscard]] Busy handlerRunning() { return Busy(*this); }
-  bool handlerActive() const { return depth_ > 0; }
+  // Holds ticks back until the returned scope ends.
+  [[nodiscard]] Hold hold() { return Hold(*this); }
+  bool held() const { return holds_ > 0; }
 
-  // Runs the tick as a handler of its own unless it must be skipped; true if it ran.
-  bool runTick(bool modalBoxOpen, const std::function<void()>& tick);
+  // Runs the tick, holding further ticks while it runs, unless ticks are
+  // held; true if it ran.
+  bool runTick(const std::function<void()>& tick);
 
 private:
-  int depth_ = 0;
+  int holds_ = 0;
 };
 
 } // namespace orvane

@@ -118,12 +118,16 @@ void TrendGraph::plot(const GraphTrace& trace, std::int16_t& OK) {
 
   SampleArray& ys = state_.*trace.ys;
   const int n = state_.samplecount;
+  // Sample n lies at 570 + n * xstep, whatever a tick that failed half-way
+  // left in graphx or lastx: the scroll erases along the stored x and redraws
+  // at the computed one, so the two must agree or the old trace stays behind.
+  const auto x = static_cast<std::int16_t>(graph::kFirstX + n * state_.xstep);
   if (state_.*trace.plotted == 0) {
     const std::int16_t y = toY(trace);
     state_.*trace.latestY = y;
     if (y != 0)
       box().drawLine(graph::kFirstX, y, graph::kFirstX, y, trace.colour);
-    state_.graphxs[n] = state_.lastx;
+    state_.graphxs[n] = x;
     ys[n] = y;
     state_.*trace.plotted += 1;
     showAndLog(trace);
@@ -133,10 +137,10 @@ void TrendGraph::plot(const GraphTrace& trace, std::int16_t& OK) {
   const std::int16_t y = toY(trace);
   state_.*trace.latestY = y;
   if (n > 0 && ys[n - 1] != 0 && y != 0)
-    box().drawLine(state_.graphxs[n - 1], ys[n - 1], state_.graphx, y, trace.colour);
-  state_.graphxs[n] = state_.graphx;
+    box().drawLine(state_.graphxs[n - 1], ys[n - 1], x, y, trace.colour);
+  state_.graphxs[n] = x;
   ys[n] = y;
-  state_.lastx = state_.graphx;
+  state_.lastx = x;
 }
 
 void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {

@@ -3,6 +3,7 @@
 #include "output/sequential_input.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 
 namespace orvane {
@@ -37,6 +38,12 @@ void CsvExport::csvmenu_Click() {
 
   std::ifstream logFile(logPath_, std::ios::binary);
   if (!logFile)
+    return;
+  // The log is open for input, so a target that is the log itself cannot be
+  // opened for output: whatever path names it, the export ends and the log
+  // stays as it was. Files are compared (device and inode), not their names.
+  std::error_code notComparable;
+  if (std::filesystem::equivalent(chosen, logPath_, notComparable))
     return;
   std::ofstream target(chosen, std::ios::binary | std::ios::trunc);
   if (!target)

@@ -16,7 +16,8 @@ public:
 
   // Asks for the file, then copies the log record by record, five fields to
   // a line. Every failure ends the copy silently, with the records written
-  // so far kept; nothing is created when the log cannot be opened.
+  // so far kept; nothing is created when the log cannot be opened, and a
+  // target that is the log itself (by any name) is left untouched.
   void csvmenu_Click();
 
 private:

@@ -1,20 +1,29 @@
 #include "platform/number_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace orvane {
 namespace {
+
+// std::to_chars writes the C locale's form whatever locale the program runs
+// in: the log and the settings must read the same on every desktop, and a
+// comma decimal point would split a log field in two.
+std::string cLocaleText(double value, std::chars_format format, int precision) {
+  char text[512]; // room for the fixed form of the largest double
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value, format, precision);
+  return error == std::errc() ? std::string(text, end) : std::string();
+}
 
 std::string significantDigits(double value, int digits) {
   if (std::isnan(value))
     return "NaN";
   if (std::isinf(value))
     return value < 0 ? "-Infinity" : "Infinity";
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*G", digits, value);
-  std::string result = text;
+  std::string result = cLocaleText(value, std::chars_format::general, digits);
+  std::ranges::replace(result, 'e', 'E');
   if (result == "-0")
     result = "0";
   return result;
@@ -29,9 +38,7 @@ std::string plainText(double value) { return significantDigits(value, 15); }
 std::string formatNumber(double value, int decimals, bool leadingZero) {
   const double scale = std::pow(10.0, decimals);
   const double rounded = std::round(value * scale) / scale;
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, rounded == 0 ? 0.0 : rounded);
-  std::string result = text;
+  std::string result = cLocaleText(rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, decimals);
   if (!leadingZero) {
     const auto zero = result.find("0.");
     if (zero == 0 || (zero == 1 && result[0] == '-'))

@@ -1,10 +1,13 @@
 #include "platform/posix_serial_port.h"
 
+#include "platform/device_choice.h"
+#include "platform/open_failure.h"
+#include "platform/serial_devices.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -20,8 +23,6 @@ constexpr std::chrono::microseconds kCharacterTime{11 * 1'000'000 / 4800};
 // A drive that once answers slowly must not slow every later wait by as much.
 constexpr std::chrono::microseconds kLongestAnswerDelay{10'000};
 
-std::string systemReason(int error) { return std::strerror(error); }
-
 // Unix98 pseudo-terminal slaves use majors 136 to 143.
 bool isPseudoTerminal(int fd) {
   struct stat info {};
@@ -29,18 +30,6 @@ bool isPseudoTerminal(int fd) {
     return false;
   const unsigned deviceMajor = major(info.st_rdev);
   return deviceMajor >= 136 && deviceMajor <= 143;
-}
-
-termios rawLine8E1(termios settings) {
-  cfmakeraw(&settings);
-  settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK);
-  settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | CSTOPB | PARODD | CRTSCTS);
-  settings.c_cflag |= CS8 | PARENB | CLOCAL | CREAD;
-  settings.c_cc[VMIN] = 0;
-  settings.c_cc[VTIME] = 0;
-  cfsetispeed(&settings, B4800);
-  cfsetospeed(&settings, B4800);
-  return settings;
 }
 
 bool lineHolds(const termios& wanted, const termios& actual) {
@@ -53,12 +42,31 @@ bool lineHolds(const termios& wanted, const termios& actual) {
 
 } // namespace
 
-std::string serialDeviceForPort(int number) {
-  const char* variable = number == 2 ? "ORVANE_PORT2" : "ORVANE_PORT1";
-  if (const char* device = std::getenv(variable); device != nullptr && *device != '\0')
-    return device;
-  return number == 2 ? "/dev/ttyS1" : "/dev/ttyS0";
+termios requestedLineSettings(termios current) {
+  termios settings = current;
+  cfmakeraw(&settings);
+  settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNPAR | PARMRK);
+  settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | CSTOPB | PARODD | CRTSCTS);
+  settings.c_cflag |= CS8 | PARENB | CLOCAL | CREAD;
+  settings.c_cc[VMIN] = 0;
+  settings.c_cc[VTIME] = 0;
+  cfsetispeed(&settings, B4800);
+  cfsetospeed(&settings, B4800);
+  return settings;
 }
+
+namespace {
+
+// Says why, and what to do, in the terms of the system's answer. A stable link is named with the
+// node behind it, the name the system's own messages use.
+[[noreturn]] void fail(const std::string& device, int error) {
+  std::error_code unresolved;
+  const std::string node = std::filesystem::canonical(device, unresolved);
+  const std::string named = unresolved || node == device ? device : device + " (" + node + ")";
+  throw PortOpenError(named, openFailureReason(observeOpenFailure(device, error)));
+}
+
+} // namespace
 
 PosixSerialPort::~PosixSerialPort() { close(); }
 
@@ -66,13 +74,16 @@ void PosixSerialPort::open() {
   if (isOpen())
     return;
   const std::string device = serialDeviceForPort(portNumber_);
+  // An empty slot would open and then leave every exchange to time out.
+  std::error_code unresolved;
+  if (isPortWithoutUart(std::filesystem::canonical(device, unresolved)) && !unresolved)
+    fail(device, ENXIO);
   fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd_ < 0)
-    throw PortOpenError(device, systemReason(errno));
+    fail(device, errno);
   try {
     if (flock(fd_, LOCK_EX | LOCK_NB) != 0)
-      throw PortOpenError(device,
-                          errno == EWOULDBLOCK ? "the port is in use by another program" : systemReason(errno));
+      fail(device, errno);
     configureLine(device);
   } catch (...) {
     ::close(fd_);
@@ -86,27 +97,28 @@ void PosixSerialPort::open() {
 void PosixSerialPort::configureLine(const std::string& device) {
   termios original{};
   if (tcgetattr(fd_, &original) != 0)
-    throw PortOpenError(device, systemReason(errno));
+    fail(device, errno);
   savedSettings_ = original;
-  const termios wanted = rawLine8E1(original);
+  const termios wanted = requestedLineSettings(original);
   const bool pseudoTerminal = isPseudoTerminal(fd_);
   if (tcsetattr(fd_, TCSANOW, &wanted) != 0) {
     // A pseudo-terminal may refuse parity outright; keep everything else.
     termios withoutParity = wanted;
     withoutParity.c_cflag &= ~static_cast<tcflag_t>(PARENB);
     if (!pseudoTerminal || tcsetattr(fd_, TCSANOW, &withoutParity) != 0)
-      throw PortOpenError(device, systemReason(errno));
+      fail(device, errno);
   }
   termios actual{};
   if (tcgetattr(fd_, &actual) != 0)
-    throw PortOpenError(device, systemReason(errno));
+    fail(device, errno);
   termios expected = wanted;
   if (pseudoTerminal) {
     // The kernel drops parity on a pty; what matters there is a raw 8-bit line.
     expected.c_cflag = (expected.c_cflag & ~static_cast<tcflag_t>(PARENB)) | (actual.c_cflag & PARENB);
   }
   if (!lineHolds(expected, actual))
-    throw PortOpenError(device, "the line settings 4800 baud 8-E-1 were not accepted");
+    throw PortOpenError(device, "The line settings 4800 baud 8-E-1 were not accepted.\nPlease check the port "
+                                "chosen in Options.");
   tcflush(fd_, TCIOFLUSH);
 }
 

@@ -7,9 +7,9 @@
 
 namespace orvane {
 
-// The device that "Communications Port 1" or "2" opens: ORVANE_PORT1 / ORVANE_PORT2,
-// else /dev/ttyS0 / /dev/ttyS1.
-std::string serialDeviceForPort(int number);
+// What the port asks of the line, starting from its `current` settings: raw,
+// 4800 baud, 8 data bits, even parity, 1 stop bit, no flow control.
+termios requestedLineSettings(termios current);
 
 // A serial port over a POSIX terminal device, set raw at 4800 baud 8-E-1.
 class PosixSerialPort final : public SerialPort {

@@ -15,8 +15,9 @@ namespace orvane {
 // with the drive and is recorded so that every exchange selects what it needs.
 enum class InputMode { Binary, Text };
 
-// Raised by SerialPort::open when the device cannot be opened or set up.
-// The handler of the user's command reports it and leaves the session stopped.
+// Raised by SerialPort::open when the device cannot be opened or set up. The
+// reason says why and what to do, in one or more lines. The handler of the
+// user's command reports it and leaves the session stopped.
 class PortOpenError : public std::runtime_error {
 public:
   PortOpenError(std::string device, std::string reason)

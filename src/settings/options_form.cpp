@@ -64,7 +64,7 @@ std::string sliderlabelCaption(int tenths) {
 std::string Slider2labelCaption(int scale) { return std::to_string(scale) + " : 1"; }
 
 OptionsForm::OptionsForm(SharedState& state, SerialPort& port, MessageBoxes& messages)
-    : state_(state), port_(port), messages_(messages) {
+    : state_(state), port_(port), messages_(messages), devices_(state.options) {
   // Whoever reads a control of an unloaded dialog loads it from the file.
   state_.options.setLoader([this] { ensureLoaded(); });
 }
@@ -85,6 +85,7 @@ void OptionsForm::applyStoredSettings() { OKbutton_Click(); }
 
 void OptionsForm::show() {
   ensureLoaded();
+  devices_.refresh();
   if (showModal_)
     showModal_();
 }
@@ -266,6 +267,7 @@ void OptionsForm::applySettings(double graphWidth) {
   state_.trend.setVisible("Picture3", signedGraph);
 
   writeSettingsFile(state_);
+  devices_.applyEdits();
   state_.options.setEnabled("Applybutton", false);
   state_.options.setEnabled("Cancelbutton", false);
 }

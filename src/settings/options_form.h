@@ -2,6 +2,7 @@
 
 #include "platform/message_boxes.h"
 #include "platform/serial_port.h"
+#include "settings/port_devices.h"
 #include "state/shared_state.h"
 
 #include <array>
@@ -42,10 +43,12 @@ public:
   // The dialog's controls, loading the dialog first when it is not loaded.
   const ControlModel& controls();
   bool loaded() const { return loaded_; }
+  // The serial devices present when the dialog was last shown, for its device lists.
+  const std::vector<SerialDevice>& devicesPresent() const { return devices_.present(); }
 
   // Start-up: applies the stored settings by the OK action, without showing the dialog.
   void applyStoredSettings();
-  // Shows the dialog modally, loading it first when it is not loaded.
+  // Shows the dialog modally, loading it first when it is not loaded, with the devices present now.
   void show();
   // Cancel, the window frame and the closing main window: nothing is applied or stored.
   void unload();
@@ -63,6 +66,8 @@ public:
   void directiongraph_Click() { checkBoxClicked(7); }
   void Slider1_Change();
   void Slider2_Change();
+  void port1devicecombo_Change() { changed(devices_.edited(1)); }
+  void port2devicecombo_Change() { changed(devices_.edited(2)); }
   void Applybutton_Click();
   void OKbutton_Click();
   void Cancelbutton_Click() { unload(); }
@@ -84,6 +89,7 @@ private:
   SharedState& state_;
   SerialPort& port_;
   MessageBoxes& messages_;
+  PortDevices devices_;
   std::function<void()> clearGraph_;
   std::function<void()> showModal_;
   std::function<void()> hide_;

@@ -1,9 +1,10 @@
 #include "settings/settings_file.h"
 
+#include "platform/config_folder.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -12,14 +13,6 @@
 
 namespace orvane {
 namespace {
-
-std::string configHome() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0')
-    return config;
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-    return std::string(home) + "/.config";
-  return {};
-}
 
 std::optional<std::int16_t> wholeNumber(std::string_view line) {
   const auto first = line.find_first_not_of(" \t");
@@ -80,7 +73,7 @@ template <typename Format> void writeLines(Format&& format) {
 
 } // namespace
 
-std::string settingsPath() { return configHome() + "/orvane-trend/ta.ini"; }
+std::string settingsPath() { return configFolder() + "/ta.ini"; }
 
 bool readSettingsFile(SharedState& state) {
   std::ifstream file(settingsPath(), std::ios::binary);

@@ -3,11 +3,6 @@
 namespace orvane::testing {
 namespace {
 
-std::string openFailure(const std::filesystem::path& device, const std::string& reason) {
-  return "The serial port " + device.string() + " could not be opened:\n" + reason +
-         "\nPlease check the port chosen in Options.";
-}
-
 // A USB adapter pulled out mid-session: the display reads of the trip check
 // fail, are retried four times with a beep and a pause, and the session
 // stops. A vector drive's display read has no message of its own.
@@ -36,7 +31,8 @@ TEST_F(FaultSession, driveVanishingMidSessionStopsItAfterTheTripCheckRetriesAndK
   EXPECT_LT(restart, 0.5);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, kCommunicationsErrorTitle);
-  EXPECT_EQ(messages.shown[0].text, openFailure(temporary.drive(), "No such file or directory"));
+  const std::string named = "The serial port " + temporary.drive().string() + " could not be opened:\n";
+  EXPECT_EQ(messages.shown[0].text.find(named + "There is no such device.\n"), 0u);
   EXPECT_EQ(look(), kIdle);
   EXPECT_EQ(logLines(), written);
 }

@@ -164,6 +164,22 @@ TEST_P(TrendGraphTest, traceFirstSampledOnANonEmptyGraphStartsAtTheLeftEdgeWithI
   EXPECT_NE(at(600, 2625), kBlue); // not joined to the dot at 570
 }
 
+// The first tick drew the frequency's first point, then another read failed
+// and the tick ended before the cursor moved on.
+TEST_P(TrendGraphTest, aTickThatFailedHalfWayLeavesNoStaleXAndScrollingLeavesNoGhost) {
+  std::int16_t OK = 0;
+  speed = 10.0f;
+  graph.Frequency(OK);
+  state.maxpoints = 5;
+  for (int i = 0; i < 12; ++i)
+    tick(i < 3 ? 10.0f : 40.0f);
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(state.graphxs[i], 570 + 20 * i) << i;
+  EXPECT_EQ(inColumns(0, 550, kRed), 0);
+  for (int x = 570; x <= 650; x += 10)
+    EXPECT_NE(at(x, 4050), kRed) << x; // where the 10 Hz samples were
+}
+
 TEST_P(TrendGraphTest, signedGraphDrawsOnPicture3AndLogsReverseAsNegative) {
   state.options.setChecked("directiongraph", true);
   nextDirection = "R";

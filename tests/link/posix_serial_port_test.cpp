@@ -1,4 +1,4 @@
-#include "platform/posix_serial_port.h"
+#include "fakes/pty_line.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -66,13 +66,41 @@ TEST(PosixSerialPort, lineIsRawBothWaysAndThePortReopens) {
   }
 }
 
-TEST(PosixSerialPort, portNumbersMapToTheirEnvironmentDevices) {
-  setenv("ORVANE_PORT1", "/dev/pts/91", 1);
-  unsetenv("ORVANE_PORT2");
-  EXPECT_EQ(serialDeviceForPort(1), "/dev/pts/91");
-  EXPECT_EQ(serialDeviceForPort(2), "/dev/ttyS1");
-  unsetenv("ORVANE_PORT1");
-  EXPECT_EQ(serialDeviceForPort(1), "/dev/ttyS0");
+// A pty drops parity, so the request itself is checked, from a line that
+// starts cooked, with flow control, odd parity, 7 bits, 2 stop bits at 9600.
+TEST(PosixSerialPort, theLineAskedForIsRaw4800Baud8E1WithoutFlowControl) {
+  termios cooked{};
+  cooked.c_iflag = IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP;
+  cooked.c_oflag = OPOST | ONLCR;
+  cooked.c_lflag = ICANON | ECHO | ISIG | IEXTEN;
+  cooked.c_cflag = CS7 | CSTOPB | PARENB | PARODD | CRTSCTS;
+  cfsetspeed(&cooked, B9600);
+  const termios line = requestedLineSettings(cooked);
+  const std::pair<const char*, bool> rules[] = {
+      {"4800 baud in", cfgetispeed(&line) == B4800},
+      {"4800 baud out", cfgetospeed(&line) == B4800},
+      {"8 data bits", (line.c_cflag & CSIZE) == CS8},
+      {"even parity", (line.c_cflag & (PARENB | PARODD)) == PARENB},
+      {"1 stop bit", (line.c_cflag & CSTOPB) == 0},
+      {"no hardware flow control", (line.c_cflag & CRTSCTS) == 0},
+      {"no software flow control", (line.c_iflag & (IXON | IXOFF | IXANY)) == 0},
+      {"input bytes untouched", (line.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP)) == 0},
+      {"output bytes untouched", (line.c_oflag & OPOST) == 0},
+      {"no line editing, echo or signals", (line.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0},
+  };
+  for (const auto& [rule, holds] : rules)
+    EXPECT_TRUE(holds) << rule;
+}
+
+// More than the port's 1024-byte buffer waits: discarding takes all of it.
+TEST(PosixSerialPort, discardingTheReceiveBufferTakesEverythingTheDriveSent) {
+  PtyPair pty;
+  testing::PtyLine line;
+  line.port.open();
+  pty.write(std::vector<std::uint8_t>(3000, 0x55));
+  std::this_thread::sleep_for(50ms);
+  line.link.discardInput();
+  EXPECT_EQ(line.port.bytesReceived(), 0u);
 }
 
 TEST(PosixSerialPort, waitingSleepsInsteadOfSpinning) {

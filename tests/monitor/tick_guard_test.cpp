@@ -5,17 +5,22 @@
 namespace orvane {
 namespace {
 
-// Handlers and message boxes holding ticks off are checked on the real window;
-// a tick arriving while a tick runs only happens here.
-TEST(TickGuardTest, tickArrivingDuringATickIsSkipped) {
+// Which windows let ticks through is checked on the real window; a tick
+// arriving while a tick runs only happens here.
+TEST(TickGuardTest, aTickIsHeldOnlyWhileAnotherTickOrLinkWorkRuns) {
   TickGuard guard;
   int ticks = 0;
+  const auto tick = [&] { ++ticks; };
   int nested = 0;
-  guard.runTick(false, [&] { nested += guard.runTick(false, [&] { ++ticks; }); });
+  guard.runTick([&] { nested += guard.runTick(tick); });
   EXPECT_EQ(nested, 0);
-  EXPECT_EQ(ticks, 0);
-  EXPECT_FALSE(guard.handlerActive());
-  EXPECT_TRUE(guard.runTick(false, [&] { ++ticks; }));
+  {
+    const TickGuard::Hold linkWork = guard.hold();
+    EXPECT_FALSE(guard.runTick(tick));
+  }
+  EXPECT_FALSE(guard.held());
+  EXPECT_TRUE(guard.runTick(tick));
+  EXPECT_EQ(ticks, 1);
 }
 
 } // namespace

@@ -74,23 +74,45 @@ TEST_F(TrendWindowTest, clickingACheckedItemLeavesItsCheckToTheModel) {
   EXPECT_TRUE(control<QAction>("stopmonmenu")->isChecked());
 }
 
-TEST_F(TrendWindowTest, noTickRunsWhileAHandlerLetsEventsThrough) {
-  int ticksInHandler = -1;
-  trend->setClickHandler("clearscreen", [&] {
-    runTimer1Fast();
-    spin(50ms);
-    ticksInHandler = ticks;
-  });
+// A question, like any window a command opens, lets sampling go on; a command's
+// link work, and the failure message inside it, hold ticks and show the busy
+// cursor until the command ends.
+TEST_F(TrendWindowTest, ticksGoOnBehindQuestionsAndWindowsButWaitForLinkWork) {
+  struct Open {
+    std::string title;
+    int ticks;
+    bool busy;
+  };
+  std::vector<Open> open;
+  messages.answers = {MessageAnswer::No};
+  messages.whileOpen = [&] {
+    const int before = ticks;
+    spin(30ms);
+    const QCursor* cursor = QApplication::overrideCursor();
+    open.push_back({messages.shown.back().title, ticks - before, cursor && cursor->shape() == Qt::WaitCursor});
+  };
+  runTimer1Fast();
   control<QPushButton>("clearscreen")->click();
-  EXPECT_EQ(ticksInHandler, 0);
-  spin(50ms);
-  EXPECT_GT(ticks, 0);
+  control<QAction>("startmonmenu")->trigger(); // no drive answers
+
+  ASSERT_GE(open.size(), 2u);
+  EXPECT_EQ(open[0].title, "Clear Screen");
+  EXPECT_GT(open[0].ticks, 0);
+  EXPECT_FALSE(open[0].busy);
+  for (std::size_t i = 1; i < open.size(); ++i) {
+    EXPECT_EQ(open[i].title, "Communications Error");
+    EXPECT_EQ(open[i].ticks, 0);
+    EXPECT_TRUE(open[i].busy);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(TrendWindowTest, noTickRunsWhileAMessageBoxIsOpen) {
+TEST_F(TrendWindowTest, ticksGoOnAndTheBusyCursorIsLiftedWhileAMessageBoxIsOpen) {
   QtMessageBoxes boxes;
   boxes.setParentWindow([this]() -> QWidget* { return trend; });
   runTimer1Fast();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  bool busyWhileOpen = true;
   QMessageBox* shown = nullptr;
   QString title, text;
   int ticksWhileOpen = -1;
@@ -99,6 +121,7 @@ TEST_F(TrendWindowTest, noTickRunsWhileAMessageBoxIsOpen) {
     if (!shown)
       return;
     ticksWhileOpen = ticks;
+    busyWhileOpen = QApplication::overrideCursor() != nullptr;
     title = shown->windowTitle();
     text = shown->text();
     EXPECT_EQ(shown->parentWidget(), trend);
@@ -111,9 +134,11 @@ TEST_F(TrendWindowTest, noTickRunsWhileAMessageBoxIsOpen) {
   EXPECT_EQ(answer, MessageAnswer::No);
   EXPECT_EQ(title, "Clear Screen");
   EXPECT_EQ(text, "Are you sure?");
-  EXPECT_EQ(ticksWhileOpen, 0);
-  spin(50ms);
-  EXPECT_GT(ticks, 0);
+  EXPECT_GT(ticksWhileOpen, 0);
+  EXPECT_FALSE(busyWhileOpen);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QApplication::restoreOverrideCursor();
 }
 
 } // namespace

@@ -64,16 +64,18 @@ TEST_F(CsvExportTest, cancellingWritesNothingAndWithoutALogNoFileIsCreated) {
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files) == QStringList{"Trend.CSV"});
 }
 
-TEST_F(CsvExportTest, anUnwritableOrFullTargetEndsSilentlyAndLeavesTheLogAlone) {
+TEST_F(CsvExportTest, anUnwritableOrFullTargetOrTheLogItselfEndsSilentlyAndLeavesTheLogAlone) {
   const std::string log = std::string(kHeader) + "0,49.5,3.2,40,560\r\n";
   writeLog(log);
   std::filesystem::create_directory(path("folder.csv"));
-  files.answers.push_back(path("folder.csv")); // a folder where the file should go
-  exporter.csvmenu_Click();
-  files.answers.push_back("/dev/full"); // a disk that is full
-  exporter.csvmenu_Click();
-  files.answers.push_back(path("missing/export.csv"));
-  exporter.csvmenu_Click();
+  std::filesystem::create_symlink(logPath, path("symbolic.csv"));
+  std::filesystem::create_hard_link(logPath, path("hard.csv"));
+  for (const std::string& target :
+       {path("folder.csv"), std::string("/dev/full"), path("missing/export.csv"), logPath,
+        path("folder.csv/../Trend.CSV"), path("symbolic.csv"), path("hard.csv")}) {
+    files.answers.push_back(target);
+    exporter.csvmenu_Click();
+  }
   EXPECT_EQ(contents(logPath), log);
   EXPECT_FALSE(std::filesystem::exists(path("missing")));
 }

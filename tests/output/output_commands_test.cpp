@@ -52,6 +52,22 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
   EXPECT_EQ(state().valuemode, 1);
   choose("valuetoolbar");
   EXPECT_EQ(state().valuemode, 0);
+
+  // No drive answers: the start tells of it twice, the trip history read once.
+  messages.shown.clear();
+  choose("starttoolbar");
+  EXPECT_EQ(messages.shown.size(), 2u);
+  choose("triptoolbar");
+  EXPECT_EQ(messages.shown.size(), 3u);
+
+  state().trend.setChecked("startmonmenu", true); // as while monitoring
+  state().trend.setChecked("stopmonmenu", false);
+  messages.answers = {MessageAnswer::No};
+  choose("optionstoolbar");
+  EXPECT_EQ(messages.shown.back().title, "Options");
+  EXPECT_TRUE(state().trend.checked("startmonmenu"));
+  choose("stoptoolbar");
+  EXPECT_TRUE(state().trend.checked("stopmonmenu"));
 }
 
 TEST_F(OutputCommandsTest, helpShowsOurDocumentAtItsContentsEachTime) {

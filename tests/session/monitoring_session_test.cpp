@@ -106,9 +106,68 @@ TEST_F(SessionFixture, changedMaximumFrequencyAsksWithBothValuesAndNoLeavesTheGr
   EXPECT_EQ(state.samplecount, 2);
 }
 
+TEST_F(SessionFixture, changedMaximumFrequencyAnsweredYesClearsTheGraphButKeepsItsSamples) {
+  session.startmonmenu_Click();
+  tick(2);
+  session.stopmonmenu_Click();
+  connect(R"({"model": "vector", "max_frequency": 87.5})");
+  const SampleArray before = state.speedys;
+  const ImageSurface blank{8130, 5415, 1.0, testing::kButtonFace};
+  session.startmonmenu_Click();
+  EXPECT_EQ(titlesShown(), std::vector<std::string>{"Maximum Frequency Setting"});
+  EXPECT_EQ((std::vector<int>{state.speedtrace, state.speedplotted, state.samplecount, state.lastx}),
+            (std::vector<int>{0, 0, 0, 570}));
+  EXPECT_EQ(picture1.image(), blank.image());
+  EXPECT_EQ(picture3.image(), blank.image());
+  EXPECT_EQ(state.speedys, before);
+}
+
+// A model's extra terminals go when a model without them is accepted; the
+// stop action hides terminal 6 on the models that lack it.
+TEST_F(SessionFixture, aNewModelHidesTheTerminalsItLacksAndStopHidesAMissingTerminalSix) {
+  const auto visible = [this](std::initializer_list<const char*> names) {
+    std::vector<bool> shown;
+    for (const char* name : names)
+      shown.push_back(state.trend.visible(name));
+    return shown;
+  };
+  const auto extras = {"Image6off", "Label12",    "Label38", "Image8off", "ImageFWoff",
+                       "Label41",   "Image13off", "Label36", "Image15off"};
+  connect(R"({"model": "mk410"})");
+  session.startmonmenu_Click();
+  EXPECT_EQ(visible(extras), std::vector<bool>(9, true));
+  session.stopmonmenu_Click();
+  for (const char* model : {"sc", "profi"}) {
+    connect(std::string(R"({"model": ")") + model + R"("})");
+    session.startmonmenu_Click();
+    const bool profi = std::string(model) == "profi";
+    EXPECT_EQ(visible(extras), (std::vector<bool>{false, false, false, false, profi, profi, false, false, false}))
+        << model;
+    state.trend.setVisible("Image6on", true);
+    session.stopmonmenu_Click();
+    EXPECT_EQ(visible({"Image6on", "Image6off"}), (std::vector<bool>{false, false})) << model;
+  }
+}
+
+TEST_F(SessionFixture, theTimeSpanLabelsCountTheStartUpWidthNotTheAppliedOne) {
+  state.options.setValue("Slider2", 2);
+  state.xstep = 40;
+  state.maxpoints = 160; // as Apply leaves them
+  session.startmonmenu_Click();
+  EXPECT_EQ(state.trend.caption("Label32"), "1.4"); // 0.5 s * 338 / 60 / 2
+  EXPECT_EQ(state.trend.caption("Label33"), "1.4");
+}
+
 // Every failed start ends idle with the port closed, after these messages.
 class FailedStart : public SessionFixture {
 protected:
+  // The drive answers the first `count` sends, then falls silent.
+  void answerOnly(int count) {
+    port.setResponder([respond = port.responder(), count, sends = 0](const Bytes& sent) mutable {
+      return ++sends <= count ? respond(sent) : std::vector<testing::ScriptedSerialPort::Reply>{};
+    });
+  }
+
   void expectIdleAfter(const std::vector<std::string>& titles) {
     session.startmonmenu_Click();
     EXPECT_EQ(titlesShown(), titles);
@@ -131,6 +190,18 @@ TEST_F(FailedStart, failedMaximumFrequencyRead) {
     // The model code read answers; the maximum frequency read does not.
     return ++sends <= 3 ? respond(sent) : std::vector<testing::ScriptedSerialPort::Reply>{};
   });
+  expectIdleAfter({"Communications Error", "Communications Error"});
+}
+
+TEST_F(FailedStart, unansweredStartWriteBeepsAndStops) {
+  answerOnly(3 + kProbeSends + 2 * 3);
+  expectIdleAfter({});
+  EXPECT_EQ(beeper.beeps, 1);
+}
+
+TEST_F(FailedStart, failedVoltageClassReadAddsOneMessageToTheReadsOwn) {
+  connect(R"({"model": "mk410"})");
+  answerOnly(2 * 3);
   expectIdleAfter({"Communications Error", "Communications Error"});
 }
 

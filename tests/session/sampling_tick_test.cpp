@@ -88,6 +88,13 @@ TEST_F(SessionFixture, tripStopsSamplingAndOffersTheReset) {
   EXPECT_FALSE(state.trend.visible("tripreset"));
   EXPECT_FALSE(state.trend.enabled("resetmenu"));
   EXPECT_EQ(logLines().size(), 2u); // a new session after the reset
+
+  session.stopmonmenu_Click();
+  port.failOpenWith("No such device");
+  messages.shown.clear();
+  session.tripreset_Click();
+  EXPECT_EQ(titlesShown(), std::vector<std::string>{"Communications Error"}); // told once
+  EXPECT_FALSE(monitoring());
 }
 
 TEST_F(SessionFixture, onlyAnExactUpperCaseErrIsATrip) {

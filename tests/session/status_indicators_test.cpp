@@ -52,6 +52,21 @@ TEST_F(StatusIndicatorsTest, stoppedDriveWithDirectionTickedHidesBothArrowsAndSh
   EXPECT_TRUE(shown("stoppiccy") && shown("stoplabel"));
 }
 
+TEST_F(StatusIndicatorsTest, everyRunStateWordSetsItsDirectionTextAndArrows) {
+  state.options.setChecked("directionmenu", true);
+  for (const char* indicator : {"fordir", "forarrow", "revdir", "revarrow"})
+    state.trend.setVisible(indicator, true);
+  const std::tuple<std::uint8_t, const char*, bool, bool> words[] = {
+      {0, "-", false, false}, {1, "F", true, false}, {2, "R", false, true}};
+  for (const auto& [word, text, forward, reverse] : words) {
+    run(model::kVector, {{word}}, {&StatusIndicators::Direction});
+    EXPECT_EQ(state.direction, text);
+    EXPECT_EQ((std::vector<bool>{shown("fordir"), shown("forarrow"), shown("revdir"), shown("revarrow")}),
+              (std::vector<bool>{forward, forward, reverse, reverse}))
+        << text;
+  }
+}
+
 TEST_F(StatusIndicatorsTest, runningReadsTheRunStateItselfWhenDirectionIsNotTickedAndIgnoresUnknownStates) {
   run(model::kMk410, {{0x02}}, {&StatusIndicators::Running});
   EXPECT_EQ(port.sends.at(1), (Bytes{0x02, 0x01, 0x4A, 0x04, 0x4F}));

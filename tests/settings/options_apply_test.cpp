@@ -69,6 +69,7 @@ TEST_F(OptionsApplyTest, yesClearsTheGraphBeforeTheNewScaleAndGraphBoxApply) {
 TEST_F(OptionsApplyTest, noPutsBackOnlyTheGraphControlsAndAppliesAndStoresTheRest) {
   form.Form_Load();
   moveSlider("Slider1", 10);
+  moveSlider("Slider2", 3);
   tick("directiongraph", true, &OptionsForm::directiongraph_Click);
   selectPort2();
   tick("currentmenu", true, &OptionsForm::currentmenu_Click);
@@ -77,6 +78,8 @@ TEST_F(OptionsApplyTest, noPutsBackOnlyTheGraphControlsAndAppliesAndStoresTheRes
   EXPECT_TRUE(clearedUpTo.empty());
   EXPECT_EQ(tickedBoxes(), "Port2 speedmenu currentmenu");
   EXPECT_EQ(controls().caption("sliderlabel"), "0.5 second");
+  EXPECT_EQ(controls().caption("Slider2label"), "1 : 1");
+  EXPECT_EQ(state.xstep, 20);
   EXPECT_EQ(state.trend.value("Timer1"), 500);
   EXPECT_TRUE(state.trend.visible("Picture1"));
   EXPECT_EQ(port.portNumber(), 2);
@@ -96,6 +99,19 @@ TEST_F(OptionsApplyTest, theScaleSetsTheStepAndApplyLeavesRoomWhereOkFillsTheWid
   }
 }
 
+TEST_F(OptionsApplyTest, aFailedApplyLeavesItUnappliedSoTheNextOkAppliesAndWritesAgain) {
+  form.Form_Load();
+  std::filesystem::remove(file());
+  std::filesystem::create_directories(file()); // a folder where the file should go
+  form.Applybutton_Click();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(state.optionsapplied, 0);
+  std::filesystem::remove(file());
+  form.OKbutton_Click();
+  EXPECT_EQ(fileText(), kDefaultsAsNumbers);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST_F(OptionsApplyTest, okAfterApplyWithoutAChangeOnlyHidesTheDialog) {
   form.Form_Load();
   form.Applybutton_Click();
@@ -103,6 +119,28 @@ TEST_F(OptionsApplyTest, okAfterApplyWithoutAChangeOnlyHidesTheDialog) {
   form.OKbutton_Click();
   EXPECT_EQ(fileText(), "left alone");
   EXPECT_EQ(hides, 1);
+}
+
+// An unchanged device is not stored, so a port left to the automatic choice follows the adapters.
+TEST_F(OptionsApplyTest, onlyADeviceTheUserChangedIsStoredBesideTheSettings) {
+  unsetenv("ORVANE_PORT1");
+  setenv("ORVANE_PORT2", "/dev/pts/93", 1);
+  const std::filesystem::path devices = file().parent_path() / "devices.conf";
+  form.show();
+  EXPECT_FALSE(controls().enabled("port2devicecombo"));
+  form.Applybutton_Click();
+  EXPECT_FALSE(std::filesystem::exists(devices));
+
+  state.options.setCaption("port1devicecombo", " /dev/ttyUSB93 ");
+  form.port1devicecombo_Change();
+  EXPECT_TRUE(controls().enabled("Applybutton"));
+  EXPECT_EQ(controls().caption("devicenotelabel"),
+            "Port 1: /dev/ttyUSB93 (not present)\nPort 2: /dev/pts/93 (set by ORVANE_PORT2)");
+  form.OKbutton_Click();
+  std::ostringstream stored;
+  stored << std::ifstream(devices).rdbuf();
+  EXPECT_EQ(stored.str(), "port1=/dev/ttyUSB93\n");
+  unsetenv("ORVANE_PORT2");
 }
 
 TEST_F(OptionsApplyTest, startUpAppliesTheStoredSettingsUnseenAndAsksWhenTheSampleRateIsZero) {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,6 +71,11 @@ TEST_F(OptionsDialogTest, mirrorsTheControlsAndHandsUserInputToTheHandlers) {
   EXPECT_FALSE(find<QRadioButton>("Port2")->isChecked());
   EXPECT_EQ(find<QLabel>("sliderlabel")->text(), "0.6 second");
   EXPECT_TRUE(find<QPushButton>("Cancelbutton")->isEnabled());
+
+  find<QComboBox>("port1devicecombo")->setEditText("/dev/ttyUSB93");
+  EXPECT_EQ(controls().caption("port1devicecombo"), "/dev/ttyUSB93");
+  state.options.setCaption("port2devicecombo", "/dev/ttyACM93");
+  EXPECT_EQ(find<QComboBox>("port2devicecombo")->currentText(), "/dev/ttyACM93");
 
   find<QPushButton>("Applybutton")->click();
   EXPECT_EQ(state.trend.value("Timer1"), 600);

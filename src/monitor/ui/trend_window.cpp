@@ -66,16 +66,18 @@ void TrendWindow::connectCommands() {
         const auto& model = state_.trend.controls();
         if (const auto found = model.find(name); found != model.end())
           mirrorControl(*action, found->second);
-        if (isToolbarKey(name))
-          runHandler([this, name] {
-            if (toolbarHandler_)
-              toolbarHandler_(name);
-          });
-        else
-          runHandler(clickHandlers_[name]);
+        if (isToolbarKey(name)) {
+          if (toolbarHandler_)
+            toolbarHandler_(name);
+        } else if (const Handler& handler = clickHandlers_[name]) {
+          handler();
+        }
       });
     } else if (auto* button = qobject_cast<QPushButton*>(object)) {
-      connect(button, &QPushButton::clicked, this, [this, name = name] { runHandler(clickHandlers_[name]); });
+      connect(button, &QPushButton::clicked, this, [this, name = name] {
+        if (const Handler& handler = clickHandlers_[name])
+          handler();
+      });
     } else if (auto* timer = qobject_cast<QTimer*>(object)) {
       connect(timer, &QTimer::timeout, this, [this, name = name] { onTick(name); });
     }
@@ -91,10 +93,7 @@ void TrendWindow::setToolbarHandler(std::function<void(const std::string& key)> 
 }
 
 void TrendWindow::setMouseDownHandler(const std::string& box, std::function<void(float x, float y)> handler) {
-  graphBox(box).setMouseDownHandler([this, handler = std::move(handler)](float x, float y) {
-    const TickGuard::Busy busy = guard_.handlerRunning();
-    handler(x, y);
-  });
+  graphBox(box).setMouseDownHandler(std::move(handler));
 }
 
 void TrendWindow::setTimerHandler(const std::string& timer, Handler handler) {
@@ -110,15 +109,7 @@ GraphBox& TrendWindow::graphBox(const std::string& name) {
   return *box;
 }
 
-void TrendWindow::runHandler(const Handler& handler) {
-  const TickGuard::Busy busy = guard_.handlerRunning();
-  if (handler)
-    handler();
-}
-
-void TrendWindow::onTick(const std::string& timer) {
-  guard_.runTick(QApplication::activeModalWidget() != nullptr, timerHandlers_[timer]);
-}
+void TrendWindow::onTick(const std::string& timer) { guard_.runTick(timerHandlers_[timer]); }
 
 void TrendWindow::exitmenu_Click() {
   if (port_.isOpen())

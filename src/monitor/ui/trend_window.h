@@ -18,8 +18,7 @@ class GraphBox;
 
 // The main window `Trend`. Its controls show SharedState::trend; the logic
 // changes them through the model only. Commands reach the handlers that are
-// plugged in by name; each runs as a handler of ours, so no timer tick comes
-// in between.
+// plugged in by name; timer ticks reach theirs through the tick guard.
 class TrendWindow final : public QMainWindow {
 public:
   using Handler = std::function<void()>;
@@ -51,7 +50,6 @@ private:
   void Form_Load();
   void Form_Unload();
   void connectCommands();
-  void runHandler(const Handler& handler);
   void onTick(const std::string& timer);
   GraphBox& graphBox(const std::string& name);
 

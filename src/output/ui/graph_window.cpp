@@ -52,6 +52,8 @@ GraphWindow::GraphWindow() : QWidget(nullptr, Qt::Window) {
 
   graphname_ = new QLabel(this);
   graphname_->setObjectName("Graphname");
+  // The title is shown as typed: "Run <b>2</b>" is text, not markup.
+  graphname_->setTextFormat(Qt::PlainText);
   graphname_->setAlignment(Qt::AlignCenter);
   QFont title = graphname_->font();
   title.setPointSizeF(11);

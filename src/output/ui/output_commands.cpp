@@ -17,22 +17,19 @@ template <typename Window> Window& loaded(WindowRegistry& windows, const char* n
 } // namespace
 
 OutputCommands::OutputCommands(SharedState& state, MessageBoxes& messages, Desktop desktop,
-                               WindowRegistry& windows, TickGuard& guard, QWidget& trend)
+                               WindowRegistry& windows, QWidget& trend)
     : state_(state), windows_(windows), export_(desktop.files),
       copy_(state, messages, desktop.clipboard,
             GraphCopy::Windows{[&windows]() -> GraphSheet& { return loaded<GraphWindow>(windows, "Graph"); },
                                [&windows] { loaded<GraphTitleWindow>(windows, "Graphtitle").showTitle(); },
                                [&windows] { windows.load("Graphtitle").hide(); }}) {
-  defineWindows(guard, trend);
+  defineWindows(trend);
 }
 
-void OutputCommands::defineWindows(TickGuard& guard, QWidget& trend) {
+void OutputCommands::defineWindows(QWidget& trend) {
   windows_.define("Graph", [] { return new GraphWindow; });
-  windows_.define("Graphtitle", [this, &guard, &trend] {
-    return new GraphTitleWindow(&trend, [this, &guard](const std::string& title) {
-      const TickGuard::Busy busy = guard.handlerRunning();
-      copy_.Command1_Click(title);
-    });
+  windows_.define("Graphtitle", [this, &trend] {
+    return new GraphTitleWindow(&trend, [this](const std::string& title) { copy_.Command1_Click(title); });
   });
   windows_.define("Reading", [&trend] { return new ReadingWindow(&trend); });
   windows_.define("About", [&trend] { return new AboutWindow(&trend); });

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "monitor/tick_guard.h"
 #include "monitor/ui/window_registry.h"
 #include "output/csv_export.h"
 #include "output/graph_copy.h"
@@ -17,7 +16,7 @@ class OutputCommands {
 public:
   // `trend` is the main window, which owns the dialogs.
   OutputCommands(SharedState& state, MessageBoxes& messages, Desktop desktop, WindowRegistry& windows,
-                 TickGuard& guard, QWidget& trend);
+                 QWidget& trend);
   OutputCommands(const OutputCommands&) = delete;
   OutputCommands& operator=(const OutputCommands&) = delete;
 
@@ -31,7 +30,7 @@ public:
   void Picture3_MouseDown(float X, float Y);
 
 private:
-  void defineWindows(TickGuard& guard, QWidget& trend);
+  void defineWindows(QWidget& trend);
   void showReading(GraphKind box, float X);
 
   SharedState& state_;

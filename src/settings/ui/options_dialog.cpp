@@ -3,7 +3,9 @@
 #include "platform/qt/type_faces.h"
 #include "platform/twips.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFont>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -12,6 +14,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <filesystem>
 #include <functional>
 
 namespace orvane {
@@ -31,6 +35,25 @@ void placeButton(QAbstractButton* button, const QRect& place) {
   button->setGeometry(wanted);
 }
 
+// A device list shows what each device is; choosing one puts only its path in the box.
+class DeviceItemDelegate final : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = index.data(Qt::UserRole).toString();
+  }
+};
+
+QString listed(const SerialDevice& device) {
+  QString text = QString::fromStdString(describeSerialDevice(device));
+  if (device.path != device.node)
+    text += "   " + QString::fromStdString(std::filesystem::path(device.path).filename().string());
+  return text;
+}
+
 } // namespace
 
 OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget* parent)
@@ -46,11 +69,22 @@ OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget*
                         "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
                         " background-color: palette(window); }")
                     .arg(QFontInfo(narrow).family()));
-  setFixedSize(twips(0, 0, 3870, 5685).size());
+  // The devices each port opens sit in a column of their own to the right of the original layout,
+  // which keeps every control where it was.
+  setFixedSize(twips(0, 0, 8430, 5685).size());
 
   QGroupBox* ports = addFrame("Frame1", twips(120, 120, 3615, 1095));
   addPort(ports, "Port1", "Port2", twips(480, 240, 1935, 375), &OptionsForm::Port1_Click);
   addPort(ports, "Port2", "Port1", twips(480, 600, 1935, 375), &OptionsForm::Port2_Click);
+  QGroupBox* devices = addFrame("devicesframe", twips(3855, 120, 4455, 1095));
+  addDeviceCombo(devices, "port1devicecombo", twips(120, 255, 4215, 345), &OptionsForm::port1devicecombo_Change);
+  addDeviceCombo(devices, "port2devicecombo", twips(120, 615, 4215, 345), &OptionsForm::port2devicecombo_Change);
+  auto* note = new QLabel(this);
+  note->setGeometry(twips(3975, 1320, 4335, 1455));
+  note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  note->setWordWrap(true);
+  note->setObjectName("devicenotelabel");
+  widgets_["devicenotelabel"] = note;
 
   QGroupBox* monitor = addFrame("Frame3", twips(120, 1320, 3615, 1455));
   addCheckBox(monitor, "speedmenu", twips(240, 360, 1455, 255), &OptionsForm::speedmenu_Click);
@@ -91,6 +125,25 @@ OptionsDialog::~OptionsDialog() {
 }
 
 void OptionsDialog::reject() { form_.unload(); }
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+  listDevices();
+  QDialog::showEvent(event);
+}
+
+void OptionsDialog::listDevices() {
+  for (const char* name : {"port1devicecombo", "port2devicecombo"}) {
+    auto* combo = qobject_cast<QComboBox*>(widgets_.at(name));
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const SerialDevice& device : form_.devicesPresent()) {
+      combo->addItem(QString::fromStdString(device.path));
+      combo->setItemData(combo->count() - 1, listed(device), Qt::UserRole);
+    }
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + combo->view()->frameWidth() * 2);
+    combo->setEditText(QString::fromStdString(controls_.caption(name)));
+  }
+}
 
 QString OptionsDialog::caption(const char* name) const {
   return QString::fromStdString(controls_.declared().at(name).caption);
@@ -159,6 +212,20 @@ void OptionsDialog::addButton(const char* name, const QRect& place, Handler hand
   connect(button, &QPushButton::clicked, this, [this, handler] { std::invoke(handler, form_); });
 }
 
+void OptionsDialog::addDeviceCombo(QWidget* frame, const char* name, const QRect& place, Handler handler) {
+  auto* combo = new QComboBox(frame);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setItemDelegate(new DeviceItemDelegate(combo));
+  combo->setGeometry(place);
+  combo->setObjectName(name);
+  widgets_[name] = combo;
+  connect(combo, &QComboBox::editTextChanged, this, [this, name, handler](const QString& text) {
+    controls_.setCaption(name, text.toStdString());
+    std::invoke(handler, form_);
+  });
+}
+
 void OptionsDialog::mirror(const std::string& name, const ControlModel::Control& control) {
   const auto found = widgets_.find(name);
   if (found == widgets_.end())
@@ -176,6 +243,9 @@ void OptionsDialog::mirror(const std::string& name, const ControlModel::Control&
     box->setChecked(control.checked);
   } else if (auto* slider = qobject_cast<QScrollBar*>(widget)) {
     slider->setValue(control.value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (combo->currentText().toStdString() != control.caption)
+      combo->setEditText(QString::fromStdString(control.caption));
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(QString::fromStdString(control.caption));
   }

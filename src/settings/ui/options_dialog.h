@@ -28,6 +28,8 @@ public:
 protected:
   // The window frame's close (and Escape) unloads the dialog, as Cancel does.
   void reject() override;
+  // Each opening lists the serial devices present at that moment.
+  void showEvent(QShowEvent* event) override;
 
 private:
   using Handler = void (OptionsForm::*)();
@@ -41,6 +43,8 @@ private:
                  Handler handler);
   void addLabel(QWidget* frame, const char* name, const QRect& place);
   void addButton(const char* name, const QRect& place, Handler handler);
+  void addDeviceCombo(QWidget* frame, const char* name, const QRect& place, Handler handler);
+  void listDevices();
   void mirror(const std::string& name, const ControlModel::Control& control);
 
   ControlModel& controls_;

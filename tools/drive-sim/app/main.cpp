@@ -6,6 +6,7 @@
 #include "engine/scenario_json.h"
 
 #include <QCoreApplication>
+#include <clocale>
 #include <iostream>
 #include <optional>
 #include <signal.h>
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
   signal(SIGPIPE, SIG_IGN);
   QCoreApplication application(argc, argv);
   QCoreApplication::setApplicationName("drive-sim");
+  // Qt takes the numeric locale from the environment; a drive's display and
+  // the byte log keep "." as the decimal point on every desktop.
+  std::setlocale(LC_NUMERIC, "C");
   const SimSettings settings = parseCommandLine(application);
   try {
     Scenario scenario = loadScenario(scenarioPath(settings.scenario));
