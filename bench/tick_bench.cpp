@@ -7,10 +7,10 @@
 #include "fakes/drive_sim_process.h"
 #include "fakes/recording_message_boxes.h"
 #include "monitor/monitoring_procedures.h"
-#include "monitor/trend_design_state.h"
 #include "platform/image_surface.h"
 #include "platform/posix_serial_port.h"
 #include "platform/steady_clock.h"
+#include "state/trend_design_state.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -3,14 +3,14 @@
 // either the failure value with the communications message, or exactly the value its bytes carry.
 
 #include "fakes/fake_line.h"
-#include "link/identification.h"
-#include "link/lcd_screen.h"
 #include "link/link.h"
-#include "link/live_values.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
+#include "monitor/identification.h"
+#include "monitor/lcd_screen.h"
+#include "monitor/live_values.h"
+#include "monitor/status_indicators.h"
+#include "monitor/trip_watch.h"
 #include "trips/trip_history_read.h"
 
 #include <algorithm>

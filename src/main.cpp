@@ -1,12 +1,13 @@
+#include "app/program.h"
 #include "link/link.h"
 #include "monitor/session_log.h"
-#include "monitor/ui/program.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/steady_clock.h"
+#include "platform/version.h"
 #include "viewer/ui/session_viewer_window.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orvane-trend"));
-  QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+  QApplication::setApplicationVersion(QLatin1String(orvane::kVersion));
   if (viewOnly) {
     Q_INIT_RESOURCE(resources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));

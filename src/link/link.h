@@ -17,6 +17,11 @@ inline constexpr const char* kCommunicationsErrorText =
 // Exactly what a failed memory read returns.
 inline constexpr double kFailedRead = 9999;
 
+// Whether a value that came from a memory read means the read failed. Callers
+// ask it of the value as they keep it (a float, a whole number), so a value
+// that only becomes 9999 when narrowed counts as a failure too.
+constexpr bool readFailed(double value) { return value == kFailedRead; }
+
 // Every wait on the drive's reply ends after 2 seconds.
 inline constexpr Clock::Duration kReplyTimeout = std::chrono::seconds(2);
 

@@ -12,6 +12,9 @@ constexpr LiveValueRegisters kCompactRegisters{
     .dcLink = {0xF9E6, 2, 10},
     .maxSpeed = {0xF8BC, 2, 100},
     .voltCode = {0xF8B8, 1, 1},
+    .runState = {0xFC50, 1, 1},
+    .inputs = {0xFB5F, 1, 1},
+    .outputs = {0xFC22, 1, 1},
 };
 
 constexpr LiveValueRegisters kVectorRegisters{
@@ -21,6 +24,9 @@ constexpr LiveValueRegisters kVectorRegisters{
     .dcLink = {0xFA14, 2, 10},
     .maxSpeed = {0xF788, 2, 100},
     .voltCode = {0xF8B8, 1, 1},
+    .runState = {0xFC8D, 1, 1},
+    .inputs = {0xFB93, 1, 1},
+    .outputs = {0xFC5E, 1, 1},
 };
 
 constexpr LiveValueRegisters kSixTripRegisters{
@@ -30,6 +36,10 @@ constexpr LiveValueRegisters kSixTripRegisters{
     .dcLink = {0x043C, 2, 10},
     .maxSpeed = {0x00F8, 2, 1},
     .voltCode = {0x03F3, 1, 1},
+    .runState = {0x044A, 1, 1},
+    // The six-trip models keep the terminal words in two bytes.
+    .inputs = {0x042E, 2, 1},
+    .outputs = {0x0446, 2, 1},
 };
 
 } // namespace

@@ -14,7 +14,8 @@ struct Register {
   std::int16_t divisor;
 };
 
-// The live value registers of one address set.
+// The live value registers of one address set, with the state words: the run
+// state (0 stopped, 1 forward, 2 reverse) and the input and output terminals.
 struct LiveValueRegisters {
   Register speed;
   Register current;
@@ -23,6 +24,9 @@ struct LiveValueRegisters {
   Register dcLink;
   Register maxSpeed;
   Register voltCode;
+  Register runState;
+  Register inputs;
+  Register outputs;
 };
 
 // The three bytes that look up the rated current of the six-trip models.

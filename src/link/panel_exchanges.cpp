@@ -1,5 +1,7 @@
 #include "link/panel_exchanges.h"
 
+#include "link/models.h"
+
 #include <algorithm>
 
 namespace orvane {
@@ -65,6 +67,17 @@ void PanelExchanges::ReadPanelBlock(Bytes& block, std::int16_t& OK) {
     return;
   }
   block = std::move(*reply);
+}
+
+bool PanelExchanges::resetWrite(const std::string& inverter) {
+  // Only the command byte differs by model.
+  Bytes command;
+  if (isSixTripModel(inverter))
+    command = commandFrame(command::kResetWrite, 5);
+  else if (isThreeTripModel(inverter))
+    command = commandFrame(command::kPanelWrite, 5);
+  const Bytes payload{0x02, 0x00, 0x00, 0x00, 0x04};
+  return link_.exchange(command, dataFrame(payload), kPanelWriteReplySize).has_value();
 }
 
 } // namespace orvane

@@ -37,6 +37,11 @@ public:
   // OK to 1; `block` is then left as it was.
   void ReadPanelBlock(Bytes& block, std::int16_t& OK);
 
+  // The stop/reset key (value bytes 00 04) in the write command of the model;
+  // a name that is no model sends no command frame, so the first wait runs
+  // out. Sends on the port as the caller left it. False after a time-out.
+  bool resetWrite(const std::string& inverter);
+
 private:
   void panelWrite(std::uint8_t step, std::int16_t& OK);
 

@@ -1,13 +1,15 @@
 #include "monitor/graph_scale.h"
 
+#include "state/graph_coordinates.h"
+
 namespace orvane {
 namespace {
 
 // Each label's colour ties it to its trace: frequency red, current green,
 // DC link blue; black for the axes' own captions.
-constexpr Rgb kFrequency{255, 0, 0};
-constexpr Rgb kCurrent{0, 128, 0};
-constexpr Rgb kDcLink{0, 0, 255};
+constexpr Rgb kFrequency = graph::kFrequencyColour;
+constexpr Rgb kCurrent = graph::kCurrentColour;
+constexpr Rgb kDcLink = graph::kVoltageColour;
 constexpr Rgb kBlack{0, 0, 0};
 
 } // namespace

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "link/identification.h"
-#include "link/lcd_screen.h"
 #include "link/link.h"
-#include "link/live_values.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
+#include "monitor/identification.h"
+#include "monitor/lcd_screen.h"
+#include "monitor/live_values.h"
 #include "monitor/monitoring_session.h"
-#include "monitor/shared_state.h"
+#include "monitor/status_indicators.h"
 #include "monitor/trend_graph.h"
+#include "monitor/trip_watch.h"
+#include "state/shared_state.h"
 
 namespace orvane {
 

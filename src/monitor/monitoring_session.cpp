@@ -1,9 +1,10 @@
 #include "monitor/monitoring_session.h"
 
-#include "link/model_change.h"
 #include "link/models.h"
-#include "link/terminals.h"
 #include "platform/number_text.h"
+#include "state/graph_coordinates.h"
+#include "state/model_change.h"
+#include "state/terminals.h"
 
 #include <algorithm>
 #include <string_view>
@@ -136,9 +137,9 @@ void MonitoringSession::start() {
   }
   if (refuseZeroMaximumFrequency() || !askAboutChangedMaximumFrequency())
     return;
-  state_.speedscale = 4750.0f / state_.maxspeed;
+  state_.speedscale = static_cast<float>(graph::kFullHeight) / state_.maxspeed;
   state_.graphmaxspeed = state_.maxspeed;
-  state_.dirspeedscale = 2375.0f / state_.maxspeed;
+  state_.dirspeedscale = static_cast<float>(graph::kHalfHeight) / state_.maxspeed;
 
   OK = 0;
   procedures_.liveValues.GetVoltCode(OK);
@@ -212,7 +213,7 @@ bool MonitoringSession::writeStartOfMonitoring() {
 
 void MonitoringSession::setTimeSpanLabels() {
   const int slider2 = std::max(1, state_.options.value("Slider2"));
-  const double minutes = state_.trend.value("Timer1") / 1000.0 * 338 / 60 / slider2;
+  const double minutes = state_.trend.value("Timer1") / 1000.0 * graph::kPointsAtFirstScale / 60 / slider2;
   const std::string span = formatNumber(minutes, 1, false);
   state_.trend.setCaption("Label33", span);
   state_.trend.setCaption("Label32", span);
@@ -244,8 +245,6 @@ void MonitoringSession::stopmonmenu_Click() {
     trend.setVisible("Image6on", false);
     trend.setVisible("Image6off", false);
   }
-  if (link_.port().isOpen())
-    link_.port().close();
 }
 
 void MonitoringSession::stopTick() {

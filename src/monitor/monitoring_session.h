@@ -1,13 +1,13 @@
 #pragma once
 
-#include "link/identification.h"
 #include "link/link.h"
-#include "link/live_values.h"
-#include "link/status_indicators.h"
-#include "link/trip_watch.h"
+#include "monitor/identification.h"
+#include "monitor/live_values.h"
 #include "monitor/session_log.h"
-#include "monitor/shared_state.h"
+#include "monitor/status_indicators.h"
 #include "monitor/trend_graph.h"
+#include "monitor/trip_watch.h"
+#include "state/shared_state.h"
 
 #include <cstdint>
 
@@ -47,7 +47,6 @@ private:
   void setTimeSpanLabels();
   bool appendLogLine();
   void stopTick();
-  void backToIdleLamps();
   MessageAnswer ask(const std::string& title, const std::string& text);
   void tell(const std::string& title, const std::string& text);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "monitor/shared_state.h"
 #include "platform/clock.h"
+#include "state/shared_state.h"
 
 namespace orvane {
 

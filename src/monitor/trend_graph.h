@@ -1,9 +1,9 @@
 #pragma once
 
 #include "monitor/graph_geometry.h"
-#include "monitor/shared_state.h"
 #include "platform/drawing_surface.h"
 #include "platform/message_boxes.h"
+#include "state/shared_state.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "monitor/graph_geometry.h"
-#include "monitor/shared_state.h"
 #include "platform/clipboard.h"
 #include "platform/drawing_surface.h"
 #include "platform/message_boxes.h"
+#include "state/shared_state.h"
 
 #include <QImage>
 #include <functional>

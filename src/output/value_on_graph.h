@@ -1,7 +1,7 @@
 #pragma once
 
 #include "monitor/graph_geometry.h"
-#include "monitor/shared_state.h"
+#include "state/shared_state.h"
 
 #include <optional>
 #include <string>

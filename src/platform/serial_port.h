@@ -36,7 +36,6 @@ private:
 class SerialPort {
 public:
   static constexpr std::size_t kReceiveBufferSize = 1024;
-  static constexpr std::size_t kTransmitBufferSize = 512;
 
   virtual ~SerialPort() = default;
 

@@ -33,14 +33,6 @@ constexpr std::size_t kPortLine = 0;
 constexpr std::size_t kSampleRateLine = 9;
 constexpr std::size_t kScaleLine = 10;
 
-struct Slider {
-  const char* name;
-  int minimum;
-  int maximum;
-};
-constexpr Slider kSlider1{"Slider1", 5, 320};
-constexpr Slider kSlider2{"Slider2", 1, 20};
-
 bool fits(const Slider& slider, int value) { return value >= slider.minimum && value <= slider.maximum; }
 
 // A scroll bar refuses a position outside its range; a stored value put back may be one.
@@ -188,6 +180,8 @@ void OptionsForm::Applybutton_Click() {
     closePortIfOpen();
     applySettings(kApplyWidth);
     state_.optionsapplied = 1;
+  } catch (const UnknownControl&) {
+    throw; // a programming error, not a failure to tell the user about
   } catch (...) {
     reportFailure();
   }
@@ -201,6 +195,8 @@ void OptionsForm::OKbutton_Click() {
     if (state_.optionsapplied == 0)
       applySettings(kOkWidth);
     hideWindow();
+  } catch (const UnknownControl&) {
+    throw;
   } catch (...) {
     reportFailure();
   }

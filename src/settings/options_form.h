@@ -1,9 +1,9 @@
 #pragma once
 
-#include "monitor/shared_state.h"
 #include "platform/message_boxes.h"
 #include "platform/serial_port.h"
 #include "settings/port_devices.h"
+#include "state/shared_state.h"
 
 #include <array>
 #include <cstdint>

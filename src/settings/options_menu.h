@@ -1,8 +1,8 @@
 #pragma once
 
-#include "monitor/control_model.h"
 #include "platform/message_boxes.h"
 #include "settings/options_form.h"
+#include "state/control_model.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/control_model.h"
+#include "state/control_model.h"
 #include "platform/serial_devices.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/shared_state.h"
+#include "state/shared_state.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "trips/trip_history_commands.h"
 
-#include "link/model_change.h"
+#include "state/model_change.h"
 
 namespace orvane {
 

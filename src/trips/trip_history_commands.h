@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/identification.h"
 #include "link/link.h"
-#include "monitor/shared_state.h"
+#include "monitor/identification.h"
 #include "platform/message_boxes.h"
+#include "state/shared_state.h"
 #include "trips/trip_history_form.h"
 #include "trips/trip_history_read.h"
 #include "trips/trip_history_view.h"
@@ -18,7 +18,7 @@ namespace orvane {
 struct TripHistoryWindows {
   TripHistoryView& view;
   TripPageOutput& pages;
-  SaveFileDialog& saveDialog;
+  FileDialogs& saveDialog;
 };
 
 // The trip history: "Trip History" reads the drive's trips into the trip

@@ -33,7 +33,7 @@ void TripHistoryRead::TripSummary(TripHistoryForm& window, std::int16_t& OK) {
   }
 
   const double counter = link_.readAddress(map->counter, map->counterLength, 1);
-  if (counter == kFailedRead) {
+  if (readFailed(counter)) {
     OK = 1;
     return;
   }
@@ -45,7 +45,7 @@ void TripHistoryRead::TripSummary(TripHistoryForm& window, std::int16_t& OK) {
   }
 
   const double index = link_.readAddress(map->index, 1, 1);
-  if (index == kFailedRead) {
+  if (readFailed(index)) {
     OK = 1;
     return;
   }
@@ -82,7 +82,7 @@ void TripHistoryRead::readArea(int area, TripRecord& record, std::int16_t& OK) {
   }
   const double runningTime =
       link_.readAddress(static_cast<std::uint16_t>(base + map->Time.offset), map->Time.length, map->Time.divisor);
-  if (runningTime == kFailedRead) {
+  if (readFailed(runningTime)) {
     OK = 1;
     return;
   }
@@ -93,7 +93,7 @@ bool TripHistoryRead::readField(std::uint16_t base, const TripField& field, Trip
   const double rounded = roundHalfEven(
       link_.readAddress(static_cast<std::uint16_t>(base + field.offset), field.length, field.divisor));
   value = static_cast<TripValue>(rounded);
-  return rounded != kFailedRead;
+  return !readFailed(rounded);
 }
 
 } // namespace orvane

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/link.h"
-#include "monitor/shared_state.h"
+#include "state/shared_state.h"
 #include "trips/trip_areas.h"
 #include "trips/trip_history_form.h"
 #include "trips/trip_record.h"

@@ -20,13 +20,13 @@ void TripPrinting::offerPdf(const TripPrintPage& page) {
                                               "Do you wish to save the trip history as a PDF file instead?");
   if (answer != MessageAnswer::Yes)
     return;
-  const std::optional<std::string> path =
-      saveDialog_.askSaveFileName("Save Trip History", "Trip History.pdf", "PDF files (*.pdf)");
-  if (!path)
+  const std::string path = saveDialog_.saveFileName(
+      SaveDialog{"Save Trip History", "PDF files (*.pdf)", /*askBeforeReplacing=*/true, "Trip History.pdf"});
+  if (path.empty())
     return;
-  if (!output_.saveAsPdf(page, *path))
+  if (!output_.saveAsPdf(page, path))
     messages_.show(MessageIcon::Exclamation, MessageButtons::Ok, kPrintTitle,
-                   "The file " + *path + " could not be written.");
+                   "The file " + path + " could not be written.");
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "trips/trip_page_output.h"
 #include "trips/trip_print_page.h"
@@ -10,7 +11,7 @@ namespace orvane {
 // user is told so and may save the page as a PDF file instead.
 class TripPrinting {
 public:
-  TripPrinting(MessageBoxes& messages, TripPageOutput& output, SaveFileDialog& saveDialog)
+  TripPrinting(MessageBoxes& messages, TripPageOutput& output, FileDialogs& saveDialog)
       : messages_(messages), output_(output), saveDialog_(saveDialog) {}
 
   void print(const TripPrintPage& page);
@@ -20,7 +21,7 @@ private:
 
   MessageBoxes& messages_;
   TripPageOutput& output_;
-  SaveFileDialog& saveDialog_;
+  FileDialogs& saveDialog_;
 };
 
 } // namespace orvane

@@ -1,7 +1,7 @@
 #include "faults/fault_session.h"
 
 #include "monitor/startup.h"
-#include "monitor/trend_design_state.h"
+#include "state/trend_design_state.h"
 
 #include <chrono>
 #include <fstream>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_dialogs.h"
 #include "trips/trip_history_view.h"
 #include "trips/trip_page_output.h"
 
@@ -18,14 +19,12 @@ public:
 
 // A desk without a printer whose user cancels every save dialog: nothing the
 // trip history window offers can leave the program.
-class DeskWithoutPrinter final : public TripPageOutput, public SaveFileDialog {
+class DeskWithoutPrinter final : public TripPageOutput, public FileDialogs {
 public:
   bool hasDefaultPrinter() override { return false; }
   void printOnDefaultPrinter(const TripPrintPage&) override {}
   bool saveAsPdf(const TripPrintPage&, const std::string&) override { return false; }
-  std::optional<std::string> askSaveFileName(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
+  std::string saveFileName(const SaveDialog&) override { return {}; }
 };
 
 } // namespace orvane::testing

@@ -1,6 +1,6 @@
 #include "drive-sim/engine_responder.h"
-#include "link/identification.h"
-#include "monitor/shared_state.h"
+#include "monitor/identification.h"
+#include "state/shared_state.h"
 
 #include <deque>
 #include <gtest/gtest.h>

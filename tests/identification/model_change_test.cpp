@@ -1,5 +1,5 @@
 #include "fakes/recording_message_boxes.h"
-#include "link/model_change.h"
+#include "state/model_change.h"
 
 #include <gtest/gtest.h>
 

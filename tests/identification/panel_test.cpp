@@ -1,8 +1,8 @@
 #include "drive-sim/engine_responder.h"
-#include "link/lcd_screen.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
-#include "monitor/shared_state.h"
+#include "monitor/lcd_screen.h"
+#include "state/shared_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "fakes/drive_sim_line.h"
-#include "link/identification.h"
-#include "link/lcd_screen.h"
-#include "link/live_values.h"
+#include "monitor/identification.h"
+#include "monitor/lcd_screen.h"
+#include "monitor/live_values.h"
 
 #include <gtest/gtest.h>
 

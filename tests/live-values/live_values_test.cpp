@@ -1,8 +1,8 @@
 #include "drive-sim/engine_responder.h"
 #include "engine/scenario_json.h"
-#include "link/live_values.h"
 #include "link/models.h"
-#include "monitor/shared_state.h"
+#include "monitor/live_values.h"
+#include "state/shared_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/program.h"
 #include "fakes/recording_message_boxes.h"
 #include "fakes/scripted_file_dialogs.h"
 #include "fakes/scripted_serial_port.h"
-#include "monitor/ui/program.h"
 #include "platform/qt/qt_clipboard.h"
 
 #include <QApplication>

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <ranges>
+#include <set>
 
 namespace orvane::testing {
 namespace {
@@ -36,10 +38,13 @@ protected:
   int ticks = 0;
 };
 
-TEST_F(TrendWindowTest, everyControlOfTheWindowHasItsStateInTheModel) {
-  const auto& model = program.state().trend.controls();
-  for (const auto& [name, object] : trend->controls().all())
-    EXPECT_TRUE(model.contains(name)) << name;
+TEST_F(TrendWindowTest, everyDeclaredControlHasAWidgetEveryWidgetIsDeclaredAndNoOtherNameExists) {
+  const auto declared = std::views::keys(program.state().trend.declared());
+  const auto widgets = std::views::keys(trend->controls().all());
+  EXPECT_EQ(std::set<std::string>(declared.begin(), declared.end()),
+            std::set<std::string>(widgets.begin(), widgets.end()));
+  EXPECT_THROW(program.state().trend.visible("fordri"), UnknownControl);
+  EXPECT_THROW(program.state().trend.setVisible("fordri", true), UnknownControl);
 }
 
 TEST_F(TrendWindowTest, modelChangesReachTheControls) {

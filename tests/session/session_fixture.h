@@ -3,8 +3,8 @@
 #include "drive-sim/engine_responder.h"
 #include "engine/scenario_json.h"
 #include "monitor/monitoring_procedures.h"
-#include "monitor/trend_design_state.h"
 #include "platform/image_surface.h"
+#include "state/trend_design_state.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "fakes/fake_line.h"
 #include "link/models.h"
-#include "link/status_indicators.h"
+#include "monitor/status_indicators.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <ranges>
+#include <set>
 
 namespace orvane::testing {
 namespace {
@@ -43,6 +45,15 @@ TEST_F(OptionsDialogTest, slidersRunOverTheirRangesInTheirSteps) {
   EXPECT_EQ(QList<int>({scale->minimum(), scale->maximum(), scale->singleStep(), scale->pageStep()}),
             QList<int>({1, 20, 1, 5}));
   EXPECT_EQ(find<QCheckBox>("directiongraph")->parentWidget(), &dialog);
+}
+
+TEST_F(OptionsDialogTest, everyDeclaredControlHasAWidgetAndEveryWidgetIsDeclared) {
+  std::set<std::string> widgets;
+  for (const QWidget* widget : dialog.findChildren<QWidget*>())
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+      widgets.insert(widget->objectName().toStdString());
+  const auto declared = std::views::keys(state.options.declared());
+  EXPECT_EQ(widgets, std::set<std::string>(declared.begin(), declared.end()));
 }
 
 TEST_F(OptionsDialogTest, mirrorsTheControlsAndHandsUserInputToTheHandlers) {

@@ -2,9 +2,9 @@
 
 #include "drive-sim/engine_responder.h"
 #include "engine/scenario_json.h"
-#include "link/identification.h"
 #include "link/link.h"
-#include "monitor/shared_state.h"
+#include "monitor/identification.h"
+#include "state/shared_state.h"
 #include "trips/trip_fakes.h"
 #include "trips/trip_history_commands.h"
 

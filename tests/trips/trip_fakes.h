@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file_dialogs.h"
 #include "trips/trip_history_view.h"
 #include "trips/trip_page_output.h"
 
@@ -46,13 +47,12 @@ public:
 };
 
 // Answers the save dialog from a script; cancels when the script is empty.
-class ScriptedSaveDialog final : public SaveFileDialog {
+class ScriptedSaveDialog final : public FileDialogs {
 public:
-  std::optional<std::string> askSaveFileName(const std::string& title, const std::string& suggestedName,
-                                             const std::string&) override {
-    asked.push_back(title + " / " + suggestedName);
+  std::string saveFileName(const SaveDialog& dialog) override {
+    asked.push_back(dialog.title + " / " + dialog.suggestedName);
     if (answers.empty())
-      return std::nullopt;
+      return {};
     const std::string answer = answers.front();
     answers.pop_front();
     return answer;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/control_model.h"
+#include "state/control_model.h"
 
 class QObject;
 

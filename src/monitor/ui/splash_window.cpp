@@ -1,6 +1,7 @@
 #include "monitor/ui/splash_window.h"
 
 #include "monitor/ui/svg_image.h"
+#include "platform/version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -42,7 +43,7 @@ SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessW
   logo->setObjectName("imgLogo");
   logo->setFixedSize(400, 150);
   layout->addWidget(logo, 0, Qt::AlignHCenter);
-  addLabel(*layout, "lblVersion", QStringLiteral("Version 2.0.1"), 10, true);
+  addLabel(*layout, "lblVersion", QStringLiteral("Version %1").arg(QLatin1String(kVersion)), 10, true);
   layout->addStretch();
   addLabel(*layout, "lblNotice1", QStringLiteral("Live trends, trips and terminal states of your drive."), 9,
            false);

@@ -1,6 +1,6 @@
 #include "monitor/ui/trend_menus.h"
 
-#include "monitor/trend_design_state.h"
+#include "state/trend_design_state.h"
 
 #include <QMenuBar>
 #include <QToolBar>

@@ -1,13 +1,13 @@
 #include "monitor/ui/trend_panels.h"
 
-#include "link/terminals.h"
 #include "monitor/graph_scale.h"
-#include "monitor/trend_design_state.h"
 #include "monitor/ui/graph_box.h"
 #include "monitor/ui/svg_image.h"
 #include "monitor/ui/trend_menus.h"
 #include "platform/qt/twips_rect.h"
 #include "platform/twips.h"
+#include "state/terminals.h"
+#include "state/trend_design_state.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "monitor/ui/trend_window.h"
 
-#include "monitor/trend_design_state.h"
 #include "monitor/ui/control_mirror.h"
 #include "monitor/ui/graph_box.h"
 #include "monitor/ui/trend_menus.h"
 #include "monitor/ui/trend_panels.h"
+#include "state/trend_design_state.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "monitor/shared_state.h"
 #include "monitor/tick_guard.h"
 #include "monitor/ui/trend_controls.h"
 #include "monitor/ui/window_registry.h"
 #include "platform/drawing_surface.h"
 #include "platform/serial_port.h"
+#include "state/shared_state.h"
 
 #include <QMainWindow>
 #include <functional>

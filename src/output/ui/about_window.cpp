@@ -2,6 +2,7 @@
 
 #include "monitor/ui/svg_image.h"
 #include "platform/qt/twips_rect.h"
+#include "platform/version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -44,7 +45,8 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner) {
 
   addLabel(*this, "lblTitle", QStringLiteral("Orvane Software for >Talvik< Q7 inverters"),
            twipsRect(1020, 240, 4485, 480), 9, true);
-  addLabel(*this, "lblVersion", QStringLiteral("Version 2.0.1"), twipsRect(1020, 660, 2265, 270), 8.5);
+  addLabel(*this, "lblVersion", QStringLiteral("Version %1").arg(QLatin1String(kVersion)),
+           twipsRect(1020, 660, 2265, 270), 8.5);
   addLabel(*this, "Label1", QStringLiteral("April 2002"), twipsRect(3300, 660, 2205, 270), 8.5)
       ->setAlignment(Qt::AlignRight | Qt::AlignTop);
   addSeparator(*this, "Line1", 1140);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "monitor/shared_state.h"
 #include "monitor/ui/window_registry.h"
 #include "output/csv_export.h"
 #include "output/graph_copy.h"
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
+#include "state/shared_state.h"
 
 namespace orvane {
 

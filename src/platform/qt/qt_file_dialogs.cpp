@@ -1,7 +1,9 @@
 #include "platform/qt/qt_file_dialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace orvane {
 
@@ -11,6 +13,12 @@ std::string QtFileDialogs::saveFileName(const SaveDialog& request) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(QString::fromStdString(request.filter));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
+  if (!request.suggestedName.empty()) {
+    const QString suggested = QString::fromStdString(request.suggestedName);
+    dialog.setDirectory(QDir::homePath());
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(suggested);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return {};
   return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();

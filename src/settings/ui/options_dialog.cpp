@@ -1,5 +1,8 @@
 #include "settings/ui/options_dialog.h"
 
+#include "platform/qt/type_faces.h"
+#include "platform/twips.h"
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,11 +21,9 @@
 namespace orvane {
 namespace {
 
-// The layout is drawn in twips; a logical pixel is 15 of them.
+// The layout is drawn in twips, each edge and size rounded to logical pixels on its own.
 QRect twips(int left, int top, int width, int height) {
-  constexpr double kTwipsPerPixel = 15;
-  return {qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel), qRound(width / kTwipsPerPixel),
-          qRound(height / kTwipsPerPixel)};
+  return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 // A caption is never cut off: a button too narrow for its text grows to the right, as far as its
@@ -62,8 +63,7 @@ OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget*
   // The layout was drawn for a narrow sans serif at about 11 pixels; prefer one with those metrics.
   // Frames show their caption set into their etched border line. Inside a styled frame a widget
   // takes its font from the style sheet, so the sheet sets it for every control.
-  QFont narrow = font();
-  narrow.setFamilies({"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", narrow.family()});
+  const QFont narrow = typeFace(TypeFace::MsSansSerif, font().pointSizeF());
   setStyleSheet(QString("* { font: 11px \"%1\"; }"
                         "QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
                         "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
@@ -73,10 +73,10 @@ OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget*
   // which keeps every control where it was.
   setFixedSize(twips(0, 0, 8430, 5685).size());
 
-  QGroupBox* ports = addFrame("Frame1", " PC Communications Port Selection ", twips(120, 120, 3615, 1095));
-  addPort(ports, "Port1", "Port2", "Communications Port 1", twips(480, 240, 1935, 375), &OptionsForm::Port1_Click);
-  addPort(ports, "Port2", "Port1", "Communications Port 2", twips(480, 600, 1935, 375), &OptionsForm::Port2_Click);
-  QGroupBox* devices = addFrame("devicesframe", " Serial Devices ", twips(3855, 120, 4455, 1095));
+  QGroupBox* ports = addFrame("Frame1", twips(120, 120, 3615, 1095));
+  addPort(ports, "Port1", "Port2", twips(480, 240, 1935, 375), &OptionsForm::Port1_Click);
+  addPort(ports, "Port2", "Port1", twips(480, 600, 1935, 375), &OptionsForm::Port2_Click);
+  QGroupBox* devices = addFrame("devicesframe", twips(3855, 120, 4455, 1095));
   addDeviceCombo(devices, "port1devicecombo", twips(120, 255, 4215, 345), &OptionsForm::port1devicecombo_Change);
   addDeviceCombo(devices, "port2devicecombo", twips(120, 615, 4215, 345), &OptionsForm::port2devicecombo_Change);
   auto* note = new QLabel(this);
@@ -86,35 +86,32 @@ OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget*
   note->setObjectName("devicenotelabel");
   widgets_["devicenotelabel"] = note;
 
-  QGroupBox* monitor = addFrame("Frame3", " Monitor ", twips(120, 1320, 3615, 1455));
-  addCheckBox(monitor, "speedmenu", "Speed (Hz)", twips(240, 360, 1455, 255), &OptionsForm::speedmenu_Click);
-  addCheckBox(monitor, "currentmenu", "Current (A)", twips(240, 600, 1815, 255), &OptionsForm::currentmenu_Click);
-  addCheckBox(monitor, "DCmenu", "DC Link Voltage", twips(240, 840, 1455, 255), &OptionsForm::DCmenu_Click);
-  addCheckBox(monitor, "directionmenu", "Direction", twips(240, 1080, 975, 255),
-              &OptionsForm::directionmenu_Click);
-  addCheckBox(monitor, "runningmenu", "Running", twips(1800, 360, 1335, 255), &OptionsForm::runningmenu_Click);
-  addCheckBox(monitor, "inputmenu", "Input Terminals", twips(1800, 600, 1455, 255), &OptionsForm::inputmenu_Click);
-  addCheckBox(monitor, "outputmenu", "Output Terminals", twips(1800, 840, 1575, 255),
-              &OptionsForm::outputmenu_Click);
+  QGroupBox* monitor = addFrame("Frame3", twips(120, 1320, 3615, 1455));
+  addCheckBox(monitor, "speedmenu", twips(240, 360, 1455, 255), &OptionsForm::speedmenu_Click);
+  addCheckBox(monitor, "currentmenu", twips(240, 600, 1815, 255), &OptionsForm::currentmenu_Click);
+  addCheckBox(monitor, "DCmenu", twips(240, 840, 1455, 255), &OptionsForm::DCmenu_Click);
+  addCheckBox(monitor, "directionmenu", twips(240, 1080, 975, 255), &OptionsForm::directionmenu_Click);
+  addCheckBox(monitor, "runningmenu", twips(1800, 360, 1335, 255), &OptionsForm::runningmenu_Click);
+  addCheckBox(monitor, "inputmenu", twips(1800, 600, 1455, 255), &OptionsForm::inputmenu_Click);
+  addCheckBox(monitor, "outputmenu", twips(1800, 840, 1575, 255), &OptionsForm::outputmenu_Click);
   // Belongs to the dialog itself but sits over the Monitor frame's right column.
-  addCheckBox(this, "directiongraph", "Direction (Graph)", twips(1920, 2400, 1575, 255),
-              &OptionsForm::directiongraph_Click);
+  addCheckBox(this, "directiongraph", twips(1920, 2400, 1575, 255), &OptionsForm::directiongraph_Click);
 
-  QGroupBox* rate = addFrame("Frame2", " Sample Rate ", twips(120, 2880, 3615, 975));
-  addSlider(rate, "Slider1", 5, 320, 5, 50, twips(240, 270, 3135, 255), &OptionsForm::Slider1_Change);
-  addLabel(rate, "sliderlabel", "0.5 second", twips(1320, 640, 1095, 255));
+  QGroupBox* rate = addFrame("Frame2", twips(120, 2880, 3615, 975));
+  addSlider(rate, kSlider1, 5, 50, twips(240, 270, 3135, 255), &OptionsForm::Slider1_Change);
+  addLabel(rate, "sliderlabel", twips(1320, 640, 1095, 255));
 
-  QGroupBox* scale = addFrame("Frame4", " Scale ", twips(120, 3960, 3615, 975));
-  addSlider(scale, "Slider2", 1, 20, 1, 5, twips(240, 250, 3135, 255), &OptionsForm::Slider2_Change);
-  addLabel(scale, "Slider2label", "1 : 1", twips(1320, 600, 1095, 255));
+  QGroupBox* scale = addFrame("Frame4", twips(120, 3960, 3615, 975));
+  addSlider(scale, kSlider2, 1, 5, twips(240, 250, 3135, 255), &OptionsForm::Slider2_Change);
+  addLabel(scale, "Slider2label", twips(1320, 600, 1095, 255));
 
-  addButton("OKbutton", "OK", twips(960, 5160, 855, 375), &OptionsForm::OKbutton_Click);
-  addButton("Cancelbutton", "Cancel", twips(1920, 5160, 855, 375), &OptionsForm::Cancelbutton_Click);
-  addButton("Applybutton", "Apply", twips(2880, 5160, 855, 375), &OptionsForm::Applybutton_Click);
-  qobject_cast<QCheckBox*>(widgets_.at("speedmenu"))->setChecked(true);
-  widgets_.at("Applybutton")->setEnabled(false);
+  addButton("OKbutton", twips(960, 5160, 855, 375), &OptionsForm::OKbutton_Click);
+  addButton("Cancelbutton", twips(1920, 5160, 855, 375), &OptionsForm::Cancelbutton_Click);
+  addButton("Applybutton", twips(2880, 5160, 855, 375), &OptionsForm::Applybutton_Click);
   widgets_.at("directiongraph")->raise();
 
+  for (const auto& [name, atLoad] : controls_.declared())
+    mirror(name, atLoad);
   for (const auto& [name, control] : controls_.controls())
     mirror(name, control);
   controls_.setListener(
@@ -148,16 +145,20 @@ void OptionsDialog::listDevices() {
   }
 }
 
-QGroupBox* OptionsDialog::addFrame(const char* name, const char* caption, const QRect& place) {
-  auto* frame = new QGroupBox(caption, this);
+QString OptionsDialog::caption(const char* name) const {
+  return QString::fromStdString(controls_.declared().at(name).caption);
+}
+
+QGroupBox* OptionsDialog::addFrame(const char* name, const QRect& place) {
+  auto* frame = new QGroupBox(caption(name), this);
   frame->setObjectName(name);
   frame->setGeometry(place);
   return frame;
 }
 
-void OptionsDialog::addPort(QWidget* frame, const char* name, const char* other, const char* caption,
-                            const QRect& place, Handler handler) {
-  auto* port = new QRadioButton(caption, frame);
+void OptionsDialog::addPort(QWidget* frame, const char* name, const char* other, const QRect& place,
+                            Handler handler) {
+  auto* port = new QRadioButton(caption(name), frame);
   placeButton(port, place);
   port->setObjectName(name);
   widgets_[name] = port;
@@ -168,9 +169,8 @@ void OptionsDialog::addPort(QWidget* frame, const char* name, const char* other,
   });
 }
 
-void OptionsDialog::addCheckBox(QWidget* container, const char* name, const char* caption, const QRect& place,
-                                Handler handler) {
-  auto* box = new QCheckBox(caption, container);
+void OptionsDialog::addCheckBox(QWidget* container, const char* name, const QRect& place, Handler handler) {
+  auto* box = new QCheckBox(caption(name), container);
   placeButton(box, place);
   box->setObjectName(name);
   widgets_[name] = box;
@@ -180,11 +180,12 @@ void OptionsDialog::addCheckBox(QWidget* container, const char* name, const char
   });
 }
 
-void OptionsDialog::addSlider(QWidget* frame, const char* name, int minimum, int maximum, int arrowStep,
-                              int pageStep, const QRect& place, Handler handler) {
+void OptionsDialog::addSlider(QWidget* frame, const Slider& range, int arrowStep, int pageStep, const QRect& place,
+                              Handler handler) {
+  const char* name = range.name;
   auto* slider = new QScrollBar(Qt::Horizontal, frame);
   slider->setGeometry(place);
-  slider->setRange(minimum, maximum);
+  slider->setRange(range.minimum, range.maximum);
   slider->setSingleStep(arrowStep);
   slider->setPageStep(pageStep);
   slider->setObjectName(name);
@@ -195,16 +196,16 @@ void OptionsDialog::addSlider(QWidget* frame, const char* name, int minimum, int
   });
 }
 
-void OptionsDialog::addLabel(QWidget* frame, const char* name, const char* caption, const QRect& place) {
-  auto* label = new QLabel(caption, frame);
+void OptionsDialog::addLabel(QWidget* frame, const char* name, const QRect& place) {
+  auto* label = new QLabel(caption(name), frame);
   label->setGeometry(place);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setObjectName(name);
   widgets_[name] = label;
 }
 
-void OptionsDialog::addButton(const char* name, const char* caption, const QRect& place, Handler handler) {
-  auto* button = new QPushButton(caption, this);
+void OptionsDialog::addButton(const char* name, const QRect& place, Handler handler) {
+  auto* button = new QPushButton(caption(name), this);
   button->setGeometry(place);
   button->setObjectName(name);
   widgets_[name] = button;

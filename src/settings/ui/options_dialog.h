@@ -1,7 +1,8 @@
 #pragma once
 
-#include "monitor/control_model.h"
 #include "settings/options_form.h"
+#include "state/control_model.h"
+#include "state/options_controls.h"
 
 #include <QDialog>
 #include <map>
@@ -33,14 +34,15 @@ protected:
 private:
   using Handler = void (OptionsForm::*)();
 
-  QGroupBox* addFrame(const char* name, const char* caption, const QRect& place);
-  void addPort(QWidget* frame, const char* name, const char* other, const char* caption, const QRect& place,
-               Handler handler);
-  void addCheckBox(QWidget* container, const char* name, const char* caption, const QRect& place, Handler handler);
-  void addSlider(QWidget* frame, const char* name, int minimum, int maximum, int arrowStep, int pageStep,
-                 const QRect& place, Handler handler);
-  void addLabel(QWidget* frame, const char* name, const char* caption, const QRect& place);
-  void addButton(const char* name, const char* caption, const QRect& place, Handler handler);
+  // The caption the control is declared with.
+  QString caption(const char* name) const;
+  QGroupBox* addFrame(const char* name, const QRect& place);
+  void addPort(QWidget* frame, const char* name, const char* other, const QRect& place, Handler handler);
+  void addCheckBox(QWidget* container, const char* name, const QRect& place, Handler handler);
+  void addSlider(QWidget* frame, const Slider& range, int arrowStep, int pageStep, const QRect& place,
+                 Handler handler);
+  void addLabel(QWidget* frame, const char* name, const QRect& place);
+  void addButton(const char* name, const QRect& place, Handler handler);
   void addDeviceCombo(QWidget* frame, const char* name, const QRect& place, Handler handler);
   void listDevices();
   void mirror(const std::string& name, const ControlModel::Control& control);

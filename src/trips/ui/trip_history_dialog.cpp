@@ -1,7 +1,7 @@
 #include "trips/ui/trip_history_dialog.h"
 
+#include "platform/qt/type_faces.h"
 #include "platform/twips.h"
-#include "trips/ui/trip_fonts.h"
 
 #include <QGroupBox>
 #include <QLabel>

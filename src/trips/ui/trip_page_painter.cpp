@@ -1,6 +1,6 @@
 #include "trips/ui/trip_page_painter.h"
 
-#include "trips/ui/trip_fonts.h"
+#include "platform/qt/type_faces.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,0 +1,75 @@
+#include "app/program.h"
+
+#include "monitor/startup.h"
+#include "monitor/ui/splash_window.h"
+
+#include <QEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
+
+// The images live in the static library; its resources are registered by hand.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+namespace orvane {
+namespace {
+
+// How long to wait at most for the window system to put a window on screen.
+constexpr int kExposeLimitMs = 2000;
+
+// Ends a wait when the window system has put the window on screen.
+class ExposeWatch final : public QObject {
+public:
+  ExposeWatch(QWindow& window, QEventLoop& loop) : window_(window), loop_(loop) {
+    window.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Expose && window_.isExposed())
+      loop_.quit();
+    return false;
+  }
+
+private:
+  QWindow& window_;
+  QEventLoop& loop_;
+};
+
+// Shows the window and paints it on screen at once. Until the window system
+// has exposed it, events other than user input are handled.
+void showPainted(QWidget& window) {
+  window.show();
+  if (QWindow* handle = window.windowHandle(); handle && !handle->isExposed()) {
+    QEventLoop loop;
+    const ExposeWatch watch(*handle, loop);
+    QTimer::singleShot(kExposeLimitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+  window.repaint();
+  QGuiApplication::sync();
+}
+
+} // namespace
+
+Program::Program(Platform& platform, Link& link, Desktop desktop)
+    : platform_(platform), link_(link), desktop_(desktop) {
+  registerResources();
+  windows_.define("Splash", [] { return new SplashWindow; });
+}
+
+Program::~Program() = default;
+
+void Program::Main() {
+  trend_ = std::make_unique<TrendWindow>(state_, link_.port(), windows_, guard_);
+  commands_ = std::make_unique<TrendCommands>(state_, link_, *trend_, windows_, guard_, desktop_);
+  showPainted(*trend_);
+  showPainted(windows_.load("Splash"));
+  waitMoreThan(platform_.clock, kSplashTime);
+  windows_.unload("Splash");
+  prepareTrendPanels(state_);
+  // Loads Options, which reads the settings file, and runs its OK action unseen.
+  commands_->options().applyStoredSettings();
+}
+
+} // namespace orvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/trend_commands.h"
+#include "link/link.h"
+#include "monitor/tick_guard.h"
+#include "monitor/ui/trend_window.h"
+#include "monitor/ui/window_registry.h"
+#include "platform/desktop.h"
+#include "state/shared_state.h"
+
+#include <functional>
+#include <memory>
+
+namespace orvane {
+
+// Everything the running program shares: the shared state, the windows and
+// the link to the drive. `Main` brings it up.
+class Program {
+public:
+  Program(Platform& platform, Link& link, Desktop desktop);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The start-up routine: the main window, the splash for just over three
+  // seconds, the panels, then the stored settings. No serial traffic.
+  void Main();
+
+  SharedState& state() { return state_; }
+  WindowRegistry& windows() { return windows_; }
+  // The main window once Main has loaded it.
+  TrendWindow* trend() const { return trend_.get(); }
+  // The main window's procedures once Main has loaded it.
+  TrendCommands* commands() const { return commands_.get(); }
+
+private:
+  Platform& platform_;
+  Link& link_;
+  Desktop desktop_;
+  SharedState state_;
+  TickGuard guard_;
+  WindowRegistry windows_;
+  std::unique_ptr<TrendWindow> trend_;
+  std::unique_ptr<TrendCommands> commands_;
+};
+
+} // namespace orvane

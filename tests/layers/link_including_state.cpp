@@ -1,0 +1,2 @@
+#include "link/link.h"
+#include "state/shared_state.h"
