@@ -16,30 +16,24 @@ Bytes joined(std::initializer_list<Bytes> parts) {
   return all;
 }
 
-ProtocolEngine fiftyHertz(EngineOptions options = {}) {
+ProtocolEngine fiftyHertz() {
   Scenario scenario = scenarioFor(Model::Q7SingleCompact);
   scenario.frequency = Timeline::constant(50);
-  return ProtocolEngine(Drive(scenario), options);
+  return ProtocolEngine(Drive(scenario));
 }
 
-TEST(Framing, transactionSplitIntoSingleBytesGetsTheSameReplies) {
+TEST(Framing, transactionSplitIntoSingleBytesOrSentTwiceAtOnceGetsTheSameReplies) {
   ProtocolEngine engine = fiftyHertz();
   Host host(engine);
+  const Bytes request = joined({kReadFC04Command, kReadFC04Data, {0x06}});
   Bytes replies;
-  for (const std::uint8_t byte : joined({kReadFC04Command, kReadFC04Data, {0x06}})) {
+  for (const std::uint8_t byte : request) {
     const Bytes reply = host.send({byte});
     replies.insert(replies.end(), reply.begin(), reply.end());
   }
-  EXPECT_EQ(replies, joined({{0x06}, {0x06, 0x05, 0x03, 0x00, 0x06}, kFifty}));
-}
-
-TEST(Framing, framesArrivingTogetherAreAllAnswered) {
-  ProtocolEngine engine = fiftyHertz();
-  const Bytes request = joined({kReadFC04Command, kReadFC04Data, {0x06}});
-  const std::vector<Reply> replies = engine.feed(joined({request, request}), {});
-  ASSERT_EQ(replies.size(), 6u);
-  EXPECT_EQ(replies[2].bytes, kFifty);
-  EXPECT_EQ(replies[5].bytes, kFifty);
+  const Bytes once = joined({{0x06}, {0x06, 0x05, 0x03, 0x00, 0x06}, kFifty});
+  EXPECT_EQ(replies, once);
+  EXPECT_EQ(host.send(joined({request, request})), joined({once, once}));
 }
 
 TEST(Framing, garbageFalseStartsAndAbandonedOrBadFramesGiveWayToTheNextCommandFrame) {
@@ -65,24 +59,6 @@ TEST(Framing, unknownCommandOrReadLengthIsRefused) {
   host.send(Host::commandFrame(0x05, 3));
   EXPECT_EQ(host.send(Host::dataFrame({0x05, 0x04, 0xFC})), Bytes{0x15});
   EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
-}
-
-TEST(Faults, latencyDelaysEveryReplyAndReplyDelayOnlyItsKind) {
-  using namespace std::chrono_literals;
-  EngineOptions options;
-  options.latency = 20ms;
-  options.replyDelay = 3s;
-  options.replyDelayKind = ExchangeKind::DisplayText;
-  ProtocolEngine engine = fiftyHertz(options);
-  std::vector<Reply> replies = engine.feed(joined({kReadFC04Command, kReadFC04Data, {0x06}}), {});
-  ASSERT_EQ(replies.size(), 3u);
-  EXPECT_EQ(replies[0].delay, 20ms);
-  EXPECT_EQ(replies[2].delay, 20ms);
-  replies = engine.feed(joined({{0x01, 0x0A, 0x03, 0x00, 0x09}, {0x02, 0x11, 0x00, 0x00, 0x11}, {0x06}}), {});
-  ASSERT_EQ(replies.size(), 3u);
-  EXPECT_EQ(replies[1].delay, 20ms);
-  EXPECT_EQ(replies[2].delay, 3020ms);
-  EXPECT_EQ(replies[2].bytes.size(), 19u);
 }
 
 TEST(Faults, namesParseAsOnTheCommandLine) {

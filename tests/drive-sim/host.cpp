@@ -9,35 +9,23 @@ Bytes Host::send(const Bytes& bytes) {
   return joined;
 }
 
-Host::Exchange Host::exchange(std::uint8_t command, const Bytes& payload) {
-  Exchange replies;
-  replies.command = send(commandFrame(command, payload.size()));
-  replies.data = send(dataFrame(payload));
-  replies.final = send({0x06});
-  return replies;
+Bytes Host::exchange(std::uint8_t command, const Bytes& payload) {
+  send(commandFrame(command, payload.size()));
+  send(dataFrame(payload));
+  return send({0x06});
 }
 
 Bytes Host::read(std::uint16_t address, int count) {
   const Bytes reply = exchange(0x05, {static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(address & 0xFF),
-                                      static_cast<std::uint8_t>(address >> 8)})
-                          .final;
+                                      static_cast<std::uint8_t>(address >> 8)});
   if (reply.size() != static_cast<std::size_t>(count) + 2)
     return {};
   return Bytes(reply.begin() + 1, reply.end() - 1);
 }
 
 std::string Host::displayText() {
-  const Bytes reply = exchange(0x0A, {0x11, 0x00, 0x00}).final;
-  if (reply.size() < 17)
-    return {};
-  return std::string(reply.begin() + 1, reply.begin() + 17);
-}
-
-std::string Host::panelBlockText() {
-  const Bytes reply = exchange(0x24, {0x02, 0x00, 0x00}).final;
-  if (reply.size() < 33)
-    return {};
-  return std::string(reply.begin() + 1, reply.begin() + 33);
+  const Bytes reply = exchange(0x0A, {0x11, 0x00, 0x00});
+  return reply.size() < 17 ? std::string() : std::string(reply.begin() + 1, reply.begin() + 17);
 }
 
 void Host::panelWrite(std::uint16_t value, std::uint8_t command) {

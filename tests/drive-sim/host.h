@@ -12,12 +12,6 @@ namespace orvane::sim::testing {
 // frames of each exchange go in one after another, as the program sends them.
 class Host {
 public:
-  struct Exchange {
-    Bytes command; // reply to the command frame
-    Bytes data;    // reply to the data frame
-    Bytes final;   // reply to the acknowledge
-  };
-
   explicit Host(ProtocolEngine& engine) : engine_(engine) {}
 
   // Scenario time of the next bytes.
@@ -26,14 +20,12 @@ public:
   }
   // Sends bytes and returns every reply byte, joined.
   Bytes send(const Bytes& bytes);
-
-  Exchange exchange(std::uint8_t command, const Bytes& payload);
+  // The reply to the acknowledge of one exchange.
+  Bytes exchange(std::uint8_t command, const Bytes& payload);
   // The value bytes B1..Bn of a memory read.
   Bytes read(std::uint16_t address, int count);
   // Characters 2 to 17 of the display text reply.
   std::string displayText();
-  // Bytes 1 to 32 of the panel block, as text.
-  std::string panelBlockText();
   void panelWrite(std::uint16_t value, std::uint8_t command = 0x09);
 
   static Bytes commandFrame(std::uint8_t command, std::size_t payloadLength);

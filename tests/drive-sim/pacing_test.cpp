@@ -35,12 +35,5 @@ TEST(Pacing, replyQueuedWhileTheLineIsBusyWaitsForItAndAnIdleLineStartsAfresh) {
   EXPECT_EQ(line.enqueue(Bytes(1, 0), 1s), 1s + 2'291'666ns);
 }
 
-TEST(Pacing, unpacedBytesAreDueAtOnceInOrder) {
-  PacedOutput line;
-  line.enqueue(Bytes{1, 2}, 5ms);
-  line.enqueue(Bytes{3}, 1ms);
-  EXPECT_EQ(line.takeDue(5ms), (Bytes{1, 2, 3}));
-}
-
 } // namespace
 } // namespace orvane::sim

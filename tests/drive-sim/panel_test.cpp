@@ -19,14 +19,5 @@ TEST(Panel, menuOpensOnlyOnTheMenuKeyAndClosesAfterThirtyIdleSeconds) {
   EXPECT_EQ(host.displayText(), monitor);
 }
 
-TEST(Panel, panelKeysOnTheWrongCommandAreAcceptedButIgnored) {
-  ProtocolEngine engine{Drive(scenarioFor(Model::Q7Vector))};
-  Host host(engine);
-  const std::string monitor = host.displayText();
-  const Host::Exchange write = host.exchange(0x23, {0x02, 0x00, 0x00, 0x02, 0x00});
-  EXPECT_EQ(write.final, (Bytes{0x06, 0x04}));
-  EXPECT_EQ(host.displayText(), monitor);
-}
-
 } // namespace
 } // namespace orvane::sim::testing

@@ -1,17 +1,14 @@
 #include "engine/drive.h"
 #include "engine/scenario_json.h"
+#include "fakes/engine_line.h"
 
 #include <gtest/gtest.h>
 
 namespace orvane::sim {
 namespace {
 
-std::string shipped(const std::string& name) {
-  return std::string(ORVANE_SOURCE_DIR) + "/tools/drive-sim/scenarios/" + name + ".json";
-}
-
 TEST(Scenarios, demoRunsReversesStopsAndTrips) {
-  Drive drive(loadScenario(shipped("demo")));
+  Drive drive(testing::shippedScenario("demo"));
   bool forward = false, reverse = false, stopped = false;
   for (double at = 0; at < 240 && !drive.tripped(); at += 1) {
     drive.advanceTo(at);

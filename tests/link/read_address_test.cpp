@@ -69,12 +69,10 @@ TEST_F(ReadAddressTest, silentDriveFailsEachWaitAfterTwoSecondsOfClockTime) {
     if (silentWait >= 2)
       port.queueReply({0x00, 0x00, 0x00, 0x00, 0x00});
     port.queueReply({}); // the silent answer
-    const auto realStart = std::chrono::steady_clock::now();
     const Clock::Duration clockStart = clock.now();
     EXPECT_EQ(link.readAddress(0xFC04, 2, 100), 9999.0);
     EXPECT_GT(clock.now() - clockStart, 2s);
     EXPECT_LT(clock.now() - clockStart, 2010ms);
-    EXPECT_LT(std::chrono::steady_clock::now() - realStart, 500ms);
     expectFailureReported();
     EXPECT_EQ(port.sends.size(), static_cast<std::size_t>(silentWait + 1));
     port.sends.clear();
@@ -83,9 +81,9 @@ TEST_F(ReadAddressTest, silentDriveFailsEachWaitAfterTwoSecondsOfClockTime) {
 }
 
 TEST_F(ReadAddressTest, eachWaitHasItsOwnBudget) {
-  port.queueReply({0x00}, 1500ms);
-  port.queueReply({0x00, 0x00, 0x00, 0x00, 0x00}, 1500ms);
-  port.queueReply({0xAA, 0x13, 0x88, 0xBB}, 1500ms);
+  port.queueReply({0x00}, 1900ms);
+  port.queueReply({0x00, 0x00, 0x00, 0x00, 0x00}, 1900ms);
+  port.queueReply({0xAA, 0x13, 0x88, 0xBB}, 1900ms);
   EXPECT_DOUBLE_EQ(link.readAddress(0xFC04, 2, 100), 50.0);
 }
 

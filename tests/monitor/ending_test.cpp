@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "fakes/program_fixture.h"
 
 #include <QAction>
 #include <QPointer>

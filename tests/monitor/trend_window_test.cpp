@@ -1,5 +1,5 @@
+#include "fakes/program_fixture.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "program_fixture.h"
 
 #include <QAction>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/program_fixture.h"
+#include "fakes/program_fixture.h"
 #include "platform/twips.h"
 
 #include <QAction>

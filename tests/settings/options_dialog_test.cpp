@@ -34,16 +34,6 @@ protected:
   OptionsDialog dialog{state.options, form};
 };
 
-TEST_F(OptionsDialogTest, slidersRunOverTheirRangesInTheirSteps) {
-  auto* rate = find<QScrollBar>("Slider1");
-  EXPECT_EQ(QList<int>({rate->minimum(), rate->maximum(), rate->singleStep(), rate->pageStep()}),
-            QList<int>({5, 320, 5, 50}));
-  auto* scale = find<QScrollBar>("Slider2");
-  EXPECT_EQ(QList<int>({scale->minimum(), scale->maximum(), scale->singleStep(), scale->pageStep()}),
-            QList<int>({1, 20, 1, 5}));
-  EXPECT_EQ(find<QCheckBox>("directiongraph")->parentWidget(), &dialog);
-}
-
 TEST_F(OptionsDialogTest, mirrorsTheControlsAndHandsUserInputToTheHandlers) {
   writeFile("1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n11\r\n3\r\n");
   form.applyStoredSettings();

@@ -1,4 +1,4 @@
-#include "trips/trip_bench.h"
+#include "fakes/session_fixture.h"
 #include "trips/trip_printing.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ namespace orvane::testing {
 namespace {
 
 TEST(TripHistoryPrint, printFromTheShownWindowCarriesItsCaptionsAndKeepsItOpen) {
-  TripBench bench;
+  Session bench;
   bench.connect(shippedScenario("mk410"));
   bench.view.whileShown = [&bench](const std::function<void()>& print) {
     print();
@@ -27,13 +27,13 @@ TEST(TripHistoryPrint, printFromTheShownWindowCarriesItsCaptionsAndKeepsItOpen) 
   // A three-trip model prints the one-column page, an unknown one nothing.
   bench.view.whileShown = [](const std::function<void()>& print) { print(); };
   bench.pages.printed.clear();
-  bench.connect(driveWithHistory(sim::Model::Q7SingleCompact, 1, 4));
+  bench.connect(driveOf(sim::Model::Q7SingleCompact, 1, 4));
   bench.trips.tripmenu_Click();
   ASSERT_EQ(bench.pages.printed.size(), 1u);
   EXPECT_EQ(bench.pages.printed[0].name, "TripPrint1");
   EXPECT_FALSE(bench.pages.printed[0].value("freq4"));
 
-  bench.connect(driveWithHistory(sim::Model::Unknown, 0, 0));
+  bench.connect(driveOf(sim::Model::Unknown, 0, 0));
   bench.trips.tripmenu_Click();
   EXPECT_EQ(bench.view.shown.size(), 3u);
   EXPECT_EQ(bench.pages.printed.size(), 1u);

@@ -1,13 +1,10 @@
+#include "fakes/session_fixture.h"
 #include "link/models.h"
-#include "session_fixture.h"
 
-namespace orvane {
+namespace orvane::testing {
 namespace {
 
-using namespace std::chrono_literals;
-using testing::memoryReads;
-using testing::SessionFixture;
-using testing::WireRead;
+using Lines = std::vector<std::string>;
 
 // Sends of the panel probe that tells the two probed models apart.
 constexpr std::size_t kProbeSends = 3 * (1 + 6 + 1 + 8 + 1);
@@ -19,16 +16,13 @@ TEST_P(StartOnEveryModel, startIdentifiesReadsTheScalesWritesTheLogHeaderAndStar
   session.startmonmenu_Click();
 
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_TRUE(monitoring());
-  EXPECT_TRUE(state.trend.enabled("Timer1"));
-  EXPECT_TRUE(port.isOpen());
-  EXPECT_TRUE(state.trend.enabled("exportmenu"));
-  EXPECT_TRUE(state.trend.visible("greenlight"));
+  EXPECT_TRUE(monitoring() && state.trend.enabled("Timer1") && port.isOpen());
+  EXPECT_TRUE(state.trend.enabled("exportmenu") && state.trend.visible("greenlight"));
   EXPECT_FALSE(state.trend.visible("redlight"));
   EXPECT_FLOAT_EQ(state.speedscale, 4750.0f / 60);
   EXPECT_FLOAT_EQ(state.dirspeedscale, 2375.0f / 60);
-  EXPECT_EQ(state.trend.caption("Label32"), "2.8");
-  EXPECT_EQ(logLines(), std::vector<std::string>{"Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)"});
+  EXPECT_EQ(state.trend.caption("Label32"), "2.8"); // 338 samples at 0.5 s: 2.82 minutes
+  EXPECT_EQ(logLines(), Lines{"Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)"});
 
   // The model-code read, the probe, the scale reads and the start write.
   const std::string model = state.inverter;
@@ -53,38 +47,28 @@ TEST_P(StartOnEveryModel, startIdentifiesReadsTheScalesWritesTheLogHeaderAndStar
   EXPECT_EQ(state.trend.visible("Label38"), mk410);
   EXPECT_EQ(state.trend.visible("ImageFWoff"), isSixTripModel(model));
   EXPECT_EQ(state.trend.visible("Image15off"), mk410);
-  EXPECT_TRUE(state.trend.visible("ImageALoff"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, StartOnEveryModel, ::testing::Values("sc", "vector", "mk410", "profi"));
 
-TEST_F(SessionFixture, startWhileMonitoringAndStopWhileIdleDoNothing) {
+TEST_F(SessionFixture, startWhileMonitoringAndStopWhileIdleDoNothingAndASecondStartKeepsTheGraph) {
   session.stopmonmenu_Click();
   EXPECT_TRUE(port.sends.empty());
   session.startmonmenu_Click();
   const std::size_t sent = port.sends.size();
   session.startmonmenu_Click();
   EXPECT_EQ(port.sends.size(), sent);
-  session.stopmonmenu_Click();
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
-  EXPECT_FALSE(state.trend.enabled("Timer1"));
-  EXPECT_TRUE(state.trend.visible("redlight"));
-  EXPECT_TRUE(state.trend.visible("Image6off"));
-  EXPECT_FALSE(state.trend.visible("Image6on"));
-}
-
-TEST_F(SessionFixture, secondStartWithTheSameModelKeepsTheGraph) {
-  session.startmonmenu_Click();
   tick(3);
   session.stopmonmenu_Click();
+  EXPECT_FALSE(monitoring() || port.isOpen() || state.trend.enabled("Timer1"));
+  EXPECT_TRUE(state.trend.visible("redlight") && state.trend.visible("Image6off"));
+
   const SampleArray before = state.speedys;
-  messages.shown.clear();
   session.startmonmenu_Click();
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(state.speedys, before);
   EXPECT_EQ(state.samplecount, 3);
-  EXPECT_EQ(logLines().size(), 1u); // truncated, fresh header
+  EXPECT_EQ(logLines().size(), 1u); // truncated, a fresh header
 }
 
 TEST_F(SessionFixture, changedMaximumFrequencyAsksWithBothValuesAndNoLeavesTheGraphIdle) {
@@ -95,55 +79,36 @@ TEST_F(SessionFixture, changedMaximumFrequencyAsksWithBothValuesAndNoLeavesTheGr
   messages.answers = {MessageAnswer::No};
   const SampleArray before = state.speedys;
   session.startmonmenu_Click();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Maximum Frequency Setting");
+  ASSERT_EQ(titles(), Lines{"Maximum Frequency Setting"});
   EXPECT_EQ(messages.shown[0].text, "The maximum Frequency (A04) has been altered from 50Hz to 87.5Hz\n and the "
                                     "graph needs to be cleared. Do you want to proceed?");
-  EXPECT_FALSE(monitoring());
-  EXPECT_FALSE(port.isOpen());
-  EXPECT_TRUE(state.trend.visible("redlight"));
+  EXPECT_FALSE(monitoring() || port.isOpen());
   EXPECT_EQ(state.speedys, before);
   EXPECT_EQ(state.samplecount, 2);
 }
 
 // Every failed start ends idle with the port closed, after these messages.
-class FailedStart : public SessionFixture {
-protected:
-  void expectIdleAfter(const std::vector<std::string>& titles) {
+TEST_F(SessionFixture, failedStartsEndIdleWithThePortClosedAfterTheirMessages) {
+  const auto failedStart = [this](const Lines& expected) {
+    messages.shown.clear();
     session.startmonmenu_Click();
-    EXPECT_EQ(titlesShown(), titles);
-    EXPECT_FALSE(monitoring());
-    EXPECT_FALSE(state.trend.enabled("Timer1"));
-    EXPECT_FALSE(port.isOpen());
-  }
-};
-
-TEST_F(FailedStart, unknownDrive) {
+    EXPECT_EQ(titles(), expected);
+    EXPECT_FALSE(monitoring() || state.trend.enabled("Timer1") || port.isOpen());
+  };
   connect(R"({"model": "unknown"})");
-  expectIdleAfter({"Unknown Inverter"});
+  failedStart({"Unknown Inverter"});
   EXPECT_EQ(messages.shown[0].text, "The Inverter connected has not been recognised.\nPlease check in Help which "
                                     "ranges are supported by this program.");
-}
-
-TEST_F(FailedStart, failedMaximumFrequencyRead) {
-  connect(R"({"model": "mk410"})");
-  port.setResponder([respond = port.responder(), sends = 0](const Bytes& sent) mutable {
-    // The model code read answers; the maximum frequency read does not.
-    return ++sends <= 3 ? respond(sent) : std::vector<testing::ScriptedSerialPort::Reply>{};
-  });
-  expectIdleAfter({"Communications Error", "Communications Error"});
-}
-
-TEST_F(FailedStart, nothingSelectedToMonitor) {
+  sim::EngineOptions silentAfterTheModelCode;
+  silentAfterTheModelCode.silentAfterFrames = 3;
+  connect(R"({"model": "mk410"})", silentAfterTheModelCode);
+  failedStart({"Inverter Selection", kCommunicationsErrorTitle, kCommunicationsErrorTitle}); // from "Unknown"
+  connect(R"({"model": "mk410", "max_frequency": 0})");
+  failedStart({"Maximum Frequency Setting"});
   state.options.setChecked("speedmenu", false);
-  expectIdleAfter({"Monitor"});
+  failedStart({"Monitor"});
   EXPECT_EQ(messages.shown[0].text, "An object must be selected to monitor in the Options menu");
 }
 
-TEST_F(FailedStart, zeroMaximumFrequency) {
-  connect(R"({"model": "mk410", "max_frequency": 0})");
-  expectIdleAfter({"Maximum Frequency Setting"});
-}
-
 } // namespace
-} // namespace orvane
+} // namespace orvane::testing

@@ -107,15 +107,6 @@ TEST_P(TrendGraphTest, fillingEndsAt7310AndTheNextSampleScrollsTheNewestInThere)
   EXPECT_EQ(state.scrollcount, 0);
 }
 
-TEST_P(TrendGraphTest, narrowerGraphEndsAt6950) {
-  state.maxpoints = 320;
-  for (int sample = 1; sample <= 321; ++sample)
-    tick(static_cast<float>(sample % 50));
-  EXPECT_EQ(state.graphxs[319], 6950);
-  EXPECT_GT(inColumns(6931, 6950, kRed), 0);
-  EXPECT_EQ(inColumns(6970, 7000, kRed), 0);
-}
-
 TEST_P(TrendGraphTest, scrollingErasesWhatScrolledOffAndKeepsTheLastSamplesNewestAtTheEnd) {
   state.xstep = 200;
   state.maxpoints = 3;

@@ -1,4 +1,4 @@
-#include "drive-sim/engine_responder.h"
+#include "fakes/engine_line.h"
 #include "engine/scenario_json.h"
 #include "link/live_values.h"
 #include "link/models.h"
@@ -86,14 +86,10 @@ TEST_F(LiveValuesTest, ratedCurrentsAreSinglePrecisionAndASizeOutsideTheTableLea
       {0, 1, 3, 19, 1.9 / static_cast<double>(3.8f) * 100}, // a 3.8 A drive
       {1, 1, 19, 1300, 50},
       {1, 0, 8, 220, 50},
+      {1, 0, 7, 83, 42}, // no such drive
       {0, 0, 16, 83, 42},
-      {1, 0, 7, 83, 42},
-      {1, 1, 1, 83, 42},
-      {0, 0, 0, 83, 42},
       {0, 1, 20, 83, 42},
-      {0, 0, 255, 83, 42},
-      {2, 0, 5, 83, 42},
-      {0, 3, 5, 83, 42}};
+      {2, 0, 5, 83, 42}};
   for (const auto& [range, voltageClass, size, current, percent] : drives) {
     SCOPED_TRACE(::testing::Message() << range << "/" << voltageClass << "/" << size);
     state.ampspct = 42;
@@ -137,15 +133,6 @@ TEST_F(LiveValuesTest, codeModelsMapTheirVoltageClassToTheProbedModelsCodes) {
   }
   run(&LiveValues::GetVoltCode, model::kVector, R"({"model": "vector", "memory": {"0xF8B8": "01"}})");
   EXPECT_EQ(state.voltcode, 1);
-}
-
-TEST_F(LiveValuesTest, otherModelNameReadsNothing) {
-  state.speedvalue = 12;
-  for (const Procedure procedure : {&LiveValues::GetSpeed, &LiveValues::GetAmps, &LiveValues::GetDCVolts,
-                                    &LiveValues::GetMaxSpeed, &LiveValues::GetVoltCode})
-    EXPECT_EQ(run(procedure, model::kUnknown, R"({"model": "unknown"})"), 0);
-  EXPECT_TRUE(port.sends.empty());
-  EXPECT_EQ(state.speedvalue, 12.0f);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "drive-sim/engine_responder.h"
+#include "fakes/engine_line.h"
 #include "link/lcd_screen.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
@@ -39,14 +39,6 @@ protected:
   PanelExchanges panel{link};
 };
 
-TEST_F(PanelTest, otherModelNameLeavesTheScreenTextAndSendsNothing) {
-  state.inverter = "Unknown";
-  state.lcdtext = "ERR";
-  EXPECT_EQ(readScreen(), 0);
-  EXPECT_EQ(state.lcdtext, "ERR");
-  EXPECT_TRUE(port.sends.empty());
-}
-
 TEST_F(PanelTest, silentDriveBeepsAndOnlyTheCodeModelsShowTheMessage) {
   connect(driveOf(Model::Q7Vector), silent());
   state.inverter = model::kVector;
@@ -62,21 +54,6 @@ TEST_F(PanelTest, silentDriveBeepsAndOnlyTheCodeModelsShowTheMessage) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Communications Error");
   EXPECT_EQ(stops, 0);
-}
-
-TEST_F(PanelTest, panelWriteClearsOkOpensThePortAndATimeOutOnlyBeeps) {
-  port.close();
-  connect(driveOf(Model::Q7Vector));
-  std::int16_t OK = 1;
-  panel.PanelWrite1(OK);
-  EXPECT_EQ(OK, 0);
-  EXPECT_TRUE(port.isOpen());
-
-  connect(driveOf(Model::Q7Vector), silent());
-  panel.PanelWrite2(OK);
-  EXPECT_EQ(OK, 1);
-  EXPECT_EQ(beeper.beeps, 1);
-  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(PanelTest, displayTextReadWaitsForNineteenBytesAndShortRepliesGiveWhatThereIs) {

@@ -1,0 +1,175 @@
+#include "fakes/session_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using Lines = std::vector<std::string>;
+
+// The drive, the port and the session log failing under a session, on the
+// fake line and clock.
+class SessionFaults : public SessionFixture {
+protected:
+  SessionFaults() {
+    for (const char* box : {"currentmenu", "DCmenu", "directionmenu", "runningmenu", "inputmenu", "outputmenu"})
+      state.options.setChecked(box, true);
+  }
+  int communicationsErrors() const {
+    return static_cast<int>(std::count_if(messages.shown.begin(), messages.shown.end(), [](const auto& box) {
+      return box.title == kCommunicationsErrorTitle && box.text == kCommunicationsErrorText;
+    }));
+  }
+  bool idle() const { return !monitoring() && !state.trend.enabled("Timer1") && !port.isOpen(); }
+};
+
+TEST_F(SessionFaults, missingPortIsNamedAtOnceAndNothingStarts) {
+  port.failOpenWith("No such file or directory");
+  session.startmonmenu_Click();
+  trips.tripmenu_Click();
+  const std::string failure = "The serial port /dev/fake1 could not be opened:\nNo such file or directory\n"
+                              "Please check the port chosen in Options.";
+  ASSERT_EQ(titles(), Lines(2, kCommunicationsErrorTitle));
+  EXPECT_EQ(messages.shown[0].text, failure);
+  EXPECT_EQ(messages.shown[1].text, failure);
+  EXPECT_TRUE(view.shown.empty());
+  EXPECT_TRUE(idle());
+}
+
+// The drive falls silent inside a sample, in the current read (frames answered:
+// the start's three reads, two whole ticks of ten, then the panel block, the
+// frequency and the current's command frame).
+TEST_F(SessionFaults, driveFallingSilentMidSampleShowsTheMessageTwiceStopsAndKeepsTheLog) {
+  sim::EngineOptions silentMidSample;
+  silentMidSample.silentAfterFrames = 3 * 3 + 2 * 10 * 3 + 3 + 3 + 1;
+  connect(R"({"model": "mk410", "frequency": 50, "current": 8.3, "dc_link": 330, "inputs": 1})", silentMidSample);
+  session.startmonmenu_Click();
+  tick(2);
+  const Lines written{kSessionLogHeader, "0,50,8.3,50.30303,330", "0.5,50,8.3,50.30303,330"};
+  ASSERT_EQ(logLines(), written);
+  EXPECT_TRUE(state.trend.visible("Image1on"));
+
+  tick();
+  EXPECT_EQ(communicationsErrors(), 2);
+  EXPECT_TRUE(idle());
+  EXPECT_FALSE(state.trend.visible("Image1on"));
+  EXPECT_TRUE(state.trend.visible("Image1off"));
+  EXPECT_EQ(logLines(), written);
+}
+
+TEST_F(SessionFaults, aLogThatCannotBeWrittenRefusesTheStartOrStopsTheSessionKeepingWhatWasWritten) {
+  const std::string log = "The session log " + logPath().string();
+  std::filesystem::create_directories(logPath() / "inside");
+  session.startmonmenu_Click();
+  ASSERT_EQ(titles(), Lines{"Session Log"});
+  EXPECT_EQ(messages.shown[0].text, log + " could not be created:\nIs a directory");
+  EXPECT_TRUE(idle());
+  EXPECT_TRUE(std::filesystem::is_directory(logPath() / "inside"));
+
+  std::filesystem::remove_all(logPath());
+  const std::filesystem::path kept = folder.path() / "kept.csv";
+  std::filesystem::create_symlink(kept, logPath());
+  session.startmonmenu_Click();
+  tick(2);
+  const Lines written = linesOf(kept);
+  ASSERT_EQ(written.size(), 3u);
+  std::filesystem::remove(logPath());
+  std::filesystem::create_symlink("/dev/full", logPath());
+  tick(2);
+  EXPECT_EQ(messages.shown.back().text, log + " could not be written:\nNo space left on device\n"
+                                              "Monitoring has stopped; the lines already written are kept.");
+  EXPECT_TRUE(idle());
+  EXPECT_EQ(linesOf(kept), written);
+
+  session.startmonmenu_Click();
+  EXPECT_EQ(messages.shown.back().text, log + " could not be created:\nNo space left on device");
+  EXPECT_EQ(titles(), Lines(3, "Session Log"));
+}
+
+// A tripped MK410 whose reset write is answered after `delay`.
+class ResetFaults : public SessionFaults {
+protected:
+  void tripped(Clock::Duration delay) {
+    sim::EngineOptions late;
+    late.replyDelay = std::chrono::duration_cast<std::chrono::milliseconds>(delay);
+    late.replyDelayKind = sim::ExchangeKind::Write;
+    connect(R"({"model": "mk410", "frequency": 50, "trips": [{"at": 0, "code": 7}]})", late);
+    session.startmonmenu_Click();
+    tick();
+    ASSERT_TRUE(state.trend.visible("tripreset"));
+    clock.sleeps.clear();
+  }
+};
+
+TEST_F(ResetFaults, resetAnsweredWithinTwoSecondsClearsTheTripAfterAPauseAndMonitorsAgain) {
+  tripped(1800ms);
+  session.tripreset_Click();
+  EXPECT_EQ(clock.sleeps, std::vector<Clock::Duration>{2s});
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(monitoring());
+  tick();
+  EXPECT_FALSE(state.trend.visible("trippiccy"));
+  EXPECT_EQ(logLines().size(), 2u);
+}
+
+TEST_F(ResetFaults, resetAnsweredTooLateBeepsSaysSoAndStopsTheSession) {
+  tripped(2600ms);
+  tripWatch.resetmenu_Click();
+  EXPECT_EQ(beeper.beeps, 1);
+  EXPECT_EQ(titles(), Lines{kCommunicationsErrorTitle});
+  EXPECT_EQ(communicationsErrors(), 1);
+  EXPECT_TRUE(idle());
+}
+
+TEST_F(SessionFaults, modelChangedBetweenTwoStartsIsTakenOnlyWithTheUsersYes) {
+  session.startmonmenu_Click();
+  tick(2);
+  session.stopmonmenu_Click();
+  const Lines written = logLines();
+  connect(R"({"model": "mk410"})");
+  messages.answers = {MessageAnswer::No};
+  session.startmonmenu_Click();
+  EXPECT_EQ(titles(), Lines{"Inverter Selection"});
+  EXPECT_TRUE(idle());
+  EXPECT_EQ(state.inverter, ">Talvik< Q7 vector");
+  EXPECT_EQ(state.samplecount, 2);
+  EXPECT_EQ(logLines(), written);
+
+  session.startmonmenu_Click();
+  EXPECT_TRUE(monitoring());
+  EXPECT_EQ(state.inverter, "MK410");
+  EXPECT_EQ(state.samplecount, 0);
+  for (const char* shown : {"Image7off", "Label38", "ImageFWoff", "Image15off"})
+    EXPECT_TRUE(state.trend.visible(shown)) << shown;
+}
+
+// The drive trips while its history is read (every read takes 0.2 s): the
+// window shows the history as it was, the next tick finds the trip, and the
+// next read after the reset shows it as the newest.
+TEST_F(SessionFaults, tripDuringTheTripHistoryReadIsShownByTheNextTickAndTheNextRead) {
+  sim::Scenario drive = shippedScenario("mk410");
+  drive.trips = {{6.5, 7, {}}}; // after the counter and the index are read
+  sim::EngineOptions slowReads;
+  slowReads.replyDelay = 200ms;
+  slowReads.replyDelayKind = sim::ExchangeKind::Read;
+  connect(drive, slowReads);
+  session.startmonmenu_Click();
+  tick(2);
+  trips.tripmenu_Click();
+  ASSERT_EQ(view.shown.size(), 1u);
+  EXPECT_EQ(view.shown[0].Totaltrip, "2");
+  EXPECT_EQ(view.shown[0].trip(1).tripcode, "Overcurrent");
+  EXPECT_TRUE(monitoring());
+
+  tick();
+  EXPECT_TRUE(state.trend.visible("trippiccy"));
+  session.tripreset_Click();
+  trips.tripmenu_Click();
+  ASSERT_EQ(view.shown.size(), 2u);
+  EXPECT_EQ(view.shown[1].Totaltrip, "3");
+  EXPECT_EQ(view.shown[1].trip(1).tripcode, "Over Voltage from Regeneration");
+  EXPECT_EQ(view.shown[1].trip(2).tripcode, "Overcurrent");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
+} // namespace orvane::testing
