@@ -1,26 +1,10 @@
 #include "engine/drive.h"
 #include "engine/scenario_json.h"
-#include "fakes/engine_line.h"
 
 #include <gtest/gtest.h>
 
 namespace orvane::sim {
 namespace {
-
-TEST(Scenarios, demoRunsReversesStopsAndTrips) {
-  Drive drive(testing::shippedScenario("demo"));
-  bool forward = false, reverse = false, stopped = false;
-  for (double at = 0; at < 240 && !drive.tripped(); at += 1) {
-    drive.advanceTo(at);
-    const int state = drive.values().runState;
-    forward = forward || state == kForward;
-    reverse = reverse || state == kReverse;
-    stopped = stopped || (state == kStopped && forward);
-  }
-  EXPECT_TRUE(forward && reverse && stopped);
-  EXPECT_TRUE(drive.tripped());
-  EXPECT_TRUE(drive.displayText().starts_with("ERR"));
-}
 
 TEST(Scenarios, timelinesStepsWordsAndMemoryParse) {
   const Scenario scenario = parseScenario(R"({

@@ -12,22 +12,6 @@
 
 namespace orvane::testing {
 
-// A clock that lets a test look around whenever the program sleeps on it.
-class WatchedClock final : public Clock {
-public:
-  explicit WatchedClock(FakeClock& inner) : inner_(inner) {}
-  Duration now() const override { return inner_.now(); }
-  void sleepFor(Duration duration) override {
-    if (onSleep)
-      onSleep();
-    inner_.sleepFor(duration);
-  }
-  std::function<void()> onSleep;
-
-private:
-  FakeClock& inner_;
-};
-
 // The program on fakes: a scripted port that no drive answers, a fake clock,
 // recorded message boxes, scripted file dialogs and the application's clipboard.
 class ProgramTest : public ::testing::Test {
@@ -53,11 +37,10 @@ protected:
   }
 
   FakeClock clock;
-  WatchedClock watchedClock{clock};
   ScriptedSerialPort port{clock};
   RecordingMessageBoxes messages;
   CountingBeeper beeper;
-  Platform platform{port, watchedClock, messages, beeper};
+  Platform platform{port, clock, messages, beeper};
   Link link{platform};
   ScriptedFileDialogs files;
   QtClipboard clipboard;

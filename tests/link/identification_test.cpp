@@ -89,23 +89,6 @@ TEST_F(CheckInverterTest, onlyTextsStartingExactlyWithTheMarksCountAndTheSecondR
   }
 }
 
-TEST_F(CheckInverterTest, failedModelCodeReadOnAClosedPortReportsThroughTheReadAndSetsOk) {
-  port.close();
-  state.newinverter = ">Talvik< Q7 vector";
-  state.startcancelled = 1;
-  sim::EngineOptions noData;
-  noData.noAckReply = true;
-  connect(driveOf(Model::MK410), noData);
-  EXPECT_EQ(identify(), 1);
-  EXPECT_TRUE(port.isOpen());
-  EXPECT_EQ(state.startcancelled, 0);
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(stops, 1);
-  EXPECT_EQ(beeper.beeps, 0);
-  EXPECT_EQ(state.newinverter, "Unknown");
-  EXPECT_EQ(port.sends.size(), kModelCodeSends);
-}
-
 // The drive answers every frame of the probe up to one, then falls silent:
 // one beep, OK set, and nothing sent after the unanswered frame.
 TEST_F(CheckInverterTest, driveFallingSilentAtAnyFrameOfTheProbeBeepsOnceAndChangesNothingElse) {

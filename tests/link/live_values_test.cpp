@@ -1,5 +1,5 @@
-#include "fakes/engine_line.h"
 #include "engine/scenario_json.h"
+#include "fakes/engine_line.h"
 #include "link/live_values.h"
 #include "link/models.h"
 #include "monitor/shared_state.h"
@@ -110,19 +110,6 @@ TEST_F(LiveValuesTest, failedReadMidwayLeavesLaterResultsAndSkipsTheRest) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].title, "Communications Error");
   EXPECT_EQ(stops, 1);
-}
-
-TEST_F(LiveValuesTest, failedFirstReadSetsOkAndKeepsThePreviousPercentAndDcLink) {
-  state.ampspct = 42;
-  state.dcvoltsvalue = 540;
-  sim::EngineOptions noData;
-  noData.noAckReply = true;
-  for (const Procedure procedure : {&LiveValues::GetSpeed, &LiveValues::GetDCVolts, &LiveValues::GetAmps})
-    EXPECT_EQ(run(procedure, model::kVector, R"({"model": "vector"})", noData), 1);
-  EXPECT_EQ(memoryReads(port.sends).size(), 1u); // no percent read after the failed current read
-  EXPECT_DOUBLE_EQ(state.ampspct, 42.0);
-  EXPECT_DOUBLE_EQ(state.dcvoltsvalue, 540.0);
-  EXPECT_EQ(stops, 3);
 }
 
 TEST_F(LiveValuesTest, codeModelsMapTheirVoltageClassToTheProbedModelsCodes) {

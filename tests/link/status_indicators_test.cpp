@@ -84,20 +84,5 @@ TEST_F(StatusIndicatorsTest, outputMaskFourIsAlarmOnQ7ModelsButTerminal13OnMk410
   EXPECT_TRUE(shown("ImageALoff"));
 }
 
-TEST_F(StatusIndicatorsTest, terminalsAModelLacksAndAFailedReadLeaveTheIndicatorsAlone) {
-  state.trend.setVisible("Image6on", false);
-  state.trend.setVisible("Image6off", false);
-  run(model::kSingleCompact, {{0xFF}}, {&StatusIndicators::iterminals});
-  EXPECT_TRUE(shown("Image5on"));
-  EXPECT_FALSE(shown("Image6on") || shown("Image6off"));
-
-  state.options.setChecked("directionmenu", true);
-  state.direction = "R";
-  state.trend.setVisible("revarrow", true);
-  EXPECT_EQ(run(model::kVector, {{}}, {&StatusIndicators::Direction}), 1);
-  EXPECT_EQ(state.direction, "R");
-  EXPECT_TRUE(shown("revarrow"));
-}
-
 } // namespace
 } // namespace orvane

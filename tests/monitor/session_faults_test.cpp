@@ -128,7 +128,11 @@ TEST_F(SessionFaults, modelChangedBetweenTwoStartsIsTakenOnlyWithTheUsersYes) {
   connect(R"({"model": "mk410"})");
   messages.answers = {MessageAnswer::No};
   session.startmonmenu_Click();
-  EXPECT_EQ(titles(), Lines{"Inverter Selection"});
+  ASSERT_EQ(titles(), Lines{"Inverter Selection"});
+  EXPECT_EQ(messages.shown[0].text,
+            "The Inverter connected has been changed from a >Talvik< Q7 vector to a MK410.\n"
+            "The graph will be cleared. Continue?");
+  EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
   EXPECT_TRUE(idle());
   EXPECT_EQ(state.inverter, ">Talvik< Q7 vector");
   EXPECT_EQ(state.samplecount, 2);

