@@ -42,8 +42,13 @@ cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-
 export QT_QPA_PLATFORM=offscreen
 echo "== building and running the unchanged suite"
 cmake --build "$build" -j"$jobs" >"$scratch/build.log" 2>&1 || { tail -30 "$scratch/build.log"; exit 1; }
-ctest --test-dir "$build" -LE fuzz -j"$jobs" --timeout 120 >"$scratch/baseline.log" 2>&1 ||
-  { tail -30 "$scratch/baseline.log"; echo "the unchanged suite fails: no fault can be judged"; exit 1; }
+# A test that fails on the unchanged tree judges nothing: it is named and left out.
+failing='^$'
+if ! ctest --test-dir "$build" -LE fuzz -j"$jobs" --timeout 120 >"$scratch/baseline.log" 2>&1; then
+  failing=$(cut -d: -f2- "$build/Testing/Temporary/LastTestsFailed.log" | sed 's/[][.*^$()+?{}|\\/]/\\&/g' |
+    sed 's/.*/^&$/' | paste -sd'|')
+  echo "the unchanged suite fails, so these are left out: $failing"
+fi
 
 wanted=" $* "
 number=0
@@ -75,11 +80,11 @@ while IFS= read -r line; do
   verdict=MISSED
   if ! cmake --build "$build" -j"$jobs" >"$scratch/fault-$number.log" 2>&1; then
     verdict="BROKEN (does not build)"
-  elif ! ctest --test-dir "$build" -N -R "$expected" | grep -q "Total Tests: [1-9]"; then
+  elif ! ctest --test-dir "$build" -N -R "$expected" -E "$failing" | grep -q "Total Tests: [1-9]"; then
     verdict="STALE (no test matches $expected)"
-  elif ! ctest --test-dir "$build" -R "$expected" -j"$jobs" --timeout 120 >>"$scratch/fault-$number.log" 2>&1; then
+  elif ! ctest --test-dir "$build" -R "$expected" -E "$failing" -j"$jobs" --timeout 120 >>"$scratch/fault-$number.log" 2>&1; then
     verdict=caught
-  elif ! ctest --test-dir "$build" -LE fuzz -j"$jobs" --timeout 120 >>"$scratch/fault-$number.log" 2>&1; then
+  elif ! ctest --test-dir "$build" -LE fuzz -E "$failing" -j"$jobs" --timeout 120 >>"$scratch/fault-$number.log" 2>&1; then
     verdict="caught, but not by $expected"
   fi
   cp "$scratch/original" "$target" # a fresh time stamp, so the next build takes the original again

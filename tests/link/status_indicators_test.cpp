@@ -52,19 +52,6 @@ TEST_F(StatusIndicatorsTest, stoppedDriveWithDirectionTickedHidesBothArrowsAndSh
   EXPECT_TRUE(shown("stoppiccy") && shown("stoplabel"));
 }
 
-TEST_F(StatusIndicatorsTest, runningReadsTheRunStateItselfWhenDirectionIsNotTickedAndIgnoresUnknownStates) {
-  run(model::kMk410, {{0x02}}, {&StatusIndicators::Running});
-  EXPECT_EQ(port.sends.at(1), (Bytes{0x02, 0x01, 0x4A, 0x04, 0x4F}));
-  EXPECT_TRUE(shown("runpiccy"));
-  EXPECT_FALSE(shown("stoppiccy"));
-
-  state.options.setChecked("directionmenu", true);
-  state.direction = "F";
-  run(model::kSingleCompact, {{0x07}}, {&StatusIndicators::Direction, &StatusIndicators::Running});
-  EXPECT_EQ(state.direction, "F");
-  EXPECT_TRUE(shown("runpiccy"));
-}
-
 TEST_F(StatusIndicatorsTest, mk410InputWordLightsOnlyTheSetBits) {
   run(model::kMk410, {{0x03, 0x01}}, {&StatusIndicators::iterminals});
   EXPECT_EQ(port.sends[1], (Bytes{0x02, 0x02, 0x2E, 0x04, 0x28}));

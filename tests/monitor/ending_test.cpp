@@ -16,16 +16,6 @@ protected:
   }
 };
 
-TEST_F(EndingTest, exitClosesTheOpenPortAndEndsTheProgramAtOnce) {
-  program.Main();
-  port.open();
-  QTimer::singleShot(0, control<QAction>("exitmenu"), &QAction::trigger);
-  EXPECT_EQ(runEventLoop(), 0);
-  EXPECT_FALSE(port.isOpen());
-  EXPECT_EQ(port.closes, 1);
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(EndingTest, closingTheMainWindowUnloadsEveryOtherWindowAndEnds) {
   program.windows().define("About", [] { return new QWidget; });
   program.windows().define("Options", [] { return new QWidget; });

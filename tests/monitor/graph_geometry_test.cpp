@@ -40,14 +40,5 @@ TEST(GraphGeometry, voltageTopIs800Volts) {
   EXPECT_EQ(voltageY(GraphKind::Signed, 400.0), 1438); // 1437.5 halves to even
 }
 
-TEST(GraphGeometry, halvesRoundToEvenAndOutOfRangeClamps) {
-  // 5000 - 5.9375 * 8 = 4952.5 -> 4952
-  EXPECT_EQ(voltageY(GraphKind::Plain, 8.0), 4952);
-  EXPECT_EQ(voltageY(GraphKind::Plain, 1e9), -32768);
-  EXPECT_EQ(voltageY(GraphKind::Plain, -1e9), 32767);
-  // A reading whose y rounds to 0 is plotted as a gap.
-  EXPECT_EQ(voltageY(GraphKind::Plain, 5000.0 / 5.9375), 0);
-}
-
 } // namespace
 } // namespace orvane

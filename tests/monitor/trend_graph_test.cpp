@@ -117,22 +117,6 @@ TEST_P(TrendGraphTest, scrollingErasesWhatScrolledOffAndKeepsTheLastSamplesNewes
       (std::vector<std::int16_t>{y40, y40, frequencyY(GraphKind::Plain, state.speedscale, 0, 45.0f, "F"), 0}));
 }
 
-TEST_P(TrendGraphTest, untickedPresentTraceAddsNothingWhileFillingAndGapsWhileScrolling) {
-  state.maxpoints = 4;
-  tick(10.0f);
-  tick(20.0f);
-  state.options.setChecked("speedmenu", false);
-  const QImage before = picture1.image().copy();
-  tick(30.0f);
-  EXPECT_EQ(picture1.image(), before);
-  EXPECT_EQ(state.speedys[2], 0);
-  tick(30.0f);
-  tick(30.0f); // the first scroll
-  EXPECT_EQ(state.speedys[3], 0);
-  EXPECT_NE(state.speedys[0], 0);
-  EXPECT_EQ(state.trend.caption("displayspeed"), "20");
-}
-
 TEST_P(TrendGraphTest, traceFirstSampledOnANonEmptyGraphStartsAtTheLeftEdgeWithItsOwnX) {
   tick(10.0f);
   tick(20.0f);
@@ -153,17 +137,6 @@ TEST_P(TrendGraphTest, signedGraphDrawsOnPicture3AndLogsReverseAsNegative) {
   EXPECT_EQ(at(picture3, 570, 3812), kRed); // 2625 + 1187.5, halves to even
   EXPECT_EQ(state.logspeed, -25.0f);
   EXPECT_EQ(state.trend.caption("displayspeed"), "25");
-}
-
-TEST_P(TrendGraphTest, failedReadShowsItsOwnMessageAndDrawsNothing) {
-  failReads = true;
-  std::int16_t OK = 0;
-  graph.Frequency(OK);
-  EXPECT_EQ(OK, 1);
-  EXPECT_EQ(picture1.image(), blank);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Communications Error");
-  EXPECT_EQ(state.speedplotted, 0);
 }
 
 TEST_P(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverythingButTheXPositions) {

@@ -36,12 +36,6 @@ protected:
   int ticks = 0;
 };
 
-TEST_F(TrendWindowTest, everyControlOfTheWindowHasItsStateInTheModel) {
-  const auto& model = program.state().trend.controls();
-  for (const auto& [name, object] : trend->controls().all())
-    EXPECT_TRUE(model.contains(name)) << name;
-}
-
 TEST_F(TrendWindowTest, modelChangesReachTheControls) {
   ControlModel& model = program.state().trend;
   model.setVisible("tripreset", true);

@@ -97,15 +97,6 @@ TEST_F(GraphCopyTest, aTitleTypedInGraphTitleAppearsInTheCopyAndIsKeptForNextTim
   EXPECT_EQ(title().findChild<QLineEdit*>("title")->text(), "Pump 3 run-up");
 }
 
-TEST_F(GraphCopyTest, closingTheTitleWindowCopiesNothing) {
-  messages.answers = {MessageAnswer::Yes};
-  choose("clipboardmenu");
-  title().close();
-  QCoreApplication::processEvents();
-  EXPECT_TRUE(copied().isNull());
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before the copy");
-}
-
 TEST_F(GraphCopyTest, withDirectionGraphTheSignedGraphIsCopied) {
   state().options.setChecked("directiongraph", true);
   fill(0, 9, 2725, 1000, 1500);

@@ -54,34 +54,6 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
   EXPECT_EQ(state().valuemode, 0);
 }
 
-TEST_F(OutputCommandsTest, helpShowsOurDocumentAtItsContentsEachTime) {
-  choose("helpmenu");
-  auto* browser = topLevel("Help")->findChild<QTextBrowser*>("helpText");
-  EXPECT_EQ(browser->source(), QUrl("qrc:/help/trend_help.html"));
-  QScrollBar* scroll = browser->verticalScrollBar();
-  scroll->setValue(scroll->maximum());
-  choose("helptoolbar");
-  EXPECT_LT(scroll->value(), 40);
-  EXPECT_GT(scroll->maximum(), 40);
-}
-
-TEST_F(OutputCommandsTest, aboutTwiceShowsOneModelessBoxThatOkHides) {
-  choose("aboutmenu");
-  choose("aboutmenu");
-  const QWidgetList windows = QApplication::topLevelWidgets();
-  EXPECT_EQ(
-      std::count_if(windows.begin(), windows.end(), [](const QWidget* w) { return w->objectName() == "About"; }),
-      1);
-  QWidget& about = *topLevel("About");
-  EXPECT_TRUE(about.isVisible());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-
-  EXPECT_EQ(about.windowTitle(), "About Trend Analysis");
-  about.findChild<QPushButton*>("cmdOK")->click();
-  EXPECT_FALSE(about.isVisible());
-  EXPECT_TRUE(program.windows().isLoaded("About"));
-}
-
 TEST_F(OutputCommandsTest, inValueModeAClickOnEitherGraphShowsItsSampleInReading) {
   state().speedscale = 4750.0f / 50.0f;
   state().dirspeedscale = 20;

@@ -96,15 +96,6 @@ TEST_F(OptionsApplyTest, theScaleSetsTheStepAndApplyLeavesRoomWhereOkFillsTheWid
   }
 }
 
-TEST_F(OptionsApplyTest, okAfterApplyWithoutAChangeOnlyHidesTheDialog) {
-  form.Form_Load();
-  form.Applybutton_Click();
-  writeFile("left alone");
-  form.OKbutton_Click();
-  EXPECT_EQ(fileText(), "left alone");
-  EXPECT_EQ(hides, 1);
-}
-
 TEST_F(OptionsApplyTest, startUpAppliesTheStoredSettingsUnseenAndAsksWhenTheSampleRateIsZero) {
   writeFile("1\r\n1\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n2\r\n");
   form.applyStoredSettings();

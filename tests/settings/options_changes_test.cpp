@@ -19,15 +19,6 @@ TEST_F(OptionsChangesTest, onlyADifferenceFromTheAppliedValueEnablesApplyAndUndo
   EXPECT_TRUE(controls().enabled("Cancelbutton"));
 }
 
-TEST_F(OptionsChangesTest, okKeepsTheDialogLoadedSoTheNextOpeningShowsItAsLeft) {
-  form.applyStoredSettings();
-  writeFile("1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n300\r\n20\r\n");
-  form.show();
-  EXPECT_EQ(shows, 1);
-  EXPECT_EQ(tickedBoxes(), "Port1 speedmenu");
-  EXPECT_FALSE(controls().enabled("Cancelbutton"));
-}
-
 TEST_F(OptionsChangesTest, theMenuAsksWhileOnlineAndStopsTheSessionOnlyOnYes) {
   std::vector<std::string> steps;
   form.setWindow([&] { steps.push_back(form.loaded() ? "show" : "show unloaded"); }, [] {});

@@ -22,17 +22,6 @@ TEST_F(SettingsFileTest, readsBothWrittenFormsIgnoringBlanksAndLinesAfterTheElev
   EXPECT_FALSE(controls().enabled("Applybutton"));
 }
 
-TEST_F(SettingsFileTest, onlyOneTicksABoxAnyNonZeroPicksPort2AndZeroSlidersShowTheirLowest) {
-  writeFile("2\r\n1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
-  form.Form_Load();
-  EXPECT_EQ(tickedBoxes(), "Port2 speedmenu");
-  EXPECT_EQ(state.currenton, 2);
-  EXPECT_EQ(controls().value("Slider1"), 5);
-  EXPECT_EQ(controls().value("Slider2"), 1);
-  EXPECT_EQ(state.samplerate, 0);
-  EXPECT_EQ(state.graphscale, 0);
-}
-
 class DamagedSettingsFileTest : public OptionsFixture, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(DamagedSettingsFileTest, isReplacedByTheDefaultsWithoutAMessage) {
@@ -51,21 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Recovery, DamagedSettingsFileTest,
                                            "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n70000\r\n1\r\n",
                                            "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n400\r\n2\r\n",
                                            "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n10\r\n21\r\n"));
-
-TEST_F(SettingsFileTest, recoveryLeavesTheVariablesAsReadBeforeTheFailure) {
-  state.graphscale = 7;
-  writeFile("1\r\n0\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n1\r\n70000\r\n3\r\n");
-  form.Form_Load();
-  expectDefaultControls();
-  EXPECT_EQ(state.port2on, 1);
-  EXPECT_EQ(state.directiongraphon, 1);
-  EXPECT_EQ(state.samplerate, 5);
-  EXPECT_EQ(state.graphscale, 7);
-
-  writeFile("0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n400\r\n2\r\n");
-  form.Form_Load();
-  EXPECT_EQ(state.samplerate, 400);
-}
 
 struct WriteFault {
   const char* name;
