@@ -61,15 +61,5 @@ TEST(Framing, unknownCommandOrReadLengthIsRefused) {
   EXPECT_EQ(host.read(0xFC04, 2), (Bytes{0x13, 0x88}));
 }
 
-TEST(Faults, namesParseAsOnTheCommandLine) {
-  EngineOptions options;
-  EXPECT_TRUE(addFault(options, "silent-after=12"));
-  EXPECT_TRUE(addFault(options, "no-ack-reply"));
-  EXPECT_FALSE(addFault(options, "silent-after=x"));
-  EXPECT_FALSE(addFault(options, "sometimes"));
-  EXPECT_EQ(options.silentAfterFrames, 12);
-  EXPECT_TRUE(options.noAckReply);
-}
-
 } // namespace
 } // namespace orvane::sim::testing

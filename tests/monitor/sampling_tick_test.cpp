@@ -44,19 +44,6 @@ TEST_F(SessionFixture, onlyDirectionTickedLogsTheLastValuesEveryTick) {
   EXPECT_FALSE(state.trend.visible("forarrow"));
 }
 
-TEST_F(SessionFixture, quantityUntickedAfterItWasSampledIsStillPresentButReadsNothingWhileFilling) {
-  session.startmonmenu_Click();
-  tick(2);
-  session.stopmonmenu_Click();
-  state.options.setChecked("speedmenu", false);
-  state.options.setChecked("runningmenu", true);
-  session.startmonmenu_Click();
-  port.sends.clear();
-  tick();
-  EXPECT_EQ(std::count(port.sends.begin(), port.sends.end(), Bytes{0x02, 0x02, 0x40, 0xFC, 0xBE}), 0);
-  EXPECT_EQ(state.speedtrace, 1);
-}
-
 TEST_F(SessionFixture, tripStopsSamplingAndOffersTheResetWhichStartsANewSession) {
   connect(R"({"model": "vector", "frequency": 45, "trips": [{"at": 1.2, "code": 7}]})");
   session.startmonmenu_Click();

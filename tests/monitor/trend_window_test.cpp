@@ -1,39 +1,20 @@
 #include "fakes/program_fixture.h"
-#include "platform/qt/qt_message_boxes.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QPointer>
 
 namespace orvane::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 class TrendWindowTest : public ProgramTest {
 protected:
   TrendWindowTest() {
     program.Main();
     trend = program.trend();
-    trend->setTimerHandler("Timer1", [this] { ++ticks; });
-  }
-
-  // Lets real time pass with events running.
-  static void spin(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-
-  void runTimer1Fast() {
-    program.state().trend.setValue("Timer1", 1);
-    program.state().trend.setEnabled("Timer1", true);
   }
 
   TrendWindow* trend = nullptr;
-  int ticks = 0;
 };
 
 TEST_F(TrendWindowTest, modelChangesReachTheControls) {
@@ -61,33 +42,20 @@ TEST_F(TrendWindowTest, clickingACheckedItemLeavesItsCheckToTheModel) {
   EXPECT_TRUE(control<QAction>("stopmonmenu")->isChecked());
 }
 
-TEST_F(TrendWindowTest, noTickRunsWhileAMessageBoxIsOpen) {
-  QtMessageBoxes boxes;
-  boxes.setParentWindow([this]() -> QWidget* { return trend; });
-  runTimer1Fast();
-  QMessageBox* shown = nullptr;
-  QString title, text;
-  int ticksWhileOpen = -1;
-  QTimer::singleShot(50ms, [&] {
-    shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!shown)
-      return;
-    ticksWhileOpen = ticks;
-    title = shown->windowTitle();
-    text = shown->text();
-    EXPECT_EQ(shown->parentWidget(), trend);
-    EXPECT_EQ(shown->icon(), QMessageBox::Information);
-    shown->button(QMessageBox::No)->click();
-  });
-  const MessageAnswer answer =
-      boxes.show(MessageIcon::Information, MessageButtons::YesNo, "Clear Screen", "Are you sure?");
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(answer, MessageAnswer::No);
-  EXPECT_EQ(title, "Clear Screen");
-  EXPECT_EQ(text, "Are you sure?");
-  EXPECT_EQ(ticksWhileOpen, 0);
-  spin(50ms);
-  EXPECT_GT(ticks, 0);
+TEST_F(ProgramTest, closingTheMainWindowUnloadsEveryOtherWindowAndEnds) {
+  program.windows().define("About", [] { return new QWidget; });
+  program.windows().define("Options", [] { return new QWidget; });
+  program.Main();
+  QPointer<QWidget> about = &program.windows().load("About");
+  about->show();
+  QPointer<QWidget> options = &program.windows().load("Options");
+
+  QTimer::singleShot(0, program.trend(), &QWidget::close);
+  EXPECT_EQ(runEventLoop(), 0);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(about.isNull() && options.isNull());
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); }));
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace orvane::testing {
 namespace {
@@ -24,21 +22,10 @@ protected:
 
   QImage copied() const { return QGuiApplication::clipboard()->image(); }
   QWidget& graph() const { return *topLevel("Graph"); }
-  QWidget& title() const { return *topLevel("Graphtitle"); }
   QColor copiedAt(const char* box, int x, int y) const { return copied().pixelColor(pixelOf(graph(), box, x, y)); }
   QColor copiedAt(const char* legendLine) const {
     const QWidget* line = graph().findChild<QFrame*>(legendLine);
     return copied().pixelColor(line->mapTo(&graph(), line->rect().center()));
-  }
-
-  // The dark (text) pixels of the title line in the copy.
-  int titleInk() const {
-    const QRect line = graph().findChild<QLabel*>("Graphname")->geometry();
-    int ink = 0;
-    for (int y = line.top(); y <= line.bottom(); ++y)
-      for (int x = line.left(); x <= line.right(); ++x)
-        ink += qGray(copied().pixel(x, y)) < 128;
-    return ink;
   }
 };
 
@@ -71,30 +58,9 @@ TEST_F(GraphCopyTest, answeringNoCopiesTheGraphAtOnceWithTracesWhereTheArraysPut
   EXPECT_EQ(copiedAt("Picture1", 570 + 8 * 20 + 10, 1000), kRed);
 
   EXPECT_EQ(graph().findChild<QLabel*>("Label32")->text(), "2.8");
-  EXPECT_EQ(titleInk(), 0);
   EXPECT_EQ(copiedAt("Line9"), kRed);
   EXPECT_EQ(copiedAt("Line10"), kGreen);
   EXPECT_EQ(copiedAt("Line11"), kBlue);
-}
-
-TEST_F(GraphCopyTest, aTitleTypedInGraphTitleAppearsInTheCopyAndIsKeptForNextTime) {
-  messages.answers = {MessageAnswer::Yes};
-  choose("clipboardmenu");
-  EXPECT_TRUE(title().isVisible());
-  EXPECT_EQ(title().windowTitle(), "Graph Tiltle");
-  EXPECT_FALSE(title().isModal());
-  EXPECT_TRUE(copied().isNull());
-
-  title().findChild<QLineEdit*>("title")->setText(QStringLiteral("Pump 3 run-up"));
-  title().findChild<QPushButton*>("Command1")->click();
-  EXPECT_FALSE(title().isVisible());
-  EXPECT_EQ(graph().findChild<QLabel*>("Graphname")->text(), "Pump 3 run-up");
-  EXPECT_GT(titleInk(), 20);
-  EXPECT_EQ(copiedAt("Picture1", kSegmentX, 1000), kRed);
-
-  messages.answers = {MessageAnswer::Yes};
-  choose("clipboardmenu");
-  EXPECT_EQ(title().findChild<QLineEdit*>("title")->text(), "Pump 3 run-up");
 }
 
 TEST_F(GraphCopyTest, withDirectionGraphTheSignedGraphIsCopied) {

@@ -41,13 +41,5 @@ TEST(ImageSurfaceTest, coordinatesFarOutsideTheBoxAreSafe) {
   EXPECT_EQ(pixel(surface, 50, 50), rgb(kRed));
 }
 
-TEST(ImageSurfaceTest, drawingSurvivesAMoveToAnotherPixelRatio) {
-  ImageSurface surface(1500, 1500, 1.0, kFace);
-  surface.drawLine(150, 750, 1350, 750, kRed);
-  surface.setDevicePixelRatio(2.0);
-  EXPECT_EQ(surface.image().width(), 200);
-  EXPECT_EQ(pixel(surface, 100, 100), rgb(kRed));
-}
-
 } // namespace
 } // namespace orvane
