@@ -7,29 +7,13 @@
 #include "platform/image_surface.h"
 #include "trips/trip_history_commands.h"
 
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <stdlib.h>
 
 namespace orvane::testing {
-
-// A folder of one test's own, removed with everything in it afterwards.
-class TemporaryFolder {
-public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() { std::filesystem::remove_all(path_); }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
-private:
-  std::filesystem::path path_;
-};
 
 // The lines of a file, each ended by CR LF; an unended last line is marked.
 inline std::vector<std::string> linesOf(const std::filesystem::path& file) {
@@ -83,7 +67,9 @@ struct Session : EngineLine {
     }
   }
 
-  std::filesystem::path logPath() const { return folder.path() / "Trend.CSV"; }
+  // A folder of the test's own, removed with everything in it afterwards.
+  std::filesystem::path folder() const { return temporary.path().toStdString(); }
+  std::filesystem::path logPath() const { return folder() / "Trend.CSV"; }
   std::vector<std::string> logLines() const { return linesOf(logPath()); }
   std::vector<std::string> titles() const {
     std::vector<std::string> shown;
@@ -99,7 +85,7 @@ struct Session : EngineLine {
     return reads;
   }
 
-  TemporaryFolder folder;
+  QTemporaryDir temporary;
   SharedState state;
   bool silent = false;
   int unreadableDisplays = 0;

@@ -102,7 +102,13 @@ TEST_F(SessionFixture, failedStartsEndIdleWithThePortClosedAfterTheirMessages) {
   sim::EngineOptions silentAfterTheModelCode;
   silentAfterTheModelCode.silentAfterFrames = 3;
   connect(R"({"model": "mk410"})", silentAfterTheModelCode);
-  failedStart({"Inverter Selection", kCommunicationsErrorTitle, kCommunicationsErrorTitle}); // from "Unknown"
+  messages.answers = {MessageAnswer::No};
+  failedStart({"Inverter Selection"});
+  EXPECT_EQ(messages.shown[0].text, "The Inverter connected has been changed from a Unknown to a MK410.\n"
+                                    "The graph will be cleared. Continue?");
+  EXPECT_EQ(state.inverter, "Unknown");
+  connect(R"({"model": "mk410"})", silentAfterTheModelCode);
+  failedStart({"Inverter Selection", kCommunicationsErrorTitle, kCommunicationsErrorTitle});
   connect(R"({"model": "mk410", "max_frequency": 0})");
   failedStart({"Maximum Frequency Setting"});
   state.options.setChecked("speedmenu", false);

@@ -66,7 +66,7 @@ TEST_F(SessionFaults, aLogThatCannotBeWrittenRefusesTheStartOrStopsTheSessionKee
   EXPECT_TRUE(std::filesystem::is_directory(logPath() / "inside"));
 
   std::filesystem::remove_all(logPath());
-  const std::filesystem::path kept = folder.path() / "kept.csv";
+  const std::filesystem::path kept = folder() / "kept.csv";
   std::filesystem::create_symlink(kept, logPath());
   session.startmonmenu_Click();
   tick(2);
@@ -118,32 +118,6 @@ TEST_F(ResetFaults, resetAnsweredTooLateBeepsSaysSoAndStopsTheSession) {
   EXPECT_EQ(titles(), Lines{kCommunicationsErrorTitle});
   EXPECT_EQ(communicationsErrors(), 1);
   EXPECT_TRUE(idle());
-}
-
-TEST_F(SessionFaults, modelChangedBetweenTwoStartsIsTakenOnlyWithTheUsersYes) {
-  session.startmonmenu_Click();
-  tick(2);
-  session.stopmonmenu_Click();
-  const Lines written = logLines();
-  connect(R"({"model": "mk410"})");
-  messages.answers = {MessageAnswer::No};
-  session.startmonmenu_Click();
-  ASSERT_EQ(titles(), Lines{"Inverter Selection"});
-  EXPECT_EQ(messages.shown[0].text,
-            "The Inverter connected has been changed from a >Talvik< Q7 vector to a MK410.\n"
-            "The graph will be cleared. Continue?");
-  EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
-  EXPECT_TRUE(idle());
-  EXPECT_EQ(state.inverter, ">Talvik< Q7 vector");
-  EXPECT_EQ(state.samplecount, 2);
-  EXPECT_EQ(logLines(), written);
-
-  session.startmonmenu_Click();
-  EXPECT_TRUE(monitoring());
-  EXPECT_EQ(state.inverter, "MK410");
-  EXPECT_EQ(state.samplecount, 0);
-  for (const char* shown : {"Image7off", "Label38", "ImageFWoff", "Image15off"})
-    EXPECT_TRUE(state.trend.visible(shown)) << shown;
 }
 
 // The drive trips while its history is read (every read takes 0.2 s): the

@@ -20,7 +20,7 @@ protected:
     trips.tripmenu_Click();
     return view.shown.empty() ? empty : view.shown.back();
   }
-  const TripHistoryForm empty;
+  const TripHistoryForm empty{};
 };
 
 // Area k holds a trip at k Hz, so the window's frequencies, newest first,
