@@ -120,34 +120,5 @@ TEST_F(ResetFaults, resetAnsweredTooLateBeepsSaysSoAndStopsTheSession) {
   EXPECT_TRUE(idle());
 }
 
-// The drive trips while its history is read (every read takes 0.2 s): the
-// window shows the history as it was, the next tick finds the trip, and the
-// next read after the reset shows it as the newest.
-TEST_F(SessionFaults, tripDuringTheTripHistoryReadIsShownByTheNextTickAndTheNextRead) {
-  sim::Scenario drive = shippedScenario("mk410");
-  drive.trips = {{6.5, 7, {}}}; // after the counter and the index are read
-  sim::EngineOptions slowReads;
-  slowReads.replyDelay = 200ms;
-  slowReads.replyDelayKind = sim::ExchangeKind::Read;
-  connect(drive, slowReads);
-  session.startmonmenu_Click();
-  tick(2);
-  trips.tripmenu_Click();
-  ASSERT_EQ(view.shown.size(), 1u);
-  EXPECT_EQ(view.shown[0].Totaltrip, "2");
-  EXPECT_EQ(view.shown[0].trip(1).tripcode, "Overcurrent");
-  EXPECT_TRUE(monitoring());
-
-  tick();
-  EXPECT_TRUE(state.trend.visible("trippiccy"));
-  session.tripreset_Click();
-  trips.tripmenu_Click();
-  ASSERT_EQ(view.shown.size(), 2u);
-  EXPECT_EQ(view.shown[1].Totaltrip, "3");
-  EXPECT_EQ(view.shown[1].trip(1).tripcode, "Over Voltage from Regeneration");
-  EXPECT_EQ(view.shown[1].trip(2).tripcode, "Overcurrent");
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 } // namespace
 } // namespace orvane::testing

@@ -9,11 +9,8 @@ using OptionsApplyTest = OptionsFixture;
 TEST(GraphChangeQuestion, eachSetOfChangesHasItsTitleAndText) {
   const std::tuple<bool, bool, bool, const char*, const char*> cases[] = {
       {1, 0, 0, "Sample Rate", "Altering the Sample Rate"},
-      {0, 0, 1, "Direction (Graph)", "Selecting Direction (Graph)"},
       {0, 1, 0, "Sample Rate", "Altering the Scale"},
       {1, 0, 1, "Sample Rate and Direction (Graph)", "Altering the Sample Rate and Selecting Direction (Graph)"},
-      {0, 1, 1, "Sample Rate and Direction (Graph)", "Altering the Scale and Selecting Direction (Graph)"},
-      {1, 1, 0, "Sample Rate and Direction (Graph)", "Altering the Sample Rate and Scale"},
       {1, 1, 1, "Sample Rate and Direction (Graph)",
        "Altering the Sample Rate, Scale and Selecting Direction (Graph)"}};
   for (const auto& [rate, scale, direction, title, start] : cases) {
