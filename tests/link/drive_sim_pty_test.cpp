@@ -1,14 +1,36 @@
-#include "fakes/drive_sim_line.h"
+#include "fakes/drive_sim_process.h"
+#include "fakes/recording_message_boxes.h"
 #include "link/identification.h"
 #include "link/lcd_screen.h"
 #include "link/live_values.h"
+#include "platform/posix_serial_port.h"
+#include "platform/steady_clock.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 namespace orvane::testing {
 namespace {
 
 using namespace std::chrono_literals;
+
+// The real port and clock on "Communications Port 1", with drive-sim started
+// with `arguments` at the other end of a pseudo-terminal.
+struct DriveSimLine {
+  explicit DriveSimLine(const std::vector<std::string>& arguments) : simulator(arguments) {
+    setenv("ORVANE_PORT1", simulator.devicePath().c_str(), 1);
+    link.setStopMonitor([this] { ++stops; });
+  }
+
+  DriveSimProcess simulator;
+  PosixSerialPort port;
+  SteadyClock clock;
+  RecordingMessageBoxes messages;
+  CountingBeeper beeper;
+  Platform platform{port, clock, messages, beeper};
+  Link link{platform};
+  int stops = 0;
+};
 
 std::int16_t identify(SharedState& state, DriveSimLine& line) {
   std::int16_t OK = 0;

@@ -65,15 +65,9 @@ protected:
   float speed = 0;
   double voltage = 0;
   std::string nextDirection = "F";
-  bool failReads = false;
   TrendGraph graph{state, picture1, picture3, messages,
-                   TraceReads{[this](std::int16_t& OK) {
-                                if (failReads)
-                                  OK = 1;
-                                else
-                                  state.speedvalue = speed;
-                              },
-                              nullptr, [this](std::int16_t&) { state.dcvoltsvalue = voltage; },
+                   TraceReads{[this](std::int16_t&) { state.speedvalue = speed; }, nullptr,
+                              [this](std::int16_t&) { state.dcvoltsvalue = voltage; },
                               [this](std::int16_t&) { state.direction = nextDirection; }}};
 };
 
