@@ -5,7 +5,6 @@
 #include "fakes/fake_line.h"
 
 #include <memory>
-#include <ostream>
 
 namespace orvane::testing {
 
@@ -15,10 +14,6 @@ struct WireRead {
   int length;
   bool operator==(const WireRead&) const = default;
 };
-
-inline void PrintTo(const WireRead& read, std::ostream* out) {
-  *out << std::hex << std::uppercase << "0x" << read.address << std::dec << "/" << read.length;
-}
 
 // The memory reads among the frames a host sent.
 inline std::vector<WireRead> memoryReads(const std::vector<Bytes>& sends) {

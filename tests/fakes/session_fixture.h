@@ -78,12 +78,6 @@ struct Session : EngineLine {
     return shown;
   }
   bool monitoring() const { return state.trend.checked("startmonmenu"); }
-  // The memory reads since the drive was connected, without the model-code read.
-  std::vector<WireRead> historyReads() const {
-    std::vector<WireRead> reads = memoryReads(port.sends);
-    std::erase(reads, WireRead{0x03F4, 1});
-    return reads;
-  }
 
   QTemporaryDir temporary;
   SharedState state;

@@ -30,19 +30,15 @@ class RecordingPageOutput final : public TripPageOutput {
 public:
   bool hasDefaultPrinter() override { return printerAvailable; }
   void printOnDefaultPrinter(const TripPrintPage& page) override { printed.push_back(page); }
-  bool saveAsPdf(const TripPrintPage& page, const std::string& path) override {
-    saved.push_back({page, path});
+  bool saveAsPdf(const TripPrintPage&, const std::string& path) override {
+    saved.push_back(path);
     return pdfWritable;
   }
 
-  struct Saved {
-    TripPrintPage page;
-    std::string path;
-  };
   bool printerAvailable = true;
   bool pdfWritable = true;
   std::vector<TripPrintPage> printed;
-  std::vector<Saved> saved;
+  std::vector<std::string> saved; // the PDF files' paths
 };
 
 // Answers the save dialog from a script; cancels when the script is empty.

@@ -1,13 +1,11 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "output/csv_export.h"
-#include "output/sequential_input.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace orvane {
 namespace {
@@ -83,19 +81,6 @@ TEST_F(CsvExportTest, fieldsAreCopiedFiveALineBareAndNumbersInPlainFormKeepingOn
   EXPECT_EQ(files.shown.back().filter, "CSV File Format (*.CSV)");
   EXPECT_TRUE(files.shown.back().askBeforeReplacing);
   EXPECT_FALSE(std::filesystem::exists(path("pump run.CSV")));
-}
-
-TEST(SequentialInputTest, onlyWholeDecimalNumbersAreTakenAsNumbersAndATrailingCommaEndsInAnEmptyField) {
-  std::istringstream in("5,-0,1e,.,inf,0x10,2.5.1,\"3\",");
-  SequentialInput input(in);
-  std::vector<std::string> written;
-  std::vector<bool> numbers;
-  while (const std::optional<InputField> field = input.next()) {
-    written.push_back(writtenForm(*field));
-    numbers.push_back(field->isNumber);
-  }
-  EXPECT_EQ(written, (std::vector<std::string>{"5", "0", "1e", ".", "inf", "0x10", "2.5.1", "3", ""}));
-  EXPECT_EQ(numbers, (std::vector<bool>{true, true, false, false, false, false, false, false, false}));
 }
 
 } // namespace

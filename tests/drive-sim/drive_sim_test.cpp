@@ -1,3 +1,6 @@
+#include "engine/drive.h"
+#include "engine/paced_output.h"
+#include "engine/scenario_json.h"
 #include "fakes/engine_line.h"
 #include "link/panel_exchanges.h"
 
@@ -6,7 +9,8 @@
 namespace orvane::testing {
 namespace {
 
-using sim::Model;
+using namespace std::chrono_literals;
+using namespace sim;
 
 // A read of 0xFC04 (2 bytes), and the drive's replies to it at 50.00 Hz.
 const Bytes kReadFC04{0x01, 0x05, 0x03, 0x00, 0x06, 0x02, 0x02, 0x04, 0xFC, 0xFA, 0x06};
@@ -122,6 +126,78 @@ TEST_F(SimulatedTrips, sixTripRingStartsAtAreaTwoAndWrapsToAreaOne) {
   }
   EXPECT_EQ(read(0x0364), 7); // area 1, after the wrap
   EXPECT_EQ(read(0x0360, 2), 6);
+}
+
+TEST(Pacing, tenBytesAt4800BaudTakeTheirWireTime) {
+  PacedOutput line(4800);
+  const Bytes reply(10, 0x00);
+  const PacedOutput::Time done = line.enqueue(reply, 1s);
+  EXPECT_EQ(done, 1s + 22'916'666ns);
+  EXPECT_EQ(line.nextDue(), 1s + 2'291'666ns);
+  EXPECT_TRUE(line.takeDue(1s + 2'291'665ns).empty());
+  EXPECT_EQ(line.takeDue(1s + 5ms).size(), 2u);
+  EXPECT_EQ(line.takeDue(done).size(), 8u);
+  EXPECT_FALSE(line.nextDue());
+}
+
+TEST(Pacing, longRunDoesNotDrift) {
+  PacedOutput line(4800);
+  const Bytes one{0x55};
+  PacedOutput::Time done{};
+  for (int byte = 0; byte < 4800; ++byte)
+    done = line.enqueue(one, {});
+  EXPECT_EQ(done, 11s);
+}
+
+TEST(Pacing, replyQueuedWhileTheLineIsBusyWaitsForItAndAnIdleLineStartsAfresh) {
+  PacedOutput line(4800);
+  line.enqueue(Bytes(2, 0), {});
+  EXPECT_EQ(line.enqueue(Bytes(1, 0), 1ms), 6'875'000ns);
+  EXPECT_EQ(line.enqueue(Bytes(1, 0), 1s), 1s + 2'291'666ns);
+}
+
+TEST(Scenarios, timelinesStepsWordsAndMemoryParse) {
+  const Scenario scenario = parseScenario(R"({
+    "model": ">Talvik< Q7 vector", "loop_seconds": 60,
+    "frequency": {"points": [[0, 0], [10, 50]]},
+    "run_state": {"steps": [[0, "stopped"], [5, "reverse"]]},
+    "inputs": "0x0301", "voltage_class": "high",
+    "trips": [{"at": 30, "code": 5, "text": "ERR OL"}],
+    "history": {"counter": 1, "index": 4, "records": [
+      {"area": 3, "code": 5, "frequency": 45, "percent": 150, "dc_link": 566, "hours": 305}]},
+    "memory": {"0xFC04": "13 88"}})");
+  EXPECT_EQ(scenario.model, Model::Q7Vector);
+  EXPECT_DOUBLE_EQ(scenario.frequency.at(5), 25);
+  ASSERT_TRUE(scenario.runState);
+  EXPECT_DOUBLE_EQ(scenario.runState->at(6), kReverse);
+  EXPECT_DOUBLE_EQ(scenario.inputs.at(0), 0x0301);
+  EXPECT_EQ(scenario.voltageClass, 1);
+  ASSERT_EQ(scenario.trips.size(), 1u);
+  EXPECT_EQ(scenario.trips[0].text, "ERR OL");
+  ASSERT_EQ(scenario.history.size(), 1u);
+  EXPECT_EQ(scenario.history[0].area, 3);
+  EXPECT_EQ(scenario.memory.at(0xFC04), (Bytes{0x13, 0x88}));
+}
+
+TEST(Scenarios, mistakesAreNamed) {
+  const std::pair<const char*, const char*> mistakes[] = {
+      {R"({"frequncy": 50})", "frequncy: unknown key"},
+      {R"({"model": "Q9"})", "model:"},
+      {R"({"loop_seconds": 60, "trips": [{"at": 60, "code": 1}]})", "trips.at:"},
+      {R"({"model": "sc", "history": {"counter": 1, "index": 4, "records": [{"area": 4}]}})",
+       "history.records.area:"},
+      {R"({"frequency": {"points": [[10, 0], [5, 1]]}})", "frequency.points:"},
+      {R"({"memory": {"0xFC04": "1G"}})", "memory.0xFC04:"},
+      {R"({"frequency": 50,)", "not valid JSON"},
+  };
+  for (const auto& [json, message] : mistakes) {
+    try {
+      parseScenario(json);
+      ADD_FAILURE() << json;
+    } catch (const ScenarioError& error) {
+      EXPECT_TRUE(std::string(error.what()).starts_with(message)) << error.what();
+    }
+  }
 }
 
 } // namespace
