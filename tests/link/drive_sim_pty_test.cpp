@@ -6,8 +6,11 @@
 #include "platform/posix_serial_port.h"
 #include "platform/steady_clock.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 namespace orvane::testing {
 namespace {
@@ -76,13 +79,25 @@ TEST(DriveSimOverPty, everyShippedDriveIsIdentifiedAndGivesItsScenarioValues) {
 }
 
 // 11 host bytes and 10 drive bytes at 11 bits a byte: 48.1 ms on the wire at
-// the least, however idle the machine.
-TEST(DriveSimOverPty, atTheLineSpeedAReadTakesAtLeastItsWireTimeAndTheProbeStillIdentifies) {
-  DriveSimLine line({"--model", "vector", "--baud", "4800"});
+// the least, however idle the machine. In the simulator's log the command frame
+// takes its time coming in too: the acknowledge leaves 6 characters after it.
+TEST(DriveSimOverPty, atTheLineSpeedAReadTakesItsWireTimeBothWaysAndTheProbeStillIdentifies) {
+  const std::string log = std::filesystem::temp_directory_path() / ("wire-" + std::to_string(getpid()));
+  DriveSimLine line({"--model", "vector", "--baud", "4800", "--log", log});
   line.port.open();
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(line.link.readAddress(0xFC40, 2, 100), 0.0);
   EXPECT_GE(std::chrono::steady_clock::now() - start, 48ms);
+  std::ifstream wire(log);
+  double at = 0, in = -1, out = -1;
+  for (std::string tag, bytes; out < 0 && wire >> at >> tag && std::getline(wire, bytes);) {
+    if (tag == "in" && in < 0)
+      in = at;
+    else if (tag == "out" && in >= 0)
+      out = at;
+  }
+  std::filesystem::remove(log);
+  EXPECT_GE(out - in, 6 * 11 / 4800.0);
   SharedState state;
   EXPECT_EQ(identify(state, line), 0);
   EXPECT_EQ(state.newinverter, ">Talvik< Q7 vector");

@@ -18,8 +18,8 @@ TEST_P(StartOnEveryModel, startIdentifiesReadsTheScalesWritesTheLogHeaderAndStar
 
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_TRUE(monitoring() && state.trend.enabled("Timer1") && port.isOpen());
-  EXPECT_TRUE(state.trend.enabled("exportmenu") && state.trend.visible("greenlight"));
-  EXPECT_FALSE(state.trend.visible("redlight"));
+  EXPECT_TRUE(state.trend.enabled("exportmenu") && state.trend.visible("greenlight") &&
+              !state.trend.visible("redlight"));
   EXPECT_FLOAT_EQ(state.speedscale, 4750.0f / 60);
   EXPECT_FLOAT_EQ(state.dirspeedscale, 2375.0f / 60);
   EXPECT_EQ(state.trend.caption("Label32"), "2.8"); // 338 samples at 0.5 s: 2.82 minutes

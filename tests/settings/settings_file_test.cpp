@@ -5,13 +5,6 @@ namespace {
 
 using SettingsFileTest = OptionsFixture;
 
-TEST_F(SettingsFileTest, missingFileAndFolderAreCreatedWithTheDefaultsAsBareDigits) {
-  form.Form_Load();
-  EXPECT_EQ(fileText(), kDefaultsAsDigits);
-  expectDefaultControls();
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(SettingsFileTest, readsBothWrittenFormsIgnoringBlanksAndLinesAfterTheEleventh) {
   writeFile("1\r\n 0 \r\n\t1\t\r\n+1\n 0\r\n1 \r\n0\r\n1\r\n0\r\n 11 \r\n20\r\nnot a setting\r\n");
   form.Form_Load();
