@@ -1,5 +1,7 @@
 # -DORVANE_FUZZ=ON (with clang++) builds every target with the fuzzer's coverage instrumentation,
-# AddressSanitizer and UndefinedBehaviorSanitizer, and adds the libFuzzer targets in fuzz/.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and adds the libFuzzer targets in fuzz/. The same
+# build serves the tests: their programs link the sanitizers' runtime, which takes the coverage
+# callbacks that only the fuzz targets use.
 option(ORVANE_FUZZ "Build the libFuzzer targets (clang++ only) with ASan and UBSan" OFF)
 if(ORVANE_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

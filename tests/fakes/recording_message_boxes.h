@@ -4,7 +4,6 @@
 #include "platform/message_boxes.h"
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,6 @@ public:
   MessageAnswer show(MessageIcon icon, MessageButtons buttons, const std::string& title,
                      const std::string& text) override {
     shown.push_back({icon, buttons, title, text});
-    if (whileOpen)
-      whileOpen();
     if (buttons == MessageButtons::Ok)
       return MessageAnswer::Ok;
     if (answers.empty())
@@ -37,8 +34,6 @@ public:
 
   std::vector<Shown> shown;
   std::deque<MessageAnswer> answers;
-  // Runs while a box is open, as other events may then.
-  std::function<void()> whileOpen;
 };
 
 class CountingBeeper final : public Beeper {

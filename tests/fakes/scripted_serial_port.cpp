@@ -17,11 +17,6 @@ void ScriptedSerialPort::close() {
   open_ = false;
 }
 
-void ScriptedSerialPort::setInputMode(InputMode mode) {
-  mode_ = mode;
-  modeChanges.push_back(mode);
-}
-
 void ScriptedSerialPort::send(std::span<const std::uint8_t> bytes) {
   Bytes sent(bytes.begin(), bytes.end());
   sends.push_back(sent);
@@ -66,13 +61,6 @@ void ScriptedSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::siz
     return;
   }
   clock_.advance(timeout);
-}
-
-Bytes ScriptedSerialPort::sentBytes() const {
-  Bytes all;
-  for (const Bytes& sent : sends)
-    all.insert(all.end(), sent.begin(), sent.end());
-  return all;
 }
 
 } // namespace orvane::testing

@@ -41,19 +41,17 @@ public:
   void open() override;
   void close() override;
   bool isOpen() const override { return open_; }
-  void setInputMode(InputMode mode) override;
+  void setInputMode(InputMode mode) override { mode_ = mode; }
   InputMode inputMode() const override { return mode_; }
   void send(std::span<const std::uint8_t> bytes) override;
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
 
-  // Every send, in order, and all of them joined.
+  // Every send, in order.
   std::vector<Bytes> sends;
-  Bytes sentBytes() const;
   int opens = 0;
   int closes = 0;
-  std::vector<InputMode> modeChanges;
 
 private:
   struct Pending {

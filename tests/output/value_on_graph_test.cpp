@@ -30,15 +30,6 @@ protected:
   SharedState state;
 };
 
-TEST_F(ValueOnGraphTest, nothingIsShownWithValueModeOffOrLeftOfTheFirstSample) {
-  EXPECT_TRUE(readingAt(state, GraphKind::Plain, 570));
-  EXPECT_FALSE(readingAt(state, GraphKind::Plain, 569.9f));
-  EXPECT_FALSE(readingAt(state, GraphKind::Signed, 100));
-  state.valuemode = 0;
-  EXPECT_FALSE(readingAt(state, GraphKind::Plain, 600));
-  EXPECT_FALSE(readingAt(state, GraphKind::Signed, 600));
-}
-
 TEST_F(ValueOnGraphTest, aClickSelectsTheSampleAtOrLeftOfThePointerRoundingTheDistanceFirst) {
   setSample(0, 0, 0, 5000);
   setSample(1, 0, 0, 4000);

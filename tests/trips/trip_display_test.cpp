@@ -1,6 +1,9 @@
 #include "link/models.h"
 #include "trips/trip_display.h"
+#include "trips/ui/trip_history_dialog.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -31,17 +34,28 @@ TEST(TripDisplay, eachGroupNamesItsOwnCodesAndLeavesTheRestBlank) {
   EXPECT_EQ(nameShown(model::kUnknown, 4), "");
 }
 
-TEST(TripDisplay, unnamedCodeLeavesTheEarlierNameAndValuesCarryTheirUnits) {
-  TripHistoryForm window;
-  window.trip(1).tripcode = "External Trip";
-  Display(window, model::kMk410, 1, {0, 50, 87, 565, 1});
-  EXPECT_EQ(window.trip(1).tripcode, "External Trip");
-  EXPECT_EQ(window.trip(1).triphz, "50 Hz");
-  EXPECT_EQ(window.trip(1).tripamps, "87 %");
-  EXPECT_EQ(window.trip(1).tripvolts, "565 Vdc");
-  EXPECT_EQ(window.trip(1).triptime, "1 Hours");
-  Display(window, model::kVector, 1, {0, -5, 0, 0, 0});
-  EXPECT_EQ(window.trip(1).triphz, "-5 Hz");
+TEST(TripHistoryDialog, wideLayoutShowsTheFourthTripAtTheTopOfTheRightColumnAndTheNarrowOneHidesIt) {
+  TripHistoryForm form;
+  form.Totaltrip = "8";
+  Display(form, model::kProfi, 4, {75, 60, 152, 601, 71});
+  const TripHistoryDialog wide(
+      form, [] {}, nullptr);
+  EXPECT_EQ(wide.windowTitle(), "Trip History");
+  EXPECT_EQ(wide.size(), QSize(630, 423));
+  EXPECT_EQ(wide.findChild<QLabel*>("Totaltrip")->text(), "8");
+  const auto* fourth = wide.findChild<QGroupBox*>("Frame7");
+  EXPECT_EQ(fourth->title(), " 4th Trip ");
+  EXPECT_EQ(fourth->geometry().topLeft(), QPoint(320, 32));
+  EXPECT_EQ(fourth->findChild<QLabel*>("tripcode(4)")->text(), "Option 2 - Error 5");
+
+  layOutTripHistory(form, model::kVector);
+  const TripHistoryDialog narrow(
+      form, [] {}, nullptr);
+  EXPECT_EQ(narrow.size(), QSize(315, 423));
+  for (const char* frame : {"Frame5", "Frame6", "Frame7"})
+    EXPECT_TRUE(narrow.findChild<QWidget*>(frame)->isHidden()) << frame;
+  EXPECT_FALSE(narrow.findChild<QWidget*>("Frame3")->isHidden());
+  EXPECT_EQ(narrow.findChild<QWidget*>("Command6")->x(), 240);
 }
 
 } // namespace

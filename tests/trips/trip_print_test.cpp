@@ -1,4 +1,4 @@
-#include "trips/trip_bench.h"
+#include "fakes/session_fixture.h"
 #include "trips/trip_printing.h"
 
 #include <gtest/gtest.h>
@@ -6,37 +6,27 @@
 namespace orvane::testing {
 namespace {
 
-TEST(TripHistoryPrint, printFromTheShownWindowCarriesItsCaptionsAndKeepsItOpen) {
-  TripBench bench;
-  bench.connect(shippedScenario("mk410"));
-  bench.view.whileShown = [&bench](const std::function<void()>& print) {
+// "&Print" in the shown window prints its captions on the page of the model's
+// group and leaves the window open.
+TEST(TripHistoryPrint, printFromTheShownWindowCarriesItsCaptionsOnThePageOfTheModelsGroup) {
+  Session session;
+  session.view.whileShown = [&session](const std::function<void()>& print) {
     print();
-    EXPECT_NE(bench.trips.window(), nullptr);
+    EXPECT_NE(session.trips.window(), nullptr);
   };
-  bench.trips.tripmenu_Click();
-  ASSERT_EQ(bench.pages.printed.size(), 1u);
-  const TripPrintPage& page = bench.pages.printed[0];
-  EXPECT_EQ(page.name, "TripPrint2");
-  EXPECT_EQ(page.value("totaltrip"), "2");
-  EXPECT_EQ(page.value("code1"), "Overcurrent");
-  EXPECT_EQ(page.value("volts2"), "208 Vdc");
-  // The code labels of trips 4 to 6 are capitalised on this page.
-  EXPECT_EQ(page.value("Code4"), "");
-  EXPECT_FALSE(page.value("code4"));
-
-  // A three-trip model prints the one-column page, an unknown one nothing.
-  bench.view.whileShown = [](const std::function<void()>& print) { print(); };
-  bench.pages.printed.clear();
-  bench.connect(driveWithHistory(sim::Model::Q7SingleCompact, 1, 4));
-  bench.trips.tripmenu_Click();
-  ASSERT_EQ(bench.pages.printed.size(), 1u);
-  EXPECT_EQ(bench.pages.printed[0].name, "TripPrint1");
-  EXPECT_FALSE(bench.pages.printed[0].value("freq4"));
-
-  bench.connect(driveWithHistory(sim::Model::Unknown, 0, 0));
-  bench.trips.tripmenu_Click();
-  EXPECT_EQ(bench.view.shown.size(), 3u);
-  EXPECT_EQ(bench.pages.printed.size(), 1u);
+  session.connect(shippedScenario("mk410"));
+  session.trips.tripmenu_Click();
+  session.connect(driveOf(sim::Model::Q7SingleCompact, 1, 4));
+  session.trips.tripmenu_Click();
+  ASSERT_EQ(session.pages.printed.size(), 2u);
+  const TripPrintPage& six = session.pages.printed[0];
+  EXPECT_EQ(six.name, "TripPrint2");
+  EXPECT_EQ(six.value("totaltrip"), "2");
+  EXPECT_EQ(six.value("code1"), "Overcurrent");
+  EXPECT_EQ(six.value("volts2"), "208 Vdc");
+  EXPECT_EQ(six.value("Code4"), ""); // the code labels of trips 4 to 6 are capitalised
+  EXPECT_EQ(session.pages.printed[1].name, "TripPrint1");
+  EXPECT_FALSE(session.pages.printed[1].value("freq4"));
 }
 
 class TripPrintingTest : public ::testing::Test {
@@ -62,7 +52,7 @@ TEST_F(TripPrintingTest, pageGoesToTheDefaultPrinterWithoutAQuestionAndWithoutOn
   EXPECT_EQ(messages.shown[0].text, "No printer is available.\n"
                                     "Do you wish to save the trip history as a PDF file instead?");
   ASSERT_EQ(output.saved.size(), 1u);
-  EXPECT_EQ(output.saved[0].path, "/tmp/trips.pdf");
+  EXPECT_EQ(output.saved[0], "/tmp/trips.pdf");
   EXPECT_EQ(output.printed.size(), 1u);
 
   // No, or a cancelled dialog, saves nothing; a file that cannot be written is reported.

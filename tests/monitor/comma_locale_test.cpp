@@ -1,0 +1,56 @@
+#include "platform/number_text.h"
+#include "fakes/session_fixture.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+namespace orvane {
+namespace {
+
+using testing::SessionFixture;
+
+// A desktop whose numbers use a decimal comma. The machine may have no
+// compiled locales: one is built from the locale sources into a temporary
+// folder, and the test is skipped when even that is impossible.
+class CommaLocale : public SessionFixture {
+protected:
+  void SetUp() override {
+    const std::filesystem::path compiled = std::filesystem::temp_directory_path() / "orvane-locales";
+    if (!std::filesystem::exists(compiled / "de_DE.UTF-8")) {
+      std::filesystem::create_directories(compiled);
+      const std::string build =
+          "localedef -i de_DE -f UTF-8 " + (compiled / "de_DE.UTF-8").string() + " 2>/dev/null";
+      [[maybe_unused]] const int status = std::system(build.c_str());
+    }
+    setenv("LOCPATH", compiled.c_str(), 1);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+      GTEST_SKIP() << "no comma-decimal locale: install the Debian package locales";
+    char probe[8];
+    std::snprintf(probe, sizeof probe, "%.1f", 0.5);
+    ASSERT_STREQ(probe, "0,5") << "the C library does not use the comma locale";
+  }
+  void TearDown() override {
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+  }
+};
+
+TEST_F(CommaLocale, numbersKeepTheDecimalPointAndTheLogItsFiveFields) {
+  EXPECT_EQ(plainText(33.38f), "33.38");
+  EXPECT_EQ(plainText(0.6 + static_cast<double>(0.6f)), "1.20000002384186");
+  EXPECT_EQ(formatNumber(500 / 1000.0 * 338 / 60, 1, false), "2.8");
+
+  connect(R"({"model": "mk410", "frequency": 50.5, "current": 8.3, "dc_link": 565})");
+  state.options.setChecked("currentmenu", true);
+  state.options.setChecked("DCmenu", true);
+  session.startmonmenu_Click();
+  tick(2);
+  EXPECT_EQ(logLines(),
+            (std::vector<std::string>{kSessionLogHeader, "0,50.5,8.3,50.30303,565", "0.5,50.5,8.3,50.30303,565"}));
+  EXPECT_EQ(state.trend.caption("displayspeed"), "50.5");
+  EXPECT_EQ(state.trend.caption("Label32"), "2.8");
+}
+
+} // namespace
+} // namespace orvane
