@@ -4,6 +4,7 @@
 #include "platform/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
   MessageAnswer show(MessageIcon icon, MessageButtons buttons, const std::string& title,
                      const std::string& text) override {
     shown.push_back({icon, buttons, title, text});
+    if (whileOpen)
+      whileOpen();
     if (buttons == MessageButtons::Ok)
       return MessageAnswer::Ok;
     if (answers.empty())
@@ -34,6 +37,8 @@ public:
 
   std::vector<Shown> shown;
   std::deque<MessageAnswer> answers;
+  // Runs while a box is open, as other events may then.
+  std::function<void()> whileOpen;
 };
 
 class CountingBeeper final : public Beeper {

@@ -127,6 +127,7 @@ TEST(DriveSimOverPty, withNoVariableSetStartMonitorOpensTheDeviceStoredInOptions
   DriveSimLine line({"--scenario", "mk410"});
   unsetenv("ORVANE_PORT1");
   QTemporaryDir config;
+  const std::string usualConfig = getenv("XDG_CONFIG_HOME") ? getenv("XDG_CONFIG_HOME") : "";
   setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
   std::filesystem::create_directories(config.path().toStdString() + "/orvane-trend");
   std::ofstream(config.path().toStdString() + "/orvane-trend/devices.conf")
@@ -140,7 +141,7 @@ TEST(DriveSimOverPty, withNoVariableSetStartMonitorOpensTheDeviceStoredInOptions
                                   SessionLog(config.path().toStdString() + "/Trend.CSV")};
   procedures.session.startmonmenu_Click();
   procedures.session.Timer1_Timer();
-  unsetenv("XDG_CONFIG_HOME");
+  setenv("XDG_CONFIG_HOME", usualConfig.c_str(), 1);
   EXPECT_TRUE(line.messages.shown.empty());
   EXPECT_TRUE(state.trend.checked("startmonmenu"));
   EXPECT_EQ(state.inverter, "MK410");

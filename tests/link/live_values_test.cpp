@@ -1,7 +1,7 @@
 #include "engine/scenario_json.h"
 #include "fakes/engine_line.h"
-#include "monitor/live_values.h"
 #include "link/models.h"
+#include "monitor/live_values.h"
 #include "state/shared_state.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +84,10 @@ TEST_F(LiveValuesTest, everyModelReadsItsOwnRegistersOpeningAClosedPort) {
 TEST_F(LiveValuesTest, ratedCurrentsAreSinglePrecisionAndASizeOutsideTheTableLeavesThePercent) {
   const std::tuple<int, int, int, int, double> drives[] = {
       {0, 1, 3, 19, 1.9 / static_cast<double>(3.8f) * 100}, // a 3.8 A drive
+      {0, 0, 10, 380, 50},                                  // half of each column's mid-size rating:
+      {0, 1, 12, 295, 50},                                  // 76, 59, 113 and 43 A
+      {1, 0, 12, 565, 50},
+      {1, 1, 11, 215, 50},
       {1, 1, 19, 1300, 50},
       {1, 0, 8, 220, 50},
       {1, 0, 7, 83, 42}, // no such drive

@@ -40,7 +40,7 @@ protected:
   StatusIndicators indicators{state, link};
 };
 
-TEST_F(StatusIndicatorsTest, stoppedDriveWithDirectionTickedHidesBothArrowsAndShowsStoppedFromOneRead) {
+TEST_F(StatusIndicatorsTest, everyRunStateWordSetsItsDirectionAndAStoppedDriveShowsStoppedFromOneRead) {
   state.options.setChecked("directionmenu", true);
   state.trend.setVisible("forarrow", true);
   EXPECT_EQ(run(model::kVector, {{0x00}}, {&StatusIndicators::Direction, &StatusIndicators::Running}), 0);
@@ -50,6 +50,16 @@ TEST_F(StatusIndicatorsTest, stoppedDriveWithDirectionTickedHidesBothArrowsAndSh
   for (const char* hidden : {"fordir", "forarrow", "revdir", "revarrow", "runpiccy", "trippiccy"})
     EXPECT_FALSE(shown(hidden)) << hidden;
   EXPECT_TRUE(shown("stoppiccy") && shown("stoplabel"));
+
+  const std::tuple<std::uint8_t, const char*, bool, bool> runningWords[] = {{1, "F", true, false},
+                                                                            {2, "R", false, true}};
+  for (const auto& [word, text, forward, reverse] : runningWords) {
+    run(model::kVector, {{word}}, {&StatusIndicators::Direction});
+    EXPECT_EQ(state.direction, text);
+    EXPECT_EQ((std::vector<bool>{shown("fordir"), shown("forarrow"), shown("revdir"), shown("revarrow")}),
+              (std::vector<bool>{forward, forward, reverse, reverse}))
+        << text;
+  }
 }
 
 TEST_F(StatusIndicatorsTest, mk410InputWordLightsOnlyTheSetBits) {

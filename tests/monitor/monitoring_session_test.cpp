@@ -86,6 +86,52 @@ TEST_F(SessionFixture, changedMaximumFrequencyAsksWithBothValuesAndNoLeavesTheGr
   EXPECT_FALSE(monitoring() || port.isOpen());
   EXPECT_EQ(state.speedys, before);
   EXPECT_EQ(state.samplecount, 2);
+
+  // Yes clears the traces, the cursor and both boxes, but keeps the samples.
+  const ImageSurface blank{8130, 5415, 1.0, Rgb{240, 240, 240}};
+  session.startmonmenu_Click();
+  EXPECT_TRUE(monitoring());
+  EXPECT_EQ((std::vector<int>{state.speedtrace, state.speedplotted, state.samplecount, state.lastx}),
+            (std::vector<int>{0, 0, 0, 570}));
+  EXPECT_EQ(picture1.image(), blank.image());
+  EXPECT_EQ(picture3.image(), blank.image());
+  EXPECT_EQ(state.speedys, before);
+}
+
+// A model's extra terminals go when a model without them is accepted; the
+// stop action hides terminal 6 on the models that lack it.
+TEST_F(SessionFixture, aNewModelHidesTheTerminalsItLacksAndStopHidesAMissingTerminalSix) {
+  const auto visible = [this](std::initializer_list<const char*> names) {
+    std::vector<bool> shown;
+    for (const char* name : names)
+      shown.push_back(state.trend.visible(name));
+    return shown;
+  };
+  const auto extras = {"Image6off", "Label12",    "Label38", "Image8off", "ImageFWoff",
+                       "Label41",   "Image13off", "Label36", "Image15off"};
+  connect(R"({"model": "mk410"})");
+  session.startmonmenu_Click();
+  EXPECT_EQ(visible(extras), std::vector<bool>(9, true));
+  session.stopmonmenu_Click();
+  for (const char* model : {"sc", "profi"}) {
+    connect(std::string(R"({"model": ")") + model + R"("})");
+    session.startmonmenu_Click();
+    const bool profi = std::string(model) == "profi";
+    EXPECT_EQ(visible(extras), (std::vector<bool>{false, false, false, false, profi, profi, false, false, false}))
+        << model;
+    state.trend.setVisible("Image6on", true);
+    session.stopmonmenu_Click();
+    EXPECT_EQ(visible({"Image6on", "Image6off"}), (std::vector<bool>{false, false})) << model;
+  }
+}
+
+TEST_F(SessionFixture, theTimeSpanLabelsCountTheStartUpWidthNotTheAppliedOne) {
+  state.options.setValue("Slider2", 2);
+  state.xstep = 40;
+  state.maxpoints = 160; // as Apply leaves them
+  session.startmonmenu_Click();
+  EXPECT_EQ(state.trend.caption("Label32"), "1.4"); // 0.5 s * 338 / 60 / 2
+  EXPECT_EQ(state.trend.caption("Label33"), "1.4");
 }
 
 // Every failed start ends idle with the port closed, after these messages.
@@ -110,8 +156,18 @@ TEST_F(SessionFixture, failedStartsEndIdleWithThePortClosedAfterTheirMessages) {
   EXPECT_EQ(state.inverter, "Unknown");
   connect(R"({"model": "mk410"})", silentAfterTheModelCode);
   failedStart({"Inverter Selection", kCommunicationsErrorTitle, kCommunicationsErrorTitle});
+  sim::EngineOptions silentAtTheVoltageClass;
+  silentAtTheVoltageClass.silentAfterFrames = 2 * 3;
+  connect(R"({"model": "mk410"})", silentAtTheVoltageClass);
+  failedStart({kCommunicationsErrorTitle, kCommunicationsErrorTitle}); // the read's message and one more
+  sim::EngineOptions silentAtTheStartWrite;                            // after the probe and two reads
+  silentAtTheStartWrite.silentAfterFrames = 3 + 3 * (1 + 6 + 1 + 8 + 1) + 2 * 3;
+  connect(R"({"model": "vector"})", silentAtTheStartWrite);
+  const int beeps = beeper.beeps;
+  failedStart({"Inverter Selection"}); // then only the beep
+  EXPECT_EQ(beeper.beeps, beeps + 1);
   connect(R"({"model": "mk410", "max_frequency": 0})");
-  failedStart({"Maximum Frequency Setting"});
+  failedStart({"Inverter Selection", "Maximum Frequency Setting"});
   state.options.setChecked("speedmenu", false);
   failedStart({"Monitor"});
   EXPECT_EQ(messages.shown[0].text, "An object must be selected to monitor in the Options menu");
@@ -172,6 +228,13 @@ TEST_F(SessionFixture, tripStopsSamplingAndOffersTheResetWhichStartsANewSession)
   EXPECT_FALSE(state.trend.visible("trippiccy") || state.trend.visible("tripreset"));
   EXPECT_FALSE(state.trend.enabled("resetmenu"));
   EXPECT_EQ(logLines().size(), 2u);
+
+  session.stopmonmenu_Click();
+  port.failOpenWith("No such device");
+  messages.shown.clear();
+  session.tripreset_Click();
+  EXPECT_EQ(titles(), Lines{kCommunicationsErrorTitle}); // told once
+  EXPECT_FALSE(monitoring());
 }
 
 TEST_F(SessionFixture, onlyAnExactUpperCaseErrIsATrip) {

@@ -1,11 +1,17 @@
 #include "fakes/program_fixture.h"
+#include "platform/qt/qt_message_boxes.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ranges>
+#include <set>
 
 namespace orvane::testing {
 namespace {
@@ -17,10 +23,33 @@ protected:
   TrendWindowTest() {
     program.Main();
     trend = program.trend();
+    trend->setTimerHandler("Timer1", [this] { ++ticks; });
+  }
+
+  // Lets real time pass with events running.
+  static void spin(std::chrono::milliseconds time) {
+    QEventLoop loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+
+  void runTimer1Fast() {
+    program.state().trend.setValue("Timer1", 1);
+    program.state().trend.setEnabled("Timer1", true);
   }
 
   TrendWindow* trend = nullptr;
+  int ticks = 0;
 };
+
+TEST_F(TrendWindowTest, everyDeclaredControlHasAWidgetEveryWidgetIsDeclaredAndNoOtherNameExists) {
+  const auto declared = std::views::keys(program.state().trend.declared());
+  const auto widgets = std::views::keys(trend->controls().all());
+  EXPECT_EQ(std::set<std::string>(declared.begin(), declared.end()),
+            std::set<std::string>(widgets.begin(), widgets.end()));
+  EXPECT_THROW(program.state().trend.visible("fordri"), UnknownControl);
+  EXPECT_THROW(program.state().trend.setVisible("fordri", true), UnknownControl);
+}
 
 TEST_F(TrendWindowTest, modelChangesReachTheControls) {
   ControlModel& model = program.state().trend;
@@ -43,6 +72,73 @@ TEST_F(TrendWindowTest, clickingACheckedItemLeavesItsCheckToTheModel) {
   control<QAction>("stopmonmenu")->trigger();
   EXPECT_EQ(stops, 1);
   EXPECT_TRUE(control<QAction>("stopmonmenu")->isChecked());
+}
+
+// A question, like any window a command opens, lets sampling go on; a command's
+// link work, and the failure message inside it, hold ticks and show the busy
+// cursor until the command ends.
+TEST_F(TrendWindowTest, ticksGoOnBehindQuestionsAndWindowsButWaitForLinkWork) {
+  struct Open {
+    std::string title;
+    int ticks;
+    bool busy;
+  };
+  std::vector<Open> open;
+  messages.answers = {MessageAnswer::No};
+  messages.whileOpen = [&] {
+    const int before = ticks;
+    spin(30ms);
+    const QCursor* cursor = QApplication::overrideCursor();
+    open.push_back({messages.shown.back().title, ticks - before, cursor && cursor->shape() == Qt::WaitCursor});
+  };
+  runTimer1Fast();
+  control<QPushButton>("clearscreen")->click();
+  control<QAction>("startmonmenu")->trigger(); // no drive answers
+
+  ASSERT_GE(open.size(), 2u);
+  EXPECT_EQ(open[0].title, "Clear Screen");
+  EXPECT_GT(open[0].ticks, 0);
+  EXPECT_FALSE(open[0].busy);
+  for (std::size_t i = 1; i < open.size(); ++i) {
+    EXPECT_EQ(open[i].title, "Communications Error");
+    EXPECT_EQ(open[i].ticks, 0);
+    EXPECT_TRUE(open[i].busy);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(TrendWindowTest, ticksGoOnAndTheBusyCursorIsLiftedWhileAMessageBoxIsOpen) {
+  QtMessageBoxes boxes;
+  boxes.setParentWindow([this]() -> QWidget* { return trend; });
+  runTimer1Fast();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  bool busyWhileOpen = true;
+  QMessageBox* shown = nullptr;
+  QString title, text;
+  int ticksWhileOpen = -1;
+  QTimer::singleShot(50ms, [&] {
+    shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!shown)
+      return;
+    ticksWhileOpen = ticks;
+    busyWhileOpen = QApplication::overrideCursor() != nullptr;
+    title = shown->windowTitle();
+    text = shown->text();
+    EXPECT_EQ(shown->parentWidget(), trend);
+    EXPECT_EQ(shown->icon(), QMessageBox::Information);
+    shown->button(QMessageBox::No)->click();
+  });
+  const MessageAnswer answer =
+      boxes.show(MessageIcon::Information, MessageButtons::YesNo, "Clear Screen", "Are you sure?");
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(answer, MessageAnswer::No);
+  EXPECT_EQ(title, "Clear Screen");
+  EXPECT_EQ(text, "Are you sure?");
+  EXPECT_GT(ticksWhileOpen, 0);
+  EXPECT_FALSE(busyWhileOpen);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QApplication::restoreOverrideCursor();
 }
 
 TEST_F(ProgramTest, closingTheMainWindowUnloadsEveryOtherWindowAndEnds) {

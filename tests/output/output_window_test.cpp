@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace orvane::testing {
@@ -57,6 +59,23 @@ protected:
   QImage copied() const { return QGuiApplication::clipboard()->image(); }
   QWidget& graph() const { return *topLevel("Graph"); }
   QColor copiedAt(const char* box, int x, int y) const { return copied().pixelColor(pixelOf(graph(), box, x, y)); }
+  // Dark pixels of the copy where the title stands.
+  int titleInk() const {
+    const QRect line = graph().findChild<QLabel*>("Graphname")->geometry();
+    int ink = 0;
+    for (int y = line.top(); y <= line.bottom(); ++y)
+      for (int x = line.left(); x <= line.right(); ++x)
+        ink += qGray(copied().pixel(x, y)) < 128;
+    return ink;
+  }
+  // Answers Yes to the title question and types `text` in the title window.
+  void copyTitled(const QString& text) {
+    messages.answers = {MessageAnswer::Yes};
+    choose("clipboardmenu");
+    QWidget& title = *topLevel("Graphtitle");
+    title.findChild<QLineEdit*>("title")->setText(text);
+    title.findChild<QPushButton*>("Command1")->click();
+  }
 };
 
 TEST_F(GraphCopyTest, answeringNoCopiesTheGraphAtOnceWithTracesWhereTheArraysPutThem) {
@@ -85,6 +104,16 @@ TEST_F(GraphCopyTest, answeringNoCopiesTheGraphAtOnceWithTracesWhereTheArraysPut
   EXPECT_EQ(copiedAt("Picture1", 570 + 8 * 20 + 10, 1000), kRed);
 
   EXPECT_EQ(graph().findChild<QLabel*>("Label32")->text(), "2.8");
+}
+
+// Markup in a title is shown as typed: its brackets and letters add ink.
+TEST_F(GraphCopyTest, aTitleIsCopiedAsTyped) {
+  copyTitled(QStringLiteral("Run 2"));
+  EXPECT_EQ(graph().findChild<QLabel*>("Graphname")->text(), "Run 2");
+  const int plainInk = titleInk();
+  EXPECT_GT(plainInk, 20);
+  copyTitled(QStringLiteral("Run <b>2</b>"));
+  EXPECT_GT(titleInk(), plainInk + 20);
 }
 
 TEST_F(GraphCopyTest, withDirectionGraphTheSignedGraphIsCopied) {
@@ -145,6 +174,22 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
   EXPECT_EQ(state().valuemode, 1);
   choose("valuetoolbar");
   EXPECT_EQ(state().valuemode, 0);
+
+  // No drive answers: the start tells of it twice, the trip history read once.
+  messages.shown.clear();
+  choose("starttoolbar");
+  EXPECT_EQ(messages.shown.size(), 2u);
+  choose("triptoolbar");
+  EXPECT_EQ(messages.shown.size(), 3u);
+
+  state().trend.setChecked("startmonmenu", true); // as while monitoring
+  state().trend.setChecked("stopmonmenu", false);
+  messages.answers = {MessageAnswer::No};
+  choose("optionstoolbar");
+  EXPECT_EQ(messages.shown.back().title, "Options");
+  EXPECT_TRUE(state().trend.checked("startmonmenu"));
+  choose("stoptoolbar");
+  EXPECT_TRUE(state().trend.checked("stopmonmenu"));
 }
 
 TEST_F(OutputCommandsTest, inValueModeAClickOnEitherGraphShowsItsSampleInReading) {

@@ -1,6 +1,13 @@
 #include "options_fixture.h"
 #include "settings/graph_change_question.h"
 #include "settings/options_menu.h"
+#include "settings/ui/options_dialog.h"
+
+#include <QComboBox>
+#include <fstream>
+#include <ranges>
+#include <set>
+#include <sstream>
 
 namespace orvane::testing {
 namespace {
@@ -67,15 +74,70 @@ TEST_F(OptionsApplyTest, noPutsBackOnlyTheGraphControlsAndAppliesAndStoresTheRes
   tick("directiongraph", true, &OptionsForm::directiongraph_Click);
   selectPort2();
   tick("currentmenu", true, &OptionsForm::currentmenu_Click);
+  moveSlider("Slider2", 3);
   messages.answers.push_back(MessageAnswer::No);
   form.Applybutton_Click();
   EXPECT_TRUE(clearedUpTo.empty());
+  EXPECT_EQ(controls().caption("Slider2label"), "1 : 1");
+  EXPECT_EQ(state.xstep, 20);
   EXPECT_EQ(tickedBoxes(), "Port2 speedmenu currentmenu");
   EXPECT_EQ(controls().caption("sliderlabel"), "0.5 second");
   EXPECT_EQ(state.trend.value("Timer1"), 500);
   EXPECT_TRUE(state.trend.visible("Picture1"));
   EXPECT_EQ(port.portNumber(), 2);
   EXPECT_EQ(fileText(), " 1 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 5 \r\n 1 \r\n");
+}
+
+TEST_F(OptionsApplyTest, aFailedApplyLeavesItUnappliedSoTheNextOkAppliesAndWritesAgain) {
+  form.Form_Load();
+  std::filesystem::remove(file());
+  std::filesystem::create_directories(file()); // a folder where the file should go
+  form.Applybutton_Click();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(state.optionsapplied, 0);
+  std::filesystem::remove(file());
+  form.OKbutton_Click();
+  EXPECT_EQ(fileText(), kDefaultsAsNumbers);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// An unchanged device is not stored, so a port left to the automatic choice follows the adapters.
+TEST_F(OptionsApplyTest, onlyADeviceTheUserChangedIsStoredBesideTheSettings) {
+  unsetenv("ORVANE_PORT1");
+  setenv("ORVANE_PORT2", "/dev/pts/93", 1);
+  const std::filesystem::path devices = file().parent_path() / "devices.conf";
+  form.show();
+  EXPECT_FALSE(controls().enabled("port2devicecombo"));
+  form.Applybutton_Click();
+  EXPECT_FALSE(std::filesystem::exists(devices));
+
+  state.options.setCaption("port1devicecombo", " /dev/ttyUSB93 ");
+  form.port1devicecombo_Change();
+  EXPECT_TRUE(controls().enabled("Applybutton"));
+  EXPECT_EQ(controls().caption("devicenotelabel"),
+            "Port 1: /dev/ttyUSB93 (not present)\nPort 2: /dev/pts/93 (set by ORVANE_PORT2)");
+  form.OKbutton_Click();
+  std::ostringstream stored;
+  stored << std::ifstream(devices).rdbuf();
+  EXPECT_EQ(stored.str(), "port1=/dev/ttyUSB93\n");
+  unsetenv("ORVANE_PORT2");
+}
+
+// The dialog's widgets are exactly its declared controls, and they mirror each other.
+TEST_F(OptionsApplyTest, everyDeclaredControlHasAWidgetEveryWidgetIsDeclaredAndTheyMirrorEachOther) {
+  OptionsDialog dialog{state.options, form};
+  std::set<std::string> widgets;
+  for (const QWidget* widget : dialog.findChildren<QWidget*>())
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+      widgets.insert(widget->objectName().toStdString());
+  const auto declared = std::views::keys(state.options.declared());
+  EXPECT_EQ(widgets, std::set<std::string>(declared.begin(), declared.end()));
+  EXPECT_THROW(state.options.checked("speedmenus"), UnknownControl);
+
+  dialog.findChild<QComboBox*>("port1devicecombo")->setEditText("/dev/ttyUSB93");
+  EXPECT_EQ(controls().caption("port1devicecombo"), "/dev/ttyUSB93");
+  state.options.setCaption("port2devicecombo", "/dev/ttyACM93");
+  EXPECT_EQ(dialog.findChild<QComboBox*>("port2devicecombo")->currentText(), "/dev/ttyACM93");
 }
 
 TEST_F(OptionsApplyTest, theScaleSetsTheStepAndApplyLeavesRoomWhereOkFillsTheWidth) {

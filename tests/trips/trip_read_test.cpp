@@ -124,6 +124,19 @@ TEST_F(TripHistoryRead, failedReadShowsNoWindowLetsGoOfThePortAndTheNextReadWrit
   EXPECT_EQ(next.trip(2).tripcode, "Abnormal Temperature Protection");
 }
 
+TEST(TripHistoryFailedReads, aFailedCounterOrIndexReadStopsMonitoringWithOneMessageAndNoWindow) {
+  for (const int answered : {3, 3 + 3}) { // the identification, then the counter as well
+    Session session;
+    sim::EngineOptions silence;
+    silence.silentAfterFrames = answered;
+    session.connect(shippedScenario("mk410"), silence);
+    session.trips.tripmenu_Click();
+    EXPECT_TRUE(session.view.shown.empty()) << answered;
+    EXPECT_EQ(session.titles(), std::vector<std::string>{kCommunicationsErrorTitle}) << answered;
+    EXPECT_FALSE(session.port.isOpen()) << answered;
+  }
+}
+
 TEST_F(TripHistoryRead, unknownDriveShowsAnEmptyWindowInTheDesignStateAfterTheQuestion) {
   read(driveOf(Model::Q7SingleCompact, 3, 2));
   const TripHistoryForm& unknown = read(driveOf(Model::Unknown, 3, 2));
