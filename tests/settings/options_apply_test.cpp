@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <fstream>
-#include <ranges>
 #include <set>
 #include <sstream>
 
@@ -130,8 +129,10 @@ TEST_F(OptionsApplyTest, everyDeclaredControlHasAWidgetEveryWidgetIsDeclaredAndT
   for (const QWidget* widget : dialog.findChildren<QWidget*>())
     if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
       widgets.insert(widget->objectName().toStdString());
-  const auto declared = std::views::keys(state.options.declared());
-  EXPECT_EQ(widgets, std::set<std::string>(declared.begin(), declared.end()));
+  std::set<std::string> declared;
+  for (const auto& entry : state.options.declared())
+    declared.insert(entry.first);
+  EXPECT_EQ(widgets, declared);
   EXPECT_THROW(state.options.checked("speedmenus"), UnknownControl);
 
   dialog.findChild<QComboBox*>("port1devicecombo")->setEditText("/dev/ttyUSB93");
