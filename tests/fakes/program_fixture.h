@@ -1,9 +1,8 @@
 #pragma once
 
 #include "app/program.h"
-#include "fakes/recording_message_boxes.h"
+#include "fakes/fake_line.h"
 #include "fakes/scripted_file_dialogs.h"
-#include "fakes/scripted_serial_port.h"
 #include "platform/qt/qt_clipboard.h"
 
 #include <QApplication>
@@ -14,7 +13,7 @@ namespace orvane::testing {
 
 // The program on fakes: a scripted port that no drive answers, a fake clock,
 // recorded message boxes, scripted file dialogs and the application's clipboard.
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public ::testing::Test, protected FakeLine {
 protected:
   QWidget* topLevel(const QString& name) const {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -36,12 +35,6 @@ protected:
     return QApplication::exec();
   }
 
-  FakeClock clock;
-  ScriptedSerialPort port{clock};
-  RecordingMessageBoxes messages;
-  CountingBeeper beeper;
-  Platform platform{port, clock, messages, beeper};
-  Link link{platform};
   ScriptedFileDialogs files;
   QtClipboard clipboard;
   Program program{platform, link, Desktop{files, clipboard}};
