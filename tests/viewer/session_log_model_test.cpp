@@ -16,6 +16,7 @@ public:
   void clear() override { samples.clear(); }
   void append(const Sample& sample) override { samples.push_back(sample); }
   void reserve(std::size_t) override {}
+  void settle() override {}
   std::vector<Sample> samples;
 };
 
