@@ -2,9 +2,13 @@
 // where the input's first byte says. Besides what the sanitizers catch: both
 // readings find the same sessions, samples and skipped lines, every sample is
 // finite, its line (found again by its offset) reads as the same sample, and
-// time never runs backwards within a session.
+// time never runs backwards within a session; and a number read anywhere in
+// the input reads as std::from_chars reads it, to the bit.
+#include "viewer/decimal_text.h"
 #include "viewer/log_reader.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -63,5 +67,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reader.feed(bytes.substr(at, step));
   if (pieces.events != whole.events || reader.completeLinesEnd() > size)
     std::abort();
+
+  const char* const text = reinterpret_cast<const char*>(data);
+  for (std::size_t at = 0; at < size; ++at) {
+    const char* const end = text + std::min<std::size_t>(size, at + 64);
+    double quick = 0;
+    double reference = 0;
+    const std::from_chars_result read = readDecimal(text + at, end, quick);
+    const std::from_chars_result expected = std::from_chars(text + at, end, reference);
+    if (read.ptr != expected.ptr || read.ec != expected.ec ||
+        std::bit_cast<std::uint64_t>(quick) != std::bit_cast<std::uint64_t>(reference))
+      std::abort();
+  }
   return 0;
 }

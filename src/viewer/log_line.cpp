@@ -1,8 +1,8 @@
 #include "viewer/log_line.h"
 
 #include "monitor/session_log.h"
+#include "viewer/decimal_text.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace orvane {
@@ -32,7 +32,7 @@ std::string_view logField(std::string_view line, int index) {
   return trimmed(line.substr(0, line.find(',')));
 }
 
-// One pass over the line: each field is read where it starts (from_chars
+// One pass over the line: each field is read where it starts (readDecimal
 // ignores the locale) and must be followed only by blanks and its comma.
 LogLine parseLogLine(std::string_view line) {
   line = trimmed(line);
@@ -48,7 +48,7 @@ LogLine parseLogLine(std::string_view line) {
   for (int i = 0; i < kFieldCount; ++i) {
     while (at != end && isBlank(*at))
       ++at;
-    const auto [stop, error] = std::from_chars(at, end, *targets[i]);
+    const auto [stop, error] = readDecimal(at, end, *targets[i]);
     if (error != std::errc() || !std::isfinite(*targets[i]))
       return {LineKind::Bad, {}};
     at = stop;

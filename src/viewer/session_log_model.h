@@ -20,6 +20,8 @@ public:
   virtual void append(const Sample& sample) = 0;
   // Room for about this many more samples, before a large read.
   virtual void reserve(std::size_t samples) = 0;
+  // The read is done: the room its samples did not take is given back.
+  virtual void settle() = 0;
 };
 
 struct SessionSummary {

@@ -11,24 +11,53 @@ constexpr qsizetype kSmallestGrowth = 1 << 16;
 constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
 
 // A graph container that grows by reserving: an eighth more each time
-// instead of doubling.
+// instead of doubling. Before a large read it is given room, points set
+// aside at its end that the appends fill in place; the room they leave is
+// given back when the read is done.
 class SeriesContainer final : public QCPGraphDataContainer {
 public:
   void append(double key, double value) {
+    if (free_ != roomEnd_) {
+      free_->key = key;
+      free_->value = value;
+      ++free_;
+      return;
+    }
+    free_ = roomEnd_ = nullptr;
     if (mData.size() == mData.capacity())
       mData.reserve(mData.size() + std::max(mData.size() / 8, kSmallestGrowth));
     mData.append(QCPGraphData(key, value));
   }
-  void reserveMore(qsizetype count) {
-    mData.reserve(mData.size() + count);
+  void makeRoom(qsizetype count) {
+    giveBackRoom();
+    const qsizetype used = mData.size();
+    mData.reserve(used + count);
     // Large pages for a large read: far fewer first-touch faults while the samples go in.
     const auto begin = reinterpret_cast<std::uintptr_t>(mData.data());
     const std::uintptr_t end = begin + static_cast<std::uintptr_t>(mData.capacity()) * sizeof(QCPGraphData);
     const std::uintptr_t alignedBegin = (begin + kLargePage - 1) & ~(kLargePage - 1);
     if (alignedBegin + kLargePage <= end)
       ::madvise(reinterpret_cast<void*>(alignedBegin), (end - alignedBegin) & ~(kLargePage - 1), MADV_HUGEPAGE);
+    mData.resize(used + count, QCPGraphData(0, 0));
+    free_ = mData.data() + used;
+    roomEnd_ = free_ + count;
   }
-  void release() { mData = QVector<QCPGraphData>(); }
+  void giveBackRoom() {
+    if (roomEnd_)
+      mData.resize(mData.size() - (roomEnd_ - free_));
+    free_ = roomEnd_ = nullptr;
+  }
+  // All points gone; room being filled stays for the points that follow.
+  void removeAll() {
+    if (roomEnd_)
+      free_ = mData.data();
+    else if (!mData.isEmpty())
+      mData = QVector<QCPGraphData>();
+  }
+
+private:
+  QCPGraphData* free_ = nullptr;
+  QCPGraphData* roomEnd_ = nullptr;
 };
 
 SeriesContainer& container(const QSharedPointer<QCPGraphDataContainer>& data) {
@@ -42,11 +71,9 @@ PlotSeries::PlotSeries() {
     data = QSharedPointer<QCPGraphDataContainer>(new SeriesContainer);
 }
 
-// An empty series keeps the room reserved for what is about to be read.
 void PlotSeries::clear() {
   for (auto& data : data_)
-    if (!data->isEmpty())
-      container(data).release();
+    container(data).removeAll();
   for (BlockSummary& summary : summaries_)
     summary.clear();
   percentTimesAmperes_ = 0;
@@ -68,7 +95,12 @@ void PlotSeries::append(const Sample& sample) {
 
 void PlotSeries::reserve(std::size_t samples) {
   for (auto& data : data_)
-    container(data).reserveMore(static_cast<qsizetype>(samples));
+    container(data).makeRoom(static_cast<qsizetype>(samples));
+}
+
+void PlotSeries::settle() {
+  for (auto& data : data_)
+    container(data).giveBackRoom();
 }
 
 std::optional<RangeStatistics> PlotSeries::statistics(Quantity quantity, double from, double to) const {

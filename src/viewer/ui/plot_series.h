@@ -21,6 +21,7 @@ public:
   void clear() override;
   void append(const Sample& sample) override;
   void reserve(std::size_t samples) override;
+  void settle() override;
 
   QSharedPointer<QCPGraphDataContainer> data(Quantity quantity) const { return data_[quantity]; }
   std::size_t size() const { return static_cast<std::size_t>(data_[Frequency]->size()); }
