@@ -51,7 +51,8 @@ TEST_F(CsvExportTest, cancellingWritesNothingAndWithoutALogNoFileIsCreated) {
 }
 
 TEST_F(CsvExportTest, anUnwritableOrFullTargetOrTheLogItselfEndsSilentlyAndLeavesTheLogAlone) {
-  const std::string log = std::string(kHeader) + "0,49.5,3.2,40,560\r\n";
+  std::string log = kHeader;
+  log += "0,49.5,3.2,40,560\r\n";
   writeLog(log);
   std::filesystem::create_directory(path("folder.csv"));
   std::filesystem::create_symlink(logPath, path("symbolic.csv"));
