@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/control_model.h"
 #include "platform/serial_devices.h"
+#include "state/control_model.h"
 
 #include <array>
 #include <string>

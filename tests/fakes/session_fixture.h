@@ -3,8 +3,8 @@
 #include "fakes/engine_line.h"
 #include "fakes/trip_fakes.h"
 #include "monitor/monitoring_procedures.h"
-#include "state/trend_design_state.h"
 #include "platform/image_surface.h"
+#include "state/trend_design_state.h"
 #include "trips/trip_history_commands.h"
 
 #include <QTemporaryDir>

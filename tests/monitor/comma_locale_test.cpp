@@ -1,5 +1,5 @@
-#include "platform/number_text.h"
 #include "fakes/session_fixture.h"
+#include "platform/number_text.h"
 
 #include <clocale>
 #include <cstdio>
