@@ -35,6 +35,7 @@ enum class WaitBudget {
 // blocks the caller (no user-interface events run) but sleeps on the device.
 class Link {
 public:
+  // cppcheck-suppress uninitMemberVar ; platform_ is a reference, bound right here
   explicit Link(Platform& platform) : platform_(platform) {}
 
   // The "Stop Monitor" action run after a failed read.

@@ -33,11 +33,11 @@ public:
     const qsizetype used = mData.size();
     mData.reserve(used + count);
     // Large pages for a large read: far fewer first-touch faults while the samples go in.
-    const auto begin = reinterpret_cast<std::uintptr_t>(mData.data());
-    const std::uintptr_t end = begin + static_cast<std::uintptr_t>(mData.capacity()) * sizeof(QCPGraphData);
-    const std::uintptr_t alignedBegin = (begin + kLargePage - 1) & ~(kLargePage - 1);
-    if (alignedBegin + kLargePage <= end)
-      ::madvise(reinterpret_cast<void*>(alignedBegin), (end - alignedBegin) & ~(kLargePage - 1), MADV_HUGEPAGE);
+    auto* const begin = reinterpret_cast<char*>(mData.data());
+    const std::size_t bytes = static_cast<std::size_t>(mData.capacity()) * sizeof(QCPGraphData);
+    const std::size_t skip = (kLargePage - reinterpret_cast<std::uintptr_t>(begin) % kLargePage) % kLargePage;
+    if (skip + kLargePage <= bytes)
+      ::madvise(begin + skip, (bytes - skip) & ~(kLargePage - 1), MADV_HUGEPAGE);
     mData.resize(used + count, QCPGraphData(0, 0));
     free_ = mData.data() + used;
     roomEnd_ = free_ + count;
