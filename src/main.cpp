@@ -1,6 +1,5 @@
 #include "app/program.h"
 #include "link/link.h"
-#include "monitor/session_log.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_clipboard.h"
@@ -49,14 +48,5 @@ int main(int argc, char* argv[]) {
   messages.setParentWindow([&program]() -> QWidget* { return program.trend(); });
   files.setParentWindow([&program]() -> QWidget* { return program.trend(); });
   program.Main();
-  program.windows().define("SessionViewer", [] {
-    return new orvane::SessionViewerWindow(QString::fromStdString(orvane::SessionLog::defaultPath()));
-  });
-  program.trend()->setClickHandler("viewermenu", [&program] {
-    QWidget& viewer = program.windows().load("SessionViewer");
-    viewer.show();
-    viewer.raise();
-    viewer.activateWindow();
-  });
   return QApplication::exec();
 }

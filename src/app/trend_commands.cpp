@@ -2,6 +2,7 @@
 
 #include "output/toolbar.h"
 #include "settings/options_menu.h"
+#include "viewer/ui/session_viewer_window.h"
 
 namespace orvane {
 
@@ -16,6 +17,19 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
       output_(state, link.platform().messages, desktop, windows, window) {
   options_.setClearGraph([this] { procedures_.graph.clearGraph(); });
   routeEvents(window);
+  openSessionViewerFrom(window, windows);
+}
+
+// The Session Viewer on the session log: one window, brought to the front when already open.
+void TrendCommands::openSessionViewerFrom(TrendWindow& window, WindowRegistry& windows) {
+  windows.define("SessionViewer",
+                 [] { return new SessionViewerWindow(QString::fromStdString(SessionLog::defaultPath())); });
+  window.setClickHandler("viewermenu", [&windows] {
+    QWidget& viewer = windows.load("SessionViewer");
+    viewer.show();
+    viewer.raise();
+    viewer.activateWindow();
+  });
 }
 
 // A port that cannot be opened ends the command with a message and a

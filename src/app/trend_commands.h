@@ -48,6 +48,7 @@ private:
   };
 
   void routeEvents(TrendWindow& window);
+  void openSessionViewerFrom(TrendWindow& window, WindowRegistry& windows);
   void guardPortOpen(const std::function<void()>& command);
   // Runs a command that blocks the window on the link (see LinkWork).
   void runLinkWork(const std::function<void()>& command);

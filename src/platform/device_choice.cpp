@@ -78,6 +78,11 @@ void writeStoredDevices(const std::string& path, const StoredDevices& devices) {
 
 const char* portVariable(int number) { return number == 2 ? "ORVANE_PORT2" : "ORVANE_PORT1"; }
 
+std::string environmentDevice(int number) {
+  const char* device = std::getenv(portVariable(number));
+  return device != nullptr ? device : "";
+}
+
 std::string chooseDevice(int number, std::string_view environment, const StoredDevices& stored,
                          const std::vector<SerialDevice>& present) {
   const std::size_t index = number == 2 ? 1 : 0;
@@ -93,8 +98,7 @@ std::string chooseDevice(int number, std::string_view environment, const StoredD
 }
 
 std::string serialDeviceForPort(int number) {
-  const char* environment = std::getenv(portVariable(number));
-  return chooseDevice(number, environment != nullptr ? environment : "", readStoredDevices(devicesFilePath()),
+  return chooseDevice(number, environmentDevice(number), readStoredDevices(devicesFilePath()),
                       listSerialDevices());
 }
 

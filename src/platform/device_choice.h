@@ -27,6 +27,8 @@ void writeStoredDevices(const std::string& path, const StoredDevices& devices);
 
 // The variable that overrides the device of port `number`: ORVANE_PORT1 or ORVANE_PORT2.
 const char* portVariable(int number);
+// That variable's value, empty when it is not set.
+std::string environmentDevice(int number);
 
 // The device port `number` (1 or 2) opens: the environment's when given, else the stored one,
 // else the first (port 1) or second (port 2) USB adapter present, else /dev/ttyS0 or /dev/ttyS1.

@@ -40,6 +40,15 @@ bool lineHolds(const termios& wanted, const termios& actual) {
          (actual.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0 && (actual.c_oflag & OPOST) == 0;
 }
 
+// Says why, and what to do, in the terms of the system's answer. A stable link is named with the
+// node behind it, the name the system's own messages use.
+[[noreturn]] void fail(const std::string& device, int error) {
+  std::error_code unresolved;
+  const std::string node = std::filesystem::canonical(device, unresolved);
+  const std::string named = unresolved || node == device ? device : device + " (" + node + ")";
+  throw PortOpenError(named, openFailureReason(observeOpenFailure(device, error)));
+}
+
 } // namespace
 
 termios requestedLineSettings(termios current) {
@@ -54,19 +63,6 @@ termios requestedLineSettings(termios current) {
   cfsetospeed(&settings, B4800);
   return settings;
 }
-
-namespace {
-
-// Says why, and what to do, in the terms of the system's answer. A stable link is named with the
-// node behind it, the name the system's own messages use.
-[[noreturn]] void fail(const std::string& device, int error) {
-  std::error_code unresolved;
-  const std::string node = std::filesystem::canonical(device, unresolved);
-  const std::string named = unresolved || node == device ? device : device + " (" + node + ")";
-  throw PortOpenError(named, openFailureReason(observeOpenFailure(device, error)));
-}
-
-} // namespace
 
 PosixSerialPort::~PosixSerialPort() { close(); }
 

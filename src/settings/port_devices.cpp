@@ -4,7 +4,6 @@
 #include "platform/open_failure.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -13,15 +12,10 @@ namespace {
 
 constexpr std::array<const char*, 2> kCombos{"port1devicecombo", "port2devicecombo"};
 
-std::string fromEnvironment(int number) {
-  const char* device = std::getenv(portVariable(number));
-  return device != nullptr ? device : "";
-}
-
 // "Port 1: Maker Model (/dev/ttyUSB0)", "Port 2: /dev/ttyUSB3 (not present)", …
 std::string note(int number, const std::string& device, const std::vector<SerialDevice>& present) {
   const std::string port = "Port " + std::to_string(number) + ": ";
-  if (!fromEnvironment(number).empty())
+  if (!environmentDevice(number).empty())
     return port + device + " (set by " + portVariable(number) + ")";
   if (device.empty())
     return port + "automatic (the " + (number == 1 ? "first" : "second") + " USB adapter present, else /dev/ttyS" +
@@ -44,7 +38,7 @@ void PortDevices::refresh() {
   present_ = listSerialDevices();
   const StoredDevices stored = readStoredDevices(devicesFilePath());
   for (int number = 1; number <= 2; ++number) {
-    const std::string environment = fromEnvironment(number);
+    const std::string environment = environmentDevice(number);
     applied_[number - 1] = chooseDevice(number, environment, stored, present_);
     options_.setCaption(kCombos[number - 1], applied_[number - 1]);
     options_.setEnabled(kCombos[number - 1], environment.empty());
