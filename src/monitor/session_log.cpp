@@ -1,7 +1,5 @@
 #include "monitor/session_log.h"
 
-#include "platform/number_text.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +12,7 @@ std::optional<std::string> writeLine(const std::string& path, const char* mode, 
   std::FILE* file = std::fopen(path.c_str(), mode);
   if (file == nullptr)
     return std::string(std::strerror(errno));
-  const std::string withEnd = line + "\r\n";
+  const std::string withEnd = line + std::string(kLogLineEnd);
   const bool written = std::fwrite(withEnd.data(), 1, withEnd.size(), file) == withEnd.size();
   const int writeError = errno;
   const bool closed = std::fclose(file) == 0;
@@ -34,9 +32,7 @@ std::optional<std::string> SessionLog::start() const { return writeLine(path_, "
 
 std::optional<std::string> SessionLog::append(const std::string& time, float frequency, float current,
                                               float currentPercent, float dcLink) const {
-  return writeLine(path_, "ab",
-                   time + "," + plainText(frequency) + "," + plainText(current) + "," + plainText(currentPercent) +
-                       "," + plainText(dcLink));
+  return writeLine(path_, "ab", formatSessionLogLine(time, frequency, current, currentPercent, dcLink));
 }
 
 } // namespace orvane

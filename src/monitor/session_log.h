@@ -1,11 +1,11 @@
 #pragma once
 
+#include "monitor/session_log_format.h"
+
 #include <optional>
 #include <string>
 
 namespace orvane {
-
-inline constexpr const char* kSessionLogHeader = "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)";
 
 // The session log, $HOME/Trend.CSV: truncated with a header at each start,
 // one line appended and closed per sample so that no written line is lost.
