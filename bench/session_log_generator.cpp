@@ -1,7 +1,6 @@
 #include "session_log_generator.h"
 
-#include "monitor/session_log.h"
-#include "platform/number_text.h"
+#include "monitor/session_log_format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,7 +65,7 @@ float rounded(double value, double step) { return static_cast<float>(std::round(
 
 long writeSessionLog(const std::string& path, double hours) {
   std::ofstream log(path, std::ios::binary | std::ios::trunc);
-  log << kSessionLogHeader << "\r\n";
+  log << kSessionLogHeader << kLogLineEnd;
   std::mt19937 random(17);
   std::normal_distribution<double> noise(0, 1);
   const long samples = std::lround(hours * 3600 / kInterval);
@@ -77,13 +76,13 @@ long writeSessionLog(const std::string& path, double hours) {
     if (r.amps > 0)
       r.amps += 0.05 * noise(random);
     r.volts += 1.5 * noise(random);
-    const std::string time = i == 0 ? plainText(elapsed) : plainText(kInterval + static_cast<double>(elapsed));
+    const double time = i == 0 ? static_cast<double>(elapsed) : kInterval + static_cast<double>(elapsed);
     if (i > 0)
       elapsed = static_cast<float>(kInterval + static_cast<double>(elapsed));
     const float amps = rounded(std::max(r.amps, 0.0), 0.01);
-    log << time << ',' << plainText(rounded(r.hz, 0.01)) << ',' << plainText(amps) << ','
-        << plainText(static_cast<float>(amps / kRatedCurrent * 100)) << ',' << plainText(rounded(r.volts, 1))
-        << "\r\n";
+    log << formatSessionLogLine(logTimeText(time), rounded(r.hz, 0.01), amps,
+                                static_cast<float>(amps / kRatedCurrent * 100), rounded(r.volts, 1))
+        << kLogLineEnd;
   }
   return samples;
 }

@@ -4,7 +4,7 @@
 // finite, its line (found again by its offset) reads as the same sample, and
 // time never runs backwards within a session; and a number read anywhere in
 // the input reads as std::from_chars reads it, to the bit.
-#include "viewer/decimal_text.h"
+#include "monitor/decimal_text.h"
 #include "viewer/log_reader.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ public:
   }
   void sampleRead(const Sample& sample, std::uint64_t offset) override {
     const std::string_view rest = bytes_.substr(offset);
-    const LogLine again = parseLogLine(rest.substr(0, rest.find_first_of("\r\n")));
+    const LogLine again = parseSessionLogLine(rest.substr(0, rest.find_first_of("\r\n")));
     const double values[] = {sample.time, sample.frequency, sample.current, sample.currentPercent, sample.dcLink};
     for (double value : values)
       if (!std::isfinite(value))

@@ -1,28 +1,29 @@
 #include "output/csv_export.h"
 
+#include "monitor/session_log_format.h"
 #include "output/sequential_input.h"
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 
 namespace orvane {
 namespace {
 
-constexpr int kFieldsPerRecord = 5;
-
-// Copies record after record until the log has been read to its end; stops
-// at the first record that cannot be read or written whole.
+// Copies record after record, as many fields to a record as a log line holds,
+// until the log has been read to its end; stops at the first record that
+// cannot be read or written whole.
 void copyRecords(SequentialInput& log, std::ofstream& target) {
   do {
-    std::array<std::string, kFieldsPerRecord> fields;
-    for (std::string& field : fields) {
+    std::string record;
+    for (int field = 0; field < kLogFieldCount; ++field) {
       const std::optional<InputField> read = log.next();
       if (!read)
         return;
-      field = writtenForm(*read);
+      if (field > 0)
+        record += kLogFieldSeparator;
+      record += writtenForm(*read);
     }
-    target << fields[0] << ',' << fields[1] << ',' << fields[2] << ',' << fields[3] << ',' << fields[4] << "\r\n";
+    target << record << kLogLineEnd;
     if (!target)
       return;
   } while (!log.atEnd());

@@ -55,7 +55,7 @@ void LogReader::takeLine(std::string_view line, std::uint64_t lineOffset) {
     sink_.lineSkipped();
     return;
   }
-  const LogLine parsed = parseLogLine(line);
+  const LogLine parsed = parseSessionLogLine(line);
   switch (parsed.kind) {
   case LineKind::Blank:
     return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/log_line.h"
+#include "monitor/session_log_format.h"
 
 #include <cstdint>
 #include <limits>

@@ -163,10 +163,11 @@ std::optional<std::array<std::string, 5>> SessionLogModel::loggedFields(std::siz
   file.read(line.data(), static_cast<std::streamsize>(line.size()));
   line.resize(static_cast<std::size_t>(file.gcount()));
   line.resize(std::min(line.find_first_of("\r\n"), line.size()));
-  std::array<std::string, 5> fields;
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    fields[i] = logField(line, static_cast<int>(i));
-  return fields;
+  const Sample read = parseSessionLogLine(line).sample;
+  return std::array<std::string, 5>{logTimeText(read.time), logValueText(static_cast<float>(read.frequency)),
+                                    logValueText(static_cast<float>(read.current)),
+                                    logValueText(static_cast<float>(read.currentPercent)),
+                                    logValueText(static_cast<float>(read.dcLink))};
 }
 
 std::string SessionLogModel::problem() const {

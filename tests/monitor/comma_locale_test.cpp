@@ -1,39 +1,25 @@
+#include "fakes/comma_locale.h"
 #include "fakes/session_fixture.h"
 #include "platform/number_text.h"
 
-#include <clocale>
 #include <cstdio>
-#include <cstdlib>
 
 namespace orvane {
 namespace {
 
 using testing::SessionFixture;
 
-// A desktop whose numbers use a decimal comma. The machine may have no
-// compiled locales: one is built from the locale sources into a temporary
-// folder, and the test is skipped when even that is impossible.
+// A desktop whose numbers use a decimal comma.
 class CommaLocale : public SessionFixture {
 protected:
   void SetUp() override {
-    const std::filesystem::path compiled = std::filesystem::temp_directory_path() / "orvane-locales";
-    if (!std::filesystem::exists(compiled / "de_DE.UTF-8")) {
-      std::filesystem::create_directories(compiled);
-      const std::string build =
-          "localedef -i de_DE -f UTF-8 " + (compiled / "de_DE.UTF-8").string() + " 2>/dev/null";
-      [[maybe_unused]] const int status = std::system(build.c_str());
-    }
-    setenv("LOCPATH", compiled.c_str(), 1);
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+    if (!testing::useCommaLocale())
       GTEST_SKIP() << "no comma-decimal locale: install the Debian package locales";
     char probe[8];
     std::snprintf(probe, sizeof probe, "%.1f", 0.5);
     ASSERT_STREQ(probe, "0,5") << "the C library does not use the comma locale";
   }
-  void TearDown() override {
-    std::setlocale(LC_ALL, "C");
-    unsetenv("LOCPATH");
-  }
+  void TearDown() override { testing::restoreCLocale(); }
 };
 
 TEST_F(CommaLocale, numbersKeepTheDecimalPointAndTheLogItsFiveFields) {

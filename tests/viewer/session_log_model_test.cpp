@@ -1,11 +1,8 @@
-#include "viewer/decimal_text.h"
 #include "viewer/session_log_model.h"
 
-#include <bit>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace orvane {
 namespace {
@@ -83,28 +80,6 @@ TEST_F(SessionLogModelTest, readsTheSamplesOfEveryLineItCanAndCountsTheRest) {
     EXPECT_EQ(problem.empty(), c.problem.empty()) << problem;
     EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
   }
-}
-
-// Numbers for the quick path, at its digit limit, in forms only from_chars reads, and words:
-// each reads as std::from_chars reads it, to the bit.
-TEST(DecimalTextTest, readsEveryNumberAsFromChars) {
-  const std::vector<std::string> groups[] = {
-      {"0", "-0", "560", "-49.5", "81.66667", "0.1", "1.20000002384186", "00012.50"},
-      {"999999999999999", "9999999999999999", "0.30000000000000004"},
-      {"1.", ".5", "-.5", "1.5.3", "1e3", "2.5E-2", "0x1f"},
-      {"-", "", "inf", "-nan", "+1", "12,3", "4 "},
-  };
-  for (const auto& group : groups)
-    for (const std::string& text : group) {
-      double quick = -1;
-      double reference = -1;
-      const char* const end = text.data() + text.size();
-      const auto [quickStop, quickError] = orvane::readDecimal(text.data(), end, quick);
-      const auto [referenceStop, referenceError] = std::from_chars(text.data(), end, reference);
-      EXPECT_EQ(std::tuple(quickStop, quickError, std::bit_cast<std::uint64_t>(quick)),
-                std::tuple(referenceStop, referenceError, std::bit_cast<std::uint64_t>(reference)))
-          << text;
-    }
 }
 
 TEST_F(SessionLogModelTest, showsTheValuesAndKeepsTheTextAsLogged) {

@@ -1,4 +1,4 @@
-#include "viewer/decimal_text.h"
+#include "monitor/decimal_text.h"
 
 #include <cstdint>
 

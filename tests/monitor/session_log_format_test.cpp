@@ -1,0 +1,52 @@
+#include "monitor/decimal_text.h"
+#include "monitor/session_log_format.h"
+
+#include <bit>
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace orvane {
+namespace {
+
+// Numbers for the quick path, at its digit limit, in forms only from_chars reads, and words:
+// each reads as std::from_chars reads it, to the bit.
+TEST(DecimalTextTest, readsEveryNumberAsFromChars) {
+  const std::vector<std::string> groups[] = {
+      {"0", "-0", "560", "-49.5", "81.66667", "0.1", "1.20000002384186", "00012.50"},
+      {"999999999999999", "9999999999999999", "0.30000000000000004"},
+      {"1.", ".5", "-.5", "1.5.3", "1e3", "2.5E-2", "0x1f"},
+      {"-", "", "inf", "-nan", "+1", "12,3", "4 "},
+  };
+  for (const auto& group : groups)
+    for (const std::string& text : group) {
+      double quick = -1;
+      double reference = -1;
+      const char* const end = text.data() + text.size();
+      const auto [quickStop, quickError] = orvane::readDecimal(text.data(), end, quick);
+      const auto [referenceStop, referenceError] = std::from_chars(text.data(), end, reference);
+      EXPECT_EQ(std::tuple(quickStop, quickError, std::bit_cast<std::uint64_t>(quick)),
+                std::tuple(referenceStop, referenceError, std::bit_cast<std::uint64_t>(reference)))
+          << text;
+    }
+}
+
+// What a reader shows of a sample must be the text the program logged: each
+// value read back and written again gives its field unchanged.
+TEST(SessionLogFormatTest, aWrittenLineReadsBackToTheSameText) {
+  const std::string time = logTimeText(0.6 + static_cast<double>(0.6f));
+  const std::string line = formatSessionLogLine(time, -49.5f, 3.333333f, 81.66667f, 565.25f);
+  EXPECT_EQ(line, "1.20000002384186,-49.5,3.333333,81.66667,565.25");
+  const LogLine read = parseSessionLogLine(" " + line + " ");
+  ASSERT_EQ(read.kind, LineKind::Sample);
+  const Sample& sample = read.sample;
+  EXPECT_EQ(logTimeText(sample.time) + "," + logValueText(static_cast<float>(sample.frequency)) + "," +
+                logValueText(static_cast<float>(sample.current)) + "," +
+                logValueText(static_cast<float>(sample.currentPercent)) + "," +
+                logValueText(static_cast<float>(sample.dcLink)),
+            line);
+  EXPECT_EQ(parseSessionLogLine(kSessionLogHeader).kind, LineKind::Header);
+  EXPECT_EQ(parseSessionLogLine("1,2,3,4,5,").kind, LineKind::Bad);
+}
+
+} // namespace
+} // namespace orvane
