@@ -1,5 +1,6 @@
 #include "monitor/decimal_text.h"
 #include "monitor/session_log_format.h"
+#include "monitor/session_log_name.h"
 
 #include <bit>
 #include <gtest/gtest.h>
@@ -46,6 +47,19 @@ TEST(SessionLogFormatTest, aWrittenLineReadsBackToTheSameText) {
             line);
   EXPECT_EQ(parseSessionLogLine(kSessionLogHeader).kind, LineKind::Header);
   EXPECT_EQ(parseSessionLogLine("1,2,3,4,5,").kind, LineKind::Bad);
+}
+
+TEST(SessionLogNameTest, aNameCarriesItsLocalStartAndNothingElseReadsAsOne) {
+  const LogStartTime start{2028, 2, 29, 23, 5, 9};
+  EXPECT_EQ(sessionLogFileName(start), "Trend-2028-02-29_23-05-09.CSV");
+  EXPECT_EQ(sessionLogStartTime("Trend-2028-02-29_23-05-09.CSV"), start);
+  EXPECT_EQ(sessionLogStartTime("Trend-2026-12-31_00-00-59.csv"), (LogStartTime{2026, 12, 31, 0, 0, 59}));
+  for (const char* other :
+       {"Trend.CSV", "Trend-2027-02-29_10-00-00.CSV", "Trend-2026-13-01_10-00-00.CSV",
+        "Trend-2026-04-31_10-00-00.CSV", "Trend-2026-01-01_24-00-00.CSV", "Trend-2026-01-01_10-60-00.CSV",
+        "Trend-2026-01-01 10-00-00.CSV", "Trend-2026-01-01_10-00-0x.CSV", "Trend-2026-01-01_10-00-00.CSV.bak",
+        "trend-2026-01-01_10-00-00.CSV"})
+    EXPECT_EQ(sessionLogStartTime(other), std::nullopt) << other;
 }
 
 } // namespace

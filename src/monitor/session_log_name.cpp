@@ -1,0 +1,66 @@
+#include "monitor/session_log_name.h"
+
+#include <cstdio>
+
+namespace orvane {
+namespace {
+
+constexpr std::string_view kPrefix = "Trend-";
+// "YYYY-MM-DD_HH-MM-SS": a digit wherever the pattern has one, else its separator.
+constexpr std::string_view kStampPattern = "0000-00-00_00-00-00";
+constexpr std::string_view kExtension = ".CSV";
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int daysInMonth(int year, int month) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (upper(a[i]) != upper(b[i]))
+      return false;
+  return true;
+}
+
+int number(std::string_view digits) {
+  int value = 0;
+  for (const char digit : digits)
+    value = value * 10 + (digit - '0');
+  return value;
+}
+
+} // namespace
+
+std::string sessionLogFileName(const LogStartTime& start) {
+  char stamp[40];
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d-%02d-%02d", start.year, start.month, start.day,
+                start.hour, start.minute, start.second);
+  return std::string(kPrefix) + stamp + std::string(kExtension);
+}
+
+std::optional<LogStartTime> sessionLogStartTime(std::string_view fileName) {
+  if (fileName.size() != kPrefix.size() + kStampPattern.size() + kExtension.size() ||
+      !fileName.starts_with(kPrefix) ||
+      !sameIgnoringCase(fileName.substr(fileName.size() - kExtension.size()), kExtension))
+    return std::nullopt;
+  const std::string_view stamp = fileName.substr(kPrefix.size(), kStampPattern.size());
+  for (std::size_t i = 0; i < stamp.size(); ++i) {
+    const bool digit = stamp[i] >= '0' && stamp[i] <= '9';
+    if (kStampPattern[i] == '0' ? !digit : stamp[i] != kStampPattern[i])
+      return std::nullopt;
+  }
+  const LogStartTime start{number(stamp.substr(0, 4)),  number(stamp.substr(5, 2)),  number(stamp.substr(8, 2)),
+                           number(stamp.substr(11, 2)), number(stamp.substr(14, 2)), number(stamp.substr(17, 2))};
+  if (start.month < 1 || start.month > 12 || start.day < 1 || start.day > daysInMonth(start.year, start.month) ||
+      start.hour > 23 || start.minute > 59 || start.second > 59)
+    return std::nullopt;
+  return start;
+}
+
+} // namespace orvane
