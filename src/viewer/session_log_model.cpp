@@ -1,173 +1,106 @@
 #include "viewer/session_log_model.h"
 
-#include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <functional>
+#include <cmath>
 
 namespace orvane {
 namespace {
 
-constexpr std::size_t kCheckpointEvery = 64;
-constexpr std::size_t kSessionChunk = 1 << 20;
-constexpr std::size_t kLookupChunk = 4096;
-// A read this large makes room for its lines at once rather than growing for them.
-constexpr std::size_t kReserveFrom = 1 << 20;
+constexpr std::size_t kPieceBytes = 1 << 20;
 
-// The line feeds in `bytes`, eight bytes at a time: in each word a line feed
-// becomes a zero byte, whose high bit the carries leave set.
-std::size_t lineFeeds(std::string_view bytes) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kLow = kOnes * 0x7f;
-  std::size_t count = 0;
-  std::size_t at = 0;
-  for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes.data() + at, sizeof word);
-    word ^= kOnes * '\n';
-    const std::uint64_t zeroBytes = ~(((word & kLow) + kLow) | word) & (kOnes << 7);
-    count += static_cast<std::size_t>(((zeroBytes >> 7) * kOnes) >> 56);
-  }
-  return count +
-         static_cast<std::size_t>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(), '\n'));
+std::string counted(std::uint64_t count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
 }
-
-// Feeds the bytes of a file from `begin` to `end` to a reader until `done`.
-void readRange(const std::string& path, std::uint64_t begin, std::uint64_t end, std::size_t chunkSize,
-               LogReader& reader, const std::function<bool()>& done) {
-  std::ifstream file(path, std::ios::binary);
-  file.seekg(static_cast<std::streamoff>(begin));
-  std::string chunk;
-  for (std::uint64_t at = begin; at < end && file && !done();) {
-    chunk.resize(static_cast<std::size_t>(std::min<std::uint64_t>(chunkSize, end - at)));
-    file.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    chunk.resize(static_cast<std::size_t>(file.gcount()));
-    reader.feed(chunk);
-    at += chunk.size();
-  }
-}
-
-// Hands every sample of a stretch of the file to a function.
-class SampleVisitor final : public SessionSink {
-public:
-  using Visit = std::function<void(const Sample&, std::uint64_t)>;
-  explicit SampleVisitor(Visit visit) : visit_(std::move(visit)) {}
-  void sessionStarted(std::uint64_t /*offset*/) override {}
-  void sampleRead(const Sample& sample, std::uint64_t lineOffset) override { visit_(sample, lineOffset); }
-  void lineSkipped() override {}
-
-private:
-  Visit visit_;
-};
 
 } // namespace
 
-SessionLogModel::Poll SessionLogModel::poll(std::size_t maxBytes) {
-  FileUpdate update = follower_.readAppended(maxBytes);
-  status_ = update.status;
-  failure_ = update.reason;
-  newSession_ = false;
-  newSamples_ = false;
-  if (update.restarted)
+std::optional<double> SessionSummary::percentPerAmpere() const {
+  const double ratio = percentTimesAmperes / amperesSquared;
+  if (!(amperesSquared > 0) || !std::isfinite(ratio) || ratio == 0)
+    return std::nullopt;
+  return ratio;
+}
+
+void SessionLogModel::reopen(std::string path) {
+  path_ = std::move(path);
+  startAfresh();
+  change_ = {};
+  looked_ = false;
+  status_ = FileUpdate::Status::Read;
+  failure_.clear();
+  fileSize_ = readSoFar_ = unfinishedBytes_ = 0;
+  more_ = false;
+}
+
+SessionLogModel::Change SessionLogModel::apply(const LogBatch& batch) {
+  looked_ = true;
+  status_ = batch.status;
+  failure_ = batch.reason;
+  fileSize_ = batch.fileSize;
+  readSoFar_ = batch.readSoFar;
+  unfinishedBytes_ = batch.unfinishedBytes;
+  more_ = batch.more;
+  change_ = {};
+  if (batch.restarted)
     startAfresh();
-  if (update.bytes.size() >= kReserveFrom)
-    series_.reserve(lineFeeds(update.bytes));
-  reader_->feed(update.bytes);
-  series_.settle();
-  return {newSamples_, newSession_, update.more};
+  std::size_t mark = 0;
+  for (std::size_t i = 0; i <= batch.samples.size(); ++i) {
+    for (; mark < batch.marks.size() && batch.marks[mark].before == i; ++mark) {
+      if (batch.marks[mark].sessionStart)
+        startSession();
+      else
+        skip(batch.marks[mark].skipped);
+    }
+    if (i < batch.samples.size())
+      add(batch.samples[i]);
+  }
+  return change_;
 }
 
 void SessionLogModel::startAfresh() {
-  reader_.emplace(static_cast<SessionSink&>(*this));
+  store_.clear();
   sessions_.clear();
   skippedBeforeFirst_ = 0;
-  showingLast_ = true;
   shown_ = 0;
-  checkpoints_.clear();
-  shownSamples_ = 0;
-  series_.clear();
-  newSession_ = true;
+  change_.newSession = true;
 }
 
-void SessionLogModel::sessionStarted(std::uint64_t offset) {
-  sessions_.push_back({offset, 0, skippedBeforeFirst_, 0});
+void SessionLogModel::startSession() {
+  sessions_.push_back({store_.size(), 0, skippedBeforeFirst_, 0, 0, 0});
   skippedBeforeFirst_ = 0;
-  showingLast_ = true;
   shown_ = sessions_.size() - 1;
-  checkpoints_.clear();
-  shownSamples_ = 0;
-  series_.clear();
-  newSession_ = true;
+  change_.newSession = true;
 }
 
-void SessionLogModel::sampleRead(const Sample& sample, std::uint64_t lineOffset) {
+void SessionLogModel::add(const Sample& sample) {
   if (sessions_.empty())
-    sessionStarted(0);
+    startSession();
+  store_.append(sample);
   SessionSummary& session = sessions_.back();
   ++session.samples;
   session.lastTime = sample.time;
+  session.percentTimesAmperes += sample.currentPercent * sample.current;
+  session.amperesSquared += sample.current * sample.current;
   if (shown_ == sessions_.size() - 1)
-    showSample(sample, lineOffset);
+    change_.newSamples = true;
 }
 
-void SessionLogModel::showSample(const Sample& sample, std::uint64_t lineOffset) {
-  if (shownSamples_ % kCheckpointEvery == 0)
-    checkpoints_.push_back(lineOffset);
-  ++shownSamples_;
-  series_.append(sample);
-  newSamples_ = true;
-}
-
-void SessionLogModel::lineSkipped() {
+void SessionLogModel::skip(std::size_t lines) {
   if (sessions_.empty())
-    ++skippedBeforeFirst_;
+    skippedBeforeFirst_ += lines;
   else
-    ++sessions_.back().skippedLines;
-}
-
-std::uint64_t SessionLogModel::sessionEnd(std::size_t index) const {
-  return index + 1 < sessions_.size() ? sessions_[index + 1].start : reader_->completeLinesEnd();
+    sessions_.back().skippedLines += lines;
 }
 
 void SessionLogModel::showSession(std::size_t index) {
-  if (index >= sessions_.size())
-    return;
-  showingLast_ = index + 1 == sessions_.size();
-  shown_ = index;
-  checkpoints_.clear();
-  shownSamples_ = 0;
-  series_.clear();
-  SampleVisitor visitor([this](const Sample& sample, std::uint64_t offset) { showSample(sample, offset); });
-  LogReader reader(visitor, sessions_[index].start);
-  readRange(path(), sessions_[index].start, sessionEnd(index), kSessionChunk, reader, [] { return false; });
+  if (index < sessions_.size())
+    shown_ = index;
 }
 
-std::optional<std::array<std::string, 5>> SessionLogModel::loggedFields(std::size_t sample) const {
-  if (sample >= shownSamples_)
-    return std::nullopt;
-  const std::uint64_t checkpoint = checkpoints_[sample / kCheckpointEvery];
-  std::size_t toSkip = sample % kCheckpointEvery;
-  std::optional<std::uint64_t> found;
-  SampleVisitor visitor([&](const Sample&, std::uint64_t offset) {
-    if (!found && toSkip-- == 0)
-      found = offset;
-  });
-  LogReader reader(visitor, checkpoint);
-  readRange(path(), checkpoint, sessionEnd(shown_), kLookupChunk, reader, [&] { return found.has_value(); });
-  if (!found)
-    return std::nullopt;
-
-  std::ifstream file(path(), std::ios::binary);
-  file.seekg(static_cast<std::streamoff>(*found));
-  std::string line(LogReader::kLongestLine, '\0');
-  file.read(line.data(), static_cast<std::streamsize>(line.size()));
-  line.resize(static_cast<std::size_t>(file.gcount()));
-  line.resize(std::min(line.find_first_of("\r\n"), line.size()));
-  const Sample read = parseSessionLogLine(line).sample;
-  return std::array<std::string, 5>{logTimeText(read.time), logValueText(static_cast<float>(read.frequency)),
-                                    logValueText(static_cast<float>(read.current)),
-                                    logValueText(static_cast<float>(read.currentPercent)),
-                                    logValueText(static_cast<float>(read.dcLink))};
+std::pair<std::size_t, std::size_t> SessionLogModel::shownSamples() const {
+  if (sessions_.empty())
+    return {0, 0};
+  const SessionSummary& shown = sessions_[shown_];
+  return {shown.first, shown.first + shown.samples};
 }
 
 std::string SessionLogModel::problem() const {
@@ -176,26 +109,39 @@ std::string SessionLogModel::problem() const {
     return name + " does not exist.";
   if (status_ == FileUpdate::Status::Failed)
     return name + " cannot be shown: " + failure_ + ".";
-  std::size_t samples = 0;
-  std::size_t skipped = skippedBeforeFirst_;
-  for (const SessionSummary& session : sessions_) {
-    samples += session.samples;
-    skipped += session.skippedLines;
-  }
-  if (samples > 0)
+  if (store_.size() > 0)
     return {};
-  if (follower_.size() == 0)
+  if (fileSize_ == 0)
     return name + " is empty.";
-  if (skipped == 0)
+  std::size_t skipped = skippedBeforeFirst_;
+  for (const SessionSummary& session : sessions_)
+    skipped += session.skippedLines;
+  if (skipped == 0 && (!sessions_.empty() || unfinishedBytes_ == 0))
     return "The session in " + name + " has no samples yet.";
-  return name + " holds no sample lines (" + std::to_string(skipped) +
-         " lines skipped). A sample line holds five numbers separated by commas, with \".\" as the decimal "
-         "point.";
+  std::string what;
+  if (skipped > 0)
+    what = counted(skipped, "line", "lines") + " skipped";
+  if (unfinishedBytes_ > 0)
+    what += (what.empty() ? "" : ", ") + counted(unfinishedBytes_, "byte", "bytes") + " without a line end";
+  return name + " holds no sample lines (" + what +
+         "). A sample line holds five numbers separated by commas, with \".\" as the decimal point, and ends "
+         "with a line end.";
 }
 
 double SessionLogModel::progress() const {
-  return follower_.size() == 0 ? 1.0
-                               : static_cast<double>(follower_.position()) / static_cast<double>(follower_.size());
+  return fileSize_ == 0 ? 1.0 : static_cast<double>(readSoFar_) / static_cast<double>(fileSize_);
+}
+
+SessionLogModel::Change readAvailable(LogScanner& scanner, SessionLogModel& model) {
+  SessionLogModel::Change change;
+  for (bool more = true; more;) {
+    const LogBatch batch = scanner.next(kPieceBytes);
+    const SessionLogModel::Change step = model.apply(batch);
+    change.newSamples = change.newSamples || step.newSamples;
+    change.newSession = change.newSession || step.newSession;
+    more = batch.more;
+  }
+  return change;
 }
 
 } // namespace orvane

@@ -1,5 +1,4 @@
-#include "viewer/block_summary.h"
-#include "viewer/range_statistics.h"
+#include "viewer/sample_store.h"
 #include "viewer/session_time.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +8,19 @@
 namespace orvane {
 namespace {
 
-struct Point {
-  double key;
-  double value;
-};
+// Samples of time and frequency: the store's statistics and searches work on them.
+SampleStore storeOf(const std::vector<std::pair<double, double>>& points) {
+  SampleStore store;
+  for (const auto& [time, value] : points)
+    store.append({time, value, 0, 0, 0});
+  return store;
+}
 
-const std::vector<Point> kPoints = {{0, 5}, {0.5, -2}, {1, 7}, {1.5, 7}, {2, -2}, {2.5, 3}};
+const std::vector<std::pair<double, double>> kPoints = {{0, 5}, {0.5, -2}, {1, 7}, {1.5, 7}, {2, -2}, {2.5, 3}};
 
-std::optional<RangeStatistics> statisticsOf(const std::vector<Point>& points, double from, double to) {
-  BlockSummary summary;
-  for (const Point& point : points)
-    summary.append(point.value);
-  const auto [begin, end] = pointsBetween(points.begin(), points.end(), from, to);
-  return summary.over(
-      static_cast<std::size_t>(begin - points.begin()), static_cast<std::size_t>(end - points.begin()),
-      [&](std::size_t i) { return points[i].value; }, [&](std::size_t i) { return points[i].key; });
+std::optional<RangeStatistics> statisticsOf(const SampleStore& store, double from, double to) {
+  const std::size_t begin = store.firstAtOrAfter(0, store.size(), from);
+  return store.statistics(Frequency, begin, store.firstAfter(begin, store.size(), to));
 }
 
 TEST(RangeStatisticsTest, givesTheExtremesWithTheirTimesAndTheMeanOfWhatIsInView) {
@@ -38,50 +35,58 @@ TEST(RangeStatisticsTest, givesTheExtremesWithTheirTimesAndTheMeanOfWhatIsInView
       {1.5, 2.5, -2, 2, 7, 1.5, 8.0 / 3, 3},
       {-10, 0, 5, 0, 5, 0, 5, 1},
   };
+  const SampleStore store = storeOf(kPoints);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.from);
-    const auto in = statisticsOf(kPoints, c.from, c.to);
+    const auto in = statisticsOf(store, c.from, c.to);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->minimum.value, c.minimum);
     EXPECT_EQ(in->minimum.time, c.minimumTime);
-    EXPECT_EQ(kPoints[in->minimum.index].key, c.minimumTime);
+    EXPECT_EQ(store.time(in->minimum.index), c.minimumTime);
     EXPECT_EQ(in->maximum.value, c.maximum);
     EXPECT_EQ(in->maximum.time, c.maximumTime);
     EXPECT_DOUBLE_EQ(in->mean, c.mean);
     EXPECT_EQ(in->count, c.count);
   }
-  EXPECT_FALSE(statisticsOf(kPoints, 2.6, 9));
+  EXPECT_FALSE(statisticsOf(store, 2.6, 9));
 }
 
-// Across block boundaries the summary must agree with a look at every sample.
-TEST(RangeStatisticsTest, blocksGiveWhatEverySampleGives) {
+// Across block and level boundaries the summaries must agree with a look at every sample.
+TEST(RangeStatisticsTest, summariesGiveWhatEverySampleGives) {
   std::mt19937 random(5);
-  std::vector<Point> points;
-  for (int i = 0; i < 2000; ++i)
-    points.push_back({i * 0.5, static_cast<double>(random() % 10)});
-  for (int trial = 0; trial < 200; ++trial) {
+  std::vector<std::pair<double, double>> points;
+  for (int i = 0; i < 20000; ++i)
+    points.emplace_back(i * 0.5, static_cast<double>(random() % 1000));
+  const SampleStore store = storeOf(points);
+  for (int trial = 0; trial < 300; ++trial) {
     const std::size_t first = random() % points.size();
-    const std::size_t last = first + 1 + random() % (points.size() - first);
-    const auto in = statisticsOf(points, points[first].key, points[last - 1].key);
-    const auto lowest = std::min_element(points.begin() + first, points.begin() + last,
-                                         [](const Point& a, const Point& b) { return a.value < b.value; });
-    const auto highest = std::max_element(points.begin() + first, points.begin() + last,
-                                          [](const Point& a, const Point& b) { return a.value < b.value; });
+    const std::size_t last = first + 1 + random() % (trial % 2 ? 300 : points.size() - first);
+    const std::size_t end = std::min(last, points.size());
+    const auto lowest = std::min_element(points.begin() + first, points.begin() + end,
+                                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto highest = std::max_element(points.begin() + first, points.begin() + end,
+                                          [](const auto& a, const auto& b) { return a.second < b.second; });
     double sum = 0;
-    for (std::size_t i = first; i < last; ++i)
-      sum += points[i].value;
+    for (std::size_t i = first; i < end; ++i)
+      sum += points[i].second;
+    const auto in = store.statistics(Frequency, first, end);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->minimum.index, static_cast<std::size_t>(lowest - points.begin()));
-    EXPECT_EQ(in->maximum.time, highest->key);
-    EXPECT_DOUBLE_EQ(in->mean, sum / static_cast<double>(last - first));
+    EXPECT_EQ(in->maximum.time, highest->first);
+    EXPECT_DOUBLE_EQ(in->mean, sum / static_cast<double>(end - first));
+    const MinMax extremes = store.extremes(Frequency, first, end);
+    EXPECT_EQ(extremes.minimum, lowest->second);
+    EXPECT_EQ(extremes.maximum, highest->second);
   }
 }
 
 TEST(RangeStatisticsTest, findsTheSampleNearestThePointer) {
+  const SampleStore store = storeOf(kPoints);
   const std::pair<double, std::size_t> cases[] = {{-3, 0}, {0.24, 0}, {0.25, 0}, {0.26, 1}, {1.4, 3}, {99, 5}};
   for (const auto& [key, index] : cases)
-    EXPECT_EQ(nearestPoint(kPoints.begin(), kPoints.end(), key), index) << key;
-  EXPECT_EQ(nearestPoint(kPoints.end(), kPoints.end(), 1), std::nullopt);
+    EXPECT_EQ(store.nearest(0, store.size(), key), index) << key;
+  EXPECT_EQ(store.nearest(2, 4, 0), 2u) << "within a session's samples only";
+  EXPECT_EQ(store.nearest(3, 3, 1), std::nullopt);
 }
 
 TEST(SessionTimeTest, writesHoursMinutesSecondsAndTenths) {

@@ -1,3 +1,4 @@
+#include "fakes/comma_locale.h"
 #include "viewer/session_log_model.h"
 
 #include <filesystem>
@@ -9,15 +10,6 @@ namespace {
 
 const std::string kHeader = "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n";
 
-class RecordedSeries final : public SampleSeries {
-public:
-  void clear() override { samples.clear(); }
-  void append(const Sample& sample) override { samples.push_back(sample); }
-  void reserve(std::size_t) override {}
-  void settle() override {}
-  std::vector<Sample> samples;
-};
-
 // Samples/skipped lines of each session, the shown one marked with *.
 std::string describe(const SessionLogModel& model) {
   std::string text;
@@ -27,20 +19,32 @@ std::string describe(const SessionLogModel& model) {
   return text;
 }
 
+// The shown session's samples as the log's own text would write them.
+std::vector<std::string> shownLines(const SessionLogModel& model) {
+  std::vector<std::string> lines;
+  const SampleStore& store = model.store();
+  for (auto [i, last] = model.shownSamples(); i < last; ++i)
+    lines.push_back(formatSessionLogLine(logTimeText(store.time(i)), store.value(Frequency, i),
+                                         store.value(Current, i), store.currentPercent(i),
+                                         store.value(DcLink, i)));
+  return lines;
+}
+
 class SessionLogModelTest : public ::testing::Test {
 protected:
   void write(const std::string& text, std::ios::openmode mode = std::ios::trunc) {
     std::ofstream(path_, std::ios::binary | mode) << text;
   }
   void append(const std::string& text) { write(text, std::ios::app); }
+  SessionLogModel::Change read() { return readAvailable(scanner_, model_); }
   std::string sessions() const { return describe(model_); }
 
   // A folder per test: ctest runs the tests of this program side by side.
   std::filesystem::path folder_ = std::filesystem::path(::testing::TempDir()) / "viewer" /
                                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
   std::string path_ = (std::filesystem::create_directories(folder_), folder_ / "Trend.CSV").string();
-  RecordedSeries series_;
-  SessionLogModel model_{path_, series_};
+  SessionLogModel model_{path_};
+  LogScanner scanner_{path_};
 };
 
 TEST_F(SessionLogModelTest, readsTheSamplesOfEveryLineItCanAndCountsTheRest) {
@@ -63,18 +67,22 @@ TEST_F(SessionLogModelTest, readsTheSamplesOfEveryLineItCanAndCountsTheRest) {
       {"the last line without its end waits", kHeader + "0,1,2,3,4\r\n0.5,1,2,3,4", "1/0*", ""},
       {"empty", "", "", " is empty."},
       {"a header alone", kHeader, "0/0*", "has no samples yet."},
+      {"a header and half a line", kHeader + "0,1,2", "0/0*", "has no samples yet."},
       {"binary",
        std::string("\x7f"
                    "ELF\x02\x01\x00\x00\r\n\xff\xfe,\x01\n",
                    15),
        "", "holds no sample lines (2 lines skipped)."},
+      {"NUL bytes", std::string(5000, '\0'), "", "holds no sample lines (5000 bytes without a line end)."},
+      {"no line end at all", "0,1,2,3,4", "", "holds no sample lines (9 bytes without a line end)."},
+      {"bad lines, then no line end", "x\r\ny\r\n0,1", "", "(2 lines skipped, 3 bytes without a line end)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     write(c.file);
-    RecordedSeries series;
-    SessionLogModel model(path_, series);
-    model.poll(1 << 20);
+    SessionLogModel model(path_);
+    LogScanner scanner(path_);
+    readAvailable(scanner, model);
     EXPECT_EQ(describe(model), c.sessions);
     const std::string problem = model.problem();
     EXPECT_EQ(problem.empty(), c.problem.empty()) << problem;
@@ -82,27 +90,25 @@ TEST_F(SessionLogModelTest, readsTheSamplesOfEveryLineItCanAndCountsTheRest) {
   }
 }
 
-TEST_F(SessionLogModelTest, showsTheValuesAndKeepsTheTextAsLogged) {
-  write(kHeader + "1.20000002384186,-49.5,12.25,81.66667,560\r\nbad\r\n" + "1.5, 3 ,4,5,6\r\n");
-  model_.poll(1 << 20);
-  ASSERT_EQ(series_.samples.size(), 2u);
-  const Sample& first = series_.samples[0];
-  EXPECT_EQ(std::vector<double>({first.time, first.frequency, first.current, first.currentPercent, first.dcLink}),
-            std::vector<double>({1.20000002384186, -49.5, 12.25, 81.66667, 560}));
-  EXPECT_EQ(model_.loggedFields(0),
-            (std::array<std::string, 5>{"1.20000002384186", "-49.5", "12.25", "81.66667", "560"}));
-  EXPECT_EQ(model_.loggedFields(1), (std::array<std::string, 5>{"1.5", "3", "4", "5", "6"}));
-  EXPECT_EQ(model_.loggedFields(2), std::nullopt);
+// The cursor read-out and the statistics write values from memory: they must
+// come out as the program logged them.
+TEST_F(SessionLogModelTest, keepsEveryValueAsLogged) {
+  write(kHeader + "0,-49.5,12.25,81.66667,560\r\nbad\r\n1.20000002384186, 3.333333 ,0.1234567,1.645879,565.5\r\n");
+  read();
+  EXPECT_EQ(shownLines(model_), (std::vector<std::string>{"0,-49.5,12.25,81.66667,560",
+                                                          "1.20000002384186,3.333333,0.1234567,1.645879,565.5"}));
 }
 
-TEST_F(SessionLogModelTest, findsTheTextOfSamplesFarFromTheirCheckpoint) {
-  std::string file = kHeader;
-  for (int i = 0; i < 200; ++i)
-    file += (i % 7 == 3 ? "skip me\r\n" : "") + std::to_string(i) + ",1,2,3," + std::to_string(1000 + i) + "\r\n";
-  write(file);
-  model_.poll(1 << 20);
-  for (std::size_t sample : {0u, 63u, 64u, 130u, 199u})
-    EXPECT_EQ((*model_.loggedFields(sample))[4], std::to_string(1000 + sample));
+// Qt sets the C library's locale from the desktop's; the log's "." stays the decimal point.
+TEST_F(SessionLogModelTest, readsLogsOnACommaDecimalDesktop) {
+  if (!testing::useCommaLocale())
+    GTEST_SKIP() << "no comma-decimal locale: install the Debian package locales";
+  write(kHeader + "0,-49.5,12.25,81.66667,560\r\n0.6,49.98,6.12,81.6,561\r\n1.20000002384186,1,2,3,4\r\n");
+  read();
+  testing::restoreCLocale();
+  EXPECT_EQ(sessions(), "3/0*");
+  EXPECT_EQ(model_.store().value(Frequency, 1), 49.98f);
+  EXPECT_EQ(model_.store().time(2), 1.20000002384186);
 }
 
 TEST_F(SessionLogModelTest, followsAppendsAndStartsAfreshOnANewStart) {
@@ -127,46 +133,54 @@ TEST_F(SessionLogModelTest, followsAppendsAndStartsAfreshOnANewStart) {
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     step.rewrite ? write(step.text) : append(step.text);
-    const SessionLogModel::Poll poll = model_.poll(1 << 20);
+    const SessionLogModel::Change change = read();
     EXPECT_EQ(sessions(), step.sessions);
-    EXPECT_EQ(poll.newSession, step.newSession);
-    EXPECT_EQ(series_.samples.size(), step.shownSamples);
+    EXPECT_EQ(change.newSession, step.newSession);
+    const auto [first, last] = model_.shownSamples();
+    EXPECT_EQ(last - first, step.shownSamples);
   }
-  EXPECT_EQ(series_.samples.back().frequency, 8);
+  EXPECT_EQ(model_.store().value(Frequency, model_.store().size() - 1), 8);
 }
 
 TEST_F(SessionLogModelTest, showsAnEarlierSessionWhenPickedAndTheNewestWhenOneBegins) {
   write(kHeader + "0,1,1,1,1\r\n0.5,2,2,2,2\r\n" + kHeader + "0,3,3,3,3\r\n");
-  model_.poll(1 << 20);
+  read();
   model_.showSession(0);
-  EXPECT_EQ(series_.samples.size(), 2u);
-  EXPECT_EQ((*model_.loggedFields(1))[1], "2");
+  EXPECT_EQ(shownLines(model_), (std::vector<std::string>{"0,1,1,1,1", "0.5,2,2,2,2"}));
   append("0.5,4,4,4,4\r\n");
-  model_.poll(1 << 20);
+  EXPECT_FALSE(read().newSamples) << "the shown session did not grow";
   EXPECT_EQ(sessions(), "2/0* 2/0");
   append(kHeader + "0,5,5,5,5\r\n");
-  model_.poll(1 << 20);
+  read();
   EXPECT_EQ(sessions(), "2/0 2/0 1/0*");
-  EXPECT_EQ(series_.samples.back().frequency, 5);
+  EXPECT_EQ(shownLines(model_), (std::vector<std::string>{"0,5,5,5,5"}));
 }
 
 TEST_F(SessionLogModelTest, refusesWhatCannotBeReadAndReadsALargeFileInPieces) {
   std::filesystem::remove(path_);
-  model_.poll(1 << 20);
+  read();
   EXPECT_EQ(model_.problem(), path_ + " does not exist.");
   std::filesystem::create_directory(path_);
-  model_.poll(1 << 20);
+  read();
   EXPECT_EQ(model_.problem(), path_ + " cannot be shown: it is a folder.");
   std::filesystem::remove(path_);
+  std::filesystem::resize_file((std::ofstream(path_), path_), 257u << 20);
+  read();
+  EXPECT_EQ(model_.problem(),
+            path_ + " cannot be shown: it holds 257 MB, more than the 256 MB the Session Viewer reads.");
 
   std::string file = kHeader;
   for (int i = 0; i < 1000; ++i)
     file += std::to_string(i) + ",1,2,3,4\r\n";
   write(file);
-  int polls = 1;
-  while (model_.poll(1000).more)
-    ++polls;
-  EXPECT_EQ(polls, static_cast<int>((file.size() + 999) / 1000));
+  int pieces = 0;
+  for (bool more = true; more; ++pieces) {
+    const LogBatch batch = scanner_.next(1000);
+    model_.apply(batch);
+    more = batch.more;
+    EXPECT_EQ(model_.caughtUp(), !more);
+  }
+  EXPECT_EQ(pieces, static_cast<int>((file.size() + 999) / 1000));
   EXPECT_EQ(sessions(), "1000/0*");
 }
 

@@ -8,14 +8,15 @@ namespace {
 // Whether the view keeps the end of a growing session in sight is the
 // plot's own decision, so it is checked on the plot itself.
 TEST(SessionPlotTest, keepsTheEndInSightUntilTheUserMovesAwayFromIt) {
-  PlotSeries series;
-  SessionPlot plot(series);
+  SampleStore store;
+  SessionPlot plot(store);
   double time = 0;
   const auto add = [&](int samples) {
     for (int i = 0; i < samples; ++i, time += 0.5)
-      series.append({time, -10, 2, 20, 560});
-    plot.samplesAdded();
+      store.append({time, -10, 2, 20, 560});
+    plot.samplesAdded(store.size(), 10);
   };
+  plot.showSamples(0, 0, std::nullopt);
   add(100);
   EXPECT_EQ(plot.visibleTime(), QCPRange(0, 49.5)) << "the whole session, growing";
   add(20);

@@ -1,51 +1,72 @@
 #include "viewer/ui/session_plot.h"
 
+#include "viewer/session_time.h"
+#include "viewer/ui/trace_plottable.h"
+
 #include <cmath>
 
 namespace orvane {
 namespace {
 
 constexpr double kValueMargin = 0.05;
+constexpr double kDay = 86400;
+const QString kSessionTimeLabel = QStringLiteral("Time from the session's start (h:mm:ss)");
 
 QCPAxis* timeAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atBottom); }
 QCPAxis* valueAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atLeft); }
 
-QCPRange keyRange(const QCPGraphDataContainer& data) {
-  if (data.isEmpty())
-    return {0, 1};
-  const double first = data.constBegin()->key;
-  const double last = (data.constEnd() - 1)->key;
-  return last > first ? QCPRange(first, last) : QCPRange(first - 1, last + 1);
+// Clock time: the ticks a date-time axis places on the session's start plus
+// the time column, at the time column's keys.
+class ClockTicker final : public QCPAxisTickerDateTime {
+public:
+  explicit ClockTicker(double start) : start_(start) { setDateTimeSpec(Qt::LocalTime); }
+
+  void generate(const QCPRange& range, const QLocale& locale, QChar formatChar, int precision,
+                QVector<double>& ticks, QVector<double>* subTicks, QVector<QString>* tickLabels) override {
+    setDateTimeFormat(range.size() < kDay ? QStringLiteral("hh:mm:ss") : QStringLiteral("d MMM hh:mm"));
+    QCPAxisTickerDateTime::generate(QCPRange(range.lower + start_, range.upper + start_), locale, formatChar,
+                                    precision, ticks, subTicks, tickLabels);
+    for (double& tick : ticks)
+      tick -= start_;
+    if (subTicks)
+      for (double& tick : *subTicks)
+        tick -= start_;
+  }
+
+private:
+  double start_;
+};
+
+QSharedPointer<QCPAxisTicker> sessionTicker() {
+  QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
+  ticker->setTimeFormat("%h:%m:%s");
+  ticker->setFieldWidth(QCPAxisTickerTime::tuHours, 1);
+  return ticker;
 }
 
 } // namespace
 
-SessionPlot::SessionPlot(const PlotSeries& series, QWidget* parent) : QCustomPlot(parent), series_(series) {
+SessionPlot::SessionPlot(const SampleStore& store, QWidget* parent) : QCustomPlot(parent), store_(store) {
+  // The overlay (the zoom band) is drawn with the rest: one paint buffer, not two.
+  layer(QStringLiteral("overlay"))->setMode(QCPLayer::lmLogical);
   plotLayout()->clear();
   auto* margins = new QCPMarginGroup(this);
-  rects_[PlotSeries::Frequency] = addPlot(0, PlotSeries::Frequency, "Frequency (Hz)", QColor(255, 0, 0));
-  rects_[PlotSeries::Current] = addPlot(1, PlotSeries::Current, "Current (A)", QColor(0, 128, 0));
-  rects_[PlotSeries::DcLink] = addPlot(2, PlotSeries::DcLink, "DC Link (V)", QColor(0, 0, 255));
-  for (QCPAxisRect* rect : rects_)
-    rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
-
-  QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
-  ticker->setTimeFormat("%h:%m:%s");
-  ticker->setFieldWidth(QCPAxisTickerTime::tuHours, 1);
+  rects_[Frequency] = addPlot(0, Frequency, "Frequency (Hz)", QColor(255, 0, 0));
+  rects_[Current] = addPlot(1, Current, "Current (A)", QColor(0, 128, 0));
+  rects_[DcLink] = addPlot(2, DcLink, "DC Link (V)", QColor(0, 0, 255));
   for (QCPAxisRect* rect : rects_) {
-    timeAxis(rect)->setTicker(ticker);
-    timeAxis(rect)->setTickLabels(rect == rects_[PlotSeries::DcLink]);
+    rect->setMarginGroup(QCP::msLeft | QCP::msRight, margins);
+    timeAxis(rect)->setTickLabels(rect == rects_[DcLink]);
   }
-  timeAxis(rects_[PlotSeries::DcLink])->setLabel("Time from the session's start (h:mm:ss)");
+  setClockStart(std::nullopt);
 
-  QCPAxis* percent = rects_[PlotSeries::Current]->axis(QCPAxis::atRight);
+  QCPAxis* percent = rects_[Current]->axis(QCPAxis::atRight);
   percent->setVisible(true);
   percent->setLabel("Current (%)");
-  connect(valueAxis(rects_[PlotSeries::Current]), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+  connect(valueAxis(rects_[Current]), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
           [this, percent](const QCPRange& amperes) {
-            const std::optional<double> ratio = series_.percentPerAmpere();
-            percent->setTickLabels(ratio.has_value());
-            percent->setRange(amperes * ratio.value_or(1));
+            percent->setTickLabels(percentPerAmpere_.has_value());
+            percent->setRange(amperes * percentPerAmpere_.value_or(1));
           });
 
   setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
@@ -56,8 +77,7 @@ SessionPlot::SessionPlot(const PlotSeries& series, QWidget* parent) : QCustomPlo
   connect(this, &QCustomPlot::mouseDoubleClick, this, [this] { fitSession(); });
 }
 
-QCPAxisRect* SessionPlot::addPlot(int row, PlotSeries::Quantity quantity, const QString& label,
-                                  const QColor& colour) {
+QCPAxisRect* SessionPlot::addPlot(int row, Quantity quantity, const QString& label, const QColor& colour) {
   auto* rect = new QCPAxisRect(this);
   plotLayout()->addElement(row, 0, rect);
   rect->setRangeDrag(Qt::Horizontal);
@@ -65,30 +85,81 @@ QCPAxisRect* SessionPlot::addPlot(int row, PlotSeries::Quantity quantity, const 
   valueAxis(rect)->setLabel(label);
   valueAxis(rect)->setLabelColor(colour);
 
-  QCPGraph* graph = addGraph(timeAxis(rect), valueAxis(rect));
-  graph->setData(series_.data(quantity));
-  graph->setPen(QPen(colour, 1));
+  traces_[quantity] = new TracePlottable(timeAxis(rect), valueAxis(rect), store_, quantity);
+  traces_[quantity]->setPen(QPen(colour, 1));
   connect(timeAxis(rect), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
           &SessionPlot::timeRangeChanged);
 
   auto* cursor = new QCPItemStraightLine(this);
   cursor->setClipAxisRect(rect);
-  cursor->point1->setAxes(timeAxis(rect), valueAxis(rect));
-  cursor->point2->setAxes(timeAxis(rect), valueAxis(rect));
-  cursor->point1->setAxisRect(rect);
-  cursor->point2->setAxisRect(rect);
+  for (QCPItemPosition* point : {cursor->point1, cursor->point2}) {
+    point->setAxes(timeAxis(rect), valueAxis(rect));
+    point->setAxisRect(rect);
+  }
   cursor->setPen(QPen(QColor(96, 96, 96), 1, Qt::DashLine));
   cursor->setVisible(false);
   cursor_[quantity] = cursor;
   return rect;
 }
 
-QCPRange SessionPlot::visibleTime() const { return timeAxis(rects_[PlotSeries::DcLink])->range(); }
+void SessionPlot::setClockStart(std::optional<double> epochSeconds) {
+  clockStart_ = epochSeconds;
+  const QSharedPointer<QCPAxisTicker> ticker =
+      epochSeconds ? QSharedPointer<QCPAxisTicker>(new ClockTicker(*epochSeconds)) : sessionTicker();
+  for (QCPAxisRect* rect : rects_)
+    timeAxis(rect)->setTicker(ticker);
+  timeAxis(rects_[DcLink])->setLabel(epochSeconds ? QStringLiteral("Clock time") : kSessionTimeLabel);
+  replot(rpQueuedReplot);
+}
+
+QString SessionPlot::timeText(double seconds) const {
+  if (!clockStart_)
+    return QString::fromStdString(sessionTimeText(seconds));
+  const auto tenths = static_cast<qint64>(std::llround((*clockStart_ + seconds) * 10));
+  const QString clock = QDateTime::fromSecsSinceEpoch(tenths / 10).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+  return tenths % 10 == 0 ? clock : clock + QStringLiteral(".%1").arg(tenths % 10);
+}
+
+void SessionPlot::showSamples(std::size_t first, std::size_t last, std::optional<double> percentPerAmpere) {
+  first_ = first;
+  last_ = last;
+  percentPerAmpere_ = percentPerAmpere;
+  for (TracePlottable* trace : traces_)
+    trace->setSamples(first, last);
+  for (QCPItemStraightLine* line : cursor_)
+    line->setVisible(false);
+  fitSession();
+}
+
+void SessionPlot::samplesAdded(std::size_t last, std::optional<double> percentPerAmpere) {
+  const std::size_t before = last_;
+  last_ = last;
+  percentPerAmpere_ = percentPerAmpere;
+  for (TracePlottable* trace : traces_)
+    trace->setSamples(first_, last_);
+  const QCPRange session = sessionTime();
+  const QCPRange shown = visibleTime();
+  if (!endInSight_)
+    return replot(rpQueuedReplot);
+  if (shown.lower <= session.lower || before - first_ < 2)
+    return fitSession();
+  setVisibleTime(QCPRange(session.upper - shown.size(), session.upper));
+}
+
+QCPRange SessionPlot::sessionTime() const {
+  if (first_ >= last_)
+    return {0, 1};
+  const double begin = store_.time(first_);
+  const double end = store_.time(last_ - 1);
+  return end > begin ? QCPRange(begin, end) : QCPRange(begin - 1, end + 1);
+}
+
+QCPRange SessionPlot::visibleTime() const { return timeAxis(rects_[DcLink])->range(); }
 
 // The same range again still brings the value axes and the statistics up to
 // date: the samples under it may have changed.
 void SessionPlot::setVisibleTime(const QCPRange& range) {
-  QCPAxis* time = timeAxis(rects_[PlotSeries::DcLink]);
+  QCPAxis* time = timeAxis(rects_[DcLink]);
   if (time->range() == range)
     timeRangeChanged(range);
   else
@@ -96,17 +167,7 @@ void SessionPlot::setVisibleTime(const QCPRange& range) {
   replot(rpQueuedReplot);
 }
 
-void SessionPlot::fitSession() { setVisibleTime(keyRange(*series_.data(PlotSeries::Frequency))); }
-
-void SessionPlot::samplesAdded() {
-  const QCPRange session = keyRange(*series_.data(PlotSeries::Frequency));
-  const QCPRange shown = visibleTime();
-  if (!endInSight_)
-    return replot(rpQueuedReplot);
-  if (shown.lower <= session.lower || series_.size() < 2)
-    return fitSession();
-  setVisibleTime(QCPRange(session.upper - shown.size(), session.upper));
-}
+void SessionPlot::fitSession() { setVisibleTime(sessionTime()); }
 
 void SessionPlot::timeRangeChanged(const QCPRange& range) {
   if (syncing_)
@@ -116,12 +177,12 @@ void SessionPlot::timeRangeChanged(const QCPRange& range) {
     timeAxis(rect)->setRange(range);
   syncing_ = false;
 
-  const QCPGraphDataContainer& frequency = *series_.data(PlotSeries::Frequency);
-  endInSight_ = frequency.isEmpty() || range.upper >= (frequency.constEnd() - 1)->key;
+  endInSight_ = first_ >= last_ || range.upper >= store_.time(last_ - 1);
+  const std::size_t begin = store_.firstAtOrAfter(first_, last_, range.lower);
+  const std::size_t end = store_.firstAfter(begin, last_, range.upper);
   VisibleStatistics statistics;
-  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity)
-    statistics[quantity] =
-        series_.statistics(static_cast<PlotSeries::Quantity>(quantity), range.lower, range.upper);
+  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity)
+    statistics[quantity] = store_.statistics(static_cast<Quantity>(quantity), begin, end);
   fitValueAxes(statistics);
   if (statisticsHandler_)
     statisticsHandler_(statistics);
@@ -130,12 +191,12 @@ void SessionPlot::timeRangeChanged(const QCPRange& range) {
 // Frequency and current keep their zero in view, so a small wiggle does not
 // look like a large one; the DC link sits far above zero and shows its detail.
 void SessionPlot::fitValueAxes(const VisibleStatistics& statistics) {
-  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity) {
+  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
     if (!statistics[quantity])
       continue;
     double low = statistics[quantity]->minimum.value;
     double high = statistics[quantity]->maximum.value;
-    if (quantity != PlotSeries::DcLink) {
+    if (quantity != DcLink) {
       low = std::min(low, 0.0);
       high = std::max(high, 0.0);
     }
@@ -145,12 +206,11 @@ void SessionPlot::fitValueAxes(const VisibleStatistics& statistics) {
 }
 
 void SessionPlot::moveCursor(QMouseEvent* event) {
-  const QCPGraphDataContainer& frequency = *series_.data(PlotSeries::Frequency);
-  const double time = timeAxis(rects_[PlotSeries::DcLink])->pixelToCoord(event->position().x());
-  const std::optional<std::size_t> nearest = nearestPoint(frequency.constBegin(), frequency.constEnd(), time);
+  const double time = timeAxis(rects_[DcLink])->pixelToCoord(event->position().x());
+  const std::optional<std::size_t> nearest = store_.nearest(first_, last_, time);
   if (!nearest)
     return;
-  const double key = frequency.at(static_cast<int>(*nearest))->key;
+  const double key = store_.time(*nearest);
   for (QCPItemStraightLine* line : cursor_) {
     line->point1->setCoords(key, 0);
     line->point2->setCoords(key, 1);
@@ -168,7 +228,7 @@ void SessionPlot::mousePressEvent(QMouseEvent* event) {
 }
 
 void SessionPlot::zoomToBand(const QRect& band) {
-  QCPAxis* time = timeAxis(rects_[PlotSeries::DcLink]);
+  QCPAxis* time = timeAxis(rects_[DcLink]);
   const QCPRange range(time->pixelToCoord(band.left()), time->pixelToCoord(band.right()));
   if (band.width() > 2)
     setVisibleTime(range);

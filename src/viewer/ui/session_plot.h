@@ -1,7 +1,7 @@
 #pragma once
 
 #include "viewer/range_statistics.h"
-#include "viewer/ui/plot_series.h"
+#include "viewer/sample_store.h"
 
 #include <array>
 #include <functional>
@@ -10,23 +10,35 @@
 
 namespace orvane {
 
-using VisibleStatistics = std::array<std::optional<RangeStatistics>, PlotSeries::QuantityCount>;
+class TracePlottable;
 
-// Frequency, current (A, with % on the right) and DC link as three stacked
-// plots on one time axis. The wheel zooms time around the pointer, dragging
-// pans, Shift+drag (or a right-button drag) zooms to a range, a double
-// click fits the whole session; the value axes follow what is in view.
+using VisibleStatistics = std::array<std::optional<RangeStatistics>, kPlottedQuantities>;
+
+// Frequency, current (A, with % on the right) and DC link of one session as
+// three stacked plots on one time axis. The wheel zooms time around the
+// pointer, dragging pans, Shift+drag (or a right-button drag) zooms to a
+// range, a double click fits the whole session; the value axes follow what
+// is in view. Draws without being shown, to a picture as well as on screen.
 class SessionPlot final : public QCustomPlot {
 public:
-  explicit SessionPlot(const PlotSeries& series, QWidget* parent = nullptr);
+  explicit SessionPlot(const SampleStore& store, QWidget* parent = nullptr);
 
-  // After new samples: the end stays in sight unless the user has moved away from it.
-  void samplesAdded();
+  // The session shown: samples [first, last) of the store. The same session
+  // grown keeps the view; the end stays in sight unless the user has moved
+  // away from it.
+  void showSamples(std::size_t first, std::size_t last, std::optional<double> percentPerAmpere);
+  void samplesAdded(std::size_t last, std::optional<double> percentPerAmpere);
   void fitSession();
   QCPRange visibleTime() const;
   void setVisibleTime(const QCPRange& range);
 
-  // Called with the index of the sample nearest the pointer.
+  // Clock time on the time axis: the session's start in seconds since the
+  // epoch; none for the time from the session's start.
+  void setClockStart(std::optional<double> epochSeconds);
+  // A time of the session as the time axis gives it.
+  QString timeText(double seconds) const;
+
+  // Called with the store index of the sample nearest the pointer.
   void setCursorHandler(std::function<void(std::size_t sample)> handler) { cursorHandler_ = std::move(handler); }
   // Called whenever the visible time changes, with the statistics of what is in view.
   void setStatisticsHandler(std::function<void(const VisibleStatistics&)> handler) {
@@ -37,15 +49,21 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
 
 private:
-  QCPAxisRect* addPlot(int row, PlotSeries::Quantity quantity, const QString& label, const QColor& colour);
+  QCPAxisRect* addPlot(int row, Quantity quantity, const QString& label, const QColor& colour);
+  QCPRange sessionTime() const;
   void timeRangeChanged(const QCPRange& range);
   void fitValueAxes(const VisibleStatistics& statistics);
   void moveCursor(QMouseEvent* event);
   void zoomToBand(const QRect& band);
 
-  const PlotSeries& series_;
-  std::array<QCPAxisRect*, PlotSeries::QuantityCount> rects_{};
-  std::array<QCPItemStraightLine*, PlotSeries::QuantityCount> cursor_{};
+  const SampleStore& store_;
+  std::size_t first_ = 0;
+  std::size_t last_ = 0;
+  std::optional<double> percentPerAmpere_;
+  std::optional<double> clockStart_;
+  std::array<QCPAxisRect*, kPlottedQuantities> rects_{};
+  std::array<TracePlottable*, kPlottedQuantities> traces_{};
+  std::array<QCPItemStraightLine*, kPlottedQuantities> cursor_{};
   bool endInSight_ = true;
   bool syncing_ = false;
   std::function<void(std::size_t)> cursorHandler_;

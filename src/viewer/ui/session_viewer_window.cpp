@@ -1,6 +1,8 @@
 #include "viewer/ui/session_viewer_window.h"
 
+#include "monitor/session_log_name.h"
 #include "viewer/session_time.h"
+#include "viewer/ui/picture_file.h"
 #include "viewer/ui/session_plot.h"
 #include "viewer/ui/statistics_panel.h"
 
@@ -20,13 +22,17 @@
 namespace orvane {
 namespace {
 
-// The log gains a line every 0.5 s at the fastest; a look at the file every
-// fifth of that shows each line well within its tick.
-constexpr int kFollowIntervalMs = 100;
-// Read at once between two looks at the user's input, so a large file never freezes the window.
-constexpr std::size_t kBytesPerRead = 16u << 20;
-
 QString grouped(std::size_t count) { return QLocale(QLocale::English).toString(static_cast<qulonglong>(count)); }
+
+// The start a file's name carries, in seconds since the epoch.
+std::optional<double> startInName(const QString& path) {
+  const std::optional<LogStartTime> start = sessionLogStartTime(QFileInfo(path).fileName().toStdString());
+  if (!start)
+    return std::nullopt;
+  const QDateTime local(QDate(start->year, start->month, start->day),
+                        QTime(start->hour, start->minute, start->second), Qt::LocalTime);
+  return static_cast<double>(local.toSecsSinceEpoch());
+}
 
 } // namespace
 
@@ -34,6 +40,7 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), pages_(new QStackedWidget(this)), message_(new QLabel(pages_)),
       sessionChoice_(new QComboBox(this)), counts_(new QLabel(this)) {
   resize(1100, 800);
+  message_->setObjectName("message");
   message_->setAlignment(Qt::AlignCenter);
   message_->setWordWrap(true);
   message_->setMargin(40);
@@ -42,17 +49,15 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   auto* view = new QWidget(pages_);
   auto* layout = new QVBoxLayout(view);
   layout->setContentsMargins(0, 0, 0, 0);
-  plot_ = new SessionPlot(series_, view);
+  plot_ = new SessionPlot(model_.store(), view);
   layout->addWidget(plot_, 1);
-  statistics_ = new StatisticsPanel(view);
+  statistics_ = new StatisticsPanel(*plot_, model_.store(), view);
   layout->addWidget(statistics_);
   pages_->addWidget(view);
   setCentralWidget(pages_);
 
   plot_->setStatisticsHandler([this](const VisibleStatistics& in) { statistics_->showStatistics(in); });
-  plot_->setCursorHandler([this](std::size_t sample) {
-    statistics_->showCursor(sample, series_.data(PlotSeries::Frequency)->at(static_cast<int>(sample))->key);
-  });
+  plot_->setCursorHandler([this](std::size_t sample) { statistics_->showCursor(sample); });
 
   buildMenus();
   auto* sessions = addToolBar("Sessions");
@@ -61,80 +66,93 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   sessionChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   sessions->addWidget(sessionChoice_);
   connect(sessionChoice_, qOverload<int>(&QComboBox::activated), this, &SessionViewerWindow::pickSession);
+  counts_->setObjectName("counts");
   statusBar()->addWidget(counts_, 1);
   statusBar()->addPermanentWidget(new QLabel(
       "Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or double click: whole session", this));
-
-  follow_.setInterval(kFollowIntervalMs);
-  connect(&follow_, &QTimer::timeout, this, [this] {
-    if (!reading_)
-      readMore();
-  });
   open(path);
 }
 
-SessionViewerWindow::~SessionViewerWindow() = default;
+// The reading thread ends before the model it feeds.
+SessionViewerWindow::~SessionViewerWindow() { loader_.reset(); }
 
 void SessionViewerWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Open...", QKeySequence::Open, this, &SessionViewerWindow::openFromDialog);
-  file->addAction("&Save Picture...", QKeySequence::Save, this, &SessionViewerWindow::savePicture);
+  file->addAction("&Save Picture...", QKeySequence::Save, this, &SessionViewerWindow::savePictureFromDialog);
   file->addAction("&Copy Picture", QKeySequence::Copy, this, &SessionViewerWindow::copyPicture);
   file->addSeparator();
   file->addAction("&Close", QKeySequence::Close, this, &QWidget::close);
   QMenu* view = menuBar()->addMenu("&View");
   view->addAction("&Whole Session", QKeySequence(Qt::Key_Home), this, [this] { plot_->fitSession(); });
+  clockTime_ = view->addAction("C&lock Time", this, &SessionViewerWindow::showClockTime);
+  clockTime_->setObjectName("clockTime");
+  clockTime_->setCheckable(true);
+  clockTime_->setChecked(true);
 }
 
 void SessionViewerWindow::open(const QString& path) {
+  loader_.reset();
   setWindowTitle("Session Viewer - " + QFileInfo(path).fileName());
   setWindowFilePath(path);
-  series_.clear();
-  model_ = std::make_unique<SessionLogModel>(path.toStdString(), series_);
-  statistics_->setModel(*model_);
+  fileStart_ = startInName(path);
+  model_.reopen(path.toStdString());
   sessionChoice_->clear();
   newSession_ = true;
   newSamples_ = false;
-  readMore();
+  refresh();
+  const int generation = ++generation_;
+  loader_ =
+      std::make_unique<LogLoader>(path.toStdString(), [this, generation](std::shared_ptr<const LogBatch> batch) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, batch] {
+              if (generation != generation_)
+                return;
+              showBatch(*batch);
+              loader_->batchTaken();
+            },
+            Qt::QueuedConnection);
+      });
+  loader_->setFollowing(isVisible());
 }
 
-// Reads what the file has gained; a large file is read a piece at a time
-// with the user's input handled in between.
-void SessionViewerWindow::readMore() {
-  const SessionLogModel::Poll poll = model_->poll(kBytesPerRead);
-  newSession_ = newSession_ || poll.newSession;
-  newSamples_ = newSamples_ || poll.newSamples;
-  reading_ = poll.more;
-  if (reading_) {
-    counts_->setText(QStringLiteral("Reading %1 %").arg(static_cast<int>(model_->progress() * 100)));
-    QTimer::singleShot(0, this, &SessionViewerWindow::readMore);
-    return;
-  }
-  showReadResult();
+void SessionViewerWindow::showBatch(const LogBatch& batch) {
+  const SessionLogModel::Change change = model_.apply(batch);
+  newSession_ = newSession_ || change.newSession;
+  newSamples_ = newSamples_ || change.newSamples;
+  refresh();
 }
 
-void SessionViewerWindow::showReadResult() {
+void SessionViewerWindow::refresh() {
   listSessions();
-  const std::string problem = model_->problem();
-  const bool empty = series_.size() == 0;
-  if (!problem.empty() || empty) {
-    message_->setText(QString::fromStdString(problem.empty() ? "This session has no samples yet." : problem));
-    pages_->setCurrentWidget(message_);
-  } else {
+  const auto [first, last] = model_.shownSamples();
+  const std::string problem = model_.problem();
+  if (first < last && problem.empty()) {
     pages_->setCurrentIndex(1);
+  } else {
+    const QString name = QFileInfo(windowFilePath()).fileName();
+    message_->setText(!model_.caughtUp() ? "Reading " + name + "..."
+                      : problem.empty()  ? QStringLiteral("This session has no samples yet.")
+                                         : QString::fromStdString(problem));
+    pages_->setCurrentWidget(message_);
   }
+  const bool shownSession = !model_.sessions().empty();
+  const std::optional<double> ratio =
+      shownSession ? model_.sessions()[model_.shownSession()].percentPerAmpere() : std::nullopt;
   if (newSession_) {
     statistics_->clear();
-    plot_->fitSession();
+    showClockTime();
+    plot_->showSamples(first, last, ratio);
   } else if (newSamples_) {
-    plot_->samplesAdded();
+    plot_->samplesAdded(last, ratio);
   }
   newSession_ = false;
   newSamples_ = false;
 }
 
 void SessionViewerWindow::listSessions() {
-  const auto& sessions = model_->sessions();
+  const auto& sessions = model_.sessions();
   while (sessionChoice_->count() > static_cast<int>(sessions.size()))
     sessionChoice_->removeItem(sessionChoice_->count() - 1);
   for (std::size_t i = 0; i < sessions.size(); ++i) {
@@ -147,21 +165,31 @@ void SessionViewerWindow::listSessions() {
     else
       sessionChoice_->addItem(text);
   }
-  sessionChoice_->setCurrentIndex(static_cast<int>(model_->shownSession()));
+  sessionChoice_->setCurrentIndex(static_cast<int>(model_.shownSession()));
   sessionChoice_->setEnabled(sessions.size() > 1);
+  if (!model_.caughtUp())
+    return counts_->setText(QStringLiteral("Reading %1 %").arg(static_cast<int>(model_.progress() * 100)));
   if (sessions.empty())
     return counts_->clear();
-  const SessionSummary& shown = sessions[model_->shownSession()];
+  const SessionSummary& shown = sessions[model_.shownSession()];
   counts_->setText(
       QStringLiteral("%1 samples · %2 lines skipped").arg(grouped(shown.samples), grouped(shown.skippedLines)));
 }
 
 void SessionViewerWindow::pickSession(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) == model_->shownSession())
+  if (index < 0 || static_cast<std::size_t>(index) == model_.shownSession())
     return;
-  model_->showSession(static_cast<std::size_t>(index));
+  model_.showSession(static_cast<std::size_t>(index));
   newSession_ = true;
-  showReadResult();
+  refresh();
+}
+
+// Clock time belongs to the session the file's name dates: its first.
+void SessionViewerWindow::showClockTime() {
+  const bool available = fileStart_.has_value() && model_.shownSession() == 0;
+  clockTime_->setEnabled(available);
+  plot_->setClockStart(available && clockTime_->isChecked() ? fileStart_ : std::nullopt);
+  plot_->setVisibleTime(plot_->visibleTime());
 }
 
 void SessionViewerWindow::openFromDialog() {
@@ -171,28 +199,28 @@ void SessionViewerWindow::openFromDialog() {
     open(path);
 }
 
-void SessionViewerWindow::savePicture() {
-  QString path =
-      QFileDialog::getSaveFileName(this, "Save Picture", QString(), "PNG image (*.png);;PDF document (*.pdf)");
-  if (path.isEmpty())
+void SessionViewerWindow::savePictureFromDialog() {
+  QString chosenFilter = kPngPictureFilter;
+  const QString typed = QFileDialog::getSaveFileName(this, "Save Picture", QString(),
+                                                     kPngPictureFilter + ";;" + kPdfPictureFilter, &chosenFilter);
+  if (typed.isEmpty())
     return;
-  if (QFileInfo(path).suffix().isEmpty())
-    path += ".png";
-  const bool pdf = QFileInfo(path).suffix().compare("pdf", Qt::CaseInsensitive) == 0;
-  const bool saved = pdf ? plot_->savePdf(path) : plot_->savePng(path);
-  if (!saved)
+  const QString path = pictureFileName(typed, chosenFilter);
+  if (!savePicture(*plot_, path))
     QMessageBox::warning(this, "Save Picture", "The picture could not be saved as " + path + ".");
 }
 
 void SessionViewerWindow::copyPicture() { QApplication::clipboard()->setPixmap(plot_->toPixmap()); }
 
 void SessionViewerWindow::showEvent(QShowEvent* event) {
-  follow_.start();
+  if (loader_)
+    loader_->setFollowing(true);
   QMainWindow::showEvent(event);
 }
 
 void SessionViewerWindow::hideEvent(QHideEvent* event) {
-  follow_.stop();
+  if (loader_)
+    loader_->setFollowing(false);
   QMainWindow::hideEvent(event);
 }
 

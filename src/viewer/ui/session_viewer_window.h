@@ -1,12 +1,13 @@
 #pragma once
 
+#include "viewer/log_loader.h"
 #include "viewer/session_log_model.h"
-#include "viewer/ui/plot_series.h"
 
 #include <QMainWindow>
-#include <QTimer>
 #include <memory>
+#include <optional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QStackedWidget;
@@ -17,7 +18,10 @@ class SessionPlot;
 class StatisticsPanel;
 
 // "Session Viewer - <file>": a session log or export, the whole of one
-// session at a time, followed while it grows.
+// session at a time, followed while it grows. The file is read on a thread
+// of its own; the window shows each piece as it comes and never waits for
+// the disk. A log named by its start time (Trend-YYYY-MM-DD_HH-MM-SS.CSV) can
+// show clock time on its time axis.
 class SessionViewerWindow final : public QMainWindow {
 public:
   explicit SessionViewerWindow(const QString& path, QWidget* parent = nullptr);
@@ -25,6 +29,9 @@ public:
 
   void open(const QString& path);
   SessionPlot& plot() { return *plot_; }
+  const SessionLogModel& model() const { return model_; }
+  // Shows what the reading thread found; its pieces come here in order.
+  void showBatch(const LogBatch& batch);
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -32,24 +39,25 @@ protected:
 
 private:
   void buildMenus();
-  void readMore();
-  void showReadResult();
+  void refresh();
   void listSessions();
   void pickSession(int index);
+  void showClockTime();
   void openFromDialog();
-  void savePicture();
+  void savePictureFromDialog();
   void copyPicture();
 
-  PlotSeries series_;
-  std::unique_ptr<SessionLogModel> model_;
+  SessionLogModel model_{""};
+  std::unique_ptr<LogLoader> loader_;
+  int generation_ = 0;
+  std::optional<double> fileStart_;
   QStackedWidget* pages_;
   QLabel* message_;
-  SessionPlot* plot_;
-  StatisticsPanel* statistics_;
+  SessionPlot* plot_ = nullptr;
+  StatisticsPanel* statistics_ = nullptr;
   QComboBox* sessionChoice_;
   QLabel* counts_;
-  QTimer follow_;
-  bool reading_ = false;
+  QAction* clockTime_ = nullptr;
   bool newSession_ = false;
   bool newSamples_ = false;
 };

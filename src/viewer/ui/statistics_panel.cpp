@@ -1,8 +1,5 @@
 #include "viewer/ui/statistics_panel.h"
 
-#include "viewer/session_log_model.h"
-#include "viewer/session_time.h"
-
 #include <QGridLayout>
 
 namespace orvane {
@@ -10,25 +7,15 @@ namespace {
 
 enum Column { Minimum, Maximum, Mean };
 
-// The columns of a log line: time, frequency, current (A), current (%), DC link.
-constexpr int kTimeField = 0;
-constexpr int kFieldOf[PlotSeries::QuantityCount] = {1, 2, 4};
-constexpr int kPercentField = 3;
-constexpr const char* kUnit[PlotSeries::QuantityCount] = {" Hz", " A", " V"};
-constexpr const char* kName[PlotSeries::QuantityCount] = {"Frequency", "Current", "DC link"};
+constexpr const char* kUnit[kPlottedQuantities] = {" Hz", " A", " V"};
+constexpr const char* kName[kPlottedQuantities] = {"Frequency", "Current", "DC link"};
 
-QString timeText(double seconds) { return QString::fromStdString(sessionTimeText(seconds)); }
-
-QString valueText(const std::array<std::string, 5>& fields, PlotSeries::Quantity quantity) {
-  QString text = QString::fromStdString(fields[kFieldOf[quantity]]) + kUnit[quantity];
-  if (quantity == PlotSeries::Current)
-    text += QStringLiteral(" (%1 %)").arg(QString::fromStdString(fields[kPercentField]));
-  return text;
-}
+QString logged(float value) { return QString::fromStdString(logValueText(value)); }
 
 } // namespace
 
-StatisticsPanel::StatisticsPanel(QWidget* parent) : QWidget(parent), cursor_(new QLabel(this)) {
+StatisticsPanel::StatisticsPanel(const SessionPlot& plot, const SampleStore& store, QWidget* parent)
+    : QWidget(parent), plot_(plot), store_(store), cursor_(new QLabel(this)) {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(8, 4, 8, 4);
   grid->addWidget(cursor_, 0, 0, 1, 4);
@@ -36,7 +23,7 @@ StatisticsPanel::StatisticsPanel(QWidget* parent) : QWidget(parent), cursor_(new
   const char* headings[] = {"In view", "Minimum", "Maximum", "Mean"};
   for (int column = 0; column < 4; ++column)
     grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(headings[column]), this), 1, column);
-  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity) {
+  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
     grid->addWidget(new QLabel(kName[quantity], this), quantity + 2, 0);
     for (int column = Minimum; column <= Mean; ++column) {
       cells_[quantity][column] = new QLabel(this);
@@ -57,13 +44,15 @@ void StatisticsPanel::clear() {
       cell->clear();
 }
 
-QString StatisticsPanel::loggedValue(std::size_t sample, PlotSeries::Quantity quantity) const {
-  const auto fields = model_ ? model_->loggedFields(sample) : std::nullopt;
-  return fields ? valueText(*fields, quantity) : QStringLiteral("?");
+QString StatisticsPanel::valueText(std::size_t sample, Quantity quantity) const {
+  QString text = logged(store_.value(quantity, sample)) + kUnit[quantity];
+  if (quantity == Current)
+    text += QStringLiteral(" (%1 %)").arg(logged(store_.currentPercent(sample)));
+  return text;
 }
 
 void StatisticsPanel::showStatistics(const VisibleStatistics& statistics) {
-  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity) {
+  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
     auto& row = cells_[quantity];
     if (!statistics[quantity]) {
       for (QLabel* cell : row)
@@ -71,22 +60,20 @@ void StatisticsPanel::showStatistics(const VisibleStatistics& statistics) {
       continue;
     }
     const RangeStatistics& in = *statistics[quantity];
-    const auto q = static_cast<PlotSeries::Quantity>(quantity);
-    row[Minimum]->setText(loggedValue(in.minimum.index, q) + " at " + timeText(in.minimum.time));
-    row[Maximum]->setText(loggedValue(in.maximum.index, q) + " at " + timeText(in.maximum.time));
+    const auto q = static_cast<Quantity>(quantity);
+    row[Minimum]->setText(valueText(in.minimum.index, q) + " at " + plot_.timeText(in.minimum.time));
+    row[Maximum]->setText(valueText(in.maximum.index, q) + " at " + plot_.timeText(in.maximum.time));
     row[Mean]->setText(QString::number(in.mean, 'f', 2) + kUnit[quantity]);
   }
 }
 
-void StatisticsPanel::showCursor(std::size_t sample, double time) {
-  const auto fields = model_ ? model_->loggedFields(sample) : std::nullopt;
-  if (!fields)
-    return;
+void StatisticsPanel::showCursor(std::size_t sample) {
+  const double time = store_.time(sample);
   QString text =
-      QStringLiteral("<b>%1</b> (%2 s)").arg(timeText(time), QString::fromStdString((*fields)[kTimeField]));
-  for (int quantity = 0; quantity < PlotSeries::QuantityCount; ++quantity)
+      QStringLiteral("<b>%1</b> (%2 s)").arg(plot_.timeText(time), QString::fromStdString(logTimeText(time)));
+  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity)
     text += QStringLiteral(" &nbsp; %1 <b>%2</b>")
-                .arg(kName[quantity], valueText(*fields, static_cast<PlotSeries::Quantity>(quantity)));
+                .arg(kName[quantity], valueText(sample, static_cast<Quantity>(quantity)));
   cursor_->setText(text);
 }
 

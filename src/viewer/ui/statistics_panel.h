@@ -7,28 +7,25 @@
 
 namespace orvane {
 
-class SessionLogModel;
-
-// Under the plots: the sample under the cursor as logged, and the minimum,
-// maximum and mean of each quantity over the visible time, with the time of
-// each extreme.
+// Under the plots: the sample under the cursor in the log's own number text,
+// and the minimum, maximum and mean of each quantity over the visible time,
+// with the time of each extreme. Times are written as the plot's time axis
+// gives them. Everything comes from the samples in memory.
 class StatisticsPanel final : public QWidget {
 public:
-  explicit StatisticsPanel(QWidget* parent = nullptr);
-
-  // Where the logged text of the samples is read.
-  void setModel(const SessionLogModel& model) { model_ = &model; }
+  StatisticsPanel(const SessionPlot& plot, const SampleStore& store, QWidget* parent = nullptr);
 
   void showStatistics(const VisibleStatistics& statistics);
-  void showCursor(std::size_t sample, double time);
+  void showCursor(std::size_t sample);
   void clear();
 
 private:
-  QString loggedValue(std::size_t sample, PlotSeries::Quantity quantity) const;
+  QString valueText(std::size_t sample, Quantity quantity) const;
 
-  const SessionLogModel* model_ = nullptr;
+  const SessionPlot& plot_;
+  const SampleStore& store_;
   QLabel* cursor_;
-  std::array<std::array<QLabel*, 3>, PlotSeries::QuantityCount> cells_{};
+  std::array<std::array<QLabel*, 3>, kPlottedQuantities> cells_{};
 };
 
 } // namespace orvane

@@ -1,0 +1,85 @@
+#include "viewer/log_loader.h"
+
+#include <chrono>
+
+namespace orvane {
+namespace {
+
+// Small enough for the receiver to take one between two looks at the user's
+// input (about 37,000 lines), large enough to read a file at disk speed.
+constexpr std::size_t kPieceBytes = 1 << 20;
+constexpr int kMostAhead = 2;
+// The log gains a line every 0.5 s at the fastest; a look every fifth of
+// that shows each line well within its tick.
+constexpr std::chrono::milliseconds kFollowInterval{100};
+
+} // namespace
+
+LogLoader::LogLoader(std::string path, Deliver deliver)
+    : scanner_(std::move(path)), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
+
+LogLoader::~LogLoader() {
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  thread_.join();
+}
+
+void LogLoader::batchTaken() {
+  {
+    const std::lock_guard lock(mutex_);
+    --inFlight_;
+  }
+  wake_.notify_all();
+}
+
+void LogLoader::setFollowing(bool following) {
+  {
+    const std::lock_guard lock(mutex_);
+    following_ = following;
+  }
+  wake_.notify_all();
+}
+
+bool LogLoader::worthDelivering(const LogBatch& batch) {
+  const bool news = !last_ || !batch.empty() || batch.status != last_->status || batch.reason != last_->reason ||
+                    batch.fileSize != last_->fileSize || batch.unfinishedBytes != last_->unfinishedBytes ||
+                    batch.more != last_->more;
+  if (news) {
+    last_.emplace();
+    last_->status = batch.status;
+    last_->reason = batch.reason;
+    last_->fileSize = batch.fileSize;
+    last_->unfinishedBytes = batch.unfinishedBytes;
+    last_->more = batch.more;
+  }
+  return news;
+}
+
+void LogLoader::run() {
+  for (;;) {
+    LogBatch batch = scanner_.next(kPieceBytes);
+    const bool more = batch.more;
+    if (worthDelivering(batch)) {
+      {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return stopping_ || inFlight_ < kMostAhead; });
+        if (stopping_)
+          return;
+        ++inFlight_;
+      }
+      deliver_(std::make_shared<const LogBatch>(std::move(batch)));
+    }
+    std::unique_lock lock(mutex_);
+    if (!more) {
+      wake_.wait_for(lock, kFollowInterval, [this] { return stopping_; });
+      wake_.wait(lock, [this] { return stopping_ || following_; });
+    }
+    if (stopping_)
+      return;
+  }
+}
+
+} // namespace orvane

@@ -1,0 +1,39 @@
+#include "viewer/log_scanner.h"
+
+namespace orvane {
+
+LogBatch LogScanner::next(std::size_t maxBytes) {
+  FileUpdate update = follower_.readAppended(maxBytes);
+  LogBatch batch;
+  batch.status = update.status;
+  batch.reason = std::move(update.reason);
+  batch.restarted = update.restarted;
+  if (update.restarted)
+    reader_.emplace(static_cast<SessionSink&>(*this));
+  batch_ = &batch;
+  reader_->feed(update.bytes);
+  batch_ = nullptr;
+  batch.fileSize = follower_.size();
+  batch.readSoFar = follower_.position();
+  batch.unfinishedBytes = batch.readSoFar - reader_->completeLinesEnd();
+  batch.more = update.more;
+  return batch;
+}
+
+void LogScanner::sessionStarted(std::uint64_t /*offset*/) {
+  batch_->marks.push_back({batch_->samples.size(), true, 0});
+}
+
+void LogScanner::sampleRead(const Sample& sample, std::uint64_t /*lineOffset*/) {
+  batch_->samples.push_back(sample);
+}
+
+// A run of skipped lines is one mark.
+void LogScanner::lineSkipped() {
+  std::vector<LogBatch::Mark>& marks = batch_->marks;
+  if (marks.empty() || marks.back().sessionStart || marks.back().before != batch_->samples.size())
+    marks.push_back({batch_->samples.size(), false, 0});
+  ++marks.back().skipped;
+}
+
+} // namespace orvane

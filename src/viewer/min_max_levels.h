@@ -1,0 +1,83 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <vector>
+
+namespace orvane {
+
+struct MinMax {
+  float minimum = std::numeric_limits<float>::infinity();
+  float maximum = -std::numeric_limits<float>::infinity();
+  void take(float value) { take({value, value}); }
+  void take(const MinMax& other) {
+    minimum = std::min(minimum, other.minimum);
+    maximum = std::max(maximum, other.maximum);
+  }
+  bool empty() const { return minimum > maximum; }
+};
+
+// The minimum and maximum of every run of 16 values, of every run of 16 such
+// runs, and so on, kept as values are appended: the extremes of any stretch
+// then take a few dozen steps however long it is, which is what drawing a
+// week of samples into a thousand pixel columns needs. About a fifteenth of
+// the values' own room.
+class MinMaxLevels {
+public:
+  static constexpr std::size_t kFanOut = 16;
+
+  void clear() {
+    levels_.clear();
+    count_ = 0;
+  }
+
+  void append(float value) {
+    std::size_t index = count_++;
+    for (std::size_t level = 0;; ++level) {
+      // A level begins when the one below gains its second run: its first run
+      // covers that one's first.
+      if (level == levels_.size()) {
+        const MinMax below = level == 0 ? MinMax{} : levels_[level - 1].front();
+        levels_.push_back({below});
+      }
+      std::vector<MinMax>& runs = levels_[level];
+      index /= kFanOut;
+      if (index == runs.size())
+        runs.emplace_back();
+      runs[index].take(value);
+      if (runs.size() == 1)
+        return;
+    }
+  }
+
+  // The extremes of the values [first, last); `value(i)` gives value i.
+  template <typename Value> MinMax over(std::size_t first, std::size_t last, Value value) const {
+    MinMax result;
+    overLevel(first, last, 0, value, result);
+    return result;
+  }
+
+private:
+  // Elements [first, last) of a level: -1 is the values themselves.
+  template <typename Value>
+  void overLevel(std::size_t first, std::size_t last, std::size_t level, Value& value, MinMax& result) const {
+    const auto take = [&](std::size_t from, std::size_t to) {
+      for (std::size_t i = from; i < to; ++i)
+        level == 0 ? result.take(value(i)) : result.take(levels_[level - 1][i]);
+    };
+    const std::size_t runsFirst = (first + kFanOut - 1) / kFanOut;
+    const std::size_t runsLast = last / kFanOut;
+    if (level >= levels_.size() || runsFirst >= runsLast)
+      return take(first, last);
+    take(first, runsFirst * kFanOut);
+    take(runsLast * kFanOut, last);
+    overLevel(runsFirst, runsLast, level + 1, value, result);
+  }
+
+  // levels_[0]: runs of kFanOut values; levels_[n]: runs of kFanOut runs of level n - 1.
+  std::vector<std::vector<MinMax>> levels_;
+  std::size_t count_ = 0;
+};
+
+} // namespace orvane

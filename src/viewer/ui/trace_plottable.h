@@ -1,0 +1,39 @@
+#pragma once
+
+#include "viewer/sample_store.h"
+
+#include <qcustomplot.h>
+
+namespace orvane {
+
+// One quantity of a stretch of the store drawn as a line. When more samples
+// are in view than the plot has pixel columns, each column is drawn as the
+// span of its samples' extremes, found in the store's summaries, so a week
+// draws as quickly as a minute and the plot keeps no copy of the samples.
+class TracePlottable final : public QCPAbstractPlottable {
+public:
+  TracePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis, const SampleStore& store, Quantity quantity);
+
+  // The samples [first, last) of the store, in time order.
+  void setSamples(std::size_t first, std::size_t last);
+
+  double selectTest(const QPointF& pos, bool onlySelectable, QVariant* details = nullptr) const override;
+  QCPRange getKeyRange(bool& foundRange, QCP::SignDomain inSignDomain = QCP::sdBoth) const override;
+  QCPRange getValueRange(bool& foundRange, QCP::SignDomain inSignDomain = QCP::sdBoth,
+                         const QCPRange& inKeyRange = QCPRange()) const override;
+
+protected:
+  void draw(QCPPainter* painter) override;
+  void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
+
+private:
+  QPointF pixel(double key, float value) const;
+
+  const SampleStore& store_;
+  Quantity quantity_;
+  std::size_t first_ = 0;
+  std::size_t last_ = 0;
+  QVector<QPointF> points_;
+};
+
+} // namespace orvane
