@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the demo and the tests need, when missing.
-# Usage: scripts/install-deps.sh build|test|soak|package|check
+# Usage: scripts/install-deps.sh build|test|soak|package|check|bench
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
@@ -16,6 +16,10 @@ if [[ "${1:-build}" == package ]]; then
 fi
 if [[ "${1:-build}" == check ]]; then
   packages+=(clang clang-tidy cppcheck python3)
+fi
+# bench/render-vs-kst.sh times --render against Kst 2 with hyperfine.
+if [[ "${1:-build}" == bench ]]; then
+  packages+=(hyperfine kst)
 fi
 
 missing=()

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/steady_clock.h"
 #include "platform/version.h"
+#include "render/render_command.h"
 #include "viewer/ui/session_viewer_window.h"
 
 #include <QApplication>
@@ -15,6 +16,10 @@
 #include <string_view>
 
 int main(int argc, char* argv[]) {
+  // `--render FILE ...`: a picture of a session log, with no display and no window.
+  if (argc > 1 && std::string_view(argv[1]) == "--render")
+    return orvane::runRenderCommand(argc, argv);
+
   // `--view FILE`: the Session Viewer alone, with no port, no settings and no splash.
   const bool viewOnly = argc > 1 && std::string_view(argv[1]) == "--view";
   if (viewOnly && argc != 3) {

@@ -18,7 +18,8 @@ struct InputField {
 // blanks, anything else as its text.
 std::string writtenForm(const InputField& field);
 
-// Reads a text file field by field, the way sequential input does: a field
+// Reads a text file field by field, tolerant of hand-edited and foreign CSV
+// files (the CSV export reads the session log through it): a field
 // ends at a comma or at the end of a line (CR LF, LF or CR); blanks (spaces
 // and tabs) around it are dropped; a field in double quotes loses its quotes
 // and may hold commas, and what follows its closing quote up to the next

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "state/trend_control_names.h"
+
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace orvane {
 
 // Toolbar1's keys in their order on the toolbar, each with its command.
-using ToolbarCommands = std::vector<std::pair<std::string, std::function<void()>>>;
+struct ToolbarCommand {
+  TrendControlName key;
+  std::function<void()> command;
+};
+using ToolbarCommands = std::vector<ToolbarCommand>;
 
 // Runs the command of the first key that matches the clicked button's key
 // (compared case-sensitively, in toolbar order); an unknown key does nothing.

@@ -16,8 +16,10 @@ inline constexpr int kSampleSlots = 5001;
 using SampleArray = std::array<std::int16_t, kSampleSlots>;
 
 // The program-wide state of the main window, under the names the rest of the
-// system uses. Integer = int16_t, Single = float, Double = double. Owned by the
-// main window and handed explicitly to every procedure that needs it.
+// system uses. Counters, flags and graph positions are 16-bit like the sample
+// store; frequencies and logged values are single precision, which is what the
+// session log prints to full width. Owned by the main window and handed
+// explicitly to every procedure that needs it.
 struct SharedState {
   // Graph sample store: entry k of each array belongs to the same sample.
   SampleArray graphxs{};

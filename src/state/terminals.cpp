@@ -1,7 +1,9 @@
 #include "state/terminals.h"
 
 #include "link/models.h"
+#include "state/trend_control_names.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvane {
@@ -33,6 +35,14 @@ constexpr std::array kOutputs{
     terminal("15", "Label37", "Image15on", "Image15off", 16, FittedOn::Mk410, false),
     Terminal{"AL", "Label15", "ImageALon", "ImageALoff", 4, 32, FittedOn::EveryModel, true},
 };
+
+constexpr bool namesListed(const auto& terminals) {
+  return std::ranges::all_of(terminals, [](const Terminal& terminal) {
+    return TrendControlName::isListed(terminal.label) && TrendControlName::isListed(terminal.on) &&
+           TrendControlName::isListed(terminal.off);
+  });
+}
+static_assert(namesListed(kInputs) && namesListed(kOutputs), "every terminal indicator is a listed control");
 
 bool fitted(FittedOn fittedOn, const std::string& inverter) {
   switch (fittedOn) {

@@ -1,7 +1,9 @@
 #include "state/trend_design_state.h"
 
 #include "state/terminals.h"
+#include "state/trend_control_names.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvane {
@@ -27,8 +29,14 @@ Control hidden(std::string caption = {}) { return {.visible = false, .caption = 
 Control disabled(std::string caption = {}) { return {.enabled = false, .caption = std::move(caption)}; }
 Control stoppedTimer(int interval) { return {.enabled = false, .value = interval}; }
 
+// A control of the window and its state at load, by a name that must be listed.
+struct ListedControl {
+  TrendControlName name;
+  Control atLoad;
+};
+
 std::vector<ControlModel::Declaration> declareTrendControls() {
-  std::vector<ControlModel::Declaration> controls{
+  const ListedControl listed[]{
       // Menus.
       {"filememu", shown("&File")},
       {"exportmenu", disabled("Export Graph")},
@@ -89,6 +97,9 @@ std::vector<ControlModel::Declaration> declareTrendControls() {
       {"Timer1", stoppedTimer(500)},
       {"Timer2", stoppedTimer(1)},
   };
+  std::vector<ControlModel::Declaration> controls;
+  for (const auto& [name, atLoad] : listed)
+    controls.push_back({name.str(), atLoad});
   for (const ToolbarButton& button : kToolbarButtons)
     if (button.key)
       controls.push_back({button.key, button.needsGraph ? disabled() : shown()});
@@ -102,6 +113,10 @@ std::vector<ControlModel::Declaration> declareTrendControls() {
 }
 
 } // namespace
+
+static_assert(std::ranges::all_of(kToolbarButtons, [](const ToolbarButton& button) {
+  return !button.key || TrendControlName::isListed(button.key);
+}));
 
 std::span<const ToolbarButton> toolbarButtons() { return kToolbarButtons; }
 

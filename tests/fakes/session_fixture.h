@@ -1,11 +1,9 @@
 #pragma once
 
 #include "fakes/engine_line.h"
-#include "fakes/trip_fakes.h"
 #include "monitor/monitoring_procedures.h"
 #include "platform/image_surface.h"
 #include "state/trend_design_state.h"
-#include "trips/trip_history_commands.h"
 
 #include <QTemporaryDir>
 #include <filesystem>
@@ -29,10 +27,9 @@ inline std::vector<std::string> linesOf(const std::filesystem::path& file) {
   return lines;
 }
 
-// The program's logic wired as the main window wires it, against the simulated
+// The monitoring wired as the main window wires it, against the simulated
 // drive in-process on the fake clock: the monitoring procedures on real graph
-// surfaces, the session log in a folder of its own, and the trip history
-// commands with a recorded window, printer and save dialog. "Speed (Hz)" is
+// surfaces and the session log in a folder of its own. "Speed (Hz)" is
 // ticked, at 0.5 s and scale 1.
 struct Session : EngineLine {
   explicit Session(const std::string& scenarioJson = R"({"model": "vector"})") {
@@ -88,10 +85,6 @@ struct Session : EngineLine {
   MonitoringProcedures procedures{state, link, picture1, picture3, SessionLog(logPath().string())};
   TripWatch& tripWatch = procedures.tripWatch;
   MonitoringSession& session = procedures.session;
-  RecordingTripView view;
-  RecordingPageOutput pages;
-  ScriptedSaveDialog saveDialog;
-  TripHistoryCommands trips{state, link, procedures.identification, messages, {view, pages, saveDialog}};
 };
 
 class SessionFixture : public ::testing::Test, protected Session {};

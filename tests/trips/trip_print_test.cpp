@@ -1,4 +1,4 @@
-#include "fakes/session_fixture.h"
+#include "fakes/trip_session_fixture.h"
 #include "trips/trip_printing.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 // "&Print" in the shown window prints its captions on the page of the model's
 // group and leaves the window open.
 TEST(TripHistoryPrint, printFromTheShownWindowCarriesItsCaptionsOnThePageOfTheModelsGroup) {
-  Session session;
+  TripSession session;
   session.view.whileShown = [&session](const std::function<void()>& print) {
     print();
     EXPECT_NE(session.trips.window(), nullptr);

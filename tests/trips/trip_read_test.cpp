@@ -1,4 +1,4 @@
-#include "fakes/session_fixture.h"
+#include "fakes/trip_session_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ Captions captions(const TripCaptions& trip) {
 }
 
 // "Trip History" against a drive; the window shown is the last one recorded.
-class TripHistoryRead : public SessionFixture {
+class TripHistoryRead : public TripSessionFixture {
 protected:
   const TripHistoryForm& read(sim::Scenario drive, sim::EngineOptions options = {}) {
     connect(std::move(drive), options);
@@ -31,7 +31,7 @@ void expectAreasRead(Model model, int counter, int index, const std::string& are
   sim::Scenario drive = driveOf(model, counter, index);
   for (int area = 1; area <= (model == Model::MK410 || model == Model::Q7Profi ? 6 : 3); ++area)
     drive.history.push_back({area, {0, static_cast<double>(area), 0, 0, 0}});
-  Session session;
+  TripSession session;
   session.connect(drive);
   session.trips.tripmenu_Click();
   ASSERT_EQ(session.view.shown.size(), 1u);
@@ -124,9 +124,18 @@ TEST_F(TripHistoryRead, failedReadShowsNoWindowLetsGoOfThePortAndTheNextReadWrit
   EXPECT_EQ(next.trip(2).tripcode, "Abnormal Temperature Protection");
 }
 
+TEST_F(TripHistoryRead, missingPortIsNamedAtOnceAndNoWindowIsShown) {
+  port.failOpenWith("No such file or directory");
+  trips.tripmenu_Click();
+  ASSERT_EQ(titles(), std::vector<std::string>{kCommunicationsErrorTitle});
+  EXPECT_EQ(messages.shown[0].text, "The serial port /dev/fake1 could not be opened:\nNo such file or directory");
+  EXPECT_TRUE(view.shown.empty());
+  EXPECT_FALSE(port.isOpen());
+}
+
 TEST(TripHistoryFailedReads, aFailedCounterOrIndexReadStopsMonitoringWithOneMessageAndNoWindow) {
   for (const int answered : {3, 3 + 3}) { // the identification, then the counter as well
-    Session session;
+    TripSession session;
     sim::EngineOptions silence;
     silence.silentAfterFrames = answered;
     session.connect(shippedScenario("mk410"), silence);

@@ -84,23 +84,23 @@ void TrendWindow::connectCommands() {
   }
 }
 
-void TrendWindow::setClickHandler(const std::string& control, Handler handler) {
-  clickHandlers_[control] = std::move(handler);
+void TrendWindow::setClickHandler(TrendControlName control, Handler handler) {
+  clickHandlers_[control.str()] = std::move(handler);
 }
 
 void TrendWindow::setToolbarHandler(std::function<void(const std::string& key)> handler) {
   toolbarHandler_ = std::move(handler);
 }
 
-void TrendWindow::setMouseDownHandler(const std::string& box, std::function<void(float x, float y)> handler) {
-  graphBox(box).setMouseDownHandler(std::move(handler));
+void TrendWindow::setMouseDownHandler(TrendControlName box, std::function<void(float x, float y)> handler) {
+  graphBox(box.str()).setMouseDownHandler(std::move(handler));
 }
 
-void TrendWindow::setTimerHandler(const std::string& timer, Handler handler) {
-  timerHandlers_[timer] = std::move(handler);
+void TrendWindow::setTimerHandler(TrendControlName timer, Handler handler) {
+  timerHandlers_[timer.str()] = std::move(handler);
 }
 
-DrawingSurface& TrendWindow::surface(const std::string& box) { return graphBox(box); }
+DrawingSurface& TrendWindow::surface(TrendControlName box) { return graphBox(box.str()); }
 
 GraphBox& TrendWindow::graphBox(const std::string& name) {
   auto* box = dynamic_cast<GraphBox*>(controls_.find(name));

@@ -6,6 +6,7 @@
 #include "platform/drawing_surface.h"
 #include "platform/serial_port.h"
 #include "state/shared_state.h"
+#include "state/trend_control_names.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -27,16 +28,16 @@ public:
   ~TrendWindow() override;
 
   // A menu item or button, by its control name.
-  void setClickHandler(const std::string& control, Handler handler);
+  void setClickHandler(TrendControlName control, Handler handler);
   // Toolbar1's buttons, by key.
   void setToolbarHandler(std::function<void(const std::string& key)> handler);
   // Mouse presses on Picture1 or Picture3, at the box's coordinates in twips.
-  void setMouseDownHandler(const std::string& box, std::function<void(float x, float y)> handler);
+  void setMouseDownHandler(TrendControlName box, std::function<void(float x, float y)> handler);
   // The tick of Timer1 or Timer2.
-  void setTimerHandler(const std::string& timer, Handler handler);
+  void setTimerHandler(TrendControlName timer, Handler handler);
 
   // The picture of Picture1 or Picture3.
-  DrawingSurface& surface(const std::string& box);
+  DrawingSurface& surface(TrendControlName box);
   const TrendControls& controls() const { return controls_; }
 
   // "E&xit": closes the port and ends the program at once, with no further events.

@@ -3,40 +3,34 @@
 #include <stdexcept>
 
 namespace orvane {
-namespace {
-
-// The order in which the main window unloads the others; windows defined
-// later and not named here follow.
-constexpr const char* kUnloadOrder[] = {"About",   "capture", "Graph",       "Graphtitle", "Options",
-                                        "Reading", "Splash",  "TripHistory", "TripPrint1", "TripPrint2"};
-
-} // namespace
 
 WindowRegistry::~WindowRegistry() {
   for (auto& [name, window] : loaded_)
     delete window.data();
 }
 
-void WindowRegistry::define(const std::string& name, Factory create) { factories_[name] = std::move(create); }
+void WindowRegistry::define(WindowName name, Factory create) { factories_[name.str()] = std::move(create); }
 
-QWidget& WindowRegistry::load(const std::string& name) {
-  QPointer<QWidget>& window = loaded_[name];
+QWidget& WindowRegistry::load(WindowName name) {
+  QPointer<QWidget>& window = loaded_[name.str()];
   if (!window) {
-    const auto factory = factories_.find(name);
+    const auto factory = factories_.find(name.str());
     if (factory == factories_.end())
-      throw std::logic_error("No window is defined as " + name);
+      throw std::logic_error("No window is defined as " + name.str());
     window = factory->second();
-    window->setObjectName(QString::fromStdString(name));
+    window->setObjectName(QString::fromStdString(name.str()));
   }
   return *window;
 }
 
-bool WindowRegistry::isLoaded(const std::string& name) const {
-  const auto found = loaded_.find(name);
+bool WindowRegistry::isLoaded(WindowName name) const {
+  const auto found = loaded_.find(name.str());
   return found != loaded_.end() && found->second;
 }
 
-void WindowRegistry::unload(const std::string& name) {
+void WindowRegistry::unload(WindowName name) { unloadByName(name.str()); }
+
+void WindowRegistry::unloadByName(const std::string& name) {
   const auto found = loaded_.find(name);
   if (found == loaded_.end())
     return;
@@ -48,10 +42,10 @@ void WindowRegistry::unload(const std::string& name) {
 }
 
 void WindowRegistry::unloadAll() {
-  for (const char* name : kUnloadOrder)
-    unload(name);
+  for (const std::string_view name : kWindowNames)
+    unloadByName(std::string(name));
   while (!loaded_.empty())
-    unload(loaded_.begin()->first);
+    unloadByName(loaded_.begin()->first);
 }
 
 } // namespace orvane

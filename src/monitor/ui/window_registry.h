@@ -1,5 +1,7 @@
 #pragma once
 
+#include "monitor/ui/window_names.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -20,19 +22,21 @@ public:
   WindowRegistry(const WindowRegistry&) = delete;
   WindowRegistry& operator=(const WindowRegistry&) = delete;
 
-  void define(const std::string& name, Factory create);
+  void define(WindowName name, Factory create);
 
   // The loaded window, created first if it is not loaded.
-  QWidget& load(const std::string& name);
+  QWidget& load(WindowName name);
 
-  bool isLoaded(const std::string& name) const;
+  bool isLoaded(WindowName name) const;
   // Hides the window at once and destroys it when control returns to the
   // event loop, so a window may unload itself from its own handler.
-  void unload(const std::string& name);
+  void unload(WindowName name);
   // Unloads every loaded window, hidden ones too.
   void unloadAll();
 
 private:
+  void unloadByName(const std::string& name);
+
   std::map<std::string, Factory> factories_;
   std::map<std::string, QPointer<QWidget>> loaded_;
 };

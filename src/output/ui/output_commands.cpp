@@ -10,7 +10,7 @@
 namespace orvane {
 namespace {
 
-template <typename Window> Window& loaded(WindowRegistry& windows, const char* name) {
+template <typename Window> Window& loaded(WindowRegistry& windows, WindowName name) {
   return static_cast<Window&>(windows.load(name));
 }
 

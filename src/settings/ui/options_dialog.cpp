@@ -69,8 +69,8 @@ OptionsDialog::OptionsDialog(ControlModel& controls, OptionsForm& form, QWidget*
                         "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
                         " background-color: palette(window); }")
                     .arg(QFontInfo(narrow).family()));
-  // The devices each port opens sit in a column of their own to the right of the original layout,
-  // which keeps every control where it was.
+  // The devices each port opens sit in a column of their own to the right of the port choices,
+  // so that no other control of the dialog had to move for them.
   setFixedSize(twips(0, 0, 8430, 5685).size());
 
   QGroupBox* ports = addFrame("Frame1", twips(120, 120, 3615, 1095));

@@ -97,7 +97,7 @@ TEST(PosixSerialPort, aPortThatCannotBeOpenedSaysWhyAndAHeldOneNamesItsHolderUnt
   char signal;
   ASSERT_EQ(::read(ready[0], &signal, 1), 1);
   EXPECT_EQ(openFailure(device),
-            "The port is in use by another program (platform_tests, process " + std::to_string(holder) + ").");
+            "The port is in use by another program (link_tests, process " + std::to_string(holder) + ").");
   kill(holder, SIGTERM);
   waitpid(holder, nullptr, 0);
   EXPECT_EQ(openFailure(device), "opened");

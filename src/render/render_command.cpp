@@ -1,0 +1,30 @@
+#include "render/render_command.h"
+
+#include "render/render_request.h"
+#include "render/session_picture.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace orvane {
+
+int runRenderCommand(int argc, char* argv[]) {
+  const ParsedRender parsed = parseRenderArguments(std::vector<std::string_view>(argv + 1, argv + argc));
+  if (!parsed.request) {
+    std::fprintf(stderr, "orvane-trend: %s\n%.*s", parsed.error.c_str(), static_cast<int>(kRenderUsage.size()),
+                 kRenderUsage.data());
+    return 2;
+  }
+  // Drawn off screen whatever the session offers: no display server is needed,
+  // and none is contacted when there is one.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const RenderOutcome outcome = drawSessionPicture(*parsed.request);
+  if (outcome.exitStatus != 0)
+    std::fprintf(stderr, "orvane-trend: %s\n", outcome.reason.c_str());
+  if (outcome.exitStatus == 2)
+    std::fprintf(stderr, "%.*s", static_cast<int>(kRenderUsage.size()), kRenderUsage.data());
+  return outcome.exitStatus;
+}
+
+} // namespace orvane

@@ -1,0 +1,2 @@
+#include "low/up.h"
+#include <vector>

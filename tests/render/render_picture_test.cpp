@@ -1,0 +1,191 @@
+#include "render/session_picture.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+struct Values {
+  double frequency, current, dcLink;
+};
+
+// A session log of `count` samples at 0.5 s, as many sessions as `sessions`.
+void writeLog(const std::string& path, const std::vector<std::function<Values(int sample)>>& sessions, int count) {
+  std::ofstream log(path, std::ios::binary);
+  for (const auto& values : sessions) {
+    log << "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n";
+    for (int i = 0; i < count; ++i) {
+      const Values v = values(i);
+      log << i * 0.5 << ',' << v.frequency << ',' << v.current << ',' << v.current * 10 << ',' << v.dcLink
+          << "\r\n";
+    }
+  }
+}
+
+// How strongly a pixel shows a trace's colour over the white background: red
+// frequency, green current, blue DC link.
+enum class Trace { Frequency, Current, DcLink };
+int tint(QRgb pixel, Trace trace) {
+  const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
+  switch (trace) {
+  case Trace::Frequency:
+    return r - std::max(g, b);
+  case Trace::Current:
+    return 2 * (g - std::max(r, b));
+  case Trace::DcLink:
+    return b - std::max(r, g);
+  }
+  return 0;
+}
+
+// The picture of a trace: for each column, the top row showing it at least a quarter
+// (a line between two rows of pixels shows half in each).
+struct TracePicture {
+  TracePicture(const QImage& image, Trace trace) : top(image.width(), -1) {
+    for (int x = 0; x < image.width(); ++x)
+      for (int y = 0; y < image.height() && top[x] < 0; ++y)
+        if (tint(image.pixel(x, y), trace) >= 64)
+          top[x] = y;
+  }
+  std::vector<int> top;
+};
+
+class RenderPicture : public ::testing::Test {
+protected:
+  RenderOutcome render(std::vector<std::string> options) {
+    RenderRequest request;
+    request.log = log;
+    request.picture = picture;
+    for (std::size_t i = 0; i + 1 < options.size(); i += 2) {
+      if (options[i] == "--session")
+        request.session = std::stoul(options[i + 1]);
+      else
+        (options[i] == "--from" ? request.from : request.to) = std::stod(options[i + 1]);
+    }
+    return drawSessionPicture(request);
+  }
+  QImage image() const { return QImage(QString::fromStdString(picture)); }
+
+  // The plots' left and right edges: where the flat DC link line begins and ends.
+  std::pair<int, int> plotEdges(const QImage& drawn) const {
+    const TracePicture dc(drawn, Trace::DcLink);
+    const int flatRow = dc.top[drawn.width() / 2];
+    int left = drawn.width() / 2, right = left;
+    while (left > 0 && dc.top[left - 1] == flatRow)
+      --left;
+    while (right + 1 < drawn.width() && dc.top[right + 1] == flatRow)
+      ++right;
+    return {left, right};
+  }
+
+  QTemporaryDir folder;
+  std::string log = (folder.path() + "/Trend.CSV").toStdString();
+  std::string picture = (folder.path() + "/trend.png").toStdString();
+};
+
+// 20,000 samples on 1600 columns: the frequency's three levels sit on evenly
+// spaced rows in the top plot, the one-sample current peak survives at its
+// time in the middle plot, and each trace keeps to its own plot.
+TEST_F(RenderPicture, levelsAndAOneSamplePeakLandOnTheirRowsAndColumns) {
+  constexpr int kSamples = 20000;
+  writeLog(
+      log, {[](int i) {
+        return Values{i < kSamples / 3 ? 10.0 : i < 2 * kSamples / 3 ? 20.0 : 30.0, i == 12000 ? 19.6 : 5, 560};
+      }},
+      kSamples);
+  ASSERT_EQ(render({}).exitStatus, 0);
+  const QImage drawn = image();
+  ASSERT_EQ(drawn.size(), QSize(1600, 900));
+  const auto [left, right] = plotEdges(drawn);
+  ASSERT_GT(right - left, 1300);
+  const auto column = [left = left, right = right](double fraction) {
+    return left + static_cast<int>(fraction * (right - left));
+  };
+
+  const TracePicture frequency(drawn, Trace::Frequency), current(drawn, Trace::Current), dc(drawn, Trace::DcLink);
+  const int at10 = frequency.top[column(1 / 6.0)], at20 = frequency.top[column(0.5)],
+            at30 = frequency.top[column(5 / 6.0)];
+  EXPECT_LT(at30, at20);
+  EXPECT_LT(at20, at10);
+  EXPECT_NEAR(at10 - at20, at20 - at30, 1);
+  EXPECT_LT(at10, 300);
+
+  const auto peak = std::min_element(current.top.begin() + left, current.top.begin() + right + 1,
+                                     [](int a, int b) { return (a < 0 ? INT_MAX : a) < (b < 0 ? INT_MAX : b); });
+  EXPECT_NEAR(peak - current.top.begin(), column(12000.0 / (kSamples - 1)), 2);
+  const int flatCurrent = current.top[column(0.25)];
+  EXPECT_GT(flatCurrent - *peak, 150);
+  EXPECT_GT(*peak, at10);
+  EXPECT_GT(dc.top[column(0.5)], 600);
+  EXPECT_LT(flatCurrent, dc.top[column(0.5)]);
+}
+
+// A time range and a session of the file: the peak moves to where its time
+// falls in what is drawn.
+TEST_F(RenderPicture, theAskedRangeAndSessionAreWhatIsDrawn) {
+  const auto peakAt = [](int at) { return [at](int i) { return Values{25, i == at ? 19.6 : 5, 560}; }; };
+  writeLog(log, {peakAt(500), peakAt(1500)}, 2000);
+  const auto peakColumnFraction = [&] {
+    const QImage drawn = image();
+    const auto [left, right] = plotEdges(drawn);
+    const TracePicture current(drawn, Trace::Current);
+    int best = left;
+    for (int x = left; x <= right; ++x)
+      if (current.top[x] >= 0 && current.top[x] < current.top[best])
+        best = x;
+    return static_cast<double>(best - left) / (right - left);
+  };
+  ASSERT_EQ(render({}).exitStatus, 0); // the last session
+  EXPECT_NEAR(peakColumnFraction(), 0.75, 0.005);
+  ASSERT_EQ(render({"--session", "1"}).exitStatus, 0);
+  EXPECT_NEAR(peakColumnFraction(), 0.25, 0.005);
+  ASSERT_EQ(render({"--session", "1", "--from", "200", "--to", "300"}).exitStatus, 0);
+  EXPECT_NEAR(peakColumnFraction(), 0.5, 0.005);
+}
+
+TEST_F(RenderPicture, aFileThatCannotBeDrawnSaysWhy) {
+  std::ofstream(log, std::ios::binary) << std::string(4096, '\0');
+  const RenderOutcome nulls = render({});
+  EXPECT_EQ(nulls.exitStatus, 1);
+  EXPECT_NE(nulls.reason.find(log), std::string::npos) << nulls.reason;
+  writeLog(log, {[](int) { return Values{25, 5, 560}; }}, 10);
+  const RenderOutcome third = render({"--session", "3"});
+  EXPECT_EQ(third.exitStatus, 1);
+  EXPECT_NE(third.reason.find("holds 1 session, not a session 3"), std::string::npos) << third.reason;
+  EXPECT_EQ(render({"--from", "4", "--to", "2"}).exitStatus, 2);
+}
+
+// The program itself, with no display server named and no platform chosen.
+TEST(RenderCommand, drawsWithNoDisplayAndExitsOneForAFileAndTwoForArguments) {
+  const QTemporaryDir folder;
+  const QString log = folder.path() + "/Trend.CSV", png = folder.path() + "/out.png";
+  writeLog(log.toStdString(), {[](int i) { return Values{i * 0.1, 5, 560}; }}, 100);
+  const auto run = [](const QStringList& arguments, QString* errors = nullptr) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+      environment.remove(name);
+    program.setProcessEnvironment(environment);
+    program.start(ORVANE_BIN_DIR "/orvane-trend", QStringList{"--render"} + arguments);
+    program.waitForFinished(60000);
+    if (errors)
+      *errors = QString::fromLocal8Bit(program.readAllStandardError());
+    return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+  };
+  EXPECT_EQ(run({log, "--png", png, "--size", "640x480"}), 0);
+  EXPECT_EQ(QImage(png).size(), QSize(640, 480));
+  QString errors;
+  EXPECT_EQ(run({folder.path() + "/none.CSV", "--png", png}, &errors), 1);
+  EXPECT_TRUE(errors.contains("none.CSV")) << errors.toStdString();
+  EXPECT_EQ(run({log, "--png", png, "--size", "big"}, &errors), 2);
+  EXPECT_TRUE(errors.contains("--size takes WxH") && errors.contains("usage: orvane-trend --render"))
+      << errors.toStdString();
+}
+
+} // namespace
+} // namespace orvane
