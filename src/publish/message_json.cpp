@@ -52,7 +52,7 @@ std::string sampleJson(const PublishedSample& sample) {
   return json.finish();
 }
 
-std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedSamples) {
+std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedMessages) {
   JsonObject json;
   json.text("state", online ? "online" : "offline");
   if (status.model)
@@ -60,7 +60,7 @@ std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t
   numberIfKnown(json, "rated_current_a", status.ratedCurrentAmperes);
   numberIfKnown(json, "max_frequency_hz", status.maximumFrequencyHz);
   numberIfKnown(json, "sample_rate_s", status.sampleRateSeconds);
-  json.integer("dropped_samples", static_cast<long long>(droppedSamples));
+  json.integer("dropped_messages", static_cast<long long>(droppedMessages));
   return json.finish();
 }
 
