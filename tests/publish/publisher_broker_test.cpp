@@ -1,5 +1,5 @@
-#include "broker_subscriber.h"
-#include "mosquitto_broker.h"
+#include "fakes/broker_subscriber.h"
+#include "fakes/mosquitto_broker.h"
 #include "publish/broker_settings.h"
 #include "publish/message_json.h"
 #include "publish/publisher.h"
@@ -13,6 +13,10 @@
 #include <unistd.h>
 
 namespace orvane {
+using testing::BrokerSubscriber;
+using testing::MosquittoBroker;
+using testing::ReceivedMessage;
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -48,7 +52,7 @@ bool eventually(const std::function<bool()>& condition) {
   return condition();
 }
 
-class PublisherAgainstBroker : public testing::Test {
+class PublisherAgainstBroker : public ::testing::Test {
 protected:
   BrokerSettings settingsFor(const std::string& url, const std::string& caFile = {},
                              const std::string& passwordFile = {}) {
@@ -68,7 +72,7 @@ protected:
   }
 
   std::filesystem::path folder = [] {
-    std::string pattern = testing::TempDir() + "/publish-XXXXXX";
+    std::string pattern = ::testing::TempDir() + "/publish-XXXXXX";
     return std::filesystem::path(mkdtemp(pattern.data()));
   }();
   const PublisherOptions quick{0.5, 100ms, 400ms};

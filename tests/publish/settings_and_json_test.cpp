@@ -58,7 +58,7 @@ TEST(BrokerUrl, isReadIntoItsPartsOrRefusedWithTheReason) {
 }
 
 TEST(BrokerConfigFile, givesSettingsWithFilesBesideItOrTheLineAtFault) {
-  const auto folder = std::filesystem::path(testing::TempDir()) / "mqtt-conf";
+  const auto folder = std::filesystem::path(::testing::TempDir()) / "mqtt-conf";
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "ca.pem") << "certificate";
   std::ofstream(folder / "pw") << "s3cret\r\nignored\n";

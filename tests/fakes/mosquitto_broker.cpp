@@ -13,7 +13,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace orvane {
+namespace orvane::testing {
 namespace {
 
 sockaddr_in loopback(int port) {
@@ -80,4 +80,4 @@ void MosquittoBroker::stop(int signal) {
   process_ = -1;
 }
 
-} // namespace orvane
+} // namespace orvane::testing

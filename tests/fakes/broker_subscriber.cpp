@@ -3,7 +3,7 @@
 #include <mosquitto.h>
 #include <stdexcept>
 
-namespace orvane {
+namespace orvane::testing {
 
 BrokerSubscriber::BrokerSubscriber(int port, std::string filter, const char* clientId)
     : filter_(std::move(filter)) {
@@ -52,4 +52,4 @@ std::vector<ReceivedMessage> BrokerSubscriber::received() {
   return received_;
 }
 
-} // namespace orvane
+} // namespace orvane::testing

@@ -9,7 +9,7 @@
 
 struct mosquitto;
 
-namespace orvane {
+namespace orvane::testing {
 
 struct ReceivedMessage {
   std::string topic;
@@ -38,4 +38,4 @@ private:
   bool subscribed_ = false;
 };
 
-} // namespace orvane
+} // namespace orvane::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <sys/types.h>
 
-namespace orvane {
+namespace orvane::testing {
 
 // Debian's mosquitto broker on 127.0.0.1, started by the test with a generated
 // configuration in a folder of the test's. It saves its sessions at every change, so
@@ -34,4 +34,4 @@ private:
   pid_t process_ = -1;
 };
 
-} // namespace orvane
+} // namespace orvane::testing
