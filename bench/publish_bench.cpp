@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
   const TickFigures up = tickUntil(publisher, tick, published, [&] { return steady_clock::now() >= upUntil; });
   const double cpuPercent = (bench::processCpuTime() - cpuBefore).count() / (upSeconds * 1000.0) * 100;
   std::printf("broker up %d s: %d samples, process CPU %.3f %% of a core (target <= 0.2 %%), latest tick %.2f ms, "
-              "longest publish call %.1f us\n",
-              upSeconds, up.ticks, cpuPercent, up.latestTickMs, up.longestPublishUs);
+              "longest publish call %.1f us, %ld calls slept\n",
+              upSeconds, up.ticks, cpuPercent, up.latestTickMs, up.longestPublishUs, up.waits);
 
   testing::BrokerSubscriber subscriber(broker.port(), "bench/drive/sample", "bench-watcher");
   published.clear();
@@ -114,8 +114,9 @@ int main(int argc, char** argv) {
   const TickFigures down = tickUntil(publisher, tick, published, [&] { return steady_clock::now() >= downUntil; });
   std::printf(
       "broker stopped %d s: %d samples, latest tick %.2f ms (target <= 5 ms), longest publish call %.1f us, "
-      "%zu waiting\n",
-      downSeconds, down.ticks, down.latestTickMs, down.longestPublishUs, publisher.health().waitingMessages);
+      "%ld calls slept, %zu waiting\n",
+      downSeconds, down.ticks, down.latestTickMs, down.longestPublishUs, down.waits,
+      publisher.health().waitingMessages);
 
   broker.start();
   const auto restarted = steady_clock::now();
@@ -123,13 +124,14 @@ int main(int argc, char** argv) {
     const PublisherHealth health = publisher.health();
     return (health.connected && health.waitingMessages == 0) || steady_clock::now() - restarted > minutes(2);
   });
-  const bool complete =
-      subscriber.waitFor([&](const auto& received) { return sessionTimes(received) == published; });
-  std::printf("broker back: queue empty after %.1f s, latest tick %.2f ms; %zu of %zu samples since the stop "
-              "arrived, %llu dropped\n",
-              duration<double>(steady_clock::now() - restarted).count(), back.latestTickMs,
-              sessionTimes(subscriber.received()).size(), published.size(),
-              static_cast<unsigned long long>(publisher.health().droppedMessages));
+  const double emptyAfter = duration<double>(steady_clock::now() - restarted).count();
+  const bool complete = subscriber.waitFor(
+      [&](const auto& received) { return std::ranges::includes(sessionTimes(received), published); });
+  std::printf(
+      "broker back: queue empty after %.1f s, latest tick %.2f ms; every sample since the stop arrived: %s "
+      "(%zu), %llu dropped\n",
+      emptyAfter, back.latestTickMs, complete ? "yes" : "NO", published.size(),
+      static_cast<unsigned long long>(publisher.health().droppedMessages));
 
   broker.stop();
   TickFigures burst;
