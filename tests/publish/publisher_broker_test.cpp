@@ -24,21 +24,12 @@ using namespace std::chrono_literals;
 const PublishedStatus kStatus{">Talvik< Q7 vector", 16.5, 50, 0.5};
 
 PublishedEvent eventAt(std::int64_t second, EventKind kind) {
-  return {.clockTime = {1'700'000'000'000 + second * 1000, 3600}, .kind = kind};
+  return {{1'700'000'000'000 + second * 1000, 3600}, kind, {}, {}};
 }
 
 PublishedSample sampleAt(double seconds) {
-  return {{1'700'000'000'000 + static_cast<std::int64_t>(seconds * 1000), 3600},
-          seconds,
-          49.5,
-          8.3,
-          50.3,
-          560,
-          false,
-          RotationDirection::forward,
-          RunState::running,
-          5,
-          1};
+  const ClockTime time{1'700'000'000'000 + static_cast<std::int64_t>(seconds * 1000), 3600};
+  return {time, seconds, 49.5, 8.3, 50.3, 560, false, RotationDirection::forward, RunState::running, 5, 1};
 }
 
 bool payloadIs(const ReceivedMessage& message, const std::string& topic, const std::string& start) {

@@ -2,6 +2,7 @@
 #include "publish/clock_time.h"
 #include "publish/message_json.h"
 #include "publish/outgoing_queue.h"
+#include "publish/publisher_report.h"
 
 #include <cmath>
 #include <fstream>
@@ -9,6 +10,15 @@
 
 namespace orvane {
 namespace {
+
+PublishedSample sampleAt(ClockTime time, double seconds) {
+  PublishedSample sample;
+  sample.clockTime = time;
+  sample.sessionSeconds = seconds;
+  return sample;
+}
+
+PublishedEvent event(ClockTime time, EventKind kind, std::string text = {}) { return {time, kind, text, {}}; }
 
 struct UrlCase {
   const char* url;
@@ -112,7 +122,7 @@ TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
             R"({"time":"2023-11-14T23:13:20.250+01:00","session_s":12.5,"frequency_hz":49.5,"current_a":8.3,)"
             R"("current_pct":50.3030303030303,"dc_link_v":560,"tripped":false,"direction":"reverse",)"
             R"("run_state":"running","input_terminals":769,"output_terminals":4})");
-  PublishedSample sparse{.clockTime = evening, .sessionSeconds = 0.5};
+  PublishedSample sparse = sampleAt(evening, 0.5);
   sparse.frequencyHz = NAN;
   sparse.direction = RotationDirection::forward;
   sparse.runState = RunState::stopped;
@@ -127,11 +137,11 @@ TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
   EXPECT_EQ(eventJson({evening, EventKind::trip, "ERR \"OC\"\\1\n\t\x01", {"1 OC1 50 Hz", "2 OU"}}),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"trip","text":"ERR \"OC\"\\1\n\t\u0001",)"
             R"("trip_history":["1 OC1 50 Hz","2 OU"]})");
-  EXPECT_EQ(eventJson({.clockTime = evening, .kind = EventKind::trip, .text = "ERR"}),
+  EXPECT_EQ(eventJson(event(evening, EventKind::trip, "ERR")),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"trip","text":"ERR","trip_history":[]})");
-  EXPECT_EQ(eventJson({.clockTime = evening, .kind = EventKind::stop}),
+  EXPECT_EQ(eventJson(event(evening, EventKind::stop)),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"stop"})");
-  EXPECT_EQ(eventJson({.clockTime = evening, .kind = EventKind::failure, .text = "the drive does not answer"}),
+  EXPECT_EQ(eventJson(event(evening, EventKind::failure, "the drive does not answer")),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"failure","text":"the drive does not answer"})");
 }
 
@@ -139,10 +149,10 @@ TEST(OutgoingQueue, keepsOrderAndPushesOutTheOldestOfAKindWhenFull) {
   EXPECT_EQ(samplesInAnHour(0.5), 7200u);
   EXPECT_EQ(samplesInAnHour(32), 113u);
   OutgoingQueue queue(3, 2);
-  const auto sample = [](double seconds) { return PublishedSample{.sessionSeconds = seconds}; };
-  const auto event = [](const char* text) { return PublishedEvent{.kind = EventKind::failure, .text = text}; };
-  for (const OutgoingMessage& message : std::vector<OutgoingMessage>{sample(1), event("a"), sample(2), sample(3),
-                                                                     sample(4), event("b"), event("c")})
+  const auto sample = [](double seconds) { return sampleAt({}, seconds); };
+  const auto failure = [](const char* text) { return event({}, EventKind::failure, text); };
+  for (const OutgoingMessage& message : std::vector<OutgoingMessage>{sample(1), failure("a"), sample(2), sample(3),
+                                                                     sample(4), failure("b"), failure("c")})
     queue.push(message);
   EXPECT_EQ(queue.dropped(), 2u);
   std::vector<std::string> order;
@@ -152,6 +162,24 @@ TEST(OutgoingQueue, keepsOrderAndPushesOutTheOldestOfAKindWhenFull) {
                         : std::get<PublishedEvent>(*message).text);
   EXPECT_EQ(order, (std::vector<std::string>{"2", "3", "4", "b", "c"}));
   EXPECT_EQ(queue.size(), 0u);
+}
+
+TEST(PublisherReport, saysOnceWhatChangedWithTheBrokerNamedWithoutItsPassword) {
+  BrokerSettings settings = *parseBrokerUrl("mqtts://watch@[::1]/plant").settings;
+  settings.password = "secret";
+  PublisherReport report(settings);
+  const std::pair<PublisherHealth, std::vector<std::string>> steps[] = {
+      {{false, "", 0, 3}, {}},
+      {{false, "cannot connect to ::1:8883: refused", 0, 5},
+       {"MQTT: cannot connect to ::1:8883: refused; trying again"}},
+      {{false, "cannot connect to ::1:8883: refused", 0, 9}, {}},
+      {{true, "", 0, 0}, {"MQTT: publishing to mqtts://watch@[::1]:8883/plant"}},
+      {{true, "", 0, 0}, {}},
+      {{false, "lost", 2, 7200},
+       {"MQTT: lost; trying again", "MQTT: the queue was full, 2 messages dropped so far"}},
+  };
+  for (const auto& [health, lines] : steps)
+    EXPECT_EQ(report.update(health), lines) << health.lastError;
 }
 
 } // namespace
