@@ -26,6 +26,11 @@ BrokerClient::BrokerClient(const BrokerSettings& settings, const std::string& wi
   mosquitto_publish_callback_set(client_, [](mosquitto*, void* self, int messageId) {
     static_cast<BrokerClient*>(self)->callbacks_.acknowledged(messageId);
   });
+  // libmosquitto tells why TLS failed (an unverified certificate, say) only in its log.
+  mosquitto_log_callback_set(client_, [](mosquitto*, void* self, int level, const char* text) {
+    if (level == MOSQ_LOG_ERR)
+      static_cast<BrokerClient*>(self)->lastLoggedError_ = text;
+  });
   int code = mosquitto_will_set(client_, willTopic.c_str(), static_cast<int>(willPayload.size()),
                                 willPayload.data(), kAtLeastOnce, true);
   if (code == MOSQ_ERR_SUCCESS && !settings.user.empty())
@@ -46,6 +51,8 @@ BrokerClient::~BrokerClient() {
 std::string BrokerClient::errorText(int code) const {
   if (code == MOSQ_ERR_ERRNO)
     return std::system_category().message(errno);
+  if (code == MOSQ_ERR_TLS && !lastLoggedError_.empty())
+    return std::string(mosquitto_strerror(code)) + " " + lastLoggedError_;
   return mosquitto_strerror(code);
 }
 

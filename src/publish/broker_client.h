@@ -50,6 +50,7 @@ private:
   Callbacks callbacks_;
   mosquitto* client_;
   std::string setupError_;
+  std::string lastLoggedError_;
 };
 
 } // namespace orvane

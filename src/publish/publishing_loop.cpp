@@ -178,7 +178,7 @@ void PublishingLoop::sleepUntilSomethingHappens(Clock::time_point now) {
   if (connack_ && *connack_ != 0)
     lose("the broker at " + where + " refused the connection: " + BrokerClient::refusalText(*connack_), after);
   else if (!why.empty())
-    lose("lost the connection to " + where + ": " + why, after);
+    lose((connected_ ? "lost the connection to " : "cannot connect to ") + where + ": " + why, after);
   else if (connack_ && !connected_)
     connectionAccepted();
   connack_.reset();
