@@ -17,8 +17,8 @@ std::size_t samplesInAnHour(double sampleRateSeconds) {
 void OutgoingQueue::push(OutgoingMessage message) {
   const bool sample = isSample(message);
   const std::lock_guard lock(mutex_);
-  const std::size_t ofItsKind = sample ? samples_ : messages_.size() - samples_;
-  if (ofItsKind >= (sample ? sampleLimit_ : eventLimit_))
+  const auto ofItsKind = [&] { return sample ? samples_ : messages_.size() - samples_; };
+  while (ofItsKind() > 0 && ofItsKind() >= (sample ? sampleLimit_ : eventLimit_))
     dropOldest(sample);
   messages_.push_back(std::move(message));
   samples_ += sample ? 1 : 0;
@@ -31,6 +31,11 @@ void OutgoingQueue::dropOldest(bool sample) {
   messages_.erase(oldest);
   samples_ -= sample ? 1 : 0;
   ++dropped_;
+}
+
+void OutgoingQueue::setSampleLimit(std::size_t sampleLimit) {
+  const std::lock_guard lock(mutex_);
+  sampleLimit_ = sampleLimit;
 }
 
 std::optional<OutgoingMessage> OutgoingQueue::pop() {

@@ -25,6 +25,8 @@ public:
       : sampleLimit_(sampleLimit), eventLimit_(eventLimit) {}
 
   void push(OutgoingMessage message);
+  // A new sample rate gives a new bound; a lower one takes effect at the next push.
+  void setSampleLimit(std::size_t sampleLimit);
   std::optional<OutgoingMessage> pop();
 
   std::size_t size() const;
@@ -33,7 +35,7 @@ public:
 private:
   void dropOldest(bool sample);
 
-  const std::size_t sampleLimit_;
+  std::size_t sampleLimit_;
   const std::size_t eventLimit_;
   mutable std::mutex mutex_;
   std::deque<OutgoingMessage> messages_;

@@ -33,6 +33,8 @@ void Publisher::publishSample(const PublishedSample& sample) {
 }
 
 void Publisher::publishStatus(const PublishedStatus& status) {
+  if (status.sampleRateSeconds)
+    state_->queue.setSampleLimit(samplesInAnHour(*status.sampleRateSeconds));
   {
     const std::lock_guard lock(state_->mutex);
     state_->status = status;

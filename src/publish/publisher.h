@@ -14,7 +14,7 @@ namespace orvane {
 struct PublishingState;
 
 struct PublisherOptions {
-  double sampleRateSeconds = 0.5; // the queue holds one hour of samples at this rate
+  double sampleRateSeconds = 0.5; // the queue holds one hour of samples at this rate (until a status says)
   std::chrono::milliseconds firstRetry{500};
   std::chrono::milliseconds longestRetry{30'000};
 };
@@ -39,7 +39,8 @@ public:
   Publisher& operator=(const Publisher&) = delete;
 
   void publishSample(const PublishedSample& sample);
-  // Replaces the status; the latest one is published (again at every new connection).
+  // Replaces the status; the latest one is published (again at every new connection). Its
+  // sample rate, when given, sets the queue's bound to one hour of samples.
   void publishStatus(const PublishedStatus& status);
   void publishEvent(const PublishedEvent& event);
 

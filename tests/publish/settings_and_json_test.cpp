@@ -161,7 +161,12 @@ TEST(OutgoingQueue, keepsOrderAndPushesOutTheOldestOfAKindWhenFull) {
                         ? std::to_string(static_cast<int>(std::get<PublishedSample>(*message).sessionSeconds))
                         : std::get<PublishedEvent>(*message).text);
   EXPECT_EQ(order, (std::vector<std::string>{"2", "3", "4", "b", "c"}));
-  EXPECT_EQ(queue.size(), 0u);
+  for (double seconds : {5, 6, 7})
+    queue.push(sample(seconds));
+  queue.setSampleLimit(1);
+  queue.push(sample(8));
+  EXPECT_EQ(queue.size(), 1u);
+  EXPECT_EQ(queue.dropped(), 5u);
 }
 
 TEST(PublisherReport, saysOnceWhatChangedWithTheBrokerNamedWithoutItsPassword) {
