@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+// Writes one flat JSON object, member by member, in the order given. Numbers use "." and
+// no more digits than they carry, whatever the locale; a number that is not finite is
+// written as null, which JSON has in place of NaN and infinity. Texts are escaped.
+class JsonObject {
+public:
+  JsonObject& text(std::string_view name, std::string_view value);
+  JsonObject& number(std::string_view name, double value);
+  JsonObject& integer(std::string_view name, long long value);
+  JsonObject& boolean(std::string_view name, bool value);
+  JsonObject& texts(std::string_view name, const std::vector<std::string>& values);
+
+  std::string finish() const { return json_ + '}'; }
+
+private:
+  void startMember(std::string_view name);
+
+  std::string json_ = "{";
+};
+
+// The JSON string literal of a text: quotes, backslash and control characters escaped, the
+// rest (UTF-8 included) kept as it is.
+std::string jsonString(std::string_view text);
+
+} // namespace orvane

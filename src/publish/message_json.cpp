@@ -1,0 +1,77 @@
+#include "publish/message_json.h"
+
+#include "publish/clock_time.h"
+#include "publish/json_object.h"
+
+namespace orvane {
+namespace {
+
+void numberIfKnown(JsonObject& json, std::string_view name, const std::optional<double>& value) {
+  if (value)
+    json.number(name, *value);
+}
+
+void integerIfKnown(JsonObject& json, std::string_view name, const std::optional<std::uint16_t>& value) {
+  if (value)
+    json.integer(name, *value);
+}
+
+} // namespace
+
+const char* eventName(EventKind kind) {
+  switch (kind) {
+  case EventKind::start:
+    return "start";
+  case EventKind::trip:
+    return "trip";
+  case EventKind::failure:
+    return "failure";
+  case EventKind::reconnection:
+    return "reconnection";
+  case EventKind::stop:
+    return "stop";
+  }
+  return "unknown";
+}
+
+std::string sampleJson(const PublishedSample& sample) {
+  JsonObject json;
+  json.text("time", isoText(sample.clockTime)).number("session_s", sample.sessionSeconds);
+  numberIfKnown(json, "frequency_hz", sample.frequencyHz);
+  numberIfKnown(json, "current_a", sample.currentAmperes);
+  numberIfKnown(json, "current_pct", sample.currentPercent);
+  numberIfKnown(json, "dc_link_v", sample.dcLinkVolts);
+  if (sample.tripped)
+    json.boolean("tripped", *sample.tripped);
+  if (sample.direction)
+    json.text("direction", *sample.direction == RotationDirection::forward ? "forward" : "reverse");
+  if (sample.runState)
+    json.text("run_state", *sample.runState == RunState::running ? "running" : "stopped");
+  integerIfKnown(json, "input_terminals", sample.inputTerminals);
+  integerIfKnown(json, "output_terminals", sample.outputTerminals);
+  return json.finish();
+}
+
+std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedMessages) {
+  JsonObject json;
+  json.text("state", online ? "online" : "offline");
+  if (status.model)
+    json.text("model", *status.model);
+  numberIfKnown(json, "rated_current_a", status.ratedCurrentAmperes);
+  numberIfKnown(json, "max_frequency_hz", status.maximumFrequencyHz);
+  numberIfKnown(json, "sample_rate_s", status.sampleRateSeconds);
+  json.integer("dropped_messages", static_cast<long long>(droppedMessages));
+  return json.finish();
+}
+
+std::string eventJson(const PublishedEvent& event) {
+  JsonObject json;
+  json.text("time", isoText(event.clockTime)).text("event", eventName(event.kind));
+  if (!event.text.empty())
+    json.text("text", event.text);
+  if (event.kind == EventKind::trip)
+    json.texts("trip_history", event.tripHistory);
+  return json.finish();
+}
+
+} // namespace orvane
