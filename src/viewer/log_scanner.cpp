@@ -10,6 +10,8 @@ LogBatch LogScanner::next(std::size_t maxBytes) {
   batch.restarted = update.restarted;
   if (update.restarted)
     reader_.emplace(static_cast<SessionSink&>(*this));
+  // Room for the samples of lines about as long as the program writes them.
+  batch.samples.reserve(update.bytes.size() / 32);
   batch_ = &batch;
   reader_->feed(update.bytes);
   batch_ = nullptr;
