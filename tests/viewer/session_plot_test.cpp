@@ -1,4 +1,5 @@
 #include "viewer/ui/session_plot.h"
+#include "viewer/ui/trace_plottable.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,27 @@ TEST(SessionPlotTest, keepsTheEndInSightUntilTheUserMovesAwayFromIt) {
   plot.fitSession();
   add(10);
   EXPECT_TRUE(shows(0, 79.5 / 0.9)) << "Home follows again";
+}
+
+// Following a long session in view repaints only when a new sample changes
+// the picture: drawn a pixel column at a time, a sample that falls within the
+// span already drawn in the last column changes nothing.
+TEST(SessionPlotTest, aNewSampleChangesThePictureOnlyOutsideWhatIsDrawn) {
+  SampleStore store;
+  for (int i = 0; i < 10000; ++i)
+    store.append({i * 0.5, i % 2 ? 10.0 : 20.0, 5, 50, 560});
+  SessionPlot plot(store);
+  plot.resize(500, 400);
+  plot.showSamples(0, store.size(), 10);
+  plot.setVisibleTime(QCPRange(0, 5200));
+  plot.replot(QCustomPlot::rpImmediateRefresh);
+  const auto& frequency = dynamic_cast<const TracePlottable&>(*plot.plottable(0));
+  store.append({5000, 15, 5, 50, 560});
+  EXPECT_FALSE(frequency.changesPicture(10000, 10001));
+  store.append({5000.5, 25, 5, 50, 560});
+  EXPECT_TRUE(frequency.changesPicture(10001, 10002)) << "above the span drawn";
+  store.append({5200, 15, 5, 50, 560});
+  EXPECT_TRUE(frequency.changesPicture(10002, 10003)) << "in another column";
 }
 
 } // namespace
