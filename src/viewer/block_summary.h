@@ -13,7 +13,7 @@ namespace orvane {
 // look at each block once instead of at each sample.
 class BlockSummary {
 public:
-  static constexpr std::size_t kBlock = 256;
+  static constexpr std::size_t kBlock = 1024;
 
   void clear() {
     blocks_.clear();
@@ -21,8 +21,11 @@ public:
   }
 
   void append(double value) {
-    if (count_ % kBlock == 0)
+    if (count_ % kBlock == 0) {
+      if (blocks_.size() == blocks_.capacity())
+        blocks_.reserve(blocks_.size() + blocks_.size() / 8 + 16);
       blocks_.push_back({value, value, 0, count_, count_});
+    }
     Block& block = blocks_.back();
     block.sum += value;
     if (value < block.minimum)

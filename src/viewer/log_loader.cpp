@@ -5,9 +5,9 @@
 namespace orvane {
 namespace {
 
-// Small enough for the receiver to take one between two looks at the user's
-// input (about 37,000 lines), large enough to read a file at disk speed.
-constexpr std::size_t kPieceBytes = 1 << 20;
+// Small enough for the receiver to take one well within a frame (about 9,000
+// lines), large enough to read a file at disk speed.
+constexpr std::size_t kPieceBytes = 256 << 10;
 constexpr int kMostAhead = 2;
 // The log gains a line every 0.5 s at the fastest; a look every fifth of
 // that shows each line well within its tick.

@@ -10,6 +10,8 @@ LogBatch LogScanner::next(std::size_t maxBytes) {
   batch.restarted = update.restarted;
   if (update.restarted)
     reader_.emplace(static_cast<SessionSink&>(*this));
+  // Room for the samples of lines no shorter than most the program writes.
+  batch.samples.reserve(update.bytes.size() / 16);
   batch_ = &batch;
   reader_->feed(update.bytes);
   batch_ = nullptr;

@@ -18,36 +18,39 @@ struct MinMax {
   bool empty() const { return minimum > maximum; }
 };
 
-// The minimum and maximum of every run of 16 values, of every run of 16 such
+// The minimum and maximum of every run of 32 values, of every run of 32 such
 // runs, and so on, kept as values are appended: the extremes of any stretch
 // then take a few dozen steps however long it is, which is what drawing a
-// week of samples into a thousand pixel columns needs. About a fifteenth of
+// week of samples into a thousand pixel columns needs. A run is kept once it
+// is complete (a stretch never needs one that is not); about a thirtieth of
 // the values' own room.
 class MinMaxLevels {
 public:
-  static constexpr std::size_t kFanOut = 16;
+  static constexpr std::size_t kFanOut = 32;
 
   void clear() {
     levels_.clear();
+    open_.clear();
     count_ = 0;
   }
 
   void append(float value) {
-    std::size_t index = count_++;
-    for (std::size_t level = 0;; ++level) {
-      // A level begins when the one below gains its second run: its first run
-      // covers that one's first.
+    ++count_;
+    if (open_.empty())
+      open_.emplace_back();
+    open_[0].take(value);
+    // Each run completed here closes, and goes into the run above it.
+    for (std::size_t level = 0, done = count_; done % kFanOut == 0; ++level, done /= kFanOut) {
       if (level == levels_.size()) {
-        const MinMax below = level == 0 ? MinMax{} : levels_[level - 1].front();
-        levels_.push_back({below});
+        levels_.emplace_back();
+        open_.emplace_back();
       }
       std::vector<MinMax>& runs = levels_[level];
-      index /= kFanOut;
-      if (index == runs.size())
-        runs.emplace_back();
-      runs[index].take(value);
-      if (runs.size() == 1)
-        return;
+      if (runs.size() == runs.capacity())
+        runs.reserve(runs.size() + runs.size() / 8 + kFanOut);
+      runs.push_back(open_[level]);
+      open_[level + 1].take(open_[level]);
+      open_[level] = MinMax{};
     }
   }
 
@@ -75,8 +78,10 @@ private:
     overLevel(runsFirst, runsLast, level + 1, value, result);
   }
 
-  // levels_[0]: runs of kFanOut values; levels_[n]: runs of kFanOut runs of level n - 1.
+  // levels_[0]: runs of kFanOut values; levels_[n]: runs of kFanOut runs of
+  // level n - 1. open_[n]: the run of level n still being filled.
   std::vector<std::vector<MinMax>> levels_;
+  std::vector<MinMax> open_;
   std::size_t count_ = 0;
 };
 

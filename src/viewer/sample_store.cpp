@@ -1,5 +1,7 @@
 #include "viewer/sample_store.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 void SampleStore::clear() {
@@ -19,7 +21,15 @@ void SampleStore::append(const Sample& sample) {
   const float values[kPlottedQuantities + 1] = {
       static_cast<float>(sample.frequency), static_cast<float>(sample.current), static_cast<float>(sample.dcLink),
       static_cast<float>(sample.currentPercent)};
-  into.time[at] = sample.time;
+  const auto narrowTime = static_cast<float>(sample.time);
+  if (!into.wideTimes && static_cast<double>(narrowTime) != sample.time) {
+    into.wideTimes = std::make_unique_for_overwrite<double[]>(kPiece);
+    std::copy(into.times, into.times + at, into.wideTimes.get());
+  }
+  if (into.wideTimes)
+    into.wideTimes[at] = sample.time;
+  else
+    into.times[at] = narrowTime;
   for (int quantity = 0; quantity <= kPlottedQuantities; ++quantity)
     into.values[quantity][at] = values[quantity];
   for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
@@ -49,6 +59,15 @@ std::size_t SampleStore::firstAfter(std::size_t first, std::size_t last, double 
       last = middle;
   }
   return first;
+}
+
+std::size_t SampleStore::nextAtOrAfter(std::size_t first, std::size_t last, double key) const {
+  std::size_t step = 1;
+  while (first + step < last && time(first + step) < key) {
+    first += step;
+    step *= 2;
+  }
+  return firstAtOrAfter(first, std::min(first + step, last), key);
 }
 
 std::optional<std::size_t> SampleStore::nearest(std::size_t first, std::size_t last, double key) const {

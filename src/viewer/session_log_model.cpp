@@ -105,6 +105,8 @@ std::pair<std::size_t, std::size_t> SessionLogModel::shownSamples() const {
 
 std::string SessionLogModel::problem() const {
   const std::string& name = path();
+  if (!looked_)
+    return {};
   if (status_ == FileUpdate::Status::Missing)
     return name + " does not exist.";
   if (status_ == FileUpdate::Status::Failed)

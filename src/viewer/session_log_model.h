@@ -45,7 +45,7 @@ public:
   Change apply(const LogBatch& batch);
 
   const std::string& path() const { return path_; }
-  // Why nothing can be shown; empty while the file holds samples.
+  // Why nothing can be shown; empty while the file holds samples or has not been looked at yet.
   std::string problem() const;
   // Read so far of the file's size.
   double progress() const;

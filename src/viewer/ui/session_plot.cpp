@@ -10,6 +10,9 @@ namespace {
 
 constexpr double kValueMargin = 0.05;
 constexpr double kDay = 86400;
+// A view that the growing end pushes on grows by this much, so that the end
+// then lies at nine tenths of its width.
+constexpr double kStepWidth = 10.0 / 9;
 const QString kSessionTimeLabel = QStringLiteral("Time from the session's start (h:mm:ss)");
 
 QCPAxis* timeAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atBottom); }
@@ -131,19 +134,35 @@ void SessionPlot::showSamples(std::size_t first, std::size_t last, std::optional
   fitSession();
 }
 
+// When the end passes the right edge the view steps on, leaving a ninth of
+// its width free; until then it stays, and only a picture that the new
+// samples change is drawn again, which at a day or more in view is seldom.
 void SessionPlot::samplesAdded(std::size_t last, std::optional<double> percentPerAmpere) {
   const std::size_t before = last_;
   last_ = last;
   percentPerAmpere_ = percentPerAmpere;
   for (TracePlottable* trace : traces_)
     trace->setSamples(first_, last_);
+  if (!endInSight_)
+    return;
+  if (before - first_ < 2)
+    return fitSession();
   const QCPRange session = sessionTime();
   const QCPRange shown = visibleTime();
-  if (!endInSight_)
-    return replot(rpQueuedReplot);
-  if (shown.lower <= session.lower || before - first_ < 2)
-    return fitSession();
-  setVisibleTime(QCPRange(session.upper - shown.size(), session.upper));
+  if (session.upper > shown.upper) {
+    const bool whole = shown.lower <= session.lower;
+    const double width = whole ? session.size() * kStepWidth : shown.size();
+    const double lower = whole ? shown.lower : session.upper - width / kStepWidth;
+    return setVisibleTime(QCPRange(lower, lower + width));
+  }
+  const VisibleStatistics statistics = statisticsIn(shown);
+  bool changed = fitValueAxes(statistics);
+  for (const TracePlottable* trace : traces_)
+    changed = changed || trace->changesPicture(before, last_);
+  if (statisticsHandler_)
+    statisticsHandler_(statistics);
+  if (changed)
+    replot(rpQueuedReplot);
 }
 
 QCPRange SessionPlot::sessionTime() const {
@@ -178,19 +197,25 @@ void SessionPlot::timeRangeChanged(const QCPRange& range) {
   syncing_ = false;
 
   endInSight_ = first_ >= last_ || range.upper >= store_.time(last_ - 1);
-  const std::size_t begin = store_.firstAtOrAfter(first_, last_, range.lower);
-  const std::size_t end = store_.firstAfter(begin, last_, range.upper);
-  VisibleStatistics statistics;
-  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity)
-    statistics[quantity] = store_.statistics(static_cast<Quantity>(quantity), begin, end);
+  const VisibleStatistics statistics = statisticsIn(range);
   fitValueAxes(statistics);
   if (statisticsHandler_)
     statisticsHandler_(statistics);
 }
 
+VisibleStatistics SessionPlot::statisticsIn(const QCPRange& range) const {
+  const std::size_t begin = store_.firstAtOrAfter(first_, last_, range.lower);
+  const std::size_t end = store_.firstAfter(begin, last_, range.upper);
+  VisibleStatistics statistics;
+  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity)
+    statistics[quantity] = store_.statistics(static_cast<Quantity>(quantity), begin, end);
+  return statistics;
+}
+
 // Frequency and current keep their zero in view, so a small wiggle does not
 // look like a large one; the DC link sits far above zero and shows its detail.
-void SessionPlot::fitValueAxes(const VisibleStatistics& statistics) {
+bool SessionPlot::fitValueAxes(const VisibleStatistics& statistics) {
+  bool moved = false;
   for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
     if (!statistics[quantity])
       continue;
@@ -201,8 +226,11 @@ void SessionPlot::fitValueAxes(const VisibleStatistics& statistics) {
       high = std::max(high, 0.0);
     }
     const double margin = high > low ? (high - low) * kValueMargin : std::max(1.0, std::abs(high) * kValueMargin);
-    valueAxis(rects_[quantity])->setRange(low - margin, high + margin);
+    const QCPRange fitted(low - margin, high + margin);
+    moved = moved || valueAxis(rects_[quantity])->range() != fitted;
+    valueAxis(rects_[quantity])->setRange(fitted);
   }
+  return moved;
 }
 
 void SessionPlot::moveCursor(QMouseEvent* event) {

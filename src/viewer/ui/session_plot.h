@@ -52,7 +52,9 @@ private:
   QCPAxisRect* addPlot(int row, Quantity quantity, const QString& label, const QColor& colour);
   QCPRange sessionTime() const;
   void timeRangeChanged(const QCPRange& range);
-  void fitValueAxes(const VisibleStatistics& statistics);
+  VisibleStatistics statisticsIn(const QCPRange& range) const;
+  // Whether any value axis moved.
+  bool fitValueAxes(const VisibleStatistics& statistics);
   void moveCursor(QMouseEvent* event);
   void zoomToBand(const QRect& band);
 

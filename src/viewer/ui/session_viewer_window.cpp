@@ -54,6 +54,8 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   statistics_ = new StatisticsPanel(*plot_, model_.store(), view);
   layout->addWidget(statistics_);
   pages_->addWidget(view);
+  // The plots are laid out and painted with the window, not when the first samples come.
+  pages_->setCurrentWidget(view);
   setCentralWidget(pages_);
 
   plot_->setStatisticsHandler([this](const VisibleStatistics& in) { statistics_->showStatistics(in); });
@@ -128,25 +130,29 @@ void SessionViewerWindow::refresh() {
   listSessions();
   const auto [first, last] = model_.shownSamples();
   const std::string problem = model_.problem();
-  if (first < last && problem.empty()) {
-    pages_->setCurrentIndex(1);
-  } else {
-    const QString name = QFileInfo(windowFilePath()).fileName();
-    message_->setText(!model_.caughtUp() ? "Reading " + name + "..."
-                      : problem.empty()  ? QStringLiteral("This session has no samples yet.")
-                                         : QString::fromStdString(problem));
+  if (!problem.empty() || (first == last && model_.caughtUp())) {
+    message_->setText(problem.empty() ? QStringLiteral("This session has no samples yet.")
+                                      : QString::fromStdString(problem));
     pages_->setCurrentWidget(message_);
+  } else {
+    pages_->setCurrentIndex(1);
   }
   const bool shownSession = !model_.sessions().empty();
   const std::optional<double> ratio =
       shownSession ? model_.sessions()[model_.shownSession()].percentPerAmpere() : std::nullopt;
+  // While a large file is read, the plots show its first part at once and
+  // are drawn again each time the samples have doubled: a few times in all.
+  const bool drawNow = model_.caughtUp() || last - first >= 2 * plotted_;
   if (newSession_) {
     statistics_->clear();
     showClockTime();
     plot_->showSamples(first, last, ratio);
-  } else if (newSamples_) {
+  } else if (newSamples_ && drawNow) {
     plot_->samplesAdded(last, ratio);
+  } else if (newSamples_) {
+    return;
   }
+  plotted_ = last - first;
   newSession_ = false;
   newSamples_ = false;
 }

@@ -60,6 +60,8 @@ private:
   QAction* clockTime_ = nullptr;
   bool newSession_ = false;
   bool newSamples_ = false;
+  // Samples of the shown session on the plots.
+  std::size_t plotted_ = 0;
 };
 
 } // namespace orvane

@@ -49,25 +49,44 @@ void TracePlottable::draw(QCPPainter* painter) {
   end += end < last_ ? 1 : 0;
   const double columns = std::abs(mKeyAxis->coordToPixel(range.upper) - mKeyAxis->coordToPixel(range.lower));
   points_.clear();
+  lastColumn_.reset();
   if (static_cast<double>(end - begin) <= kSamplesPerColumnDrawnWhole * std::max(columns, 1.0)) {
+    applyDefaultAntialiasingHint(painter);
     for (std::size_t i = begin; i < end; ++i)
       points_.append(pixel(store_.time(i), store_.value(quantity_, i)));
   } else {
+    // Spans a pixel column wide gain nothing from smoothing, and draw far quicker without it.
+    painter->setAntialiasing(false);
     for (std::size_t i = begin; i < end;) {
       const double column = std::floor(mKeyAxis->coordToPixel(store_.time(i)));
-      const std::size_t next =
-          std::max(i + 1, store_.firstAtOrAfter(i + 1, end, mKeyAxis->pixelToCoord(column + 1)));
+      const std::size_t next = store_.nextAtOrAfter(i + 1, end, mKeyAxis->pixelToCoord(column + 1));
       const MinMax extremes = store_.extremes(quantity_, i, next);
       for (const float value :
            {store_.value(quantity_, i), extremes.minimum, extremes.maximum, store_.value(quantity_, next - 1)})
         points_.append({column, mValueAxis->coordToPixel(value)});
       i = next;
     }
+    lastColumn_ = points_.back().x();
+    const double minimumAt = points_[points_.size() - 3].y();
+    const double maximumAt = points_[points_.size() - 2].y();
+    spanTop_ = std::round(std::min(minimumAt, maximumAt));
+    spanBottom_ = std::round(std::max(minimumAt, maximumAt));
   }
-  applyDefaultAntialiasingHint(painter);
   painter->setPen(mPen);
   painter->setBrush(Qt::NoBrush);
   painter->drawPolyline(points_.constData(), static_cast<int>(points_.size()));
+}
+
+bool TracePlottable::changesPicture(std::size_t first, std::size_t last) const {
+  if (!lastColumn_)
+    return true;
+  for (std::size_t i = first; i < last; ++i) {
+    const QPointF at = pixel(store_.time(i), store_.value(quantity_, i));
+    const double row = std::round(at.y());
+    if (std::floor(at.x()) != *lastColumn_ || row < spanTop_ || row > spanBottom_)
+      return true;
+  }
+  return false;
 }
 
 void TracePlottable::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {

@@ -16,6 +16,10 @@ public:
 
   // The samples [first, last) of the store, in time order.
   void setSamples(std::size_t first, std::size_t last);
+  // Whether the samples [first, last), added since the last draw, would change
+  // the picture with the axes as they are: not when each falls on the last
+  // pixel column drawn, within the span already drawn there.
+  bool changesPicture(std::size_t first, std::size_t last) const;
 
   double selectTest(const QPointF& pos, bool onlySelectable, QVariant* details = nullptr) const override;
   QCPRange getKeyRange(bool& foundRange, QCP::SignDomain inSignDomain = QCP::sdBoth) const override;
@@ -34,6 +38,10 @@ private:
   std::size_t first_ = 0;
   std::size_t last_ = 0;
   QVector<QPointF> points_;
+  // The last pixel column of the last draw, when it was drawn as a span, and the span's ends.
+  std::optional<double> lastColumn_;
+  double spanTop_ = 0;
+  double spanBottom_ = 0;
 };
 
 } // namespace orvane
