@@ -51,11 +51,15 @@ void PublishingLoop::run() {
     if (client_ && !connected_ && now - connectingSince_ > kConnectLimit)
       lose("the broker did not answer", now);
     if (connected_)
-      handOver(state_.finishing);
+      handOver();
     sleepUntilSomethingHappens(now);
   }
-  if (connected_)
+  if (connected_) {
+    // Out of time with messages still unacknowledged: the status must not stay "online".
+    if (!offlineSent_)
+      client_->publish(statusTopic_, statusPayload(false), true);
     client_->disconnect();
+  }
   client_.reset();
   const std::lock_guard lock(state_.mutex);
   state_.connected = false;
@@ -63,9 +67,8 @@ void PublishingLoop::run() {
 
 bool PublishingLoop::finished(Clock::time_point now) {
   const std::lock_guard lock(state_.mutex);
-  if (!state_.finishing)
-    return false;
-  return now >= state_.finishBy || (offlineSent_ && unacknowledged_.empty());
+  finishing_ = state_.finishing;
+  return finishing_ && (now >= state_.finishBy || (offlineSent_ && unacknowledged_.empty()));
 }
 
 void PublishingLoop::startConnecting(Clock::time_point now) {
@@ -115,7 +118,7 @@ bool PublishingLoop::send(Unacknowledged& message) {
   return message.messageId.has_value();
 }
 
-void PublishingLoop::handOver(bool finishing) {
+void PublishingLoop::handOver() {
   std::uint64_t statusVersion = 0;
   {
     const std::lock_guard lock(state_.mutex);
@@ -138,7 +141,7 @@ void PublishingLoop::handOver(bool finishing) {
     if (!send(unacknowledged_.back()))
       return;
   }
-  if (finishing && !offlineSent_ && unacknowledged_.empty() && state_.queue.size() == 0) {
+  if (finishing_ && !offlineSent_ && unacknowledged_.empty() && state_.queue.size() == 0) {
     offlineSent_ = true;
     unacknowledged_.push_back({std::nullopt, statusTopic_, statusPayload(false), true});
     send(unacknowledged_.back());

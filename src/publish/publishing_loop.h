@@ -57,7 +57,7 @@ private:
   void startConnecting(Clock::time_point now);
   void connectionAccepted();
   void lose(const std::string& why, Clock::time_point now);
-  void handOver(bool finishing);
+  void handOver();
   bool send(Unacknowledged& message);
   void sleepUntilSomethingHappens(Clock::time_point now);
   std::string statusPayload(bool online);
@@ -76,6 +76,7 @@ private:
   std::chrono::milliseconds retryDelay_;
   std::deque<Unacknowledged> unacknowledged_;
   std::uint64_t sentStatusVersion_ = 0;
+  bool finishing_ = false; // a copy of the shared flag, taken under its lock
   bool offlineSent_ = false;
 };
 

@@ -32,8 +32,10 @@ PublishedSample sampleAt(double seconds) {
   return {time, seconds, 49.5, 8.3, 50.3, 560, false, RotationDirection::forward, RunState::running, 5, 1};
 }
 
-bool payloadIs(const ReceivedMessage& message, const std::string& topic, const std::string& start) {
-  return message.topic == topic && message.payload.starts_with(start);
+bool any(const std::vector<ReceivedMessage>& received) { return !received.empty(); }
+
+bool endsOffline(const std::vector<ReceivedMessage>& received) {
+  return any(received) && received.back().payload.starts_with(R"({"state":"offline")");
 }
 
 // Waits for a condition of the publisher's own side, up to a generous limit.
@@ -90,9 +92,7 @@ TEST_F(PublisherAgainstBroker, deliversEveryMessageInOrderAndLeavesTheStatusReta
     publisher.finish(10s);
     EXPECT_EQ(publisher.health().droppedMessages, 0u);
   }
-  ASSERT_TRUE(subscriber.waitFor([](const auto& received) {
-    return payloadIs(received.back(), "plant/drive1/status", R"({"state":"offline")");
-  }));
+  ASSERT_TRUE(subscriber.waitFor(endsOffline));
   std::vector<std::string> samplesAndEvents;
   for (const ReceivedMessage& message : subscriber.received())
     if (message.topic != "plant/drive1/status")
@@ -101,7 +101,7 @@ TEST_F(PublisherAgainstBroker, deliversEveryMessageInOrderAndLeavesTheStatusReta
   EXPECT_EQ(subscriber.received().front().payload, statusJson(kStatus, true, 0));
 
   BrokerSubscriber late(broker.port(), "plant/drive1/status");
-  ASSERT_TRUE(late.waitFor([](const auto& received) { return !received.empty(); }));
+  ASSERT_TRUE(late.waitFor(any));
   EXPECT_TRUE(late.received().front().retained);
   EXPECT_EQ(late.received().front().payload, statusJson(kStatus, false, 0));
 }
@@ -121,12 +121,10 @@ TEST_F(PublisherAgainstBroker, theBrokersLastWillMarksAKilledPublisherOffline) {
   }));
   kill(child, SIGKILL);
   waitpid(child, nullptr, 0);
-  ASSERT_TRUE(subscriber.waitFor([](const auto& received) {
-    return payloadIs(received.back(), "plant/drive1/status", R"({"state":"offline")");
-  }));
+  ASSERT_TRUE(subscriber.waitFor(endsOffline));
   BrokerSubscriber late(broker.port(), "plant/drive1/status");
-  ASSERT_TRUE(late.waitFor([](const auto& received) { return !received.empty(); }));
-  EXPECT_TRUE(payloadIs(late.received().front(), "plant/drive1/status", R"({"state":"offline")"));
+  ASSERT_TRUE(late.waitFor(any));
+  EXPECT_TRUE(endsOffline(late.received()));
 }
 
 // The restart is the hard case: the broker is killed while it holds samples it has not
@@ -199,7 +197,7 @@ TEST_F(PublisherAgainstBroker, tlsReachesABrokerWhoseCertificateTheGivenCaSigned
 
   Publisher trusting(settingsFor(url, (folder / "ca.pem").string()), quick);
   trusting.publishSample(sampleAt(1));
-  ASSERT_TRUE(subscriber.waitFor([](const auto& received) { return !received.empty(); }));
+  ASSERT_TRUE(subscriber.waitFor(any));
   EXPECT_EQ(subscriber.received().front().payload, sampleJson(sampleAt(1)));
   // Only now: libmosquitto sets TLS up at its first use, and not safely from two threads at once.
   Publisher untrusting(settingsFor(url, (folder / "other.pem").string()), quick);
