@@ -1,7 +1,7 @@
 #include "render/session_picture.h"
 
+#include "render/png_file.h"
 #include "viewer/session_log_model.h"
-#include "viewer/ui/plot_series.h"
 #include "viewer/ui/session_plot.h"
 
 namespace orvane {
@@ -16,40 +16,48 @@ std::string sessionsHeld(std::size_t count) {
 
 } // namespace
 
-RenderOutcome drawSessionPicture(const RenderRequest& request) {
-  PlotSeries series;
-  SessionLogModel log(request.log, series);
+LoadedSession loadSession(const RenderRequest& request) {
+  LoadedSession loaded;
+  SessionLogModel log(request.log, *loaded.series);
   while (log.poll(kBytesPerRead).more) {
   }
-  if (const std::string problem = log.problem(); !problem.empty())
-    return {1, request.log + ": " + problem};
-
+  if (const std::string problem = log.problem(); !problem.empty()) {
+    loaded.outcome = {1, request.log + ": " + problem};
+    return loaded;
+  }
   const std::size_t sessions = log.sessions().size();
   const std::size_t shown = request.session.value_or(sessions) - 1;
-  if (shown >= sessions)
-    return {1, request.log + " holds " + sessionsHeld(sessions) + ", not a session " +
-                   std::to_string(*request.session)};
+  if (shown >= sessions) {
+    loaded.outcome = {1, request.log + " holds " + sessionsHeld(sessions) + ", not a session " +
+                             std::to_string(*request.session)};
+    return loaded;
+  }
   if (shown != log.shownSession())
     log.showSession(shown);
-  if (series.size() == 0)
-    return {1, request.log + ": session " + std::to_string(shown + 1) + " has no samples"};
+  if (loaded.series->size() == 0) {
+    loaded.outcome = {1, request.log + ": session " + std::to_string(shown + 1) + " has no samples"};
+    return loaded;
+  }
+  loaded.range = sessionRange(request, loggerFileStart(request.log), shown == 0);
+  if (!loaded.range.error.empty())
+    loaded.outcome = {2, loaded.range.error};
+  return loaded;
+}
 
-  const SessionRange range = sessionRange(request, loggerFileStart(request.log), shown == 0);
-  if (!range.error.empty())
-    return {2, range.error};
-
-  SessionPlot plot(series);
+RenderOutcome drawSessionPicture(const LoadedSession& session, const RenderRequest& request) {
+  if (session.outcome.exitStatus != 0)
+    return session.outcome;
+  SessionPlot plot(*session.series);
   plot.fitSession();
   const QCPRange whole = plot.visibleTime();
-  const QCPRange wanted(range.from.value_or(whole.lower), range.to.value_or(whole.upper));
+  const QCPRange wanted(session.range.from.value_or(whole.lower), session.range.to.value_or(whole.upper));
   if (wanted.upper <= wanted.lower)
     return {1, "the session has no time between the asked limits"};
   plot.setVisibleTime(wanted);
 
-  const QString picture = QString::fromStdString(request.picture);
   const bool saved = request.format == RenderRequest::Format::Pdf
-                         ? plot.savePdf(picture, request.width, request.height)
-                         : plot.savePng(picture, request.width, request.height);
+                         ? plot.savePdf(QString::fromStdString(request.picture), request.width, request.height)
+                         : writeFastPng(plot.toPixmap(request.width, request.height).toImage(), request.picture);
   if (!saved)
     return {1, request.picture + " could not be written"};
   return {};

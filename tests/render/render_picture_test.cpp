@@ -67,7 +67,7 @@ protected:
       else
         (options[i] == "--from" ? request.from : request.to) = std::stod(options[i + 1]);
     }
-    return drawSessionPicture(request);
+    return drawSessionPicture(loadSession(request), request);
   }
   QImage image() const { return QImage(QString::fromStdString(picture)); }
 
