@@ -1,5 +1,6 @@
 #include "render/session_picture.h"
 
+#include "render/mapped_log.h"
 #include "render/png_file.h"
 #include "viewer/session_log_model.h"
 #include "viewer/ui/session_plot.h"
@@ -7,35 +8,37 @@
 namespace orvane {
 namespace {
 
-// The whole file in as few reads as it takes; nobody waits on a window meanwhile.
+// The whole file in one read: nobody waits on a window meanwhile.
 constexpr std::size_t kBytesPerRead = std::size_t{1} << 30;
 
 std::string sessionsHeld(std::size_t count) {
   return count == 1 ? "1 session" : std::to_string(count) + " sessions";
 }
 
+// Why a file gives no samples for the asked session, in the Session Viewer's words.
+RenderOutcome whyNotDrawn(const RenderRequest& request, PlotSeries& series) {
+  SessionLogModel log(request.log, series);
+  while (log.poll(kBytesPerRead).more) {
+  }
+  if (const std::string problem = log.problem(); !problem.empty())
+    return {1, request.log + ": " + problem};
+  const std::size_t sessions = log.sessions().size();
+  const std::size_t shown = request.session.value_or(sessions) - 1;
+  if (shown >= sessions)
+    return {1, request.log + " holds " + sessionsHeld(sessions) + ", not a session " +
+                   std::to_string(*request.session)};
+  return {1, request.log + ": session " + std::to_string(shown + 1) + " has no samples"};
+}
+
 } // namespace
 
 LoadedSession loadSession(const RenderRequest& request) {
   LoadedSession loaded;
-  SessionLogModel log(request.log, *loaded.series);
-  while (log.poll(kBytesPerRead).more) {
-  }
-  if (const std::string problem = log.problem(); !problem.empty()) {
-    loaded.outcome = {1, request.log + ": " + problem};
-    return loaded;
-  }
-  const std::size_t sessions = log.sessions().size();
-  const std::size_t shown = request.session.value_or(sessions) - 1;
-  if (shown >= sessions) {
-    loaded.outcome = {1, request.log + " holds " + sessionsHeld(sessions) + ", not a session " +
-                             std::to_string(*request.session)};
-    return loaded;
-  }
-  if (shown != log.shownSession())
-    log.showSession(shown);
-  if (loaded.series->size() == 0) {
-    loaded.outcome = {1, request.log + ": session " + std::to_string(shown + 1) + " has no samples"};
+  const std::optional<std::size_t> sessions = readMappedSession(request.log, request.session, *loaded.series);
+  const std::size_t shown = request.session.value_or(sessions.value_or(0)) - 1;
+  if (!sessions || shown >= *sessions || loaded.series->size() == 0) {
+    loaded.series = std::make_unique<PlotSeries>();
+    loaded.outcome = whyNotDrawn(request, *loaded.series);
     return loaded;
   }
   loaded.range = sessionRange(request, loggerFileStart(request.log), shown == 0);
