@@ -27,10 +27,11 @@ bool writeRows(png_structp png, png_infop info, std::FILE* file, const QImage& i
   png_write_info(png, info);
   for (int y = 0; y < image.height(); ++y) {
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    png_byte* out = row.data();
     for (int x = 0; x < image.width(); ++x) {
-      row[3 * x] = static_cast<png_byte>(qRed(pixels[x]));
-      row[3 * x + 1] = static_cast<png_byte>(qGreen(pixels[x]));
-      row[3 * x + 2] = static_cast<png_byte>(qBlue(pixels[x]));
+      *out++ = static_cast<png_byte>(qRed(pixels[x]));
+      *out++ = static_cast<png_byte>(qGreen(pixels[x]));
+      *out++ = static_cast<png_byte>(qBlue(pixels[x]));
     }
     png_write_row(png, row.data());
   }
