@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev libmosquitto-dev)
+          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev libmosquitto-dev
+          libpng-dev)
 if [[ "${1:-build}" == test ]]; then
   packages+=(clang libclang-rt-14-dev xvfb xauth locales)
   # The publishing tests start a real broker and make their TLS certificates.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <future>
 
 namespace orvane {
 
@@ -15,11 +16,19 @@ int runRenderCommand(int argc, char* argv[]) {
                  kRenderUsage.data());
     return 2;
   }
+  // A picture made from cron mails nothing when it succeeds: Qt's notes (no
+  // runtime directory outside a desktop session, say) are dropped, its errors kept.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::fprintf(stderr, "%s\n", qPrintable(message));
+  });
   // Drawn off screen whatever the session offers: no display server is needed,
   // and none is contacted when there is one.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The log is read on a second core while the application starts.
+  std::future<LoadedSession> session = std::async(std::launch::async, loadSession, *parsed.request);
   QApplication application(argc, argv);
-  const RenderOutcome outcome = drawSessionPicture(*parsed.request);
+  const RenderOutcome outcome = drawSessionPicture(session.get(), *parsed.request);
   if (outcome.exitStatus != 0)
     std::fprintf(stderr, "orvane-trend: %s\n", outcome.reason.c_str());
   if (outcome.exitStatus == 2)

@@ -33,8 +33,11 @@ std::optional<ClockTime> clockTime(std::string_view text) {
   if (text[4] != '-' || text[7] != '-' || (text[10] != 'T' && text[10] != ' ') || text[13] != ':' ||
       (text.size() == 19 && text[16] != ':'))
     return std::nullopt;
-  const auto year = field(text, 0, 4, 1970, 9999), month = field(text, 5, 2, 1, 12),
-             day = field(text, 8, 2, 1, 31), hour = field(text, 11, 2, 0, 23), minute = field(text, 14, 2, 0, 59);
+  const auto year = field(text, 0, 4, 1970, 9999);
+  const auto month = field(text, 5, 2, 1, 12);
+  const auto day = field(text, 8, 2, 1, 31);
+  const auto hour = field(text, 11, 2, 0, 23);
+  const auto minute = field(text, 14, 2, 0, 59);
   const auto second = text.size() == 19 ? field(text, 17, 2, 0, 59) : std::optional<int>(0);
   if (!year || !month || !day || !hour || !minute || !second)
     return std::nullopt;
@@ -81,7 +84,8 @@ bool readSize(std::string_view text, RenderRequest& request) {
     return false;
   const auto width = number<int>(text.substr(0, x));
   const auto height = number<int>(text.substr(x + 1));
-  constexpr int kSmallest = 16, kLargest = 16384;
+  constexpr int kSmallest = 16;
+  constexpr int kLargest = 16384;
   if (!width || !height || *width < kSmallest || *height < kSmallest || *width > kLargest || *height > kLargest)
     return false;
   request.width = *width;
@@ -152,7 +156,8 @@ std::optional<ClockTime> loggerFileStart(std::string_view path) {
   const std::size_t slash = path.rfind('/');
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   // Trend-YYYY-MM-DD_HH-MM-SS.CSV
-  constexpr std::string_view kPrefix = "Trend-", kSuffix = ".CSV";
+  constexpr std::string_view kPrefix = "Trend-";
+  constexpr std::string_view kSuffix = ".CSV";
   constexpr std::size_t kLength = 29;
   if (name.size() != kLength || !name.starts_with(kPrefix) || !name.ends_with(kSuffix) || name[16] != '_' ||
       name[19] != '-' || name[22] != '-')
