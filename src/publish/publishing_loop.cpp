@@ -88,8 +88,6 @@ void PublishingLoop::connectionAccepted() {
   connected_ = true;
   retryDelay_ = options_.firstRetry;
   sentStatusVersion_ = 0;
-  for (Unacknowledged& message : unacknowledged_)
-    message.messageId.reset();
   {
     const std::lock_guard lock(state_.mutex);
     state_.connected = true;
