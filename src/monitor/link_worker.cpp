@@ -36,12 +36,13 @@ void LinkWorker::stop() {
 }
 
 void LinkWorker::shutDown() {
+  std::deque<Job> dropped; // let go of outside the lock: a job's end may hand work over
   {
     const std::lock_guard lock(mutex_);
     if (ending_ && !thread_.joinable())
       return;
     ending_ = true;
-    jobs_.clear();
+    dropped.swap(jobs_);
     link_.abandon();
   }
   changed_.notify_all();
@@ -65,6 +66,7 @@ void LinkWorker::run() {
     } catch (const PortOpenError&) {
       // The job reports it itself; nothing may end the thread.
     }
+    job = nullptr; // outside the lock: a job's end may hand work over
     lock.lock();
     running_ = false;
     parked_ = false;

@@ -20,10 +20,13 @@ bool QtUiThread::run(const std::function<void()>& work) {
     bool dropped = false;
   };
   const auto handover = std::make_shared<Handover>();
-  std::unique_lock lock(mutex_);
-  if (ending_)
-    return false;
   worker_.setParked(true);
+  std::unique_lock lock(mutex_);
+  if (ending_) {
+    lock.unlock();
+    worker_.setParked(false);
+    return false;
+  }
   QMetaObject::invokeMethod(
       &context_,
       [this, handover, &work] {
@@ -45,8 +48,10 @@ bool QtUiThread::run(const std::function<void()>& work) {
   // refers to the waiting caller's values.
   done_.wait(lock, [&] { return handover->finished || (ending_ && !handover->started); });
   handover->dropped = !handover->finished;
+  const bool finished = handover->finished;
+  lock.unlock();
   worker_.setParked(false);
-  return handover->finished;
+  return finished;
 }
 
 void QtUiThread::post(std::function<void()> work) {
