@@ -28,3 +28,14 @@ run-clang-tidy-14 -p build-check -j2 -quiet "${sources[@]}" >build-check/clang-t
   exit 1
 }
 echo "clean"
+
+# The tests under ThreadSanitizer: the link worker and the user-interface thread share the program's
+# state only through handovers that the sanitizer can see. Qt is not instrumented, so what it
+# synchronises itself (its event queue) is named in scripts/tsan.supp.
+echo "== ThreadSanitizer (tests) =="
+cmake -S . -B build-tsan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DORVANE_TSAN=ON -DORVANE_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build-tsan -j2 >build-tsan/build.log 2>&1 || { tail -30 build-tsan/build.log; exit 1; }
+(cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/../scripts/tsan.supp" \
+  ctest -LE fuzz --output-on-failure -j2 --timeout 300)
+echo "clean"

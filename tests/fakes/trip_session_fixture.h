@@ -12,7 +12,7 @@ struct TripSession : Session {
   RecordingTripView view;
   RecordingPageOutput pages;
   ScriptedSaveDialog saveDialog;
-  TripHistoryCommands trips{state, link, procedures.identification, messages, {view, pages, saveDialog}};
+  TripHistoryCommands trips{state, link, procedures.identification, procedures.ui, {view, pages, saveDialog}};
 };
 
 class TripSessionFixture : public ::testing::Test, protected TripSession {};

@@ -4,10 +4,11 @@
 
 namespace orvane {
 
-// A command's blocking work on the link (identification and the start, the
-// trip history read, the reset and its wait): the sampling timer's ticks are
-// held back, and the busy cursor shows that the window takes no input until
-// the work ends. Message boxes lift the cursor while they are open.
+// A command's work on the link (identification and the start, the trip
+// history read, the reset and its wait), from the moment it is asked until the
+// link worker has done it: the sampling timer's ticks are held back, and the
+// busy cursor shows that the drive is being talked to. Message boxes lift the
+// cursor while they are open.
 class LinkWork {
 public:
   explicit LinkWork(TickGuard& guard);
