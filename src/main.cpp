@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "link/link.h"
+#include "logger/logger_command.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_clipboard.h"
@@ -15,6 +16,10 @@
 #include <string_view>
 
 int main(int argc, char* argv[]) {
+  // `--log-only`: the unattended logger, before anything that would need a display.
+  if (orvane::isLoggerCommand(argc, argv))
+    return orvane::runLoggerCommand(argc, argv);
+
   // `--view FILE`: the Session Viewer alone, with no port, no settings and no splash.
   const bool viewOnly = argc > 1 && std::string_view(argv[1]) == "--view";
   if (viewOnly && argc != 3) {
