@@ -30,6 +30,7 @@ public:
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted) override {
     port_.waitForInput(timeout, wanted);
   }
+  void setWakeup(Wakeup* wakeup) override { port_.setWakeup(wakeup); }
 
   long sent = 0;
   long received = 0;

@@ -89,9 +89,8 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   StatusIndicators indicators{state, link};
   LcdScreen screen{state, link};
   TripWatch watch{state, link, screen};
-  TripHistoryRead history{state, link};
+  TripHistoryRead history{link};
   TripHistoryForm window;
-  TripRecord record;
   Bytes block;
 
   switch (input.ConsumeIntegralInRange(0, 17)) {
@@ -115,9 +114,10 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 8:
     return panel.ReadPanelBlock(block, OK);
   case 9:
-    return history.TripSummary(window, OK);
+    return history.TripSummary(state, window, OK);
   case 10:
-    return history.GetArea6(record, OK);
+    history.read(state.inverter);
+    return;
   case 11:
     return live.GetAmps(OK);
   case 12:

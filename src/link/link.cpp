@@ -4,6 +4,22 @@
 
 namespace orvane {
 
+Link::Link(Platform& platform) : platform_(platform) { platform_.port.setWakeup(&wakeup_); }
+
+Link::~Link() { platform_.port.setWakeup(nullptr); }
+
+void Link::abandon() {
+  abandoned_ = true;
+  wakeup_.raise();
+}
+
+void Link::resume() {
+  abandoned_ = false;
+  wakeup_.clear();
+}
+
+bool Link::pause(Clock::Duration duration) { return !abandoned_ && platform_.clock.sleepFor(duration, wakeup_); }
+
 void Link::stopMonitor() {
   if (stopMonitor_)
     stopMonitor_();
@@ -22,11 +38,16 @@ void Link::discardInput() {
   }
 }
 
-void Link::send(const Bytes& bytes) { port().send(bytes); }
+void Link::send(const Bytes& bytes) {
+  if (!abandoned_)
+    port().send(bytes);
+}
 
 bool Link::waitForBytes(std::size_t count, Clock::Duration since) {
   Clock& clock = platform_.clock;
   for (;;) {
+    if (abandoned_)
+      return false;
     const Clock::Duration waited = clock.now() - since;
     if (waited > kReplyTimeout)
       return false;
@@ -71,21 +92,31 @@ void Link::showOpenFailure(const PortOpenError& error) {
                           "The serial port " + error.device() + " could not be opened:\n" + error.reason());
 }
 
+LinkResult<double> Link::read(std::uint16_t address, std::int16_t length, std::int16_t divisor) {
+  const auto count = static_cast<std::uint8_t>(length);
+  const std::optional<Bytes> reply =
+      exchange(commandFrame(command::kReadMemory, 3),
+               dataFrame(readRequestPayload(count, static_cast<std::uint8_t>(address & 0xFF),
+                                            static_cast<std::uint8_t>(address >> 8))),
+               static_cast<std::size_t>(std::max<std::int16_t>(length, 0)) + 2);
+  if (!reply)
+    return LinkFailure::ReadTimedOut;
+  const double value = static_cast<double>(assembleValue(*reply, length)) / static_cast<double>(divisor);
+  if (readFailed(value))
+    return LinkFailure::FailureValue;
+  return value;
+}
+
 void Link::ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,
                        double& Value) {
-  const auto high = static_cast<std::uint8_t>(HighByte);
-  const auto low = static_cast<std::uint8_t>(LowByte);
-  const auto count = static_cast<std::uint8_t>(Length);
-  const std::optional<Bytes> reply =
-      exchange(commandFrame(command::kReadMemory, 3), dataFrame(readRequestPayload(count, low, high)),
-               static_cast<std::size_t>(std::max<std::int16_t>(Length, 0)) + 2);
-  if (!reply) {
+  const auto address =
+      static_cast<std::uint16_t>(static_cast<std::uint8_t>(HighByte) << 8 | static_cast<std::uint8_t>(LowByte));
+  const LinkResult<double> value = read(address, Length, Divisor);
+  if (!value && value.failure() == LinkFailure::ReadTimedOut && !abandoned_) {
     showCommunicationsError();
     stopMonitor();
-    Value = kFailedRead;
-    return;
   }
-  Value = static_cast<double>(assembleValue(*reply, Length)) / static_cast<double>(Divisor);
+  Value = value ? *value : kFailedRead;
 }
 
 double Link::readAddress(std::uint16_t address, std::int16_t length, std::int16_t divisor) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "link/frames.h"
+#include "link/link_result.h"
 #include "platform/platform.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -32,11 +34,14 @@ enum class WaitBudget {
 };
 
 // The serial link to the drive: frames, waits and the memory read. Every wait
-// blocks the caller (no user-interface events run) but sleeps on the device.
+// blocks the caller but sleeps on the device. One thread talks on the link at
+// a time; any thread may abandon what it is doing.
 class Link {
 public:
-  // cppcheck-suppress uninitMemberVar ; platform_ is a reference, bound right here
-  explicit Link(Platform& platform) : platform_(platform) {}
+  explicit Link(Platform& platform);
+  ~Link();
+  Link(const Link&) = delete;
+  Link& operator=(const Link&) = delete;
 
   // The "Stop Monitor" action run after a failed read.
   void setStopMonitor(std::function<void()> stop) { stopMonitor_ = std::move(stop); }
@@ -63,6 +68,20 @@ public:
   std::optional<Bytes> exchange(const Bytes& commandBytes, const Bytes& dataBytes, std::size_t finalCount,
                                 WaitBudget budget = WaitBudget::EachWait);
 
+  // Reads `length` bytes at `address` divided by `divisor`: the value, or
+  // why there is none. Shows nothing and stops nothing.
+  LinkResult<double> read(std::uint16_t address, std::int16_t length, std::int16_t divisor);
+
+  // The 2-second pause between retries; false when abandoned.
+  bool pause(Clock::Duration duration);
+
+  // Ends the wait or pause in progress at once, from any thread: from now on
+  // every wait fails at once, every pause ends and nothing more is sent,
+  // until resume().
+  void abandon();
+  void resume();
+  bool abandoned() const { return abandoned_; }
+
   // The communications message (exclamation icon, OK).
   void showCommunicationsError();
   // Tells the user that the port could not be opened, naming the device, why
@@ -80,6 +99,8 @@ public:
 private:
   Platform& platform_;
   std::function<void()> stopMonitor_;
+  std::atomic<bool> abandoned_ = false;
+  Wakeup wakeup_;
 };
 
 } // namespace orvane

@@ -32,34 +32,53 @@ void PanelExchanges::PanelWrite1(std::int16_t& OK) { panelWrite(kStepPanelForwar
 
 void PanelExchanges::PanelWrite2(std::int16_t& OK) { panelWrite(kResetPanel, OK); }
 
-void PanelExchanges::panelWrite(std::uint8_t step, std::int16_t& OK) {
-  OK = 0;
+bool PanelExchanges::stepPanelForward() { return panelWrite(kStepPanelForward); }
+
+bool PanelExchanges::resetPanel() { return panelWrite(kResetPanel); }
+
+bool PanelExchanges::panelWrite(std::uint8_t step) {
   link_.openIfClosed();
   link_.port().setInputMode(InputMode::Text);
   const Bytes payload{0x02, 0x00, 0x00, step, 0x00};
-  if (!link_.exchange(commandFrame(command::kPanelWrite, 5), dataFrame(payload), kPanelWriteReplySize)) {
+  return link_.exchange(commandFrame(command::kPanelWrite, 5), dataFrame(payload), kPanelWriteReplySize)
+      .has_value();
+}
+
+void PanelExchanges::panelWrite(std::uint8_t step, std::int16_t& OK) {
+  OK = 0;
+  if (!panelWrite(step)) {
     link_.platform().beeper.beep();
     OK = 1;
   }
 }
 
-std::optional<std::string> PanelExchanges::readDisplayText(std::int16_t& OK) {
+std::optional<std::string> PanelExchanges::displayText() {
   const Bytes payload{0x11, 0x00, 0x00};
   const std::optional<Bytes> reply =
       link_.exchange(commandFrame(command::kReadDisplayText, 3), dataFrame(payload), kDisplayTextReplySize);
-  if (!reply) {
-    link_.platform().beeper.beep();
-    OK = 1;
+  if (!reply)
     return std::nullopt;
-  }
   return textOfDisplayReply(*reply);
 }
 
-void PanelExchanges::ReadPanelBlock(Bytes& block, std::int16_t& OK) {
+std::optional<std::string> PanelExchanges::readDisplayText(std::int16_t& OK) {
+  std::optional<std::string> text = displayText();
+  if (!text) {
+    link_.platform().beeper.beep();
+    OK = 1;
+  }
+  return text;
+}
+
+std::optional<Bytes> PanelExchanges::panelBlock() {
   link_.port().setInputMode(InputMode::Binary);
   const Bytes payload{0x02, 0x00, 0x00};
-  std::optional<Bytes> reply = link_.exchange(commandFrame(command::kReadPanelBlock, 3), dataFrame(payload),
-                                              kPanelBlockReplySize, WaitBudget::WholeExchange);
+  return link_.exchange(commandFrame(command::kReadPanelBlock, 3), dataFrame(payload), kPanelBlockReplySize,
+                        WaitBudget::WholeExchange);
+}
+
+void PanelExchanges::ReadPanelBlock(Bytes& block, std::int16_t& OK) {
+  std::optional<Bytes> reply = panelBlock();
   if (!reply) {
     link_.platform().beeper.beep();
     link_.showCommunicationsError();

@@ -23,6 +23,17 @@ class PanelExchanges {
 public:
   explicit PanelExchanges(Link& link) : link_(link) {}
 
+  // Open the port if it is closed, select text input and send one panel
+  // write; false after a time-out. Nothing is shown or sounded.
+  bool stepPanelForward();
+  bool resetPanel();
+  // The 16 display characters, in the input mode the caller selected;
+  // nothing after a time-out.
+  std::optional<std::string> displayText();
+  // Selects binary input and reads the 38-byte panel block within one budget
+  // of 2 seconds; nothing after a time-out.
+  std::optional<Bytes> panelBlock();
+
   // Set OK to 0, open the port if it is closed, select text input and send one
   // write. A time-out beeps and sets OK to 1. Throw PortOpenError.
   void PanelWrite1(std::int16_t& OK);
@@ -43,6 +54,7 @@ public:
   bool resetWrite(const std::string& inverter);
 
 private:
+  bool panelWrite(std::uint8_t step);
   void panelWrite(std::uint8_t step, std::int16_t& OK);
 
   Link& link_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wakeup.h"
+
 #include <chrono>
 
 namespace orvane {
@@ -14,6 +16,13 @@ public:
   virtual Duration now() const = 0;
   // Blocks for the given time without processing user-interface events.
   virtual void sleepFor(Duration duration) = 0;
+  // The same sleep, ended early when `wakeup` is raised; false if it was.
+  virtual bool sleepFor(Duration duration, Wakeup& wakeup) {
+    if (wakeup.raised())
+      return false;
+    sleepFor(duration);
+    return !wakeup.raised();
+  }
 };
 
 } // namespace orvane

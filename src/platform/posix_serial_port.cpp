@@ -177,11 +177,19 @@ std::vector<std::uint8_t> PosixSerialPort::readAll() {
   return bytes;
 }
 
+void PosixSerialPort::sleepUntil(std::chrono::steady_clock::time_point time) {
+  const auto left = time - std::chrono::steady_clock::now();
+  if (wakeup_)
+    wakeup_->sleepFor(left);
+  else
+    std::this_thread::sleep_for(left);
+}
+
 void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted) {
   using std::chrono::steady_clock;
   const auto deadline = steady_clock::now() + timeout;
   if (!isOpen()) {
-    std::this_thread::sleep_until(deadline);
+    sleepUntil(deadline);
     return;
   }
   const std::size_t before = received_.size();
@@ -191,7 +199,7 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
   // over the line: sleep that out before looking.
   const auto replyEnd =
       sentUntil_ + answerDelay_ + static_cast<long>(receivedSinceSend_ + wanted) * kCharacterTime;
-  std::this_thread::sleep_until(std::min(deadline, replyEnd));
+  sleepUntil(std::min(deadline, replyEnd));
   drainDevice();
   if (arrived() >= wanted) {
     // Complete on waking, perhaps for a while: look a little sooner next time,
@@ -209,8 +217,9 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
   if (replyHadBegun) // behind time: the next byte is not in yet, so the drive was at least this slow
     answerDelay_ = std::max(answerDelay_, std::min(answeredAfter(receivedSinceSend_ + 1), kLongestAnswerDelay));
   const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - steady_clock::now()).count();
-  pollfd readable{fd_, POLLIN, 0};
-  if (left <= 0 || poll(&readable, 1, static_cast<int>(left)) <= 0)
+  pollfd watched[2] = {{fd_, POLLIN, 0}, {wakeup_ ? wakeup_->fileDescriptor() : -1, POLLIN, 0}};
+  const pollfd& readable = watched[0];
+  if (left <= 0 || poll(watched, 2, static_cast<int>(left)) <= 0 || watched[1].revents != 0)
     return;
   drainDevice();
   if (readable.revents & (POLLHUP | POLLERR | POLLNVAL)) {
@@ -218,7 +227,7 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
     // the device stays "ready" for ever. Sleep out the time instead of
     // returning at once, so the caller's wait cannot spin.
     if (arrived() == 0)
-      std::this_thread::sleep_until(deadline);
+      sleepUntil(deadline);
     return;
   }
   // Woken by the reply's first bytes: the delay is known, give or take the
@@ -230,7 +239,7 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
   // all but the last byte rather than wake for each one as a paced line
   // delivers them, and leave the last to the next wait so it is seen at once.
   if (arrived() + 1 < wanted)
-    std::this_thread::sleep_until(
+    sleepUntil(
         std::min(deadline, steady_clock::now() + static_cast<long>(wanted - arrived() - 1) * kCharacterTime));
 }
 

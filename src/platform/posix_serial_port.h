@@ -35,10 +35,13 @@ public:
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
+  void setWakeup(Wakeup* wakeup) override { wakeup_ = wakeup; }
 
 private:
   void configureLine(const std::string& device);
   void drainDevice();
+  // Sleeps until the time, or less when the wakeup is raised.
+  void sleepUntil(std::chrono::steady_clock::time_point time);
 
   std::string fixedDevice_;
   int portNumber_ = 1;
@@ -51,6 +54,7 @@ private:
   std::chrono::steady_clock::time_point sentUntil_;
   std::size_t receivedSinceSend_ = 0;
   std::chrono::microseconds answerDelay_{0};
+  Wakeup* wakeup_ = nullptr;
 };
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wakeup.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -58,6 +60,9 @@ public:
   // Sleeps until at least `wanted` more bytes may have arrived, or the
   // timeout has passed. Never spins: a real port sleeps on the device.
   virtual void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) = 0;
+  // A signal that ends waitForInput at once when raised from another thread.
+  // A port whose waits never block on a device may ignore it.
+  virtual void setWakeup(Wakeup* wakeup) { (void)wakeup; }
 };
 
 } // namespace orvane

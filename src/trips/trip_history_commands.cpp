@@ -7,7 +7,7 @@ namespace orvane {
 TripHistoryCommands::TripHistoryCommands(SharedState& state, Link& link, Identification& identification,
                                          MessageBoxes& messages, const TripHistoryWindows& windows)
     : state_(state), link_(link), identification_(identification), messages_(messages), view_(windows.view),
-      read_(state, link), printing_(messages, windows.pages, windows.saveDialog) {}
+      read_(link), printing_(messages, windows.pages, windows.saveDialog) {}
 
 void TripHistoryCommands::tripmenu_Click() {
   bool shown = false;
@@ -36,7 +36,7 @@ bool TripHistoryCommands::readAndShow() {
 
   if (!window_)
     window_.emplace();
-  read_.TripSummary(*window_, OK);
+  read_.TripSummary(state_, *window_, OK);
   if (OK == 1) {
     link_.stopMonitor();
     return false;

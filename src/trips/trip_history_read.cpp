@@ -3,97 +3,104 @@
 #include "platform/number_text.h"
 #include "trips/trip_display.h"
 
-#include <array>
-
 namespace orvane {
-namespace {
-
-// The area reads by area number, so that each area has its own procedure.
-using AreaRead = void (TripHistoryRead::*)(TripRecord&, std::int16_t&);
-constexpr std::array<AreaRead, 6> kAreaReads{&TripHistoryRead::GetArea1, &TripHistoryRead::GetArea2,
-                                             &TripHistoryRead::GetArea3, &TripHistoryRead::GetArea4,
-                                             &TripHistoryRead::GetArea5, &TripHistoryRead::GetArea6};
-
-} // namespace
 
 void TripHistoryRead::openInBinary() {
   link_.openIfClosed();
   link_.port().setInputMode(InputMode::Binary);
 }
 
-void TripHistoryRead::TripSummary(TripHistoryForm& window, std::int16_t& OK) {
+TripHistory TripHistoryRead::read(const std::string& model) {
+  TripHistory history;
   openInBinary();
-  const std::optional<TripMemoryMap> map = tripMemoryMap(state_.inverter);
-  // A drive in neither group has no history to read: the counter shows
-  // blank and the port is left closed, as after an empty history.
+  const std::optional<TripMemoryMap> map = tripMemoryMap(model);
+  // A drive in neither group has no history to read: the port is left
+  // closed, as after an empty history.
   if (!map) {
-    window.Totaltrip.clear();
     link_.port().close();
-    return;
+    return history;
   }
 
-  const double counter = link_.readAddress(map->counter, map->counterLength, 1);
-  if (readFailed(counter)) {
-    OK = 1;
-    return;
+  const LinkResult<double> counter = link_.read(map->counter, map->counterLength, 1);
+  if (!counter) {
+    history.failure = counter.failure();
+    return history;
   }
-  const auto trips = static_cast<TripValue>(counter);
-  window.Totaltrip = std::to_string(trips);
+  const auto trips = static_cast<TripValue>(*counter);
+  history.counter = trips;
   if (trips == 0) {
     link_.port().close();
-    return;
+    return history;
   }
 
-  const double index = link_.readAddress(map->index, 1, 1);
-  if (readFailed(index)) {
-    OK = 1;
-    return;
+  const LinkResult<double> index = link_.read(map->index, 1, 1);
+  if (!index) {
+    history.failure = index.failure();
+    return history;
   }
-
-  std::int16_t Number = 1;
-  for (const int area : areasNewestFirst(state_.inverter, static_cast<TripValue>(index), trips)) {
-    TripRecord record;
-    (this->*kAreaReads.at(static_cast<std::size_t>(area - 1)))(record, OK);
-    if (OK == 1) {
-      link_.showCommunicationsError();
-      return;
+  for (const int area : areasNewestFirst(model, static_cast<TripValue>(*index), trips)) {
+    const LinkResult<TripRecord> record = readArea(*map, area);
+    if (!record) {
+      history.failure = record.failure();
+      history.recordFailed = true;
+      return history;
     }
-    Display(window, state_.inverter, Number, record);
-    ++Number;
+    history.records.push_back(*record);
   }
+  return history;
 }
 
-void TripHistoryRead::getArea(int area, TripRecord& record, std::int16_t& OK) {
+LinkResult<TripRecord> TripHistoryRead::readArea(const TripMemoryMap& map, int area) {
   openInBinary();
-  readArea(area, record, OK);
-  if (OK != 1)
-    link_.port().close();
+  TripRecord record;
+  if (area >= 1 && area <= static_cast<int>(map.areaBases.size())) {
+    const std::uint16_t base = map.areaBases[static_cast<std::size_t>(area - 1)];
+    for (const auto& [field, value] : {std::pair{&map.Code, &record.Code}, std::pair{&map.Hz, &record.Hz},
+                                       std::pair{&map.Amp, &record.Amp}, std::pair{&map.Volts, &record.Volts}}) {
+      const LinkResult<TripValue> read = readField(base, *field);
+      if (!read)
+        return read.failure();
+      *value = *read;
+    }
+    const LinkResult<double> runningTime =
+        link_.read(static_cast<std::uint16_t>(base + map.Time.offset), map.Time.length, map.Time.divisor);
+    if (!runningTime)
+      return runningTime.failure();
+    record.Time = static_cast<TripValue>(roundHalfEven(*runningTime / kRunningTimeUnitsPerHour));
+  }
+  link_.port().close();
+  return record;
 }
 
-void TripHistoryRead::readArea(int area, TripRecord& record, std::int16_t& OK) {
-  const std::optional<TripMemoryMap> map = tripMemoryMap(state_.inverter);
-  if (!map || area < 1 || area > static_cast<int>(map->areaBases.size()))
-    return;
-  const std::uint16_t base = map->areaBases[static_cast<std::size_t>(area - 1)];
-  if (!readField(base, map->Code, record.Code) || !readField(base, map->Hz, record.Hz) ||
-      !readField(base, map->Amp, record.Amp) || !readField(base, map->Volts, record.Volts)) {
-    OK = 1;
-    return;
-  }
-  const double runningTime =
-      link_.readAddress(static_cast<std::uint16_t>(base + map->Time.offset), map->Time.length, map->Time.divisor);
-  if (readFailed(runningTime)) {
-    OK = 1;
-    return;
-  }
-  record.Time = static_cast<TripValue>(roundHalfEven(runningTime / kRunningTimeUnitsPerHour));
+LinkResult<TripValue> TripHistoryRead::readField(std::uint16_t base, const TripField& field) {
+  const LinkResult<double> value =
+      link_.read(static_cast<std::uint16_t>(base + field.offset), field.length, field.divisor);
+  if (!value)
+    return value.failure();
+  const double rounded = roundHalfEven(*value);
+  if (readFailed(rounded))
+    return LinkFailure::FailureValue;
+  return static_cast<TripValue>(rounded);
 }
 
-bool TripHistoryRead::readField(std::uint16_t base, const TripField& field, TripValue& value) {
-  const double rounded = roundHalfEven(
-      link_.readAddress(static_cast<std::uint16_t>(base + field.offset), field.length, field.divisor));
-  value = static_cast<TripValue>(rounded);
-  return !readFailed(rounded);
+void TripHistoryRead::TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK) {
+  const TripHistory history = read(state.inverter);
+  if (history.counter)
+    window.Totaltrip = std::to_string(*history.counter);
+  else if (!history.failure)
+    window.Totaltrip.clear();
+  std::int16_t Number = 1;
+  for (const TripRecord& record : history.records)
+    Display(window, state.inverter, Number++, record);
+  if (!history.failure)
+    return;
+  OK = 1;
+  if (*history.failure == LinkFailure::ReadTimedOut) {
+    link_.showCommunicationsError();
+    link_.stopMonitor();
+  }
+  if (history.recordFailed)
+    link_.showCommunicationsError();
 }
 
 } // namespace orvane

@@ -1,45 +1,56 @@
 #pragma once
 
 #include "link/link.h"
+#include "link/link_result.h"
 #include "state/shared_state.h"
 #include "trips/trip_areas.h"
 #include "trips/trip_history_form.h"
 #include "trips/trip_record.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace orvane {
 
-// Reads the drive's trip history, the model in `inverter` choosing every
-// address: the trip counter, the newest-trip index and the records, newest
-// first, each written into the trip history window as it arrives.
+// A trip history as read from the drive, up to the first failed read.
+struct TripHistory {
+  // The trip counter; nothing for a model in neither trip group, or when its
+  // read failed.
+  std::optional<TripValue> counter;
+  // Newest first.
+  std::vector<TripRecord> records;
+  std::optional<LinkFailure> failure;
+  // The failure came in one of the records.
+  bool recordFailed = false;
+};
+
+// Reads the drive's trip history, the model choosing every address: the trip
+// counter, the newest-trip index and the records, newest first. The port is
+// opened for the read, and let go of after an empty history and after each
+// complete record.
 class TripHistoryRead {
 public:
-  TripHistoryRead(SharedState& state, Link& link) : state_(state), link_(link) {}
+  explicit TripHistoryRead(Link& link) : link_(link) {}
 
-  // Fills `window`. A failed read sets OK to 1 (an area read shows a second
-  // communications message); records already written stay. Throws
-  // PortOpenError.
-  void TripSummary(TripHistoryForm& window, std::int16_t& OK);
+  // Throws PortOpenError.
+  TripHistory read(const std::string& model);
 
-  // Read trip area 1 to 6 into `record`, opening the port first and closing
-  // it after a complete record. A failed field sets OK to 1 and holds 9999;
-  // later fields are untouched. Areas 4 to 6 exist on six-trip models only.
-  void GetArea1(TripRecord& record, std::int16_t& OK) { getArea(1, record, OK); }
-  void GetArea2(TripRecord& record, std::int16_t& OK) { getArea(2, record, OK); }
-  void GetArea3(TripRecord& record, std::int16_t& OK) { getArea(3, record, OK); }
-  void GetArea4(TripRecord& record, std::int16_t& OK) { getArea(4, record, OK); }
-  void GetArea5(TripRecord& record, std::int16_t& OK) { getArea(5, record, OK); }
-  void GetArea6(TripRecord& record, std::int16_t& OK) { getArea(6, record, OK); }
+  // Fills `window` with what read() gives for the model in `inverter`. A
+  // failed read sets OK to 1: a read without an answer shows the
+  // communications message and runs "Stop Monitor", a failed record shows
+  // the message once more; records already read stay. Throws PortOpenError.
+  void TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK);
 
 private:
-  void getArea(int area, TripRecord& record, std::int16_t& OK);
-  void readArea(int area, TripRecord& record, std::int16_t& OK);
-  // Reads one field rounded to a whole number; false when the read failed.
-  bool readField(std::uint16_t base, const TripField& field, TripValue& value);
+  // Trip area 1 to 6, opening the port first and closing it after a complete
+  // record. Areas 4 to 6 exist on six-trip models only.
+  LinkResult<TripRecord> readArea(const TripMemoryMap& map, int area);
+  // One field rounded to a whole number.
+  LinkResult<TripValue> readField(std::uint16_t base, const TripField& field);
   void openInBinary();
 
-  SharedState& state_;
   Link& link_;
 };
 
