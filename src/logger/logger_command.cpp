@@ -1,9 +1,7 @@
 #include "logger/logger_command.h"
 
 #include "link/link.h"
-#include "logger/interruptible_line.h"
 #include "logger/logger_options.h"
-#include "logger/procedure_drive_access.h"
 #include "logger/unattended_logger.h"
 #include "platform/device_choice.h"
 #include "platform/posix_serial_port.h"
@@ -16,6 +14,19 @@
 
 namespace orvane {
 namespace {
+
+// Nobody is at the screen: what goes wrong is told in the status lines.
+class UnattendedMessageBoxes final : public MessageBoxes {
+public:
+  MessageAnswer show(MessageIcon, MessageButtons buttons, const std::string&, const std::string&) override {
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
+};
+
+class SilentBeeper final : public Beeper {
+public:
+  void beep() override {}
+};
 
 constexpr int kFastestRate = 5;
 constexpr int kSlowestRate = 320;
@@ -69,22 +80,22 @@ int runLoggerCommand(int argc, const char* const* argv) {
                                  ? options.device
                                  : serialDeviceForPort(options.port.value_or(settings.port2on ? 2 : 1));
 
-  SignalStop stop;
-  PosixSerialPort serialPort(device);
-  SteadyClock clock;
-  InterruptiblePort port(serialPort, stop);
-  InterruptibleClock linkClock(clock, stop);
-  UnattendedMessageBoxes messages;
-  SilentBeeper beeper;
-  Platform platform{port, linkClock, messages, beeper};
-  Link link(platform);
-  ProcedureDriveAccess drive(link, quantities);
   SystemWallClock wall;
   const StatusLines status(stdout,
                            options.quiet     ? StatusLines::Detail::Quiet
                            : options.verbose ? StatusLines::Detail::Verbose
                                              : StatusLines::Detail::Normal,
                            wall);
+  PosixSerialPort port(device);
+  SteadyClock clock;
+  UnattendedMessageBoxes messages;
+  SilentBeeper beeper;
+  Platform platform{port, clock, messages, beeper};
+  Link link(platform);
+  // A signal abandons the link's wait or pause in progress, so the end comes at once.
+  SignalStop stop([&link] { link.abandon(); });
+  StatusEvents events(status);
+  LoggerDrive drive(link, events, quantities);
   UnattendedLogger logger({drive, clock, wall, stop, status},
                           {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
   return logger.run();

@@ -1,5 +1,6 @@
 #include "logger/stop_wait.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -13,6 +14,7 @@ namespace {
 // A signal handler has no object to reach, only what is static: the pipe's write end and the
 // signal taken. Only one SignalStop lives at a time.
 volatile std::sig_atomic_t caughtSignal = 0;
+std::atomic<bool> closing = false;
 int wakeWriteEnd = -1;
 int wakeReadEnd = -1;
 
@@ -34,7 +36,7 @@ void setHandler(int number, void (*handler)(int)) {
 
 } // namespace
 
-SignalStop::SignalStop() {
+SignalStop::SignalStop(std::function<void()> onStop) {
   int ends[2];
   if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
     throw std::runtime_error("no pipe for the stop signals");
@@ -45,11 +47,26 @@ SignalStop::SignalStop() {
   setHandler(SIGTERM, onStopSignal);
   // A status line to a reader that has gone must not end the recording.
   setHandler(SIGPIPE, SIG_IGN);
+  closing = false;
+  if (onStop)
+    watcher_ = std::jthread([action = std::move(onStop)] {
+      pollfd wake{wakeReadEnd, POLLIN, 0};
+      while (::poll(&wake, 1, -1) < 0 && errno == EINTR) {
+      }
+      if (!closing)
+        action();
+    });
 }
 
 SignalStop::~SignalStop() {
   setHandler(SIGINT, SIG_DFL);
   setHandler(SIGTERM, SIG_DFL);
+  if (watcher_.joinable()) {
+    closing = true;
+    const char byte = 0;
+    static_cast<void>(::write(wakeWriteEnd, &byte, 1));
+    watcher_.join();
+  }
   ::close(wakeReadEnd);
   ::close(wakeWriteEnd);
   wakeReadEnd = wakeWriteEnd = -1;

@@ -10,9 +10,16 @@ void StatusLines::report(const std::string& kind, const std::string& text) const
   std::fflush(out_);
 }
 
-void StatusLines::sample(const std::string& text) const {
+void StatusLines::sample(const std::string& text) const { detail("sample", text); }
+
+void StatusLines::detail(const std::string& kind, const std::string& text) const {
   if (detail_ == Detail::Verbose)
-    report("sample", text);
+    report(kind, text);
+}
+
+void StatusEvents::retrying(int retry, int retries) {
+  status_.detail("retry", "no answer to the display read: retry " + std::to_string(retry) + " of " +
+                              std::to_string(retries) + " after a 2 s pause");
 }
 
 } // namespace orvane

@@ -2,6 +2,9 @@
 
 #include "platform/clock.h"
 
+#include <functional>
+#include <thread>
+
 namespace orvane {
 
 // Where the logger waits, and learns that it is to end.
@@ -14,10 +17,12 @@ public:
 };
 
 // SIGINT and SIGTERM, caught for as long as this lives. A handler writes to a pipe that every wait
-// watches, so a signal ends a wait at once; nothing polls in between.
+// watches, so a signal ends a wait at once; nothing polls in between. A thread of its own watches
+// the pipe as well and runs `onStop` when a signal comes, for what must be ended from outside (a
+// link waiting on the drive).
 class SignalStop final : public StopWait {
 public:
-  SignalStop();
+  explicit SignalStop(std::function<void()> onStop = {});
   ~SignalStop() override;
   SignalStop(const SignalStop&) = delete;
   SignalStop& operator=(const SignalStop&) = delete;
@@ -26,6 +31,9 @@ public:
   bool waitFor(Clock::Duration duration) override;
   // The signal that asked for the stop, 0 before.
   int signalNumber() const;
+
+private:
+  std::jthread watcher_;
 };
 
 } // namespace orvane

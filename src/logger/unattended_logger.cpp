@@ -119,7 +119,7 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
   bool tripped = false;
   for (;;) {
     const WallClock::TimePoint tickStart = parts_.wall.now();
-    const DriveResult<TickReading> reading = parts_.drive.tick();
+    const DriveResult<Reading> reading = parts_.drive.tick();
     if (!reading)
       return {reading.failure.fault == DriveFault::Stopped, reading.failure.detail};
     if (reading->tripped && !tripped) {
@@ -129,30 +129,31 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
     } else if (!reading->tripped) {
       if (tripped) {
         tripped = false;
-        recordEvent("trip cleared", trimmedDisplay(reading->displayText));
+        recordEvent("trip cleared", trimmedDisplay(reading->displayText.value_or("")));
         parts_.status.report("trip cleared", "logging again");
       }
-      if (const int error = recorder_.record(slot, tickStart, reading->values, parts_.clock.now()))
+      const LoggedValues logged = parts_.drive.logged(*reading);
+      if (const int error = recorder_.record(slot, tickStart, logged, parts_.clock.now()))
         return {false, "the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error)};
-      logSample(tickStart, *reading);
+      logSample(tickStart, *reading, logged);
     }
     if (!waitForNextSlot(origin, slot))
       return {true, {}};
   }
 }
 
-UnattendedLogger::SessionEnd UnattendedLogger::recordTrip(const TickReading& reading) {
-  const std::string text = trimmedDisplay(reading.displayText);
+UnattendedLogger::SessionEnd UnattendedLogger::recordTrip(const Reading& reading) {
+  const std::string text = trimmedDisplay(reading.displayText.value_or(""));
   recordEvent("trip", text);
   parts_.status.report("trip", text + "; logging paused until the trip is cleared at the drive");
-  const DriveResult<TripHistoryForm> history = parts_.drive.readTripHistory();
+  const DriveResult<TripHistory> history = parts_.drive.readTripHistory();
   if (!history) {
     if (history.failure.fault == DriveFault::Stopped)
       return {true, {}};
     recordEvent("trip history", "not read: " + history.failure.detail);
     return {false, history.failure.detail};
   }
-  for (const std::string& line : tripHistoryLines(*history))
+  for (const std::string& line : tripHistoryLines(*history, parts_.drive.model()))
     recordEvent("trip history", line);
   return {};
 }
@@ -182,10 +183,11 @@ void UnattendedLogger::recordEvent(const std::string& event, const std::string& 
     parts_.observer->eventRecorded(recorder_.fileName(), when, event, text);
 }
 
-void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const TickReading& reading) {
-  parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(reading.values));
+void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& reading,
+                                 const LoggedValues& logged) {
+  parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(logged));
   if (parts_.observer)
-    parts_.observer->sampleLogged(recorder_.fileName(), tickStart, reading);
+    parts_.observer->sampleLogged(recorder_.fileName(), tickStart, reading, logged);
 }
 
 } // namespace orvane

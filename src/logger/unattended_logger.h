@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logger/drive_access.h"
 #include "logger/event_log.h"
+#include "logger/logger_drive.h"
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
 #include "logger/stop_wait.h"
@@ -16,8 +16,8 @@ namespace orvane {
 class LoggerObserver {
 public:
   virtual ~LoggerObserver() = default;
-  virtual void sampleLogged(const std::string& sessionFile, WallClock::TimePoint tickStart,
-                            const TickReading& reading) = 0;
+  virtual void sampleLogged(const std::string& sessionFile, WallClock::TimePoint tickStart, const Reading& reading,
+                            const LoggedValues& logged) = 0;
   virtual void eventRecorded(const std::string& sessionFile, WallClock::TimePoint when, const std::string& event,
                              const std::string& text) = 0;
 };
@@ -31,7 +31,7 @@ Clock::Duration retryDelay(int failuresInARow);
 class UnattendedLogger {
 public:
   struct Parts {
-    DriveAccess& drive;
+    LoggerDrive& drive;
     Clock& clock; // monotonic: the sampling grid and the sync interval
     const WallClock& wall;
     StopWait& stop;
@@ -58,11 +58,11 @@ private:
 
   bool connectAndBegin(std::string& fault);
   SessionEnd recordSession();
-  SessionEnd recordTrip(const TickReading& reading);
+  SessionEnd recordTrip(const Reading& reading);
   // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
   bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
   void recordEvent(const std::string& event, const std::string& text);
-  void logSample(WallClock::TimePoint tickStart, const TickReading& reading);
+  void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged);
   Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
 
   Parts parts_;

@@ -1,5 +1,6 @@
 #include "fakes/engine_line.h"
-#include "logger/procedure_drive_access.h"
+#include "fakes/recording_acquisition_events.h"
+#include "logger/logger_drive.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
 #include "monitor/session_log_format.h"
@@ -78,7 +79,8 @@ struct FaultRun {
   std::size_t statusSize = 0;
   std::FILE* statusFile = open_memstream(&statusText, &statusSize);
   StatusLines status{statusFile, StatusLines::Detail::Normal, wall};
-  ProcedureDriveAccess drive{line.link, LoggedQuantities{}};
+  testing::RecordingAcquisitionEvents heard;
+  LoggerDrive drive{line.link, heard, LoggedQuantities{}};
   TemporaryFolder folder;
 };
 

@@ -5,6 +5,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 #include <random>
 #include <sys/wait.h>
 #include <thread>
@@ -65,20 +67,41 @@ void expectWholeLinesOnly(const std::string& folder) {
   }
 }
 
+// Ten loggers at a time, each on a drive of its own and all into one folder, each killed at a
+// random point of its first ticks; five rounds.
 TEST(LoggerProcessTest, killedAtRandomPointsItLeavesWholeLinesOnly) {
+  using Moment = std::chrono::steady_clock::time_point;
+  constexpr int kLoggers = 10;
   TemporaryFolder home;
   const std::string folder = home.path() + "/logs";
-  DriveSimProcess drive({"--scenario", "mk410"});
+  std::vector<std::unique_ptr<DriveSimProcess>> drives;
+  for (int drive = 0; drive < kLoggers; ++drive)
+    drives.push_back(std::make_unique<DriveSimProcess>(std::vector<std::string>{"--scenario", "mk410"}));
   std::mt19937 random(21);
-  std::uniform_int_distribution<int> delayMs(0, 120);
-  for (int kill = 0; kill < 50; ++kill) {
-    const pid_t logger = startLogger(home.path(), {"--device", drive.devicePath(), "--dir", folder, "--quiet"},
-                                     home.path() + "/output");
-    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs(random)));
-    ::kill(logger, SIGKILL);
-    EXPECT_EQ(exitCodeOf(logger), 128 + SIGKILL);
+  std::uniform_int_distribution<int> afterSessionMs(0, 250);
+  for (int round = 0; round < 5; ++round) {
+    std::vector<pid_t> loggers;
+    std::vector<std::optional<Moment>> killAt(kLoggers);
+    for (int at = 0; at < kLoggers; ++at)
+      loggers.push_back(startLogger(home.path(), {"--device", drives[at]->devicePath(), "--dir", folder},
+                                    home.path() + "/output" + std::to_string(round) + "-" + std::to_string(at)));
+    for (int killed = 0; killed < kLoggers;) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      for (int at = 0; at < kLoggers; ++at) {
+        const std::string output = home.path() + "/output" + std::to_string(round) + "-" + std::to_string(at);
+        if (!killAt[at] && readFile(output).find(" session: ") != std::string::npos)
+          killAt[at] = std::chrono::steady_clock::now() + std::chrono::milliseconds(afterSessionMs(random));
+        if (loggers[at] > 0 && killAt[at] && std::chrono::steady_clock::now() >= *killAt[at]) {
+          ::kill(loggers[at], SIGKILL);
+          EXPECT_EQ(exitCodeOf(loggers[at]), 128 + SIGKILL);
+          loggers[at] = 0;
+          ++killed;
+        }
+      }
+    }
   }
   expectWholeLinesOnly(folder);
+  EXPECT_GE(testing::fileNames(folder).size(), 51u); // every session a file of its own, and Events.CSV
 }
 
 TEST(LoggerProcessTest, sigtermEndsTheRecordingCleanlyWithExitCodeZero) {
