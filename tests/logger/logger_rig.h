@@ -16,14 +16,18 @@
 namespace orvane::testing {
 
 inline std::string readFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
   std::ostringstream text;
-  text << file.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 
-inline void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+// The lines of a file without their CR LF.
+inline std::vector<std::string> linesOf(const std::string& path) {
+  std::istringstream text(readFile(path));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(text, line);)
+    lines.push_back(line.substr(0, line.size() - (line.ends_with('\r') ? 1 : 0)));
+  return lines;
 }
 
 // The names of the files in `folder`, sorted.
@@ -48,40 +52,19 @@ private:
   std::string path_;
 };
 
-// The local time zone, set for as long as this lives.
-class FixedZone {
-public:
+// The local time zone, set for as long as this lives (the tests run without TZ).
+struct FixedZone {
   explicit FixedZone(const char* zone) {
-    if (const char* saved = std::getenv("TZ"))
-      saved_ = saved;
     setenv("TZ", zone, 1);
     tzset();
   }
   ~FixedZone() {
-    if (saved_.empty())
-      unsetenv("TZ");
-    else
-      setenv("TZ", saved_.c_str(), 1);
+    unsetenv("TZ");
     tzset();
   }
-
-private:
-  std::string saved_;
 };
 
-class ManualWallClock final : public WallClock {
-public:
-  explicit ManualWallClock(std::time_t start) : now_(std::chrono::system_clock::from_time_t(start)) {}
-  TimePoint now() const override { return now_; }
-  void advance(std::chrono::nanoseconds by) {
-    now_ += std::chrono::duration_cast<std::chrono::system_clock::duration>(by);
-  }
-
-private:
-  TimePoint now_;
-};
-
-// The time of day moving with the fake clock.
+// The time of day, moving with the fake clock from `start`.
 class FollowingWallClock final : public WallClock {
 public:
   FollowingWallClock(const FakeClock& clock, std::time_t start)

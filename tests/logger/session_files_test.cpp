@@ -10,8 +10,9 @@
 namespace orvane {
 namespace {
 
+using testing::FakeClock;
 using testing::FixedZone;
-using testing::ManualWallClock;
+using testing::FollowingWallClock;
 using testing::readFile;
 using testing::TemporaryFolder;
 
@@ -42,13 +43,14 @@ constexpr std::time_t kLastSecondOfTheDayUtc = 1796601599 - 3 * 3600;
 TEST(SessionRecorderTest, aSessionPastLocalMidnightGoesOnInANewFileWithItsOwnHeaderAndTime) {
   const FixedZone zone("XYZ-3");
   TemporaryFolder folder;
-  ManualWallClock wall(kLastSecondOfTheDayUtc);
+  FakeClock clock;
+  FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
   SessionRecorder recorder(folder.path(), wall);
   ASSERT_EQ(recorder.begin(5, {}), 0);
   EXPECT_EQ(recorder.fileName(), "Trend-2026-12-06_23-59-59.CSV");
   for (int slot = 0; slot < 4; ++slot) {
     ASSERT_EQ(recorder.record(slot, wall.now(), LoggedValues{50, 8.3f, 50.3f, 325}, {}), 0);
-    wall.advance(std::chrono::milliseconds(500));
+    clock.advance(std::chrono::milliseconds(500));
   }
   recorder.end();
   EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-06_23-59-59.CSV"),
@@ -62,9 +64,10 @@ TEST(SessionRecorderTest, aSessionPastLocalMidnightGoesOnInANewFileWithItsOwnHea
 TEST(SessionRecorderTest, anExistingFileIsNeverTouchedAndTheNewSessionTakesTheNextFreeName) {
   const FixedZone zone("UTC0");
   TemporaryFolder folder;
-  ManualWallClock wall(kLastSecondOfTheDayUtc);
+  FakeClock clock;
+  FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
   const std::string taken = folder.path() + "/Trend-2026-12-06_20-59-59.CSV";
-  testing::writeFile(taken, "a night that mattered\r\n");
+  std::ofstream(taken) << "a night that mattered\r\n";
   SessionRecorder first(folder.path(), wall);
   SessionRecorder second(folder.path(), wall);
   ASSERT_EQ(first.begin(5, {}), 0);
