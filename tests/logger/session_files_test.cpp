@@ -17,13 +17,7 @@ using testing::readFile;
 using testing::TemporaryFolder;
 
 TEST(SessionFileNameTest, namesAndStartTimesRoundTripAndForeignNamesAreRefused) {
-  std::tm start{};
-  start.tm_year = 2026 - 1900;
-  start.tm_mon = 0;
-  start.tm_mday = 9;
-  start.tm_hour = 7;
-  start.tm_min = 5;
-  start.tm_sec = 3;
+  const std::tm start{.tm_sec = 3, .tm_min = 5, .tm_hour = 7, .tm_mday = 9, .tm_mon = 0, .tm_year = 126};
   EXPECT_EQ(sessionFileName(start), "Trend-2026-01-09_07-05-03.CSV");
   EXPECT_EQ(sessionFileName(start, 3), "Trend-2026-01-09_07-05-03-3.CSV");
   for (const std::string name : {"Trend-2026-01-09_07-05-03.CSV", "Trend-2026-01-09_07-05-03-3.CSV"}) {
