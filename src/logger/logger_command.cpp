@@ -18,7 +18,8 @@ namespace {
 // Nobody is at the screen: what goes wrong is told in the status lines.
 class UnattendedMessageBoxes final : public MessageBoxes {
 public:
-  MessageAnswer show(MessageIcon, MessageButtons buttons, const std::string&, const std::string&) override {
+  MessageAnswer show(MessageIcon /*icon*/, MessageButtons buttons, const std::string& /*title*/,
+                     const std::string& /*text*/) override {
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   }
 };

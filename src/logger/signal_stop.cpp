@@ -74,8 +74,6 @@ SignalStop::~SignalStop() {
 
 bool SignalStop::stopRequested() const { return caughtSignal != 0; }
 
-int SignalStop::signalNumber() const { return caughtSignal; }
-
 bool SignalStop::waitFor(Clock::Duration duration) {
   using std::chrono::milliseconds;
   const auto deadline = std::chrono::steady_clock::now() + duration;

@@ -29,8 +29,6 @@ public:
 
   bool stopRequested() const override;
   bool waitFor(Clock::Duration duration) override;
-  // The signal that asked for the stop, 0 before.
-  int signalNumber() const;
 
 private:
   std::jthread watcher_;
