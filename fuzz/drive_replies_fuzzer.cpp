@@ -6,11 +6,11 @@
 #include "link/link.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
+#include "monitor/acquisition.h"
 #include "monitor/identification.h"
-#include "monitor/lcd_screen.h"
-#include "monitor/live_values.h"
-#include "monitor/status_indicators.h"
+#include "monitor/platform_acquisition_events.h"
 #include "monitor/trip_watch.h"
+#include "monitor/ui_thread.h"
 #include "trips/trip_history_read.h"
 
 #include <algorithm>
@@ -80,30 +80,34 @@ void checkMemoryRead(FuzzedDataProvider& input, Drive& drive) {
     std::abort();
 }
 
+TickPlan everythingOf(const std::string& model) { return {model, 2, true, true, true, true, true, true, true}; }
+
 void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   std::int16_t OK = 0;
   Link& link = drive.link;
   SharedState& state = drive.state;
+  SameThread ui;
+  PlatformAcquisitionEvents events{link, ui};
+  Acquisition acquisition{link, events};
   PanelExchanges panel{link};
-  LiveValues live{state, link};
-  StatusIndicators indicators{state, link};
-  LcdScreen screen{state, link};
-  TripWatch watch{state, link, screen};
+  TripWatch watch{state, link, acquisition, ui};
   TripHistoryRead history{link};
   TripHistoryForm window;
   Bytes block;
 
-  switch (input.ConsumeIntegralInRange(0, 17)) {
+  switch (input.ConsumeIntegralInRange(0, 13)) {
   case 0:
     return checkMemoryRead(input, drive);
   case 1:
-    return Identification{state, link}.CheckInverter(OK);
+    return Identification{state, link, acquisition, ui}.CheckInverter(OK);
   case 2:
-    return screen.LCDSCR(OK);
+    acquisition.readDisplay(state.inverter);
+    return;
   case 3:
-    return watch.Tripped(OK);
+    acquisition.tick(everythingOf(state.inverter));
+    return;
   case 4:
-    return watch.SendReset(OK);
+    return watch.resetmenu_Click();
   case 5:
     return panel.PanelWrite1(OK);
   case 6:
@@ -119,19 +123,14 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
     history.read(state.inverter);
     return;
   case 11:
-    return live.GetAmps(OK);
+    acquisition.readMaxSpeed(state.inverter);
+    return;
   case 12:
-    return live.GetSpeed(OK);
-  case 13:
-    return live.GetDCVolts(OK);
-  case 14:
-    return live.GetMaxSpeed(OK);
-  case 15:
-    return indicators.Direction(OK);
-  case 16:
-    return indicators.iterminals(OK);
+    acquisition.readVoltCode(state.inverter);
+    return;
   default:
-    return indicators.oterminals(OK);
+    acquisition.writeStartOfMonitoring(state.inverter);
+    return;
   }
 }
 

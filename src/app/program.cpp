@@ -61,7 +61,7 @@ Program::Program(Platform& platform, Link& link, Desktop desktop)
 Program::~Program() = default;
 
 void Program::Main() {
-  trend_ = std::make_unique<TrendWindow>(state_, link_.port(), windows_, guard_);
+  trend_ = std::make_unique<TrendWindow>(state_, windows_, guard_);
   commands_ = std::make_unique<TrendCommands>(state_, link_, *trend_, windows_, guard_, desktop_);
   showPainted(*trend_);
   showPainted(windows_.load("Splash"));

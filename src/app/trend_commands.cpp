@@ -8,14 +8,20 @@ namespace orvane {
 
 TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows,
                              TickGuard& guard, Desktop desktop)
-    : state_(state), link_(link), guard_(guard),
-      procedures_(state, link, window.surface("Picture1"), window.surface("Picture3")),
+    : state_(state), link_(link), guard_(guard), worker_(link), ui_(window, worker_),
+      procedures_(state, link, window.surface("Picture1"), window.surface("Picture3"), SessionLog(), &ui_),
       options_(state, link.port(), link.platform().messages),
       optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),
-      tripWindow_(tripView_, linkWork_), trips_(state, link, procedures_.identification, link.platform().messages,
-                                                TripHistoryWindows{tripWindow_, tripPages_, desktop.files}),
+      trips_(state, link, procedures_.identification, ui_,
+             TripHistoryWindows{tripView_, tripPages_, desktop.files}),
       output_(state, link.platform().messages, desktop, windows, window) {
   options_.setClearGraph([this] { procedures_.graph.clearGraph(); });
+  procedures_.session.setClosePort([this] { worker_.stop(); });
+  procedures_.events.setStatusLine([&window](const std::string& text) { window.showLinkStatus(text); });
+  window.setEndLink([this] {
+    ui_.end();
+    worker_.shutDown();
+  });
   routeEvents(window);
   openSessionViewerFrom(window, windows);
 }
@@ -32,28 +38,54 @@ void TrendCommands::openSessionViewerFrom(TrendWindow& window, WindowRegistry& w
   });
 }
 
-// A port that cannot be opened ends the command with a message and a
-// stopped session.
+TrendCommands::~TrendCommands() {
+  ui_.end();
+  worker_.shutDown();
+}
+
 void TrendCommands::guardPortOpen(const std::function<void()>& command) {
   try {
     command();
   } catch (const PortOpenError& error) {
-    link_.showOpenFailure(error);
-    procedures_.session.stopmonmenu_Click();
+    ui_.run([&] {
+      link_.showOpenFailure(error);
+      procedures_.session.stopmonmenu_Click();
+    });
   }
 }
 
-void TrendCommands::runLinkWork(const std::function<void()>& command) {
-  linkWork_.emplace(guard_);
-  command();
-  linkWork_.reset();
+void TrendCommands::runLinkWork(std::function<void()> command) {
+  if (commandsQueued_++ == 0)
+    linkWork_.emplace(guard_);
+  // Ends the busy look on the user-interface thread once the work has run,
+  // or has been dropped unrun when the program ends.
+  struct Done {
+    TrendCommands& commands;
+    ~Done() {
+      commands.ui_.post([&commands = commands] {
+        if (--commands.commandsQueued_ == 0)
+          commands.linkWork_.reset();
+      });
+    }
+  };
+  worker_.post([command = std::move(command), done = std::shared_ptr<Done>(new Done{*this})] { command(); });
+}
+
+void TrendCommands::tick() {
+  if (!worker_.busy())
+    worker_.post([this] { guardPortOpen([this] { procedures_.session.Timer1_Timer(); }); });
+}
+
+void TrendCommands::stop() {
+  worker_.stop();
+  procedures_.session.stopmonmenu_Click();
 }
 
 void TrendCommands::routeEvents(TrendWindow& window) {
   const auto start = [this] { runLinkWork([this] { procedures_.session.startmonmenu_Click(); }); };
   const auto readTrips = [this] { runLinkWork([this] { trips_.tripmenu_Click(); }); };
   window.setClickHandler("startmonmenu", start);
-  window.setClickHandler("stopmonmenu", [this] { procedures_.session.stopmonmenu_Click(); });
+  window.setClickHandler("stopmonmenu", [this] { stop(); });
   window.setClickHandler("resetmenu", [this] {
     runLinkWork([this] { guardPortOpen([this] { procedures_.tripWatch.resetmenu_Click(); }); });
   });
@@ -65,7 +97,7 @@ void TrendCommands::routeEvents(TrendWindow& window) {
   };
   window.setClickHandler("optionmenu", openOptions);
   window.setClickHandler("tripmenu", readTrips);
-  window.setTimerHandler("Timer1", [this] { guardPortOpen([this] { procedures_.session.Timer1_Timer(); }); });
+  window.setTimerHandler("Timer1", [this] { tick(); });
   window.setClickHandler("csvmenu", [this] { output_.csvmenu_Click(); });
   window.setClickHandler("clipboardmenu", [this] { output_.clipboardmenu_Click(); });
   window.setClickHandler("helpmenu", [this] { output_.helpmenu_Click(); });
@@ -76,7 +108,7 @@ void TrendCommands::routeEvents(TrendWindow& window) {
   window.setToolbarHandler([this, start, openOptions, readTrips](const std::string& key) {
     const ToolbarCommands commands{
         {"starttoolbar", start},
-        {"stoptoolbar", [this] { procedures_.session.stopmonmenu_Click(); }},
+        {"stoptoolbar", [this] { stop(); }},
         {"exporttoolbar", [this] { output_.csvmenu_Click(); }},
         {"cliptoolbar", [this] { output_.clipboardmenu_Click(); }},
         {"optionstoolbar", openOptions},

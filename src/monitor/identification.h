@@ -1,33 +1,34 @@
 #pragma once
 
 #include "link/link.h"
-#include "link/panel_exchanges.h"
+#include "monitor/acquisition.h"
+#include "monitor/ui_thread.h"
 #include "state/shared_state.h"
 
 #include <cstdint>
 
 namespace orvane {
 
-// Finds out which drive model is connected. Two models answer a memory read
-// with a model code; the other two are told apart by stepping the operator
-// panel and reading its display text on the way.
+// Finds out which drive model is connected and leaves it in the shared state.
+// Runs where the link work runs; the state is changed on the user-interface
+// thread.
 class Identification {
 public:
-  Identification(SharedState& state, Link& link) : state_(state), link_(link), panel_(link) {}
+  Identification(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui)
+      : state_(state), link_(link), acquisition_(acquisition), ui_(ui) {}
 
   // Leaves the model name, or "Unknown", in `newinverter` and resets
-  // `startcancelled`. A failed exchange sets OK to 1 (the model-code read
-  // reports it itself; a silent panel only beeps). Throws PortOpenError.
+  // `startcancelled`. A failed exchange sets OK to 1: a model-code read
+  // without an answer shows the communications message and runs "Stop
+  // Monitor"; a silent panel has only beeped. Abandoned, it sets OK to 1 and
+  // shows nothing. Throws PortOpenError.
   void CheckInverter(std::int16_t& OK);
 
 private:
-  void probeDisplay(std::int16_t& OK);
-  // Steps the panel forward `count` times; false after a time-out.
-  bool stepPanel(int count, std::int16_t& OK);
-
   SharedState& state_;
   Link& link_;
-  PanelExchanges panel_;
+  Acquisition& acquisition_;
+  UiThread& ui_;
 };
 
 } // namespace orvane

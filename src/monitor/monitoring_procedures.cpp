@@ -5,14 +5,17 @@
 namespace orvane {
 
 MonitoringProcedures::MonitoringProcedures(SharedState& state, Link& link, DrawingSurface& picture1,
-                                           DrawingSurface& picture3, SessionLog log)
-    : identification(state, link), liveValues(state, link), screen(state, link), indicators(state, link),
-      tripWatch(state, link, screen), graph(state, picture1, picture3, link.platform().messages,
-                                            TraceReads{[this](std::int16_t& OK) { liveValues.GetSpeed(OK); },
-                                                       [this](std::int16_t& OK) { liveValues.GetAmps(OK); },
-                                                       [this](std::int16_t& OK) { liveValues.GetDCVolts(OK); },
-                                                       [this](std::int16_t& OK) { indicators.Direction(OK); }}),
-      session(state, link, MonitoringSession::Procedures{identification, liveValues, indicators, tripWatch, graph},
+                                           DrawingSurface& picture3, SessionLog log, UiThread* ui)
+    : ui(ui ? *ui : sameThread), events(link, this->ui), acquisition(link, events),
+      identification(state, link, acquisition, this->ui), indicators(state),
+      tripWatch(state, link, acquisition, this->ui),
+      graph(state, picture1, picture3, link.platform().messages,
+            TraceReads{[this](std::int16_t& OK) { session.tick().GetSpeed(OK); },
+                       [this](std::int16_t& OK) { session.tick().GetAmps(OK); },
+                       [this](std::int16_t& OK) { session.tick().GetDCVolts(OK); },
+                       [this](std::int16_t& OK) { session.tick().Direction(OK); }}),
+      session(state, link,
+              MonitoringSession::Procedures{acquisition, this->ui, identification, indicators, tripWatch, graph},
               std::move(log)) {}
 
 } // namespace orvane

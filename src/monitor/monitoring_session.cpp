@@ -22,7 +22,12 @@ const char* const kIdleHidden[] = {"fordir",   "forarrow", "revdir",    "revarro
 } // namespace
 
 MonitoringSession::MonitoringSession(SharedState& state, Link& link, const Procedures& procedures, SessionLog log)
-    : state_(state), link_(link), procedures_(procedures), log_(std::move(log)) {
+    : state_(state), link_(link), procedures_(procedures), log_(std::move(log)),
+      closePort_([&link] { link.port().close(); }),
+      tick_(state,
+            SamplingTick::Parts{link, procedures.acquisition, procedures.ui, procedures.indicators,
+                                procedures.tripWatch, procedures.graph, log_},
+            [this] { stopTick(); }) {
   link_.setStopMonitor([this] { stopmonmenu_Click(); });
 }
 
@@ -38,6 +43,10 @@ void MonitoringSession::SelectInverter(std::int16_t& OK) {
   procedures_.identification.CheckInverter(OK);
   if (OK == 1)
     return;
+  ui([this] { takeModel(); });
+}
+
+void MonitoringSession::takeModel() {
   const ModelChangeOutcome outcome =
       applyModelChange(state_, link_.platform().messages, ModelChangeQuestion::BeforeMonitoring);
   if (outcome == ModelChangeOutcome::Declined) {
@@ -74,42 +83,87 @@ void MonitoringSession::showModelIndicators() {
 }
 
 void MonitoringSession::startmonmenu_Click() {
-  if (monitoring())
+  bool running = true;
+  if (!ui([&] { running = monitoring(); }) || running)
     return;
   try {
     start();
   } catch (const PortOpenError& error) {
-    link_.showOpenFailure(error);
-    stopmonmenu_Click();
-    state_.trend.setEnabled("Timer1", false);
+    ui([&] {
+      link_.showOpenFailure(error);
+      stopmonmenu_Click();
+      state_.trend.setEnabled("Timer1", false);
+    });
   }
   // Identification opens the port; a start that ends idle leaves it closed.
-  if (!monitoring())
+  if (ui([&] { running = monitoring(); }) && !running)
     link_.port().close();
 }
 
 void MonitoringSession::start() {
   std::int16_t OK = 0;
   SelectInverter(OK);
+  std::string model;
+  bool goOn = false;
+  if (link_.abandoned() || !ui([&] {
+        goOn = checkIdentified(OK);
+        model = state_.inverter;
+      }) ||
+      !goOn)
+    return;
+  link_.openIfClosed();
+
+  const LinkResult<float> maxSpeed = procedures_.acquisition.readMaxSpeed(model);
+  if (link_.abandoned() || !ui([&] { goOn = takeMaximumFrequency(maxSpeed); }) || !goOn)
+    return;
+  const LinkResult<std::int16_t> voltCode = procedures_.acquisition.readVoltCode(model);
+  if (link_.abandoned() || !ui([&] { goOn = takeVoltCode(voltCode); }) || !goOn)
+    return;
+  if (!procedures_.acquisition.writeStartOfMonitoring(model)) {
+    if (!link_.abandoned())
+      ui([this] { stopmonmenu_Click(); });
+    return;
+  }
+  if (link_.abandoned())
+    return;
+  const std::optional<std::string> failure = log_.start();
+  ui([&] {
+    ControlModel& trend = state_.trend;
+    trend.setEnabled("exportmenu", true);
+    trend.setEnabled("exporttoolbar", true);
+    trend.setEnabled("cliptoolbar", true);
+    if (failure) {
+      tell("Session Log", "The session log " + log_.path() + " could not be created:\n" + *failure);
+      stopmonmenu_Click();
+      return;
+    }
+    state_.elapsed = 0;
+    state_.logstarted = 0;
+    setTimeSpanLabels();
+    trend.setEnabled("Timer1", true);
+  });
+}
+
+bool MonitoringSession::checkIdentified(std::int16_t OK) {
   ControlModel& trend = state_.trend;
   if (state_.startcancelled == 1) {
     stopmonmenu_Click();
     trend.setEnabled("Timer1", false);
     state_.startcancelled = 0;
-    return;
+    return false;
   }
   if (OK == 1) {
     link_.showCommunicationsError();
     stopmonmenu_Click();
     trend.setEnabled("Timer1", false);
-    return;
+    return false;
   }
   if (state_.inverter == model::kUnknown) {
     tell("Unknown Inverter", "The Inverter connected has not been recognised.\n"
                              "Please check in Help which ranges are supported by this program.");
     stopmonmenu_Click();
     trend.setEnabled("Timer1", false);
-    return;
+    return false;
   }
   const ControlModel& options = state_.options;
   const bool anythingSelected = std::ranges::any_of(
@@ -118,51 +172,46 @@ void MonitoringSession::start() {
       [&](const char* box) { return options.checked(box); });
   if (!anythingSelected) {
     tell("Monitor", "An object must be selected to monitor in the Options menu");
-    return;
+    return false;
   }
-
   trend.setChecked("startmonmenu", true);
   trend.setChecked("stopmonmenu", false);
   trend.setVisible("greenlight", true);
   trend.setVisible("redlight", false);
-  link_.openIfClosed();
+  return true;
+}
 
-  OK = 0;
-  procedures_.liveValues.GetMaxSpeed(OK);
-  if (OK == 1) {
+void MonitoringSession::failedStartRead(LinkFailure failure) {
+  if (failure == LinkFailure::ReadTimedOut) {
     link_.showCommunicationsError();
     stopmonmenu_Click();
-    trend.setEnabled("Timer1", false);
-    return;
   }
+  link_.showCommunicationsError();
+}
+
+bool MonitoringSession::takeMaximumFrequency(const LinkResult<float>& maxSpeed) {
+  if (!maxSpeed) {
+    failedStartRead(maxSpeed.failure());
+    stopmonmenu_Click();
+    state_.trend.setEnabled("Timer1", false);
+    return false;
+  }
+  state_.maxspeed = *maxSpeed;
   if (refuseZeroMaximumFrequency() || !askAboutChangedMaximumFrequency())
-    return;
+    return false;
   state_.speedscale = static_cast<float>(graph::kFullHeight) / state_.maxspeed;
   state_.graphmaxspeed = state_.maxspeed;
   state_.dirspeedscale = static_cast<float>(graph::kHalfHeight) / state_.maxspeed;
+  return true;
+}
 
-  OK = 0;
-  procedures_.liveValues.GetVoltCode(OK);
-  if (OK == 1) {
-    link_.showCommunicationsError();
-    return;
+bool MonitoringSession::takeVoltCode(const LinkResult<std::int16_t>& voltCode) {
+  if (!voltCode) {
+    failedStartRead(voltCode.failure());
+    return false;
   }
-  if (!writeStartOfMonitoring())
-    return;
-
-  trend.setEnabled("exportmenu", true);
-  trend.setEnabled("exporttoolbar", true);
-  trend.setEnabled("cliptoolbar", true);
-
-  if (const auto failure = log_.start()) {
-    tell("Session Log", "The session log " + log_.path() + " could not be created:\n" + *failure);
-    stopmonmenu_Click();
-    return;
-  }
-  state_.elapsed = 0;
-  state_.logstarted = 0;
-  setTimeSpanLabels();
-  trend.setEnabled("Timer1", true);
+  state_.voltcode = *voltCode;
+  return true;
 }
 
 bool MonitoringSession::refuseZeroMaximumFrequency() {
@@ -194,23 +243,6 @@ bool MonitoringSession::askAboutChangedMaximumFrequency() {
   return false;
 }
 
-bool MonitoringSession::writeStartOfMonitoring() {
-  Bytes payload;
-  if (state_.inverter == model::kSingleCompact)
-    payload = {0x02, 0x16, 0xFA, 0xF8, 0x0C};
-  else if (state_.inverter == model::kVector)
-    payload = {0x02, 0xE8, 0xF9, 0xFB, 0xCC};
-  else
-    return true;
-  link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Binary);
-  if (link_.exchange(commandFrame(command::kWriteAtAddress, 5), dataFrame(payload), 2))
-    return true;
-  link_.platform().beeper.beep();
-  stopmonmenu_Click();
-  return false;
-}
-
 void MonitoringSession::setTimeSpanLabels() {
   const int slider2 = std::max(1, state_.options.value("Slider2"));
   const double minutes = state_.trend.value("Timer1") / 1000.0 * graph::kPointsAtFirstScale / 60 / slider2;
@@ -226,7 +258,7 @@ void MonitoringSession::stopmonmenu_Click() {
   trend.setEnabled("Timer1", false);
   trend.setChecked("startmonmenu", false);
   trend.setChecked("stopmonmenu", true);
-  link_.port().close();
+  closePort_();
   for (const char* display : {"displayspeed", "displaycurrent", "displayvoltage"})
     trend.setCaption(display, "");
   for (const char* indicator : kIdleHidden)
@@ -252,90 +284,20 @@ void MonitoringSession::stopTick() {
   stopmonmenu_Click();
 }
 
-void MonitoringSession::Timer1_Timer() {
-  std::int16_t OK = 0;
-  procedures_.tripWatch.Tripped(OK);
-  if (OK == 1)
-    return stopTick();
-  if (OK == 2 || !state_.trend.enabled("Timer1"))
-    return;
-
-  const ControlModel& options = state_.options;
-  TrendGraph& graph = procedures_.graph;
-  if (state_.speedtrace == 1 || options.checked("speedmenu")) {
-    graph.Frequency(OK);
-    if (OK == 1)
-      return stopTick();
-  }
-  if (state_.ampstrace == 1 || options.checked("currentmenu")) {
-    graph.Current(OK);
-    if (OK == 1)
-      return stopTick();
-    state_.speedplotted = 1;
-    state_.ampsplotted = 1;
-  }
-  if (state_.voltstrace == 1 || options.checked("DCmenu")) {
-    graph.Voltage(OK);
-    if (OK == 1)
-      return stopTick();
-    state_.speedplotted = 1;
-    state_.ampsplotted = 1;
-    state_.voltsplotted = 1;
-  }
-  if (!appendLogLine())
-    return stopTick();
-  state_.samplecount = static_cast<std::int16_t>(state_.samplecount + 1);
-  state_.graphx = static_cast<std::int16_t>(state_.lastx + state_.xstep);
-
-  StatusIndicators& indicators = procedures_.indicators;
-  const std::pair<const char*, void (StatusIndicators::*)(std::int16_t&)> statusSteps[] = {
-      {"directionmenu", &StatusIndicators::Direction},
-      {"runningmenu", &StatusIndicators::Running},
-      {"inputmenu", &StatusIndicators::iterminals},
-      {"outputmenu", &StatusIndicators::oterminals}};
-  for (const auto& [box, step] : statusSteps) {
-    if (!options.checked(box))
-      continue;
-    (indicators.*step)(OK);
-    if (OK == 1)
-      return stopTick();
-  }
-}
-
-bool MonitoringSession::appendLogLine() {
-  std::string time;
-  double nextElapsed = state_.elapsed;
-  if (state_.logstarted != 0) {
-    nextElapsed = state_.options.value("Slider1") / 10.0 + static_cast<double>(state_.elapsed);
-    time = plainText(nextElapsed);
-  } else {
-    time = plainText(state_.elapsed);
-  }
-  if (const auto failure =
-          log_.append(time, state_.logspeed, state_.logamps, state_.logampspct, state_.logvolts)) {
-    tell("Session Log", "The session log " + log_.path() + " could not be written:\n" + *failure +
-                            "\nMonitoring has stopped; the lines already written are kept.");
-    return false;
-  }
-  if (state_.logstarted != 0)
-    state_.elapsed = static_cast<float>(nextElapsed);
-  else
-    state_.logstarted = 1;
-  return true;
-}
-
 void MonitoringSession::tripreset_Click() {
   try {
     procedures_.tripWatch.resetmenu_Click();
   } catch (const PortOpenError& error) {
     // The restart would fail on the same port and say so again: the user is
     // told once, and the session stays stopped.
-    link_.showOpenFailure(error);
-    stopmonmenu_Click();
+    ui([&] {
+      link_.showOpenFailure(error);
+      stopmonmenu_Click();
+    });
     return;
   }
-  link_.platform().clock.sleepFor(std::chrono::seconds(2));
-  stopmonmenu_Click();
+  if (link_.abandoned() || !procedures_.acquisition.waitAfterReset() || !ui([this] { stopmonmenu_Click(); }))
+    return;
   startmonmenu_Click();
 }
 

@@ -1,26 +1,32 @@
 #pragma once
 
 #include "link/link.h"
+#include "monitor/acquisition.h"
 #include "monitor/identification.h"
-#include "monitor/live_values.h"
+#include "monitor/sampling_tick.h"
 #include "monitor/session_log.h"
 #include "monitor/status_indicators.h"
 #include "monitor/trend_graph.h"
 #include "monitor/trip_watch.h"
+#include "monitor/ui_thread.h"
 #include "state/shared_state.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace orvane {
 
 // The monitoring session: "Start Monitor", "Stop Monitor", the sampling tick
-// and the "Reset" button. The stop action is also the link's reaction to a
-// failed read.
+// and the "Reset" button. The start, the tick and the reset run where the
+// link work runs and change the window on the user-interface thread; the
+// stop runs on the user-interface thread. The stop action is also the
+// reaction to a read without an answer.
 class MonitoringSession {
 public:
   struct Procedures {
+    Acquisition& acquisition;
+    UiThread& ui;
     Identification& identification;
-    LiveValues& liveValues;
     StatusIndicators& indicators;
     TripWatch& tripWatch;
     TrendGraph& graph;
@@ -28,32 +34,46 @@ public:
 
   MonitoringSession(SharedState& state, Link& link, const Procedures& procedures, SessionLog log = SessionLog());
 
+  // How "Stop Monitor" lets go of the port; by default it closes it.
+  void setClosePort(std::function<void()> closePort) { closePort_ = std::move(closePort); }
+
   void startmonmenu_Click();
   void stopmonmenu_Click();
-  void Timer1_Timer();
+  void Timer1_Timer() { tick_.Timer1_Timer(); }
   // "Reset": resets the drive, waits 2 s and starts a new session. A port
   // that cannot be opened is reported once and the session stays stopped.
   void tripreset_Click();
   void SelectInverter(std::int16_t& OK);
 
   bool monitoring() const { return state_.trend.checked("startmonmenu"); }
+  SamplingTick& tick() { return tick_; }
 
 private:
   void start();
+  // The steps of the start on the user-interface thread; each says whether
+  // the start goes on.
+  bool checkIdentified(std::int16_t OK);
+  bool takeMaximumFrequency(const LinkResult<float>& maxSpeed);
+  bool takeVoltCode(const LinkResult<std::int16_t>& voltCode);
   bool refuseZeroMaximumFrequency();
   bool askAboutChangedMaximumFrequency();
-  bool writeStartOfMonitoring();
+  void takeModel();
   void showModelIndicators();
   void setTimeSpanLabels();
-  bool appendLogLine();
   void stopTick();
+  // The reaction to a failed read of the start: a read without an answer
+  // shows the message and stops before the start's own message.
+  void failedStartRead(LinkFailure failure);
   MessageAnswer ask(const std::string& title, const std::string& text);
   void tell(const std::string& title, const std::string& text);
+  bool ui(const std::function<void()>& work) { return procedures_.ui.run(work); }
 
   SharedState& state_;
   Link& link_;
   Procedures procedures_;
   SessionLog log_;
+  std::function<void()> closePort_;
+  SamplingTick tick_;
 };
 
 } // namespace orvane

@@ -1,24 +1,10 @@
 #include "monitor/status_indicators.h"
 
-#include "platform/number_text.h"
 #include "state/terminals.h"
 
 namespace orvane {
-bool StatusIndicators::readStatus(const Register& word, std::int16_t& OK) {
-  link_.port().setInputMode(InputMode::Binary);
-  state_.statusvalue = static_cast<float>(link_.readAddress(word.address, word.length, word.divisor));
-  if (readFailed(state_.statusvalue)) {
-    OK = 1;
-    return false;
-  }
-  return true;
-}
 
-void StatusIndicators::Direction(std::int16_t& OK) {
-  const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
-  if (registers == nullptr || !readStatus(registers->runState, OK))
-    return;
-  const float runState = state_.statusvalue;
+void StatusIndicators::Direction(float runState) {
   if (runState == 0)
     state_.direction = "-";
   else if (runState == 1)
@@ -37,14 +23,7 @@ void StatusIndicators::Direction(std::int16_t& OK) {
   trend.setVisible("revarrow", reverse);
 }
 
-void StatusIndicators::Running(std::int16_t& OK) {
-  if (!state_.options.checked("directionmenu")) {
-    // Otherwise Direction has just read the run state word in this tick.
-    const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
-    if (registers == nullptr || !readStatus(registers->runState, OK))
-      return;
-  }
-  const float runState = state_.statusvalue;
+void StatusIndicators::Running(float runState) {
   if (runState != 0 && runState != 1 && runState != 2)
     return;
   const bool running = runState != 0;
@@ -55,20 +34,6 @@ void StatusIndicators::Running(std::int16_t& OK) {
   trend.setVisible("runlabel", running);
   trend.setVisible("stoppiccy", !running);
   trend.setVisible("stoplabel", !running);
-}
-
-void StatusIndicators::iterminals(std::int16_t& OK) {
-  const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
-  if (registers == nullptr || !readStatus(registers->inputs, OK))
-    return;
-  showTerminals(true, static_cast<int>(roundHalfEven(state_.statusvalue)));
-}
-
-void StatusIndicators::oterminals(std::int16_t& OK) {
-  const LiveValueRegisters* registers = liveValueRegistersFor(state_.inverter);
-  if (registers == nullptr || !readStatus(registers->outputs, OK))
-    return;
-  showTerminals(false, static_cast<int>(roundHalfEven(state_.statusvalue)));
 }
 
 void StatusIndicators::showTerminals(bool inputs, int word) {

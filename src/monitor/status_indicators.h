@@ -1,30 +1,28 @@
 #pragma once
 
-#include "link/link.h"
-#include "link/live_value_registers.h"
 #include "state/shared_state.h"
-
-#include <cstdint>
 
 namespace orvane {
 
-// Direction, run state and terminal indicators, read from the drive's state
-// words. A failed read sets OK to 1 and touches no indicator.
+// Direction, run state and terminal indicators, shown from the drive's state
+// words as a tick read them.
 class StatusIndicators {
 public:
-  StatusIndicators(SharedState& state, Link& link) : state_(state), link_(link) {}
+  explicit StatusIndicators(SharedState& state) : state_(state) {}
 
-  void Direction(std::int16_t& OK);
-  void Running(std::int16_t& OK);
-  void iterminals(std::int16_t& OK);
-  void oterminals(std::int16_t& OK);
+  // The run state (0 stopped, 1 forward, 2 reverse) sets `direction` and,
+  // while "directionmenu" is ticked, the arrows; another value changes nothing.
+  void Direction(float runState);
+  // RUNNING or STOPPED, and TRIPPED hidden; another value changes nothing.
+  void Running(float runState);
+  // The terminals of the model in use, lit where their bits are set.
+  void iterminals(int word) { showTerminals(true, word); }
+  void oterminals(int word) { showTerminals(false, word); }
 
 private:
-  bool readStatus(const Register& word, std::int16_t& OK);
   void showTerminals(bool inputs, int word);
 
   SharedState& state_;
-  Link& link_;
 };
 
 } // namespace orvane

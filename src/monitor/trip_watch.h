@@ -1,33 +1,34 @@
 #pragma once
 
 #include "link/link.h"
-#include "monitor/lcd_screen.h"
+#include "monitor/acquisition.h"
+#include "monitor/ui_thread.h"
 #include "state/shared_state.h"
-
-#include <cstdint>
 
 namespace orvane {
 
-// Watches the drive's display for a trip at every sample, and resets it.
+// A trip of the drive, seen at every sample, and its reset.
 class TripWatch {
 public:
-  TripWatch(SharedState& state, Link& link, LcdScreen& screen) : state_(state), link_(link), screen_(screen) {}
+  TripWatch(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui)
+      : state_(state), link_(link), acquisition_(acquisition), ui_(ui) {}
 
-  // OK: 0 not tripped, 1 the display could not be read even after four
-  // retries, 2 tripped (sampling is switched off).
-  void Tripped(std::int16_t& OK);
-  // The reset write; OK = 1 after a time-out (with a beep).
-  void SendReset(std::int16_t& OK);
-  // "Reset Inverter": the reset, and on a time-out the communications
-  // message and the stop of the session.
+  // The trip check's outcome on the indicators, from the display text in
+  // `lcdtext`: a text beginning exactly with "ERR" is a trip, which shows
+  // TRIPPED, "Reset" and "Reset Inverter" and switches sampling off. True
+  // when tripped.
+  bool showTrip();
+
+  // "Reset Inverter": the reset write, and on a time-out the communications
+  // message and the stop of the session. Runs where the link work runs.
+  // Throws PortOpenError.
   void resetmenu_Click();
 
 private:
-  void showTripped(bool tripped);
-
   SharedState& state_;
   Link& link_;
-  LcdScreen& screen_;
+  Acquisition& acquisition_;
+  UiThread& ui_;
 };
 
 } // namespace orvane

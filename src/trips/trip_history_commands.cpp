@@ -5,22 +5,25 @@
 namespace orvane {
 
 TripHistoryCommands::TripHistoryCommands(SharedState& state, Link& link, Identification& identification,
-                                         MessageBoxes& messages, const TripHistoryWindows& windows)
-    : state_(state), link_(link), identification_(identification), messages_(messages), view_(windows.view),
-      read_(link), printing_(messages, windows.pages, windows.saveDialog) {}
+                                         UiThread& ui, const TripHistoryWindows& windows)
+    : state_(state), link_(link), identification_(identification), messages_(link.platform().messages), ui_(ui),
+      view_(windows.view), read_(link), printing_(messages_, windows.pages, windows.saveDialog) {}
 
 void TripHistoryCommands::tripmenu_Click() {
   bool shown = false;
   try {
     shown = readAndShow();
   } catch (const PortOpenError& error) {
-    link_.showOpenFailure(error);
-    link_.stopMonitor();
+    ui_.run([&] {
+      link_.showOpenFailure(error);
+      link_.stopMonitor();
+    });
   }
   // Identification opened the port. A read that ends without its window while
   // no session runs lets go of it, so that another program can open it and a
   // drive reconnected through a new adapter is reached at the next read.
-  if (!shown && !state_.trend.checked("startmonmenu"))
+  bool monitoring = true;
+  if (!shown && ui_.run([&] { monitoring = state_.trend.checked("startmonmenu"); }) && !monitoring)
     link_.port().close();
 }
 
@@ -29,22 +32,42 @@ bool TripHistoryCommands::readAndShow() {
   identification_.CheckInverter(OK);
   if (OK == 1)
     return false;
-  if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) == ModelChangeOutcome::Declined)
+  std::string model;
+  bool taken = false;
+  if (!ui_.run([&] {
+        if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) ==
+            ModelChangeOutcome::Declined)
+          return;
+        state_.inverterknown = 1;
+        state_.inverter = state_.newinverter;
+        model = state_.inverter;
+        if (!window_)
+          window_.emplace();
+        taken = true;
+      }) ||
+      !taken)
     return false;
-  state_.inverterknown = 1;
-  state_.inverter = state_.newinverter;
 
-  if (!window_)
-    window_.emplace();
-  read_.TripSummary(state_, *window_, OK);
-  if (OK == 1) {
-    link_.stopMonitor();
+  const TripHistory history = read_.read(model);
+  if (link_.abandoned())
     return false;
-  }
-  layOutTripHistory(*window_, state_.inverter);
-  view_.showModal(*window_, [this] { Command5_Click(); });
-  // "&OK" and the window frame both close and discard the window.
-  window_.reset();
+  bool read = false;
+  ui_.run([&] {
+    read_.show(history, model, *window_, OK);
+    if (OK == 1) {
+      link_.stopMonitor();
+      return;
+    }
+    layOutTripHistory(*window_, model);
+    read = true;
+  });
+  if (!read)
+    return false;
+  ui_.post([this] {
+    view_.showModal(*window_, [this] { Command5_Click(); });
+    // "&OK" and the window frame both close and discard the window.
+    window_.reset();
+  });
   return true;
 }
 

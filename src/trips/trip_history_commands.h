@@ -2,6 +2,7 @@
 
 #include "link/link.h"
 #include "monitor/identification.h"
+#include "monitor/ui_thread.h"
 #include "platform/message_boxes.h"
 #include "state/shared_state.h"
 #include "trips/trip_history_form.h"
@@ -27,14 +28,15 @@ struct TripHistoryWindows {
 // from the design state; a read that fails leaves it loaded but unshown.
 class TripHistoryCommands {
 public:
-  TripHistoryCommands(SharedState& state, Link& link, Identification& identification, MessageBoxes& messages,
+  TripHistoryCommands(SharedState& state, Link& link, Identification& identification, UiThread& ui,
                       const TripHistoryWindows& windows);
 
   // The "Trip History" menu item and the "triptoolbar" button. Identifies the
-  // drive, applies the model-change rule, reads the history and shows the
-  // window modal; returns when the window is closed. A failed read runs
-  // "Stop Monitor" and shows no window; a read that ends without its window
-  // while no session runs leaves the port closed.
+  // drive, applies the model-change rule, reads the history, and then has the
+  // user-interface thread show the window modal once the link work is over.
+  // A failed read runs "Stop Monitor" and shows no window; a read that ends
+  // without its window while no session runs leaves the port closed. Runs
+  // where the link work runs.
   void tripmenu_Click();
 
   // "&Print" of the trip history window: the window's captions on one page,
@@ -52,6 +54,7 @@ private:
   Link& link_;
   Identification& identification_;
   MessageBoxes& messages_;
+  UiThread& ui_;
   TripHistoryView& view_;
   TripHistoryRead read_;
   TripPrinting printing_;

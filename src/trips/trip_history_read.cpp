@@ -83,15 +83,15 @@ LinkResult<TripValue> TripHistoryRead::readField(std::uint16_t base, const TripF
   return static_cast<TripValue>(rounded);
 }
 
-void TripHistoryRead::TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK) {
-  const TripHistory history = read(state.inverter);
+void TripHistoryRead::show(const TripHistory& history, const std::string& model, TripHistoryForm& window,
+                           std::int16_t& OK) {
   if (history.counter)
     window.Totaltrip = std::to_string(*history.counter);
   else if (!history.failure)
     window.Totaltrip.clear();
   std::int16_t Number = 1;
   for (const TripRecord& record : history.records)
-    Display(window, state.inverter, Number++, record);
+    Display(window, model, Number++, record);
   if (!history.failure)
     return;
   OK = 1;

@@ -37,11 +37,16 @@ public:
   // Throws PortOpenError.
   TripHistory read(const std::string& model);
 
-  // Fills `window` with what read() gives for the model in `inverter`. A
-  // failed read sets OK to 1: a read without an answer shows the
-  // communications message and runs "Stop Monitor", a failed record shows
-  // the message once more; records already read stay. Throws PortOpenError.
-  void TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK);
+  // Fills `window` with a history of `model`. A failed read sets OK to 1: a
+  // read without an answer shows the communications message and runs "Stop
+  // Monitor", a failed record shows the message once more; records already
+  // read stay.
+  void show(const TripHistory& history, const std::string& model, TripHistoryForm& window, std::int16_t& OK);
+
+  // read() and show() for the model in `inverter`. Throws PortOpenError.
+  void TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK) {
+    show(read(state.inverter), state.inverter, window, OK);
+  }
 
 private:
   // Trip area 1 to 6, opening the port first and closing it after a complete

@@ -3,6 +3,7 @@
 #include "fakes/fake_clock.h"
 #include "platform/serial_port.h"
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -49,6 +50,12 @@ public:
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted = 1) override;
+  void setWakeup(Wakeup* wakeup) override { wakeup_ = wakeup; }
+
+  // A wait that no reply ends blocks the waiting thread until the link's
+  // wakeup is raised, as a silent drive on a real port does; counted.
+  bool holdSilentWaits = false;
+  std::atomic<int> heldWaits = 0;
 
   // Every send, in order.
   std::vector<Bytes> sends;
@@ -71,6 +78,7 @@ private:
   std::deque<Pending> pending_;
   Bytes received_;
   std::optional<std::string> openFailure_;
+  Wakeup* wakeup_ = nullptr;
 };
 
 } // namespace orvane::testing

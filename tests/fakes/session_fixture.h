@@ -91,7 +91,7 @@ struct Session : EngineLine {
   RecordingTripView view;
   RecordingPageOutput pages;
   ScriptedSaveDialog saveDialog;
-  TripHistoryCommands trips{state, link, procedures.identification, messages, {view, pages, saveDialog}};
+  TripHistoryCommands trips{state, link, procedures.identification, procedures.ui, {view, pages, saveDialog}};
 };
 
 class SessionFixture : public ::testing::Test, protected Session {};

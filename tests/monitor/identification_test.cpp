@@ -1,5 +1,6 @@
 #include "fakes/engine_line.h"
 #include "monitor/identification.h"
+#include "monitor/platform_acquisition_events.h"
 #include "state/shared_state.h"
 
 #include <deque>
@@ -32,7 +33,9 @@ protected:
 
   std::int16_t identify() {
     std::int16_t OK = 0;
-    Identification(state, link).CheckInverter(OK);
+    PlatformAcquisitionEvents events(link, ui);
+    Acquisition acquisition(link, events);
+    Identification(state, link, acquisition, ui).CheckInverter(OK);
     return OK;
   }
 
@@ -56,6 +59,7 @@ protected:
   }
 
   SharedState state;
+  SameThread ui;
 };
 
 TEST_F(CheckInverterTest, probePutsThePanelExchangesOnTheWireInOrder) {

@@ -1,30 +1,31 @@
 #include "engine/scenario_json.h"
 #include "fakes/engine_line.h"
+#include "fakes/recording_acquisition_events.h"
 #include "link/models.h"
-#include "monitor/live_values.h"
-#include "state/shared_state.h"
+#include "monitor/acquisition.h"
 
 #include <gtest/gtest.h>
 
 namespace orvane::testing {
 namespace {
 
-using Procedure = void (LiveValues::*)(std::int16_t&);
-
+// The live values as a tick reads them, and the start's reads.
 class LiveValuesTest : public ::testing::Test, protected EngineLine {
 protected:
   LiveValuesTest() { port.open(); }
 
-  // Runs `procedure` for `inverter` against the drive of a scenario (in its
-  // JSON form, raw memory bytes included).
-  std::int16_t run(Procedure procedure, const char* inverter, const std::string& scenario,
-                   sim::EngineOptions options = {}) {
+  // A tick of `inverter` that reads what the flags say, against the drive of
+  // a scenario (in its JSON form, raw memory bytes included).
+  Reading tick(const char* inverter, const std::string& scenario, bool current, bool rest = false,
+               std::int16_t voltCode = 1, sim::EngineOptions options = {}) {
     connect(sim::parseScenario(scenario), options);
-    state.inverter = inverter;
-    std::int16_t OK = 0;
-    LiveValues values(state, link);
-    (values.*procedure)(OK);
-    return OK;
+    TickPlan plan{inverter, voltCode};
+    plan.current = current;
+    plan.frequency = plan.dcLink = rest;
+    const Reading reading = acquisition.tick(plan);
+    // Only the quantities' reads count, not the trip check's display read.
+    port.sends.erase(port.sends.begin(), port.sends.begin() + 3);
+    return reading;
   }
 
   // An MK410 (range 0) or profi (range 1) of the given voltage class and size
@@ -38,7 +39,8 @@ protected:
     return json;
   }
 
-  SharedState state;
+  RecordingAcquisitionEvents events;
+  Acquisition acquisition{link, events};
 };
 
 TEST_F(LiveValuesTest, everyModelReadsItsOwnRegistersOpeningAClosedPort) {
@@ -63,19 +65,16 @@ TEST_F(LiveValuesTest, everyModelReadsItsOwnRegistersOpeningAClosedPort) {
                  "0x043C": "16 44", "0x042C": "00 B9", "0x03F4": "01", "0x03F3": "01", "0x03F2": "0A"}})",
               60, 570, 18.5, 50}}) {
     SCOPED_TRACE(drive.inverter);
-    state.voltcode = drive.voltcode;
-    for (const Procedure procedure : {&LiveValues::GetMaxSpeed, &LiveValues::GetDCVolts}) {
-      port.close();
-      EXPECT_EQ(run(procedure, drive.inverter, drive.scenario), 0);
-      EXPECT_TRUE(port.isOpen());
-    }
-    EXPECT_EQ(run(&LiveValues::GetSpeed, drive.inverter, drive.scenario), 0);
-    EXPECT_EQ(run(&LiveValues::GetAmps, drive.inverter, drive.scenario), 0);
-    EXPECT_EQ(state.speedvalue, 50.0f);
-    EXPECT_EQ(state.maxspeed, drive.maxSpeed);
-    EXPECT_DOUBLE_EQ(state.dcvoltsvalue, drive.dcLink);
-    EXPECT_DOUBLE_EQ(state.ampstext, drive.amps);
-    EXPECT_NEAR(state.ampspct, drive.percent, 0.00001);
+    connect(drive.scenario);
+    port.close();
+    EXPECT_EQ(*acquisition.readMaxSpeed(drive.inverter), drive.maxSpeed);
+    EXPECT_TRUE(port.isOpen());
+    const Reading reading = tick(drive.inverter, drive.scenario, false, true, drive.voltcode);
+    EXPECT_EQ(reading.frequency, 50.0f);
+    EXPECT_DOUBLE_EQ(*reading.dcLink, drive.dcLink);
+    const Reading withCurrent = tick(drive.inverter, drive.scenario, true);
+    EXPECT_DOUBLE_EQ(*withCurrent.current, drive.amps);
+    EXPECT_NEAR(*withCurrent.currentPercent, drive.percent, 0.00001);
   }
   // The code models read the current, then the range, size and class.
   EXPECT_EQ(memoryReads(port.sends), (std::vector<WireRead>{{0x042C, 2}, {0x03F4, 1}, {0x03F2, 1}, {0x03F3, 1}}));
@@ -96,33 +95,32 @@ TEST_F(LiveValuesTest, ratedCurrentsAreSinglePrecisionAndASizeOutsideTheTableLea
       {2, 0, 5, 83, 42}};
   for (const auto& [range, voltageClass, size, current, percent] : drives) {
     SCOPED_TRACE(::testing::Message() << range << "/" << voltageClass << "/" << size);
-    state.ampspct = 42;
-    EXPECT_EQ(run(&LiveValues::GetAmps, model::kMk410, sixTripDrive(range, voltageClass, size, current)), 0);
-    EXPECT_DOUBLE_EQ(state.ampstext, current / 10.0);
-    EXPECT_DOUBLE_EQ(state.ampspct, percent);
+    const Reading reading = tick(model::kMk410, sixTripDrive(range, voltageClass, size, current), true);
+    EXPECT_DOUBLE_EQ(*reading.current, current / 10.0);
+    EXPECT_DOUBLE_EQ(reading.currentPercent.value_or(42), percent);
   }
 }
 
 TEST_F(LiveValuesTest, failedReadMidwayLeavesLaterResultsAndSkipsTheRest) {
-  state.ampspct = 42;
   sim::EngineOptions silentAtTheSizeCode;
-  silentAtTheSizeCode.silentAfterFrames = 8; // the size code read gets no data
-  EXPECT_EQ(run(&LiveValues::GetAmps, model::kMk410, sixTripDrive(0, 0, 5, 83), silentAtTheSizeCode), 1);
-  EXPECT_DOUBLE_EQ(state.ampstext, 8.3);
-  EXPECT_DOUBLE_EQ(state.ampspct, 42.0);
-  EXPECT_EQ(memoryReads(port.sends), (std::vector<WireRead>{{0x042C, 2}, {0x03F4, 1}, {0x03F2, 1}}));
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(stops, 1);
+  silentAtTheSizeCode.silentAfterFrames = 3 + 3 + 8; // the size code read gets no data
+  const Reading reading = tick(model::kMk410, sixTripDrive(0, 0, 5, 83), true, true, 1, silentAtTheSizeCode);
+  EXPECT_DOUBLE_EQ(*reading.current, 8.3);
+  EXPECT_FALSE(reading.currentPercent || reading.dcLink);
+  EXPECT_EQ(reading.failure->step, Reading::Step::Current);
+  EXPECT_EQ(reading.failure->why, LinkFailure::ReadTimedOut);
+  EXPECT_EQ(memoryReads(port.sends), (std::vector<WireRead>{{0x0400, 4}, {0x042C, 2}, {0x03F4, 1}, {0x03F2, 1}}));
+  EXPECT_TRUE(messages.shown.empty() && events.seen.empty());
+  EXPECT_EQ(stops, 0);
 }
 
 TEST_F(LiveValuesTest, codeModelsMapTheirVoltageClassToTheProbedModelsCodes) {
   for (const auto& [raw, code] : {std::pair{"01", 2}, {"00", 1}, {"03", 3}}) {
-    run(&LiveValues::GetVoltCode, model::kMk410,
-        std::string(R"({"model": "mk410", "memory": {"0x03F3": ")") + raw + R"("}})");
-    EXPECT_EQ(state.voltcode, code) << "raw " << raw;
+    connect(std::string(R"({"model": "mk410", "memory": {"0x03F3": ")") + raw + R"("}})");
+    EXPECT_EQ(*acquisition.readVoltCode(model::kMk410), code) << "raw " << raw;
   }
-  run(&LiveValues::GetVoltCode, model::kVector, R"({"model": "vector", "memory": {"0xF8B8": "01"}})");
-  EXPECT_EQ(state.voltcode, 1);
+  connect(R"({"model": "vector", "memory": {"0xF8B8": "01"}})");
+  EXPECT_EQ(*acquisition.readVoltCode(model::kVector), 1);
 }
 
 } // namespace

@@ -32,13 +32,6 @@ protected:
     trend->setTimerHandler("Timer1", [this] { ++ticks; });
   }
 
-  // Lets real time pass with events running.
-  static void spin(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-
   void runTimer1Fast() {
     program.state().trend.setValue("Timer1", 1);
     program.state().trend.setEnabled("Timer1", true);
@@ -90,13 +83,15 @@ TEST_F(TrendWindowTest, ticksGoOnBehindQuestionsAndWindowsButWaitForLinkWork) {
   messages.answers = {MessageAnswer::No};
   messages.whileOpen = [&] {
     const int before = ticks;
-    spin(30ms);
+    QMetaObject::invokeMethod(control<QTimer>("Timer1"), "timeout");
     const QCursor* cursor = QApplication::overrideCursor();
     open.push_back({messages.shown.back().title, ticks - before, cursor && cursor->shape() == Qt::WaitCursor});
   };
   runTimer1Fast();
   control<QPushButton>("clearscreen")->click();
   control<QAction>("startmonmenu")->trigger(); // no drive answers
+  while (program.commands()->linkBusy())
+    QCoreApplication::processEvents();
 
   ASSERT_GE(open.size(), 2u);
   EXPECT_EQ(open[0].title, "Clear Screen");

@@ -177,9 +177,15 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
 
   // No drive answers: the start tells of it twice, the trip history read once.
   messages.shown.clear();
+  const auto linkWorkDone = [this] {
+    while (program.commands()->linkBusy())
+      QCoreApplication::processEvents();
+  };
   choose("starttoolbar");
+  linkWorkDone();
   EXPECT_EQ(messages.shown.size(), 2u);
   choose("triptoolbar");
+  linkWorkDone();
   EXPECT_EQ(messages.shown.size(), 3u);
 
   state().trend.setChecked("startmonmenu", true); // as while monitoring

@@ -25,12 +25,14 @@ bool isToolbarKey(const std::string& name) {
                      [&](const ToolbarButton& button) { return button.key && name == button.key; });
 }
 
+constexpr const char* kTitle = "Orvane Trend Analysis";
+
 } // namespace
 
-TrendWindow::TrendWindow(SharedState& state, SerialPort& port, WindowRegistry& windows, TickGuard& guard)
-    : state_(state), port_(port), windows_(windows), guard_(guard) {
+TrendWindow::TrendWindow(SharedState& state, WindowRegistry& windows, TickGuard& guard)
+    : state_(state), windows_(windows), guard_(guard) {
   setObjectName("Trend");
-  setWindowTitle(QStringLiteral("Orvane Trend Analysis"));
+  setWindowTitle(QString::fromUtf8(kTitle));
   Form_Load();
 }
 
@@ -111,15 +113,22 @@ GraphBox& TrendWindow::graphBox(const std::string& name) {
 
 void TrendWindow::onTick(const std::string& timer) { guard_.runTick(timerHandlers_[timer]); }
 
+void TrendWindow::showLinkStatus(const std::string& status) {
+  const std::string title = status.empty() ? kTitle : std::string(kTitle) + " - " + status;
+  setWindowTitle(QString::fromStdString(title));
+}
+
 void TrendWindow::exitmenu_Click() {
-  if (port_.isOpen())
-    port_.close();
+  if (endLink_)
+    endLink_();
   QCoreApplication::exit(0);
 }
 
 void TrendWindow::Form_Unload() { windows_.unloadAll(); }
 
 void TrendWindow::closeEvent(QCloseEvent* event) {
+  if (endLink_)
+    endLink_();
   Form_Unload();
   event->accept();
   QCoreApplication::quit();

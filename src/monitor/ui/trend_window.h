@@ -4,7 +4,6 @@
 #include "monitor/ui/trend_controls.h"
 #include "monitor/ui/window_registry.h"
 #include "platform/drawing_surface.h"
-#include "platform/serial_port.h"
 #include "state/shared_state.h"
 
 #include <QMainWindow>
@@ -23,7 +22,7 @@ class TrendWindow final : public QMainWindow {
 public:
   using Handler = std::function<void()>;
 
-  TrendWindow(SharedState& state, SerialPort& port, WindowRegistry& windows, TickGuard& guard);
+  TrendWindow(SharedState& state, WindowRegistry& windows, TickGuard& guard);
   ~TrendWindow() override;
 
   // A menu item or button, by its control name.
@@ -39,7 +38,13 @@ public:
   DrawingSurface& surface(const std::string& box);
   const TrendControls& controls() const { return controls_; }
 
-  // "E&xit": closes the port and ends the program at once, with no further events.
+  // What ends the link when the program ends: the wait in progress is
+  // abandoned and the port closed.
+  void setEndLink(Handler endLink) { endLink_ = std::move(endLink); }
+  // A line about the link's state after the title; empty for none.
+  void showLinkStatus(const std::string& status);
+
+  // "E&xit": ends the link and the program at once, with no further events.
   void exitmenu_Click();
 
 protected:
@@ -54,13 +59,13 @@ private:
   GraphBox& graphBox(const std::string& name);
 
   SharedState& state_;
-  SerialPort& port_;
   WindowRegistry& windows_;
   TickGuard& guard_;
   TrendControls controls_;
   std::map<std::string, Handler> clickHandlers_;
   std::map<std::string, Handler> timerHandlers_;
   std::function<void(const std::string&)> toolbarHandler_;
+  Handler endLink_;
 };
 
 } // namespace orvane

@@ -1,0 +1,78 @@
+#include "monitor/link_worker.h"
+
+namespace orvane {
+
+LinkWorker::LinkWorker(Link& link) : link_(link), thread_([this] { run(); }) {}
+
+LinkWorker::~LinkWorker() { shutDown(); }
+
+void LinkWorker::post(Job job) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (ending_)
+      return;
+    jobs_.push_back(std::move(job));
+  }
+  changed_.notify_all();
+}
+
+bool LinkWorker::busy() const {
+  const std::lock_guard lock(mutex_);
+  return running_ || !jobs_.empty();
+}
+
+void LinkWorker::setParked(bool parked) {
+  const std::lock_guard lock(mutex_);
+  parked_ = parked;
+}
+
+void LinkWorker::stop() {
+  const std::lock_guard lock(mutex_);
+  jobs_.clear();
+  if (running_ && !parked_)
+    link_.abandon(); // the worker closes the port once the job has let go of it
+  else
+    link_.port().close();
+}
+
+void LinkWorker::shutDown() {
+  {
+    const std::lock_guard lock(mutex_);
+    if (ending_ && !thread_.joinable())
+      return;
+    ending_ = true;
+    jobs_.clear();
+    link_.abandon();
+  }
+  changed_.notify_all();
+  if (thread_.joinable())
+    thread_.join();
+  link_.port().close();
+}
+
+void LinkWorker::run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return ending_ || !jobs_.empty(); });
+    if (ending_)
+      return;
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    running_ = true;
+    lock.unlock();
+    try {
+      job();
+    } catch (const PortOpenError&) {
+      // The job reports it itself; nothing may end the thread.
+    }
+    lock.lock();
+    running_ = false;
+    parked_ = false;
+    if (link_.abandoned() && !ending_) {
+      link_.port().close();
+      link_.resume();
+    }
+  }
+}
+
+} // namespace orvane

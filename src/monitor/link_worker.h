@@ -1,0 +1,53 @@
+#pragma once
+
+#include "link/link.h"
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace orvane {
+
+// The one thread that talks to the drive: it owns the serial port and runs
+// every piece of link work (identification, ticks, the trip history read,
+// the reset and its wait) one after another in the order they were posted.
+class LinkWorker {
+public:
+  using Job = std::function<void()>;
+
+  explicit LinkWorker(Link& link);
+  ~LinkWorker();
+  LinkWorker(const LinkWorker&) = delete;
+  LinkWorker& operator=(const LinkWorker&) = delete;
+
+  void post(Job job);
+  // True while a job is queued or running.
+  bool busy() const;
+
+  // The running job is waiting for the user-interface thread, which may then
+  // use the port itself.
+  void setParked(bool parked);
+
+  // "Stop Monitor": drops the queued jobs and ends the running one's wait or
+  // pause at once; the port is closed as soon as nothing uses it, and nothing
+  // more is sent. Jobs posted afterwards run as usual.
+  void stop();
+  // Stops and ends the thread.
+  void shutDown();
+
+private:
+  void run();
+
+  Link& link_;
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Job> jobs_;
+  bool running_ = false;
+  bool parked_ = false;
+  bool ending_ = false;
+  std::thread thread_;
+};
+
+} // namespace orvane

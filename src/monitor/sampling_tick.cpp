@@ -1,0 +1,165 @@
+#include "monitor/sampling_tick.h"
+
+#include "platform/number_text.h"
+
+namespace orvane {
+
+SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick)
+    : state_(state), parts_(parts), stopTick_(std::move(stopTick)) {}
+
+TickPlan SamplingTick::plan() const {
+  const ControlModel& options = state_.options;
+  TickPlan plan{state_.inverter, state_.voltcode};
+  // A trace on the graph keeps its quantity in the tick, but only a ticked
+  // box reads it from the drive.
+  plan.frequency = options.checked("speedmenu");
+  plan.frequencyDirection = plan.frequency && options.checked("directiongraph");
+  plan.current = options.checked("currentmenu");
+  plan.dcLink = options.checked("DCmenu");
+  plan.runState = options.checked("directionmenu") || options.checked("runningmenu");
+  plan.inputs = options.checked("inputmenu");
+  plan.outputs = options.checked("outputmenu");
+  return plan;
+}
+
+void SamplingTick::failedRead(std::int16_t& OK) {
+  OK = 1;
+  if (reading_.failure && reading_.failure->why == LinkFailure::ReadTimedOut) {
+    parts_.link.showCommunicationsError();
+    parts_.link.stopMonitor();
+  }
+}
+
+void SamplingTick::GetSpeed(std::int16_t& OK) {
+  if (reading_.frequency)
+    state_.speedvalue = *reading_.frequency;
+  else
+    failedRead(OK);
+}
+
+void SamplingTick::GetAmps(std::int16_t& OK) {
+  if (reading_.current)
+    state_.ampstext = *reading_.current;
+  if (!reading_.current || (reading_.failure && reading_.failure->step == Reading::Step::Current))
+    return failedRead(OK);
+  if (reading_.currentPercent)
+    state_.ampspct = *reading_.currentPercent;
+}
+
+void SamplingTick::GetDCVolts(std::int16_t& OK) {
+  if (reading_.dcLink)
+    state_.dcvoltsvalue = *reading_.dcLink;
+  else
+    failedRead(OK);
+}
+
+void SamplingTick::Direction(std::int16_t& OK) {
+  if (reading_.frequencyRunState)
+    parts_.indicators.Direction(*reading_.frequencyRunState);
+  else
+    failedRead(OK);
+}
+
+void SamplingTick::Timer1_Timer() {
+  TickPlan plan;
+  if (!parts_.ui.run([&] { plan = this->plan(); }))
+    return;
+  Reading reading = parts_.acquisition.tick(plan);
+  if (parts_.link.abandoned())
+    return;
+  std::optional<LogLine> line;
+  if (!parts_.ui.run([&] {
+        reading_ = std::move(reading);
+        line = showSamples();
+      }) ||
+      !line)
+    return;
+  const std::optional<std::string> logFailure =
+      parts_.log.append(line->time, line->frequency, line->current, line->currentPercent, line->dcLink);
+  parts_.ui.run([&] {
+    if (!logFailure) {
+      if (state_.logstarted != 0)
+        state_.elapsed = static_cast<float>(line->nextElapsed);
+      else
+        state_.logstarted = 1;
+    }
+    showStatus(logFailure);
+  });
+}
+
+std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
+  // A stop that came while the drive was read ends the tick here.
+  if (!state_.trend.checked("startmonmenu") || !state_.trend.enabled("Timer1"))
+    return std::nullopt;
+  if (reading_.failure && reading_.failure->step == Reading::Step::Display) {
+    stopTick_();
+    return std::nullopt;
+  }
+  if (reading_.displayText)
+    state_.lcdtext = *reading_.displayText;
+  if (parts_.tripWatch.showTrip())
+    return std::nullopt;
+
+  std::int16_t OK = 0;
+  const ControlModel& options = state_.options;
+  TrendGraph& graph = parts_.graph;
+  if (state_.speedtrace == 1 || options.checked("speedmenu")) {
+    graph.Frequency(OK);
+    if (OK == 1)
+      return stopTick_(), std::nullopt;
+  }
+  if (state_.ampstrace == 1 || options.checked("currentmenu")) {
+    graph.Current(OK);
+    if (OK == 1)
+      return stopTick_(), std::nullopt;
+    state_.speedplotted = 1;
+    state_.ampsplotted = 1;
+  }
+  if (state_.voltstrace == 1 || options.checked("DCmenu")) {
+    graph.Voltage(OK);
+    if (OK == 1)
+      return stopTick_(), std::nullopt;
+    state_.speedplotted = 1;
+    state_.ampsplotted = 1;
+    state_.voltsplotted = 1;
+  }
+  LogLine line{plainText(state_.elapsed), state_.elapsed, state_.logspeed, state_.logamps,
+               state_.logampspct,         state_.logvolts};
+  if (state_.logstarted != 0) {
+    line.nextElapsed = options.value("Slider1") / 10.0 + static_cast<double>(state_.elapsed);
+    line.time = plainText(line.nextElapsed);
+  }
+  return line;
+}
+
+void SamplingTick::showStatus(const std::optional<std::string>& logFailure) {
+  if (logFailure) {
+    parts_.link.platform().messages.show(MessageIcon::Exclamation, MessageButtons::Ok, "Session Log",
+                                         "The session log " + parts_.log.path() + " could not be written:\n" +
+                                             *logFailure +
+                                             "\nMonitoring has stopped; the lines already written are kept.");
+    return stopTick_();
+  }
+  state_.samplecount = static_cast<std::int16_t>(state_.samplecount + 1);
+  state_.graphx = static_cast<std::int16_t>(state_.lastx + state_.xstep);
+
+  const ControlModel& options = state_.options;
+  StatusIndicators& indicators = parts_.indicators;
+  std::int16_t OK = 0;
+  const auto step = [&](const char* box, const auto& value, const auto& show) {
+    if (OK == 1 || !options.checked(box))
+      return;
+    if (value)
+      show(*value);
+    else
+      failedRead(OK);
+  };
+  step("directionmenu", reading_.runState, [&](float runState) { indicators.Direction(runState); });
+  step("runningmenu", reading_.runState, [&](float runState) { indicators.Running(runState); });
+  step("inputmenu", reading_.inputs, [&](int word) { indicators.iterminals(word); });
+  step("outputmenu", reading_.outputs, [&](int word) { indicators.oterminals(word); });
+  if (OK == 1)
+    stopTick_();
+}
+
+} // namespace orvane
