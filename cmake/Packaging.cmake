@@ -19,6 +19,19 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/help)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${ORVANE_DOC_DIR}/help)
 endif()
 
+# The unattended logger's service, disabled until enabled: the unit, its user, and the settings the
+# package's postinst copies to /etc/default/orvane-trend-logger and /etc/orvane-trend/ta.ini when
+# they are missing (an edited copy is never overwritten).
+set(ORVANE_LOGGER_FILES ${CMAKE_SOURCE_DIR}/resources/systemd)
+install(FILES ${ORVANE_LOGGER_FILES}/orvane-trend-logger.service DESTINATION lib/systemd/system)
+install(FILES ${ORVANE_LOGGER_FILES}/orvane-trend-logger.sysusers DESTINATION lib/sysusers.d
+        RENAME orvane-trend-logger.conf)
+install(FILES ${ORVANE_LOGGER_FILES}/orvane-trend-logger.default ${ORVANE_LOGGER_FILES}/ta.ini
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane-trend/logger)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${ORVANE_LOGGER_FILES}/postinst ${ORVANE_LOGGER_FILES}/prerm
+                                       ${ORVANE_LOGGER_FILES}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 set(CPACK_PACKAGE_NAME orvane-trend)
 set(CPACK_PACKAGE_VENDOR "Orvane")
 set(CPACK_PACKAGE_CONTACT "Orvane Trend Analysis developers <orvane-trend@localhost>")

@@ -31,6 +31,13 @@ if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "./$pack
   exit 1
 fi
 echo "installed: $(command -v orvane-trend) $(command -v drive-sim)"
+# The logger's unit is installed disabled and passes systemd's own check.
+unit=/usr/lib/systemd/system/orvane-trend-logger.service
+if ! systemd-analyze verify "$unit" || systemctl is-enabled --quiet orvane-trend-logger 2>/dev/null; then
+  echo "FAIL: $unit does not verify, or is enabled by the installation" >&2
+  exit 1
+fi
+echo "the logger's unit verifies and is disabled until enabled"
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 display_pid=$!

@@ -5,15 +5,18 @@
 # session log's lines and the machine's load; at the end it reports missed and late ticks, memory
 # start/end/max, and whether the program is still alive and still logging.
 #
-# Usage: scripts/soak.sh [MINUTES] [--unpaced] [--scenario NAME|FILE] [--keep]
+# Usage: scripts/soak.sh [MINUTES] [--unpaced] [--scenario NAME|FILE] [--keep] [--headless]
 #   MINUTES     how long to monitor (default 60)
 #   --unpaced   the simulator answers at once instead of at 4800 baud, which shows whether the
 #               program itself keeps time (at 4800 baud a full tick takes longer than 0.5 s)
 #   --scenario  the simulator's scenario (default soak: the demo's motion without trips)
 #   --keep      keep the working directory (session log, tick times, program output)
+#   --headless  the unattended logger (orvane-trend --log-only) with no display server instead
+#               (scripts/soak-headless.sh)
 # Exits 1 when the program died, stopped logging or never started monitoring.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+for argument in "$@"; do [[ $argument == --headless ]] && exec scripts/soak-headless.sh "$@"; done
 
 minutes=60
 pacing=(--baud 4800)
@@ -25,7 +28,7 @@ while (($#)); do
     --scenario) scenario=$2; shift ;;
     --keep) keep=1 ;;
     [0-9]*) minutes=$1 ;;
-    *) sed -n '8,13p' "$0" >&2; exit 2 ;;
+    *) sed -n '8,15p' "$0" >&2; exit 2 ;;
   esac
   shift
 done

@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "link/link.h"
+#include "logger/logger_command.h"
 #include "platform/posix_serial_port.h"
 #include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_clipboard.h"
@@ -16,6 +17,9 @@
 #include <string_view>
 
 int main(int argc, char* argv[]) {
+  // `--log-only`: the unattended logger, before anything that would need a display.
+  if (orvane::isLoggerCommand(argc, argv))
+    return orvane::runLoggerCommand(argc, argv);
   // `--render FILE ...`: a picture of a session log, with no display and no window.
   if (argc > 1 && std::string_view(argv[1]) == "--render")
     return orvane::runRenderCommand(argc, argv);

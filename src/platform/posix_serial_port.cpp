@@ -69,7 +69,7 @@ PosixSerialPort::~PosixSerialPort() { close(); }
 void PosixSerialPort::open() {
   if (isOpen())
     return;
-  const std::string device = serialDeviceForPort(portNumber_);
+  const std::string device = fixedDevice_.empty() ? serialDeviceForPort(portNumber_) : fixedDevice_;
   // An empty slot would open and then leave every exchange to time out.
   std::error_code unresolved;
   if (isPortWithoutUart(std::filesystem::canonical(device, unresolved)) && !unresolved)

@@ -15,6 +15,8 @@ termios requestedLineSettings(termios current);
 class PosixSerialPort final : public SerialPort {
 public:
   PosixSerialPort() = default;
+  // A port that opens `device` whatever its port number.
+  explicit PosixSerialPort(std::string device) : fixedDevice_(std::move(device)) {}
   ~PosixSerialPort() override;
   PosixSerialPort(const PosixSerialPort&) = delete;
   PosixSerialPort& operator=(const PosixSerialPort&) = delete;
@@ -41,6 +43,7 @@ private:
   // Sleeps until the time, or less when the wakeup is raised.
   void sleepUntil(std::chrono::steady_clock::time_point time);
 
+  std::string fixedDevice_;
   int portNumber_ = 1;
   int fd_ = -1;
   InputMode inputMode_ = InputMode::Text;

@@ -36,6 +36,8 @@ public:
   void preload(const Bytes& bytes) { received_.insert(received_.end(), bytes.begin(), bytes.end()); }
   // Makes open() fail as a missing device would.
   void failOpenWith(std::string reason) { openFailure_ = std::move(reason); }
+  // The device is back: open() works again.
+  void allowOpen() { openFailure_.reset(); }
 
   void setPortNumber(int number) override { portNumber_ = number; }
   int portNumber() const override { return portNumber_; }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "logger/line_file.h"
+#include "logger/wall_clock.h"
+
+#include <string>
+
+namespace orvane {
+
+// Events.CSV in the log folder: one line an event, kept across runs (appended, never truncated),
+// each line synced as it is written. Columns: clock time, session file, event, text; a field
+// holding a comma or a quote is quoted, its quotes doubled.
+class EventLog {
+public:
+  static constexpr const char* kFileName = "Events.CSV";
+  static constexpr const char* kHeader = "Clock time,Session file,Event,Text";
+
+  // Opens (or creates, with its header) the file in `folder`. Returns the errno on failure.
+  int open(const std::string& folder);
+  // Returns the errno when the line could not be written whole.
+  int write(WallClock::TimePoint when, const std::string& sessionFile, const std::string& event,
+            const std::string& text, Clock::Duration now);
+
+private:
+  LineFile file_;
+};
+
+// A CSV field: as it is, or quoted when it holds a comma, a quote or a line end (CR and LF and
+// other control characters become blanks, so that one event stays one line).
+std::string csvField(const std::string& text);
+
+} // namespace orvane

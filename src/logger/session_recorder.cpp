@@ -1,0 +1,57 @@
+#include "logger/session_recorder.h"
+
+#include "logger/session_file_name.h"
+#include "monitor/session_log_format.h"
+#include "platform/number_text.h"
+
+#include <cerrno>
+
+namespace orvane {
+namespace {
+
+// Two sessions in one second, or an hour the clocks went back through: enough room either way.
+constexpr int kMostOccurrences = 1000;
+
+int dayOf(const std::tm& local) { return (local.tm_year + 1900) * 1000 + local.tm_yday; }
+
+} // namespace
+
+int SessionRecorder::createFile(WallClock::TimePoint start, Clock::Duration now) {
+  file_.close();
+  const std::tm local = localTime(start);
+  int error = EEXIST;
+  for (int occurrence = 1; occurrence <= kMostOccurrences && error == EEXIST; ++occurrence) {
+    fileName_ = sessionFileName(local, occurrence);
+    error = file_.createNew(folder_ + "/" + fileName_);
+  }
+  if (error)
+    return error;
+  fileDay_ = dayOf(local);
+  error = file_.appendLine(kSessionLogHeader, now);
+  if (error)
+    file_.close();
+  return error;
+}
+
+int SessionRecorder::begin(int rateTenths, Clock::Duration now) {
+  rateTenths_ = rateTenths;
+  firstSlot_ = 0;
+  return createFile(wall_.now(), now);
+}
+
+int SessionRecorder::record(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& values,
+                            Clock::Duration now) {
+  if (!file_.isOpen())
+    return EBADF;
+  if (dayOf(localTime(tickStart)) != fileDay_) {
+    if (const int error = createFile(tickStart, now))
+      return error;
+    firstSlot_ = slot;
+  }
+  lastTime_ = plainText(static_cast<double>(slot - firstSlot_) * rateTenths_ / 10.0);
+  return file_.appendLine(
+      formatSessionLogLine(lastTime_, values.frequency, values.current, values.currentPercent, values.dcLink),
+      now);
+}
+
+} // namespace orvane

@@ -1,0 +1,193 @@
+#include "logger/unattended_logger.h"
+
+#include "logger/logger_options.h"
+#include "logger/trip_history_lines.h"
+#include "platform/number_text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+namespace orvane {
+namespace {
+
+std::string seconds(Clock::Duration duration) {
+  return plainText(std::chrono::duration<double>(duration).count()) + " s";
+}
+
+std::string identityText(const DriveIdentity& identity) {
+  return identity.model + ", rated current " +
+         (identity.ratedCurrent ? plainText(*identity.ratedCurrent) + " A" : std::string("not reported")) +
+         ", maximum frequency " + plainText(identity.maxFrequency) + " Hz";
+}
+
+std::string valuesText(const LoggedValues& values) {
+  return plainText(values.frequency) + " Hz, " + plainText(values.current) + " A, " +
+         plainText(values.currentPercent) + " %, " + plainText(values.dcLink) + " V";
+}
+
+// The operator display's lines (16 characters each, two in a panel block) without their padding,
+// joined by a blank.
+std::string trimmedDisplay(const std::string& text) {
+  constexpr std::size_t kDisplayWidth = 16;
+  std::string joined;
+  for (std::size_t at = 0; at < text.size(); at += kDisplayWidth) {
+    const std::string line = text.substr(at, kDisplayWidth);
+    const std::size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos)
+      continue;
+    joined += (joined.empty() ? "" : " ") + line.substr(first, line.find_last_not_of(' ') + 1 - first);
+  }
+  return joined;
+}
+
+} // namespace
+
+Clock::Duration retryDelay(int failuresInARow) {
+  constexpr int kQuickRetries = 3;
+  constexpr Clock::Duration kFirst = std::chrono::seconds(5);
+  constexpr Clock::Duration kLongest = std::chrono::seconds(60);
+  Clock::Duration delay = kFirst;
+  for (int failure = kQuickRetries; failure < failuresInARow && delay < kLongest; ++failure)
+    delay *= 2;
+  return std::min(delay, kLongest);
+}
+
+UnattendedLogger::UnattendedLogger(const Parts& parts, Settings settings)
+    : parts_(parts), settings_(std::move(settings)), recorder_(settings_.folder, parts.wall) {}
+
+int UnattendedLogger::run() {
+  std::error_code created;
+  std::filesystem::create_directories(settings_.folder, created);
+  if (const int error = created ? created.value() : events_.open(settings_.folder)) {
+    parts_.status.report("failure",
+                         "the log folder " + settings_.folder + " cannot be written: " + std::strerror(error));
+    return logger_exit::kFolderUnusable;
+  }
+  parts_.status.report("start", "logging from " + settings_.device + " every " + seconds(interval()) + " into " +
+                                    settings_.folder);
+  while (!parts_.stop.stopRequested()) {
+    std::string fault;
+    SessionEnd end;
+    if (connectAndBegin(fault)) {
+      end = recordSession();
+      recorder_.end();
+      fault = end.fault;
+    }
+    parts_.drive.disconnect();
+    if (end.stopped)
+      break;
+    ++failuresInARow_;
+    const Clock::Duration delay = retryDelay(failuresInARow_);
+    if (!fault.empty())
+      parts_.status.report("failure", fault + "; port closed, next try in " + seconds(delay));
+    if (parts_.stop.waitFor(delay))
+      break;
+  }
+  recorder_.end();
+  parts_.drive.disconnect();
+  parts_.status.report("end", "stopped; port closed, every file complete");
+  return logger_exit::kStopped;
+}
+
+// Identifies the drive and begins a session file; false with the fault in words, or with none
+// when a stop was asked.
+bool UnattendedLogger::connectAndBegin(std::string& fault) {
+  const DriveResult<DriveIdentity> identity = parts_.drive.connect();
+  if (!identity) {
+    if (identity.failure.fault != DriveFault::Stopped)
+      fault = identity.failure.detail;
+    return false;
+  }
+  parts_.status.report("identified", identityText(*identity));
+  if (sessions_ > 0 || failuresInARow_ > 0)
+    parts_.status.report("reconnected", "the drive answers again after " + std::to_string(failuresInARow_) +
+                                            (failuresInARow_ == 1 ? " failed attempt" : " failed attempts"));
+  if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
+    fault = "a session file cannot be created in " + settings_.folder + ": " + std::strerror(error);
+    return false;
+  }
+  failuresInARow_ = 0;
+  ++sessions_;
+  parts_.status.report("session", recorder_.fileName());
+  return true;
+}
+
+UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
+  const Clock::Duration origin = parts_.clock.now();
+  std::int64_t slot = 0;
+  bool tripped = false;
+  for (;;) {
+    const WallClock::TimePoint tickStart = parts_.wall.now();
+    const DriveResult<Reading> reading = parts_.drive.tick();
+    if (!reading)
+      return {reading.failure.fault == DriveFault::Stopped, reading.failure.detail};
+    if (reading->tripped && !tripped) {
+      tripped = true;
+      if (SessionEnd end = recordTrip(*reading); end.stopped || !end.fault.empty())
+        return end;
+    } else if (!reading->tripped) {
+      if (tripped) {
+        tripped = false;
+        recordEvent("trip cleared", trimmedDisplay(reading->displayText.value_or("")));
+        parts_.status.report("trip cleared", "logging again");
+      }
+      const LoggedValues logged = parts_.drive.logged(*reading);
+      if (const int error = recorder_.record(slot, tickStart, logged, parts_.clock.now()))
+        return {false, "the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error)};
+      logSample(tickStart, *reading, logged);
+    }
+    if (!waitForNextSlot(origin, slot))
+      return {true, {}};
+  }
+}
+
+UnattendedLogger::SessionEnd UnattendedLogger::recordTrip(const Reading& reading) {
+  const std::string text = trimmedDisplay(reading.displayText.value_or(""));
+  recordEvent("trip", text);
+  parts_.status.report("trip", text + "; logging paused until the trip is cleared at the drive");
+  const DriveResult<TripHistory> history = parts_.drive.readTripHistory();
+  if (!history) {
+    if (history.failure.fault == DriveFault::Stopped)
+      return {true, {}};
+    recordEvent("trip history", "not read: " + history.failure.detail);
+    return {false, history.failure.detail};
+  }
+  for (const std::string& line : tripHistoryLines(*history, parts_.drive.model()))
+    recordEvent("trip history", line);
+  return {};
+}
+
+bool UnattendedLogger::waitForNextSlot(Clock::Duration origin, std::int64_t& slot) {
+  LineFile& file = recorder_.file();
+  const Clock::Duration now = parts_.clock.now();
+  // A tick that overran its interval skips the slots it covered; the next one starts on the grid.
+  slot = std::max(slot + 1, (now - origin + interval() - Clock::Duration(1)) / interval());
+  const Clock::Duration due = origin + slot * interval();
+  for (Clock::Duration at = now; at < due; at = parts_.clock.now()) {
+    const Clock::Duration wake = std::min(due, file.syncDue().value_or(due));
+    if (parts_.stop.waitFor(std::max(wake - at, Clock::Duration::zero())))
+      return false;
+    file.syncIfDue(parts_.clock.now());
+  }
+  file.syncIfDue(parts_.clock.now());
+  return true;
+}
+
+void UnattendedLogger::recordEvent(const std::string& event, const std::string& text) {
+  const WallClock::TimePoint when = parts_.wall.now();
+  if (const int error = events_.write(when, recorder_.fileName(), event, text, parts_.clock.now()))
+    parts_.status.report("failure",
+                         std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
+  if (parts_.observer)
+    parts_.observer->eventRecorded(recorder_.fileName(), when, event, text);
+}
+
+void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& reading,
+                                 const LoggedValues& logged) {
+  parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(logged));
+  if (parts_.observer)
+    parts_.observer->sampleLogged(recorder_.fileName(), tickStart, reading, logged);
+}
+
+} // namespace orvane

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "logger/event_log.h"
+#include "logger/logger_drive.h"
+#include "logger/session_recorder.h"
+#include "logger/status_lines.h"
+#include "logger/stop_wait.h"
+
+#include <string>
+
+namespace orvane {
+
+// Where other consumers attach to the recording (a publisher, for one): every sample logged and
+// every event written to Events.CSV, after it is in its file. Called on the logger's thread; a
+// consumer that must not delay the next tick hands the work on.
+class LoggerObserver {
+public:
+  virtual ~LoggerObserver() = default;
+  virtual void sampleLogged(const std::string& sessionFile, WallClock::TimePoint tickStart, const Reading& reading,
+                            const LoggedValues& logged) = 0;
+  virtual void eventRecorded(const std::string& sessionFile, WallClock::TimePoint when, const std::string& event,
+                             const std::string& text) = 0;
+};
+
+// How long to wait before the next attempt after `failuresInARow` failed ones: 5 s for the first
+// three, then doubling up to 60 s.
+Clock::Duration retryDelay(int failuresInARow);
+
+// The unattended recording: connect, record a session, and after any fault of the drive or the
+// line report it, close the port and try again, until a stop is asked.
+class UnattendedLogger {
+public:
+  struct Parts {
+    LoggerDrive& drive;
+    Clock& clock; // monotonic: the sampling grid and the sync interval
+    const WallClock& wall;
+    StopWait& stop;
+    const StatusLines& status;
+    LoggerObserver* observer = nullptr;
+  };
+  struct Settings {
+    std::string folder;
+    int rateTenths = 5;
+    std::string device;
+  };
+
+  UnattendedLogger(const Parts& parts, Settings settings);
+
+  // Runs until a stop is asked; returns the exit code.
+  int run();
+
+private:
+  // How a session ended: at a stop, or at a fault (the detail in words).
+  struct SessionEnd {
+    bool stopped = false;
+    std::string fault;
+  };
+
+  bool connectAndBegin(std::string& fault);
+  SessionEnd recordSession();
+  SessionEnd recordTrip(const Reading& reading);
+  // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
+  bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
+  void recordEvent(const std::string& event, const std::string& text);
+  void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged);
+  Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
+
+  Parts parts_;
+  Settings settings_;
+  SessionRecorder recorder_;
+  EventLog events_;
+  int failuresInARow_ = 0;
+  int sessions_ = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <chrono>
+#include <ctime>
+#include <string>
+
+namespace orvane {
+
+// The time of day, for names and stamps; time-outs and the tick grid use the monotonic Clock.
+class WallClock {
+public:
+  using TimePoint = std::chrono::system_clock::time_point;
+  virtual ~WallClock() = default;
+  virtual TimePoint now() const = 0;
+};
+
+class SystemWallClock final : public WallClock {
+public:
+  TimePoint now() const override { return std::chrono::system_clock::now(); }
+};
+
+// The local calendar time of `when` in the zone TZ names (the system's zone without it).
+std::tm localTime(WallClock::TimePoint when);
+
+// "2026-12-06 23:45:10": the local time as status lines and Events.CSV give it.
+std::string clockText(WallClock::TimePoint when);
+
+} // namespace orvane

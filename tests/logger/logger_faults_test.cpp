@@ -1,0 +1,206 @@
+#include "fakes/engine_line.h"
+#include "fakes/recording_acquisition_events.h"
+#include "logger/logger_drive.h"
+#include "logger/unattended_logger.h"
+#include "logger_rig.h"
+#include "monitor/session_log_format.h"
+#include "platform/number_text.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::EngineLine;
+using testing::FixedZone;
+using testing::FollowingWallClock;
+using testing::readFile;
+using testing::ScriptedStop;
+using testing::TemporaryFolder;
+
+// 10:00:00 UTC on 6 December 2026.
+constexpr std::time_t kStart = 1796551200;
+
+const char* const kMk410 = R"({"model": "mk410", "frequency": 50, "current": 8.3})";
+const char* const kVector = R"({"model": "vector", "frequency": 45})";
+
+// One run of the logger on the fake line and clock, the drive and its faults scripted by time.
+struct FaultRun {
+  explicit FaultRun(Clock::Duration stopAt) : stop(line.clock, stopAt) {}
+  ~FaultRun() { std::fclose(statusFile); }
+
+  // The drive at the far end from now on; `silentAfter` host frames are answered, then none.
+  void connect(const char* scenario, std::optional<int> silentAfter = {}) {
+    connectedAt = line.clock.now();
+    sim::EngineOptions options;
+    options.silentAfterFrames = silentAfter;
+    line.connect(scenario, options);
+  }
+  // The device goes away: nothing answers and it cannot be opened.
+  void unplug() {
+    line.port.setResponder({});
+    line.port.failOpenWith("No such file or directory");
+  }
+  // A person presses STOP/RESET on the drive's own panel.
+  void resetAtThePanel() {
+    for (const Bytes& frame : {Bytes{1, 0x23, 5, 0, 0x26}, Bytes{2, 2, 0, 0, 0, 4, 6}, Bytes{6}})
+      line.engine->feed(frame, line.clock.now() - connectedAt);
+  }
+
+  EngineLine line;
+  Clock::Duration connectedAt{};
+  FollowingWallClock wall{line.clock, kStart};
+  ScriptedStop stop;
+  TemporaryFolder folder;
+  std::FILE* statusFile = std::fopen((folder.path() + "/status").c_str(), "w+");
+  StatusLines status{statusFile, StatusLines::Detail::Normal, wall};
+  testing::RecordingAcquisitionEvents heard;
+  LoggerDrive drive{line.link, heard, LoggedQuantities{}};
+  UnattendedLogger logger{{drive, line.clock, wall, stop, status}, {folder.path() + "/logs", 5, "/dev/fake1"}};
+};
+
+// Of each line of `path`, the part from column `column` (split at commas) on.
+std::vector<std::string> columnsFrom(const std::string& path, int column, char separator = ',') {
+  std::vector<std::string> parts;
+  for (const std::string& line : testing::linesOf(path)) {
+    std::size_t at = 0;
+    for (int skipped = 0; skipped < column; ++skipped)
+      at = line.find(separator, at) + 1;
+    parts.push_back(line.substr(at));
+  }
+  return parts;
+}
+
+// The time column of every sample line of each session file, in the order of the file names.
+std::vector<std::vector<std::string>> sessionTimes(const std::string& folder) {
+  std::vector<std::vector<std::string>> files;
+  for (const std::string& name : testing::fileNames(folder)) {
+    if (!name.starts_with("Trend-"))
+      continue;
+    const std::vector<std::string> lines = testing::linesOf(folder + "/" + name);
+    EXPECT_EQ(lines.front(), kSessionLogHeader) << name;
+    std::vector<std::string> times;
+    for (std::size_t at = 1; at < lines.size(); ++at)
+      times.push_back(lines[at].substr(0, lines[at].find(',')));
+    files.push_back(times);
+  }
+  return files;
+}
+
+std::vector<std::string> grid(double from, double to) {
+  std::vector<std::string> times;
+  for (double time = from; time <= to; time += 0.5)
+    times.push_back(plainText(time));
+  return times;
+}
+
+// Every frame the logger sent was a read, or one of the panel keys that identification steps the
+// panel with: no reset, no write of a setting.
+void expectReadsAndPanelKeysOnly(const std::vector<Bytes>& sends) {
+  for (std::size_t at = 0; at + 1 < sends.size(); ++at) {
+    if (sends[at].size() != 5 || sends[at][0] != 0x01)
+      continue;
+    const std::uint8_t command = sends[at][1];
+    EXPECT_TRUE(command == 0x05 || command == 0x0A || command == 0x24 || command == 0x09) << int(command);
+    if (command == 0x09)
+      EXPECT_TRUE(sends[at + 1][4] != 0x00 && sends[at + 1][5] == 0x00) << "a write other than a panel key";
+  }
+}
+
+struct FaultCase {
+  const char* name;
+  Clock::Duration stopAt;
+  std::function<void(FaultRun&)> script;
+  std::vector<std::vector<std::string>> sessionTimes;
+  std::vector<std::string> statusKinds;
+  std::vector<std::string> events;
+};
+
+TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoesOn) {
+  const FixedZone zone("UTC0");
+  const std::vector<std::string> retried4{"failure", "failure", "failure", "failure"};
+  const std::vector<FaultCase> cases{
+      {"silence in the middle of a tick",
+       60s,
+       [](FaultRun& run) {
+         // Identification and start reads take 18 frames, a tick 6: the fourth tick's value
+         // read gets its command frame answered and then nothing.
+         run.connect(kMk410, 18 + 3 * 6 + 4);
+         run.stop.at(30s, [&run] { run.connect(kMk410); });
+       },
+       {{"0", "0.5", "1"}, grid(0, 25)},
+       {"start", "identified", "session", "failure", "failure", "failure", "failure", "identified", "reconnected",
+        "session", "end"},
+       {}},
+      {"silence while the panel is probed",
+       40s,
+       [](FaultRun& run) {
+         run.connect(kVector, 10);
+         run.stop.at(20s, [&run] { run.connect(kVector); });
+       },
+       {grid(0, 18.5)},
+       {"start", "failure", "failure", "failure", "identified", "reconnected", "session", "end"},
+       {}},
+      {"device vanishing and returning",
+       120s,
+       [](FaultRun& run) {
+         run.connect(kMk410);
+         run.stop.at(10s, [&run] { run.unplug(); });
+         run.stop.at(100s, [&run] {
+           run.line.port.allowOpen();
+           run.connect(kMk410);
+         });
+       },
+       {grid(0, 9.5), grid(0, 6.5)},
+       {"start", "identified", "session", "failure", "failure", "failure", "failure", "failure", "failure",
+        "identified", "reconnected", "session", "end"},
+       {}},
+      {"unknown drive, then a known one",
+       50s,
+       [](FaultRun& run) {
+         run.connect(R"({"model": "unknown"})");
+         run.stop.at(30s, [&run] { run.connect(kVector); });
+       },
+       {grid(0, 4.5)},
+       {"start", "failure", "failure", "failure", "failure", "failure", "identified", "reconnected", "session",
+        "end"},
+       {}},
+      {"trip, then cleared at the drive",
+       15s,
+       [](FaultRun& run) {
+         run.connect(R"({"model": "mk410", "frequency": 50, "current": 8.3, "percent": 50,
+                         "trips": [{"at": 2.2, "code": 7, "text": "ERR E07 OVERVOLT"}]})");
+         run.stop.at(10s, [&run] { run.resetAtThePanel(); });
+       },
+       {[] {
+         std::vector<std::string> times = grid(0, 2);
+         const std::vector<std::string> after = grid(10, 14.5);
+         times.insert(times.end(), after.begin(), after.end());
+         return times;
+       }()},
+       {"start", "identified", "session", "trip", "trip cleared", "end"},
+       {"trip,ERR E07 OVERVOLT PRESS STOP/RESET", "trip history,Total trips: 1",
+        "trip history,\"Last Trip: Over Voltage from Regeneration, 50 Hz, 50 %, 325 Vdc, 40 Hours\"",
+        "trip cleared,50.00Hz FWD 8.3A   325Vdc"}},
+  };
+  for (const FaultCase& entry : cases) {
+    FaultRun run(entry.stopAt);
+    entry.script(run);
+    EXPECT_EQ(run.logger.run(), 0) << entry.name;
+    std::fflush(run.statusFile);
+    EXPECT_EQ(sessionTimes(run.folder.path() + "/logs"), entry.sessionTimes) << entry.name;
+    std::vector<std::string> kinds;
+    for (const std::string& line : columnsFrom(run.folder.path() + "/status", 2, ' '))
+      kinds.push_back(line.substr(0, line.find(':')));
+    EXPECT_EQ(kinds, entry.statusKinds) << entry.name;
+    std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2);
+    events.erase(events.begin()); // the header
+    EXPECT_EQ(events, entry.events) << entry.name;
+    EXPECT_FALSE(run.line.port.isOpen()) << entry.name;
+    expectReadsAndPanelKeysOnly(run.line.port.sends);
+  }
+}
+
+} // namespace
+} // namespace orvane

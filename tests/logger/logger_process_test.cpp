@@ -1,0 +1,134 @@
+#include "fakes/drive_sim_process.h"
+#include "logger_rig.h"
+#include "monitor/session_log_format.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace orvane {
+namespace {
+
+using testing::DriveSimProcess;
+using testing::readFile;
+using testing::TemporaryFolder;
+
+// `orvane-trend --log-only ...` as a service manager starts it: no display of any kind, its own
+// home and settings, standard output to `output`.
+pid_t startLogger(const std::string& home, const std::vector<std::string>& arguments, const std::string& output) {
+  const std::string program = std::string(ORVANE_BIN_DIR) + "/orvane-trend";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+      unsetenv(variable);
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    dup2(out, STDOUT_FILENO);
+    dup2(out, STDERR_FILENO);
+    std::vector<char*> argv{const_cast<char*>(program.c_str()), const_cast<char*>("--log-only")};
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+int exitCodeOf(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Every file holds whole lines only: nothing after the last CR LF, and each session file's lines
+// are its header and samples of five fields.
+void expectWholeLinesOnly(const std::string& folder) {
+  for (const std::string& name : testing::fileNames(folder)) {
+    const std::string text = readFile(folder + "/" + name);
+    if (text.empty())
+      continue; // killed between creating the file and writing its first line
+    ASSERT_TRUE(text.ends_with("\r\n")) << name << " ends in a broken line";
+    if (!name.starts_with("Trend-"))
+      continue;
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, std::string(kSessionLogHeader) + "\r") << name;
+    while (std::getline(lines, line))
+      EXPECT_EQ(std::count(line.begin(), line.end(), ','), 4) << name << ": " << line;
+  }
+}
+
+// Ten loggers at a time, each on a drive of its own and all into one folder, each killed at a
+// random point of its first ticks; five rounds.
+TEST(LoggerProcessTest, killedAtRandomPointsItLeavesWholeLinesOnly) {
+  using Moment = std::chrono::steady_clock::time_point;
+  constexpr int kLoggers = 10;
+  TemporaryFolder home;
+  const std::string folder = home.path() + "/logs";
+  std::vector<std::unique_ptr<DriveSimProcess>> drives;
+  for (int drive = 0; drive < kLoggers; ++drive)
+    drives.push_back(std::make_unique<DriveSimProcess>(std::vector<std::string>{"--scenario", "mk410"}));
+  std::mt19937 random(21);
+  std::uniform_int_distribution<int> afterSessionMs(0, 250);
+  for (int round = 0; round < 5; ++round) {
+    std::vector<pid_t> loggers;
+    std::vector<std::optional<Moment>> killAt(kLoggers);
+    for (int at = 0; at < kLoggers; ++at)
+      loggers.push_back(startLogger(home.path(), {"--device", drives[at]->devicePath(), "--dir", folder},
+                                    home.path() + "/output" + std::to_string(round) + "-" + std::to_string(at)));
+    for (int killed = 0; killed < kLoggers;) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      for (int at = 0; at < kLoggers; ++at) {
+        const std::string output = home.path() + "/output" + std::to_string(round) + "-" + std::to_string(at);
+        if (!killAt[at] && readFile(output).find(" session: ") != std::string::npos)
+          killAt[at] = std::chrono::steady_clock::now() + std::chrono::milliseconds(afterSessionMs(random));
+        if (loggers[at] > 0 && killAt[at] && std::chrono::steady_clock::now() >= *killAt[at]) {
+          ::kill(loggers[at], SIGKILL);
+          EXPECT_EQ(exitCodeOf(loggers[at]), 128 + SIGKILL);
+          loggers[at] = 0;
+          ++killed;
+        }
+      }
+    }
+  }
+  expectWholeLinesOnly(folder);
+  EXPECT_GE(testing::fileNames(folder).size(), 51u); // every session a file of its own, and Events.CSV
+}
+
+TEST(LoggerProcessTest, sigtermEndsTheRecordingCleanlyWithExitCodeZero) {
+  TemporaryFolder home;
+  const std::string folder = home.path() + "/logs";
+  const std::string output = home.path() + "/output";
+  DriveSimProcess drive({"--scenario", "mk410"});
+  const pid_t logger = startLogger(home.path(), {"--device", drive.devicePath(), "--dir", folder}, output);
+  while (readFile(output).find(" session: ") == std::string::npos)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ::kill(logger, SIGTERM);
+  EXPECT_EQ(exitCodeOf(logger), 0);
+  const std::string status = readFile(output);
+  EXPECT_NE(status.find(" identified: MK410, rated current 16.5 A, maximum frequency 50 Hz\n"), std::string::npos)
+      << status;
+  EXPECT_NE(status.find(" end: "), std::string::npos) << status;
+  expectWholeLinesOnly(folder);
+}
+
+TEST(LoggerProcessTest, aBadArgumentEndsWithExitCodeTwoAndSaysWhy) {
+  TemporaryFolder home;
+  const std::string output = home.path() + "/output";
+  const pid_t logger = startLogger(home.path(), {"--rate", "0.3", "--dir", home.path() + "/logs"}, output);
+  EXPECT_EQ(exitCodeOf(logger), 2);
+  EXPECT_NE(readFile(output).find("--rate takes seconds from 0.5 to 32"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(home.path() + "/logs"));
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,118 @@
+#include "logger/event_log.h"
+#include "logger/session_file_name.h"
+#include "logger/session_recorder.h"
+#include "logger_rig.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace orvane {
+namespace {
+
+using testing::FakeClock;
+using testing::FixedZone;
+using testing::FollowingWallClock;
+using testing::readFile;
+using testing::TemporaryFolder;
+
+TEST(SessionFileNameTest, namesAndStartTimesRoundTripAndForeignNamesAreRefused) {
+  const std::tm start{.tm_sec = 3, .tm_min = 5, .tm_hour = 7, .tm_mday = 9, .tm_mon = 0, .tm_year = 126};
+  EXPECT_EQ(sessionFileName(start), "Trend-2026-01-09_07-05-03.CSV");
+  EXPECT_EQ(sessionFileName(start, 3), "Trend-2026-01-09_07-05-03-3.CSV");
+  for (const std::string name : {"Trend-2026-01-09_07-05-03.CSV", "Trend-2026-01-09_07-05-03-3.CSV"}) {
+    const std::optional<std::tm> parsed = sessionFileStart(name);
+    ASSERT_TRUE(parsed) << name;
+    EXPECT_EQ(sessionFileName(*parsed), "Trend-2026-01-09_07-05-03.CSV");
+  }
+  for (const char* foreign : {"Trend.CSV", "Trend-2026-01-09_07-05-03.csv", "Trend-2026-13-09_07-05-03.CSV",
+                              "Trend-2026-01-09_24-05-03.CSV", "Trend-2026-01-09_07-05-03-1.CSV",
+                              "Trend-2026-01-09_07-05-03-x.CSV", "Trend-2026-01-09 07-05-03.CSV", "Events.CSV"})
+    EXPECT_FALSE(sessionFileStart(foreign)) << foreign;
+}
+
+// 23:59:59 on 6 December 2026 in a zone three hours east of UTC.
+constexpr std::time_t kLastSecondOfTheDayUtc = 1796601599 - 3 * 3600;
+
+TEST(SessionRecorderTest, aSessionPastLocalMidnightGoesOnInANewFileWithItsOwnHeaderAndTime) {
+  const FixedZone zone("XYZ-3");
+  TemporaryFolder folder;
+  FakeClock clock;
+  FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
+  SessionRecorder recorder(folder.path(), wall);
+  ASSERT_EQ(recorder.begin(5, {}), 0);
+  EXPECT_EQ(recorder.fileName(), "Trend-2026-12-06_23-59-59.CSV");
+  for (int slot = 0; slot < 4; ++slot) {
+    ASSERT_EQ(recorder.record(slot, wall.now(), LoggedValues{50, 8.3f, 50.3f, 325}, {}), 0);
+    clock.advance(std::chrono::milliseconds(500));
+  }
+  recorder.end();
+  EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-06_23-59-59.CSV"),
+            "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n"
+            "0,50,8.3,50.3,325\r\n0.5,50,8.3,50.3,325\r\n");
+  EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-07_00-00-00.CSV"),
+            "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n"
+            "0,50,8.3,50.3,325\r\n0.5,50,8.3,50.3,325\r\n");
+}
+
+TEST(SessionRecorderTest, anExistingFileIsNeverTouchedAndTheNewSessionTakesTheNextFreeName) {
+  const FixedZone zone("UTC0");
+  TemporaryFolder folder;
+  FakeClock clock;
+  FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
+  const std::string taken = folder.path() + "/Trend-2026-12-06_20-59-59.CSV";
+  std::ofstream(taken) << "a night that mattered\r\n";
+  SessionRecorder first(folder.path(), wall);
+  SessionRecorder second(folder.path(), wall);
+  ASSERT_EQ(first.begin(5, {}), 0);
+  ASSERT_EQ(second.begin(5, {}), 0);
+  EXPECT_EQ(first.fileName(), "Trend-2026-12-06_20-59-59-2.CSV");
+  EXPECT_EQ(second.fileName(), "Trend-2026-12-06_20-59-59-3.CSV");
+  EXPECT_EQ(readFile(taken), "a night that mattered\r\n");
+}
+
+TEST(LineFileTest, aLineTheDiskTakesOnlyInPartLeavesNothingOfItBehind) {
+  TemporaryFolder folder;
+  LineFile file;
+  const std::string path = folder.path() + "/lines.CSV";
+  ASSERT_EQ(file.createNew(path), 0);
+  ASSERT_EQ(file.appendLine("first", {}), 0);
+  // A file size limit makes the kernel take the next line in part, as a full disk would.
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tight = saved;
+  tight.rlim_cur = 10;
+  setrlimit(RLIMIT_FSIZE, &tight);
+  const int error = file.appendLine("second line", {});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedHandler);
+  EXPECT_NE(error, 0);
+  ASSERT_EQ(file.appendLine("third", {}), 0);
+  file.close();
+  EXPECT_EQ(readFile(path), "first\r\nthird\r\n");
+}
+
+TEST(LineFileTest, writtenLinesAreDueForASyncWithinTenSeconds) {
+  TemporaryFolder folder;
+  LineFile file;
+  ASSERT_EQ(file.createNew(folder.path() + "/lines.CSV"), 0);
+  EXPECT_FALSE(file.syncDue());
+  file.appendLine("one", std::chrono::seconds(100));
+  file.appendLine("two", std::chrono::seconds(104));
+  EXPECT_EQ(file.syncDue(), std::chrono::seconds(110));
+  file.syncIfDue(std::chrono::seconds(109));
+  EXPECT_EQ(file.syncDue(), std::chrono::seconds(110));
+  file.syncIfDue(std::chrono::seconds(110));
+  EXPECT_FALSE(file.syncDue());
+}
+
+TEST(EventLogTest, fieldsWithCommasQuotesOrLineEndsStayOneField) {
+  EXPECT_EQ(csvField("ERR E07 OVERVOLT"), "ERR E07 OVERVOLT");
+  EXPECT_EQ(csvField("Last Trip: CT Error, 50 Hz"), "\"Last Trip: CT Error, 50 Hz\"");
+  EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+  EXPECT_EQ(csvField("two\r\nlines"), "two  lines");
+}
+
+} // namespace
+} // namespace orvane
