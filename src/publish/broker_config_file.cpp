@@ -35,7 +35,9 @@ BrokerSettingsResult loadBrokerConfig(const std::string& path) {
   if (!file)
     return {std::nullopt, "cannot read " + path};
 
-  std::string url, caFile, passwordFile;
+  std::string url;
+  std::string caFile;
+  std::string passwordFile;
   std::string line;
   for (int number = 1; std::getline(file, line); ++number) {
     const std::string_view text = trimmed(line);

@@ -22,7 +22,7 @@ Publisher::~Publisher() {
   mosquitto_lib_cleanup();
 }
 
-void Publisher::wake() {
+void Publisher::wake() const {
   const std::uint64_t one = 1;
   [[maybe_unused]] const auto ignored = write(wakeDescriptor_, &one, sizeof one);
 }

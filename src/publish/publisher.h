@@ -52,7 +52,7 @@ public:
   PublisherHealth health() const;
 
 private:
-  void wake();
+  void wake() const;
 
   const BrokerSettings settings_;
   const PublisherOptions options_;
