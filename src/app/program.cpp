@@ -2,6 +2,7 @@
 
 #include "monitor/startup.h"
 #include "monitor/ui/splash_window.h"
+#include "publish/broker_config_file.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -70,6 +71,7 @@ void Program::Main() {
   prepareTrendPanels(state_);
   // Loads Options, which reads the settings file, and runs its OK action unseen.
   commands_->options().applyStoredSettings();
+  publishing_ = std::make_unique<WindowPublishing>(brokerConfigPath(), commands_->session(), platform_.messages);
 }
 
 } // namespace orvane

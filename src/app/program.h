@@ -2,6 +2,7 @@
 
 #include "app/trend_commands.h"
 #include "link/link.h"
+#include "live_publish/window_publishing.h"
 #include "monitor/tick_guard.h"
 #include "monitor/ui/trend_window.h"
 #include "monitor/ui/window_registry.h"
@@ -42,6 +43,7 @@ private:
   WindowRegistry windows_;
   std::unique_ptr<TrendWindow> trend_;
   std::unique_ptr<TrendCommands> commands_;
+  std::unique_ptr<WindowPublishing> publishing_; // after the commands: it listens to their session
 };
 
 } // namespace orvane

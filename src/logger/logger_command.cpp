@@ -2,6 +2,7 @@
 
 #include "link/link.h"
 #include "logger/logger_options.h"
+#include "logger/logger_publishing.h"
 #include "logger/unattended_logger.h"
 #include "platform/device_choice.h"
 #include "platform/posix_serial_port.h"
@@ -9,6 +10,7 @@
 #include "settings/settings_file.h"
 
 #include <cstdio>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -81,6 +83,14 @@ int runLoggerCommand(int argc, const char* const* argv) {
                                  ? options.device
                                  : serialDeviceForPort(options.port.value_or(settings.port2on ? 2 : 1));
 
+  const BrokerSettingsResult broker =
+      options.mqttUrl.empty() ? BrokerSettingsResult{}
+                              : brokerSettings(options.mqttUrl, options.mqttCaFile, options.mqttPasswordFile);
+  if (!broker.error.empty()) {
+    std::fprintf(stderr, "orvane-trend --log-only: %s\n", broker.error.c_str());
+    return logger_exit::kBadArgument;
+  }
+
   SystemWallClock wall;
   const StatusLines status(stdout,
                            options.quiet     ? StatusLines::Detail::Quiet
@@ -97,7 +107,13 @@ int runLoggerCommand(int argc, const char* const* argv) {
   SignalStop stop([&link] { link.abandon(); });
   StatusEvents events(status);
   LoggerDrive drive(link, events, quantities);
-  UnattendedLogger logger({drive, clock, wall, stop, status},
+  std::unique_ptr<Publisher> publisher;
+  std::unique_ptr<LoggerPublishing> publishing;
+  if (broker.settings) {
+    publisher = std::make_unique<Publisher>(*broker.settings, PublisherOptions{rateTenths / 10.0});
+    publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, status);
+  }
+  UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get()},
                           {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
   return logger.run();
 }

@@ -1,5 +1,7 @@
 #include "logger/logger_options.h"
 
+#include "publish/broker_settings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -58,7 +60,8 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
       options.verbose = true;
       continue;
     }
-    if (flag != "--device" && flag != "--port" && flag != "--rate" && flag != "--dir")
+    if (flag != "--device" && flag != "--port" && flag != "--rate" && flag != "--dir" && flag != "--mqtt" &&
+        flag != "--mqtt-ca" && flag != "--mqtt-password-file")
       return fail("unknown argument \"" + std::string(flag) + "\"");
     if (at + 1 == arguments.size())
       return fail(std::string(flag) + " needs a value");
@@ -75,12 +78,22 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
       options.rateTenths = rateInTenths(value);
       if (!options.rateTenths)
         return fail("--rate takes seconds from 0.5 to 32 in steps of 0.1, not \"" + std::string(value) + "\"");
+    } else if (flag == "--mqtt") {
+      if (const BrokerSettingsResult url = parseBrokerUrl(value); !url.settings)
+        return fail("--mqtt: " + url.error);
+      options.mqttUrl = value;
+    } else if (flag == "--mqtt-ca") {
+      options.mqttCaFile = value;
+    } else if (flag == "--mqtt-password-file") {
+      options.mqttPasswordFile = value;
     } else {
       if (value.empty())
         return fail("--dir needs a folder");
       options.folder = value;
     }
   }
+  if (options.mqttUrl.empty() && (!options.mqttCaFile.empty() || !options.mqttPasswordFile.empty()))
+    return fail("--mqtt-ca and --mqtt-password-file go with --mqtt URL");
   if (!options.device.empty() && options.port)
     return fail("--device and --port name the same thing: give one of them");
   if (options.quiet && options.verbose)
@@ -90,7 +103,7 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
 
 std::string loggerHelpText() {
   return "usage: orvane-trend --log-only [--device PATH | --port 1|2] [--rate SECONDS] [--dir DIR]\n"
-         "                    [--quiet | --verbose]\n"
+         "                    [--mqtt URL [--mqtt-ca FILE] [--mqtt-password-file FILE]] [--quiet | --verbose]\n"
          "\n"
          "Records the drive unattended, without a window: one session file Trend-YYYY-MM-DD_HH-MM-SS.CSV\n"
          "a session (each start, each reconnection, each local midnight), trips in Events.CSV.\n"
@@ -101,6 +114,11 @@ std::string loggerHelpText() {
          "                   (ORVANE_PORT1/2, then devices.conf, then the USB adapters present)\n"
          "  --rate SECONDS   sample interval, 0.5 to 32 in steps of 0.1 (default: ta.ini)\n"
          "  --dir DIR        where the files go (default: $HOME/orvane-logs)\n"
+         "  --mqtt URL       publish every sample, the status and the events to an MQTT broker:\n"
+         "                   mqtt://[user@]host[:port]/prefix, or mqtts:// for TLS\n"
+         "  --mqtt-ca FILE   mqtts: the CA certificates to trust (default: the system's)\n"
+         "  --mqtt-password-file FILE\n"
+         "                   the broker user's password, the first line of FILE\n"
          "  --quiet          no status lines\n"
          "  --verbose        a status line for every sample as well\n"
          "  --help           this text\n"

@@ -21,6 +21,9 @@ struct LoggerOptions {
   std::optional<int> port;       // --port 1|2
   std::optional<int> rateTenths; // --rate SECONDS, in tenths of a second (5 to 320)
   std::string folder;            // --dir DIR; empty: $HOME/orvane-logs
+  std::string mqttUrl;           // --mqtt URL: publish to this broker; empty: no publishing
+  std::string mqttCaFile;        // --mqtt-ca FILE
+  std::string mqttPasswordFile;  // --mqtt-password-file FILE
   bool quiet = false;            // no status lines
   bool verbose = false;          // a status line for every sample as well
   bool help = false;

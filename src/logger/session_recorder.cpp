@@ -48,7 +48,8 @@ int SessionRecorder::record(std::int64_t slot, WallClock::TimePoint tickStart, c
       return error;
     firstSlot_ = slot;
   }
-  lastTime_ = plainText(static_cast<double>(slot - firstSlot_) * rateTenths_ / 10.0);
+  lastSeconds_ = static_cast<double>(slot - firstSlot_) * rateTenths_ / 10.0;
+  lastTime_ = plainText(lastSeconds_);
   return file_.appendLine(
       formatSessionLogLine(lastTime_, values.frequency, values.current, values.currentPercent, values.dcLink),
       now);

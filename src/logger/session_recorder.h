@@ -39,6 +39,7 @@ public:
   const std::string& fileName() const { return fileName_; }
   // The time column of the last line written.
   const std::string& lastTime() const { return lastTime_; }
+  double lastSeconds() const { return lastSeconds_; }
   LineFile& file() { return file_; }
 
 private:
@@ -49,6 +50,7 @@ private:
   LineFile file_;
   std::string fileName_;
   std::string lastTime_;
+  double lastSeconds_ = 0;
   int rateTenths_ = 5;
   std::int64_t firstSlot_ = 0;
   int fileDay_ = -1; // the local day of the year the file began on, with its year

@@ -1,6 +1,7 @@
 #include "logger/unattended_logger.h"
 
 #include "logger/logger_options.h"
+#include "live_publish/published_reading.h"
 #include "logger/trip_history_lines.h"
 #include "platform/number_text.h"
 
@@ -26,21 +27,6 @@ std::string valuesText(const LoggedValues& values) {
          plainText(values.currentPercent) + " %, " + plainText(values.dcLink) + " V";
 }
 
-// The operator display's lines (16 characters each, two in a panel block) without their padding,
-// joined by a blank.
-std::string trimmedDisplay(const std::string& text) {
-  constexpr std::size_t kDisplayWidth = 16;
-  std::string joined;
-  for (std::size_t at = 0; at < text.size(); at += kDisplayWidth) {
-    const std::string line = text.substr(at, kDisplayWidth);
-    const std::size_t first = line.find_first_not_of(' ');
-    if (first == std::string::npos)
-      continue;
-    joined += (joined.empty() ? "" : " ") + line.substr(first, line.find_last_not_of(' ') + 1 - first);
-  }
-  return joined;
-}
-
 } // namespace
 
 Clock::Duration retryDelay(int failuresInARow) {
@@ -64,8 +50,8 @@ int UnattendedLogger::run() {
                          "the log folder " + settings_.folder + " cannot be written: " + std::strerror(error));
     return logger_exit::kFolderUnusable;
   }
-  parts_.status.report("start", "logging from " + settings_.device + " every " + seconds(interval()) + " into " +
-                                    settings_.folder);
+  announce(EventKind::start, "start",
+           "logging from " + settings_.device + " every " + seconds(interval()) + " into " + settings_.folder);
   while (!parts_.stop.stopRequested()) {
     std::string fault;
     SessionEnd end;
@@ -80,13 +66,13 @@ int UnattendedLogger::run() {
     ++failuresInARow_;
     const Clock::Duration delay = retryDelay(failuresInARow_);
     if (!fault.empty())
-      parts_.status.report("failure", fault + "; port closed, next try in " + seconds(delay));
+      announce(EventKind::failure, "failure", fault + "; port closed, next try in " + seconds(delay));
     if (parts_.stop.waitFor(delay))
       break;
   }
   recorder_.end();
   parts_.drive.disconnect();
-  parts_.status.report("end", "stopped; port closed, every file complete");
+  announce(EventKind::stop, "end", "stopped; port closed, every file complete");
   return logger_exit::kStopped;
 }
 
@@ -100,9 +86,12 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
     return false;
   }
   parts_.status.report("identified", identityText(*identity));
+  if (parts_.observer)
+    parts_.observer->identified(*identity);
   if (sessions_ > 0 || failuresInARow_ > 0)
-    parts_.status.report("reconnected", "the drive answers again after " + std::to_string(failuresInARow_) +
-                                            (failuresInARow_ == 1 ? " failed attempt" : " failed attempts"));
+    announce(EventKind::reconnection, "reconnected",
+             "the drive answers again after " + std::to_string(failuresInARow_) +
+                 (failuresInARow_ == 1 ? " failed attempt" : " failed attempts"));
   if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
     fault = "a session file cannot be created in " + settings_.folder + ": " + std::strerror(error);
     return false;
@@ -151,10 +140,15 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordTrip(const Reading& reading
     if (history.failure.fault == DriveFault::Stopped)
       return {true, {}};
     recordEvent("trip history", "not read: " + history.failure.detail);
+    if (parts_.observer)
+      parts_.observer->happened(parts_.wall.now(), EventKind::trip, text, {});
     return {false, history.failure.detail};
   }
-  for (const std::string& line : tripHistoryLines(*history, parts_.drive.model()))
+  const std::vector<std::string> lines = tripHistoryLines(*history, parts_.drive.model());
+  for (const std::string& line : lines)
     recordEvent("trip history", line);
+  if (parts_.observer)
+    parts_.observer->happened(parts_.wall.now(), EventKind::trip, text, lines);
   return {};
 }
 
@@ -179,15 +173,20 @@ void UnattendedLogger::recordEvent(const std::string& event, const std::string& 
   if (const int error = events_.write(when, recorder_.fileName(), event, text, parts_.clock.now()))
     parts_.status.report("failure",
                          std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
+}
+
+void UnattendedLogger::announce(EventKind kind, const std::string& status, const std::string& text,
+                                const std::vector<std::string>& tripHistory) {
+  parts_.status.report(status, text);
   if (parts_.observer)
-    parts_.observer->eventRecorded(recorder_.fileName(), when, event, text);
+    parts_.observer->happened(parts_.wall.now(), kind, text, tripHistory);
 }
 
 void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& reading,
                                  const LoggedValues& logged) {
   parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(logged));
   if (parts_.observer)
-    parts_.observer->sampleLogged(recorder_.fileName(), tickStart, reading, logged);
+    parts_.observer->sampleLogged(tickStart, recorder_.lastSeconds(), reading);
 }
 
 } // namespace orvane

@@ -5,21 +5,26 @@
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
 #include "logger/stop_wait.h"
+#include "publish/messages.h"
 
 #include <string>
+#include <vector>
 
 namespace orvane {
 
-// Where other consumers attach to the recording (a publisher, for one): every sample logged and
-// every event written to Events.CSV, after it is in its file. Called on the logger's thread; a
-// consumer that must not delay the next tick hands the work on.
+// Where other consumers attach to the recording (a publisher, for one): the drive identified at
+// each connection, every sample once it is in its file, and what happens to the recording (its
+// start and stop, a trip with its trip history, a failure with its reason, the drive answering
+// again). Called on the logger's thread; a consumer that must not delay the next tick hands the
+// work on.
 class LoggerObserver {
 public:
   virtual ~LoggerObserver() = default;
-  virtual void sampleLogged(const std::string& sessionFile, WallClock::TimePoint tickStart, const Reading& reading,
-                            const LoggedValues& logged) = 0;
-  virtual void eventRecorded(const std::string& sessionFile, WallClock::TimePoint when, const std::string& event,
-                             const std::string& text) = 0;
+  virtual void identified(const DriveIdentity& identity) = 0;
+  // `sessionSeconds` is the sample's time column in its session file.
+  virtual void sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) = 0;
+  virtual void happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
+                        const std::vector<std::string>& tripHistory) = 0;
 };
 
 // How long to wait before the next attempt after `failuresInARow` failed ones: 5 s for the first
@@ -62,6 +67,9 @@ private:
   // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
   bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
   void recordEvent(const std::string& event, const std::string& text);
+  // Reports a status line and tells the observer.
+  void announce(EventKind kind, const std::string& status, const std::string& text,
+                const std::vector<std::string>& tripHistory = {});
   void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged);
   Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
 

@@ -141,6 +141,10 @@ void MonitoringSession::start() {
     state_.logstarted = 0;
     setTimeSpanLabels();
     trend.setEnabled("Timer1", true);
+    if (listener_) {
+      listener_->started(state_);
+      startHeard_ = true;
+    }
   });
 }
 
@@ -259,6 +263,10 @@ void MonitoringSession::stopmonmenu_Click() {
   trend.setChecked("startmonmenu", false);
   trend.setChecked("stopmonmenu", true);
   closePort_();
+  if (startHeard_) {
+    startHeard_ = false;
+    listener_->stopped();
+  }
   for (const char* display : {"displayspeed", "displaycurrent", "displayvoltage"})
     trend.setCaption(display, "");
   for (const char* indicator : kIdleHidden)

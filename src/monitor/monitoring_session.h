@@ -36,6 +36,11 @@ public:
 
   // How "Stop Monitor" lets go of the port; by default it closes it.
   void setClosePort(std::function<void()> closePort) { closePort_ = std::move(closePort); }
+  // Hears of the session's start, readings, trip and stop; none by default.
+  void setListener(SessionListener* listener) {
+    listener_ = listener;
+    tick_.setListener(listener);
+  }
 
   void startmonmenu_Click();
   void stopmonmenu_Click();
@@ -73,6 +78,8 @@ private:
   Procedures procedures_;
   SessionLog log_;
   std::function<void()> closePort_;
+  SessionListener* listener_ = nullptr;
+  bool startHeard_ = false; // the listener was told of the start, so it hears of the stop
   SamplingTick tick_;
 };
 

@@ -82,6 +82,8 @@ void SamplingTick::Timer1_Timer() {
         state_.elapsed = static_cast<float>(line->nextElapsed);
       else
         state_.logstarted = 1;
+      if (listener_)
+        listener_->sampled(reading_, line->nextElapsed);
     }
     showStatus(logFailure);
   });
@@ -97,8 +99,11 @@ std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
   }
   if (reading_.displayText)
     state_.lcdtext = *reading_.displayText;
-  if (parts_.tripWatch.showTrip())
+  if (parts_.tripWatch.showTrip()) {
+    if (listener_)
+      listener_->tripped(state_.lcdtext);
     return std::nullopt;
+  }
 
   std::int16_t OK = 0;
   const ControlModel& options = state_.options;

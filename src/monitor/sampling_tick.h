@@ -3,6 +3,7 @@
 #include "link/link.h"
 #include "monitor/acquisition.h"
 #include "monitor/reading.h"
+#include "monitor/session_listener.h"
 #include "monitor/session_log.h"
 #include "monitor/status_indicators.h"
 #include "monitor/trend_graph.h"
@@ -38,6 +39,8 @@ public:
 
   // Runs where the link work runs.
   void Timer1_Timer();
+  // Hears of each reading logged and of a trip; none by default.
+  void setListener(SessionListener* listener) { listener_ = listener; }
 
   // What a tick asks of the drive, from the ticked boxes and the traces on
   // the graph.
@@ -69,6 +72,7 @@ private:
   SharedState& state_;
   Parts parts_;
   std::function<void()> stopTick_;
+  SessionListener* listener_ = nullptr;
   Reading reading_;
 };
 

@@ -36,6 +36,10 @@ TEST(LoggerOptionsTest, argumentsAreAcceptedOrRefusedWithTheReason) {
       {{"--log-only", "--device", "/dev/x", "--port", "1"}, "give one of them"},
       {{"--log-only", "--quiet", "--verbose"}, "contradict"},
       {{"--log-only", "--speed"}, "unknown argument \"--speed\""},
+      {{"--log-only", "--mqtt", "mqtt://broker/plant", "--mqtt-password-file", "pw"}, ""},
+      {{"--log-only", "--mqtt", "http://broker/plant"}, "--mqtt: "},
+      {{"--log-only", "--mqtt", "mqtt://broker:0/plant"}, "--mqtt: the port"},
+      {{"--log-only", "--mqtt-ca", "ca.pem"}, "go with --mqtt URL"},
   };
   for (const ArgumentCase& entry : cases) {
     const ParsedArguments parsed = parseLoggerArguments(entry.arguments);
@@ -54,7 +58,8 @@ TEST(LoggerOptionsTest, argumentsAreAcceptedOrRefusedWithTheReason) {
 
 TEST(LoggerOptionsTest, helpListsEveryFlagAndExitCode) {
   const std::string help = loggerHelpText();
-  for (const char* flag : {"--device", "--port", "--rate", "--dir", "--quiet", "--verbose", "--help"})
+  for (const char* flag : {"--device", "--port", "--rate", "--dir", "--mqtt", "--mqtt-ca", "--mqtt-password-file",
+                           "--quiet", "--verbose", "--help"})
     EXPECT_NE(help.find(flag), std::string::npos) << flag;
   for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  "})
     EXPECT_NE(help.find(code), std::string::npos) << code;

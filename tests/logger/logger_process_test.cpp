@@ -1,4 +1,6 @@
+#include "fakes/broker_subscriber.h"
 #include "fakes/drive_sim_process.h"
+#include "fakes/mosquitto_broker.h"
 #include "logger_rig.h"
 #include "monitor/session_log_format.h"
 
@@ -128,6 +130,47 @@ TEST(LoggerProcessTest, aBadArgumentEndsWithExitCodeTwoAndSaysWhy) {
   EXPECT_EQ(exitCodeOf(logger), 2);
   EXPECT_NE(readFile(output).find("--rate takes seconds from 0.5 to 32"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(home.path() + "/logs"));
+}
+
+TEST(LoggerProcessTest, withMqttItPublishesTheStatusEverySampleAndTheTripWithItsHistory) {
+  TemporaryFolder home;
+  std::filesystem::create_directories(home.path() + "/broker");
+  testing::MosquittoBroker broker(home.path() + "/broker");
+  testing::BrokerSubscriber subscriber(broker.port(), "plant/line1/#");
+  std::ofstream(home.path() + "/trip.json")
+      << R"({"model": "mk410", "frequency": 50, "current": 8.3, "percent": 50,
+             "trips": [{"at": 2.5, "code": 7, "text": "ERR E07 OVERVOLT"}]})";
+  DriveSimProcess drive({"--scenario", home.path() + "/trip.json"});
+  const std::string output = home.path() + "/output";
+  const pid_t logger =
+      startLogger(home.path(),
+                  {"--device", drive.devicePath(), "--dir", home.path() + "/logs", "--mqtt",
+                   "mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant/line1"},
+                  output);
+  const auto tripPublished = [](const std::vector<testing::ReceivedMessage>& received) {
+    return std::ranges::any_of(received, [](const testing::ReceivedMessage& message) {
+      return message.payload.find(R"("event":"trip")") != std::string::npos;
+    });
+  };
+  ASSERT_TRUE(subscriber.waitFor(tripPublished)) << readFile(output);
+  ::kill(logger, SIGTERM);
+  EXPECT_EQ(exitCodeOf(logger), 0);
+  ASSERT_TRUE(subscriber.waitFor([](const std::vector<testing::ReceivedMessage>& received) {
+    return received.back().payload.starts_with(R"({"state":"offline")");
+  }));
+
+  std::vector<std::string> sessionTimes, events;
+  for (const testing::ReceivedMessage& message : subscriber.received()) {
+    const std::string& json = message.payload;
+    if (message.topic == "plant/line1/sample")
+      sessionTimes.push_back(json.substr(json.find("\"session_s\""), json.find(",\"frequency") - json.find("\"session_s\"")));
+    else if (message.topic == "plant/line1/event")
+      events.push_back(json.substr(json.find("\"event\"")));
+  }
+  const std::vector<std::string> logged = testing::linesOf(home.path() + "/logs/" + testing::fileNames(home.path() + "/logs").back());
+  EXPECT_EQ(sessionTimes.size() + 1, logged.size()) << readFile(output);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[1], "");
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "live_publish/session_publishing.h"
+#include "monitor/monitoring_session.h"
+#include "platform/message_boxes.h"
+#include "publish/publisher.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+// The window's publishing, set up once at start-up from the broker configuration file: with valid
+// settings every reading and event of the session goes to the broker from then on; a bad file is
+// told once in a message box and monitoring goes on as before, unpublished; no file, no publishing.
+class WindowPublishing {
+public:
+  WindowPublishing(const std::string& configPath, MonitoringSession& session, MessageBoxes& messages);
+  ~WindowPublishing();
+  WindowPublishing(const WindowPublishing&) = delete;
+  WindowPublishing& operator=(const WindowPublishing&) = delete;
+
+  bool publishing() const { return publisher_ != nullptr; }
+
+private:
+  MonitoringSession& session_;
+  std::unique_ptr<Publisher> publisher_;
+  std::unique_ptr<SessionPublishing> listener_;
+};
+
+} // namespace orvane

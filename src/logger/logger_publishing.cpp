@@ -1,0 +1,34 @@
+#include "logger/logger_publishing.h"
+
+#include "live_publish/published_reading.h"
+#include "publish/clock_time.h"
+
+namespace orvane {
+
+void LoggerPublishing::identified(const DriveIdentity& identity) {
+  PublishedStatus status;
+  status.model = identity.model;
+  if (identity.ratedCurrent)
+    status.ratedCurrentAmperes = *identity.ratedCurrent;
+  status.maximumFrequencyHz = identity.maxFrequency;
+  status.sampleRateSeconds = rateTenths_ / 10.0;
+  publisher_.publishStatus(status);
+}
+
+void LoggerPublishing::sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) {
+  publisher_.publishSample(publishedSample(reading, localClockTime(tickStart), sessionSeconds));
+  reportHealth();
+}
+
+void LoggerPublishing::happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
+                                const std::vector<std::string>& tripHistory) {
+  publisher_.publishEvent({localClockTime(when), kind, text, tripHistory});
+  reportHealth();
+}
+
+void LoggerPublishing::reportHealth() {
+  for (const std::string& line : report_.update(publisher_.health()))
+    status_.report("mqtt", line);
+}
+
+} // namespace orvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "logger/status_lines.h"
+#include "logger/unattended_logger.h"
+#include "publish/publisher.h"
+#include "publish/publisher_report.h"
+
+namespace orvane {
+
+// The recording published: the status at each identification (model, rated current, maximum
+// frequency, sample rate), every sample logged and every event. Each call only hands a copy to
+// the publisher's queue; what changes in the publisher's health (the broker reached or lost,
+// messages dropped) goes to the status lines as it is noticed.
+class LoggerPublishing final : public LoggerObserver {
+public:
+  LoggerPublishing(Publisher& publisher, const BrokerSettings& settings, int rateTenths, const StatusLines& status)
+      : publisher_(publisher), report_(settings), rateTenths_(rateTenths), status_(status) {}
+
+  void identified(const DriveIdentity& identity) override;
+  void sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) override;
+  void happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
+                const std::vector<std::string>& tripHistory) override;
+
+private:
+  void reportHealth();
+
+  Publisher& publisher_;
+  PublisherReport report_;
+  int rateTenths_;
+  const StatusLines& status_;
+};
+
+} // namespace orvane

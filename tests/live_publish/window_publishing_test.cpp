@@ -1,0 +1,104 @@
+#include "fakes/broker_subscriber.h"
+#include "fakes/mosquitto_broker.h"
+#include "fakes/session_fixture.h"
+#include "live_publish/published_reading.h"
+#include "live_publish/window_publishing.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+using testing::BrokerSubscriber;
+using testing::MosquittoBroker;
+using testing::ReceivedMessage;
+
+TEST(PublishedReadingTest, directionAndRunStateComeFromTheRunStateReadAndWhatWasNotReadIsLeftOut) {
+  Reading reading;
+  reading.frequency = 45;
+  reading.frequencyRunState = 1;
+  reading.runState = 2;
+  reading.inputs = 0x301;
+  const PublishedSample sample = publishedSample(reading, {1000, 3600}, 2.5);
+  EXPECT_EQ(sample.direction, RotationDirection::reverse);
+  EXPECT_EQ(sample.runState, RunState::running);
+  EXPECT_EQ(sample.frequencyHz, 45.0);
+  EXPECT_EQ(sample.inputTerminals, 0x301);
+  EXPECT_FALSE(sample.outputTerminals || sample.currentAmperes || sample.dcLinkVolts);
+  EXPECT_EQ(sample.tripped, false);
+
+  reading.runState.reset();
+  EXPECT_EQ(publishedSample(reading, {}, 0).direction, RotationDirection::forward); // read with the frequency
+  reading.frequencyRunState = 0;
+  EXPECT_EQ(publishedSample(reading, {}, 0).runState, RunState::stopped);
+  EXPECT_FALSE(publishedSample(reading, {}, 0).direction);
+  reading.frequencyRunState = 7; // a value no direction has
+  EXPECT_FALSE(publishedSample(reading, {}, 0).runState || publishedSample(reading, {}, 0).direction);
+
+  EXPECT_EQ(trimmedDisplay("ERR E07 OVERVOLT PRESS STOP/RESET"), "ERR E07 OVERVOLT PRESS STOP/RESET");
+  EXPECT_EQ(trimmedDisplay("  50.00Hz FWD   " "                "), "50.00Hz FWD");
+}
+
+class WindowPublishingTest : public ::testing::Test, protected testing::Session {
+protected:
+  std::string config(const std::string& text) {
+    const std::string path = (folder() / "mqtt.conf").string();
+    std::ofstream(path) << text;
+    return path;
+  }
+};
+
+TEST_F(WindowPublishingTest, aBadFileIsToldOnceAndMonitoringGoesOnUnpublished) {
+  {
+    const WindowPublishing publishing((folder() / "absent.conf").string(), session, messages);
+    EXPECT_FALSE(publishing.publishing());
+    EXPECT_TRUE(messages.shown.empty());
+  }
+  const WindowPublishing publishing(config("url=mqtt://broker.example/plant\nport=1884\n"), session, messages);
+  EXPECT_FALSE(publishing.publishing());
+  ASSERT_EQ(titles(), std::vector<std::string>{"MQTT"});
+  EXPECT_NE(messages.shown[0].text.find("line 2"), std::string::npos) << messages.shown[0].text;
+  session.startmonmenu_Click();
+  tick(3);
+  EXPECT_TRUE(monitoring());
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(logLines().size(), 4u);
+}
+
+bool hasTrip(const std::vector<ReceivedMessage>& received) {
+  return std::ranges::any_of(received, [](const ReceivedMessage& message) {
+    return message.payload.find(R"("event":"trip")") != std::string::npos;
+  });
+}
+
+TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndTheEventsReachTheBroker) {
+  std::filesystem::create_directories(folder() / "broker");
+  MosquittoBroker broker(folder() / "broker");
+  BrokerSubscriber subscriber(broker.port(), "plant/#");
+  connect(R"({"model": "vector", "frequency": 45, "trips": [{"at": 1.2, "code": 7, "text": "ERR E07 OVERVOLT"}]})");
+  {
+    const WindowPublishing publishing(config("url=mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant\n"),
+                                      session, messages);
+    ASSERT_TRUE(publishing.publishing());
+    session.startmonmenu_Click();
+    tick(4);
+    ASSERT_TRUE(subscriber.waitFor(hasTrip));
+    session.stopmonmenu_Click();
+  }
+  std::vector<std::string> seen;
+  for (const ReceivedMessage& message : subscriber.received()) {
+    const std::string& json = message.payload;
+    if (message.topic == "plant/sample")
+      seen.push_back("sample " + json.substr(json.find("\"session_s\"")));
+    else if (message.topic == "plant/event")
+      seen.push_back("event " + json.substr(json.find("\"event\"")));
+    else if (json.find("\"model\"") != std::string::npos)
+      seen.push_back("status " + json.substr(json.find("\"model\"")));
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      R"(status "model":"vector")",
+                  }));
+}
+
+} // namespace
+} // namespace orvane
