@@ -1,5 +1,7 @@
 #include "render/render_request.h"
 
+#include "monitor/session_log_name.h"
+
 #include <charconv>
 #include <cmath>
 #include <ctime>
@@ -95,19 +97,6 @@ bool readSize(std::string_view text, RenderRequest& request) {
 
 ParsedRender refused(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
-// Seconds since the epoch of a local clock time, as the system's time zone has it.
-double epochSeconds(const ClockTime& time) {
-  std::tm local{};
-  local.tm_year = time.year - 1900;
-  local.tm_mon = time.month - 1;
-  local.tm_mday = time.day;
-  local.tm_hour = time.hour;
-  local.tm_min = time.minute;
-  local.tm_sec = 0;
-  local.tm_isdst = -1;
-  return static_cast<double>(std::mktime(&local)) + time.second;
-}
-
 } // namespace
 
 ParsedRender parseRenderArguments(const std::vector<std::string_view>& arguments) {
@@ -154,19 +143,24 @@ ParsedRender parseRenderArguments(const std::vector<std::string_view>& arguments
 
 std::optional<ClockTime> loggerFileStart(std::string_view path) {
   const std::size_t slash = path.rfind('/');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  // Trend-YYYY-MM-DD_HH-MM-SS.CSV
-  constexpr std::string_view kPrefix = "Trend-";
-  constexpr std::string_view kSuffix = ".CSV";
-  constexpr std::size_t kLength = 29;
-  if (name.size() != kLength || !name.starts_with(kPrefix) || !name.ends_with(kSuffix) || name[16] != '_' ||
-      name[19] != '-' || name[22] != '-')
+  const std::optional<LogStartTime> start =
+      sessionLogStartTime(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  if (!start)
     return std::nullopt;
-  std::string written(name.substr(kPrefix.size(), 19)); // YYYY-MM-DD_HH-MM-SS
-  written[10] = 'T';
-  written[13] = ':';
-  written[16] = ':';
-  return clockTime(written);
+  return ClockTime{start->year, start->month,  start->day,
+                   start->hour, start->minute, static_cast<double>(start->second)};
+}
+
+double epochSeconds(const ClockTime& time) {
+  std::tm local{};
+  local.tm_year = time.year - 1900;
+  local.tm_mon = time.month - 1;
+  local.tm_mday = time.day;
+  local.tm_hour = time.hour;
+  local.tm_min = time.minute;
+  local.tm_sec = 0;
+  local.tm_isdst = -1;
+  return static_cast<double>(std::mktime(&local)) + time.second;
 }
 
 SessionRange sessionRange(const RenderRequest& request, const std::optional<ClockTime>& fileStart,

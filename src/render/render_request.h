@@ -59,6 +59,9 @@ ParsedRender parseRenderArguments(const std::vector<std::string_view>& arguments
 // (Trend-YYYY-MM-DD_HH-MM-SS.CSV, in any folder); none for any other name.
 std::optional<ClockTime> loggerFileStart(std::string_view path);
 
+// Seconds since the epoch of a local clock time, as the system's time zone has it.
+double epochSeconds(const ClockTime& time);
+
 // The time limits in seconds from the session's start. A clock time needs the
 // file's start, which is the start of its first session only.
 struct SessionRange {

@@ -1,57 +1,61 @@
 #include "render/session_picture.h"
 
-#include "render/mapped_log.h"
 #include "render/png_file.h"
-#include "viewer/session_log_model.h"
 #include "viewer/ui/session_plot.h"
 
 namespace orvane {
 namespace {
 
-// The whole file in one read: nobody waits on a window meanwhile.
-constexpr std::size_t kBytesPerRead = std::size_t{1} << 30;
-
 std::string sessionsHeld(std::size_t count) {
   return count == 1 ? "1 session" : std::to_string(count) + " sessions";
 }
 
-// Why a file gives no samples for the asked session, in the Session Viewer's words.
-RenderOutcome whyNotDrawn(const RenderRequest& request, PlotSeries& series) {
-  SessionLogModel log(request.log, series);
-  while (log.poll(kBytesPerRead).more) {
-  }
+// Shows the asked session of a log read whole, or says why it cannot be drawn.
+RenderOutcome showAskedSession(const RenderRequest& request, SessionLogModel& log) {
   if (const std::string problem = log.problem(); !problem.empty())
-    return {1, request.log + ": " + problem};
+    return {1, problem};
   const std::size_t sessions = log.sessions().size();
-  const std::size_t shown = request.session.value_or(sessions) - 1;
-  if (shown >= sessions)
-    return {1, request.log + " holds " + sessionsHeld(sessions) + ", not a session " +
-                   std::to_string(*request.session)};
-  return {1, request.log + ": session " + std::to_string(shown + 1) + " has no samples"};
+  if (request.session) {
+    if (*request.session > sessions)
+      return {1, request.log + " holds " + sessionsHeld(sessions) + ", not a session " +
+                     std::to_string(*request.session)};
+    log.showSession(*request.session - 1);
+  }
+  const auto [first, last] = log.shownSamples();
+  if (first == last)
+    return {1, request.log + ": session " + std::to_string(log.shownSession() + 1) + " has no samples"};
+  return {};
 }
 
 } // namespace
 
 LoadedSession loadSession(const RenderRequest& request) {
   LoadedSession loaded;
-  const std::optional<std::size_t> sessions = readMappedSession(request.log, request.session, *loaded.series);
-  const std::size_t shown = request.session.value_or(sessions.value_or(0)) - 1;
-  if (!sessions || shown >= *sessions || loaded.series->size() == 0) {
-    loaded.series = std::make_unique<PlotSeries>();
-    loaded.outcome = whyNotDrawn(request, *loaded.series);
+  loaded.log = std::make_unique<SessionLogModel>(request.log);
+  LogScanner scanner(request.log);
+  readAvailable(scanner, *loaded.log);
+  loaded.outcome = showAskedSession(request, *loaded.log);
+  if (loaded.outcome.exitStatus != 0)
     return loaded;
-  }
-  loaded.range = sessionRange(request, loggerFileStart(request.log), shown == 0);
+  const bool firstSession = loaded.log->shownSession() == 0;
+  const std::optional<ClockTime> fileStart = loggerFileStart(request.log);
+  loaded.range = sessionRange(request, fileStart, firstSession);
   if (!loaded.range.error.empty())
     loaded.outcome = {2, loaded.range.error};
+  if (fileStart && firstSession)
+    loaded.clockStart = epochSeconds(*fileStart);
   return loaded;
 }
 
 RenderOutcome drawSessionPicture(const LoadedSession& session, const RenderRequest& request) {
   if (session.outcome.exitStatus != 0)
     return session.outcome;
-  SessionPlot plot(*session.series);
-  plot.fitSession();
+  const SessionLogModel& log = *session.log;
+  SessionPlot plot(log.store());
+  plot.resize(request.width, request.height);
+  plot.setClockStart(session.clockStart);
+  const auto [first, last] = log.shownSamples();
+  plot.showSamples(first, last, log.sessions()[log.shownSession()].percentPerAmpere());
   const QCPRange whole = plot.visibleTime();
   const QCPRange wanted(session.range.from.value_or(whole.lower), session.range.to.value_or(whole.upper));
   if (wanted.upper <= wanted.lower)

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "render/render_request.h"
-#include "viewer/ui/plot_series.h"
+#include "viewer/session_log_model.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -15,14 +16,18 @@ struct RenderOutcome {
   std::string reason;
 };
 
-// The asked session of a log, read whole, and the time range to draw.
+// A session log read whole into the viewer's model, the asked session shown,
+// and the time range to draw.
 struct LoadedSession {
   RenderOutcome outcome;
-  std::unique_ptr<PlotSeries> series = std::make_unique<PlotSeries>();
+  std::unique_ptr<SessionLogModel> log;
   SessionRange range;
+  // The session's start in seconds since the epoch when its time axis gives
+  // clock time, as the Session Viewer's does for a logger's first session.
+  std::optional<double> clockStart;
 };
 
-// Reads the whole session log and keeps the asked session. Needs no
+// Reads the whole session log and shows the asked session. Needs no
 // application object, so it may run while one is being made.
 LoadedSession loadSession(const RenderRequest& request);
 

@@ -65,8 +65,8 @@ TEST(RenderArguments, areReadIntoARequestOrRefusedWithTheirReason) {
 
 TEST(RenderArguments, theLoggersFileNameGivesItsStartAndNoOtherNameDoes) {
   EXPECT_EQ(loggerFileStart("/var/log/drive/Trend-2026-12-06_22-00-05.CSV"), (ClockTime{2026, 12, 6, 22, 0, 5}));
-  EXPECT_EQ(loggerFileStart("Trend-2026-12-06_22-00-05.CSV"), (ClockTime{2026, 12, 6, 22, 0, 5}));
-  for (const char* other : {"Trend.CSV", "Trend-2026-12-06_22-00-05.csv", "Trend-2026-12-06_25-00-05.CSV",
+  EXPECT_EQ(loggerFileStart("Trend-2026-12-06_22-00-05.csv"), (ClockTime{2026, 12, 6, 22, 0, 5}));
+  for (const char* other : {"Trend.CSV", "Trend-2026-02-30_22-00-05.CSV", "Trend-2026-12-06_25-00-05.CSV",
                             "Trend-2026-12-06T22-00-05.CSV", "/tmp/Trend-2026-12-06_22-00-05.CSV.bak"})
     EXPECT_FALSE(loggerFileStart(other)) << other;
 }
