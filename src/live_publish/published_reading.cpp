@@ -22,7 +22,6 @@ std::string trimmedDisplay(const std::string& text) {
   return joined;
 }
 
-
 PublishedSample publishedSample(const Reading& reading, ClockTime clockTime, double sessionSeconds) {
   PublishedSample sample;
   sample.clockTime = clockTime;

@@ -18,7 +18,9 @@ void SessionPublishing::sampled(const Reading& reading, double sessionSeconds) {
   publisher_.publishSample(publishedSample(reading, localClockTime(now_()), sessionSeconds));
 }
 
-void SessionPublishing::tripped(const std::string& displayText) { event(EventKind::trip, trimmedDisplay(displayText)); }
+void SessionPublishing::tripped(const std::string& displayText) {
+  event(EventKind::trip, trimmedDisplay(displayText));
+}
 
 void SessionPublishing::stopped() { event(EventKind::stop); }
 

@@ -15,7 +15,8 @@ void LoggerPublishing::identified(const DriveIdentity& identity) {
   publisher_.publishStatus(status);
 }
 
-void LoggerPublishing::sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) {
+void LoggerPublishing::sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds,
+                                    const Reading& reading) {
   publisher_.publishSample(publishedSample(reading, localClockTime(tickStart), sessionSeconds));
   reportHealth();
 }

@@ -1,7 +1,7 @@
 #include "logger/unattended_logger.h"
 
-#include "logger/logger_options.h"
 #include "live_publish/published_reading.h"
+#include "logger/logger_options.h"
 #include "logger/trip_history_lines.h"
 #include "platform/number_text.h"
 

@@ -35,8 +35,12 @@ TEST(PublishedReadingTest, directionAndRunStateComeFromTheRunStateReadAndWhatWas
   reading.frequencyRunState = 7; // a value no direction has
   EXPECT_FALSE(publishedSample(reading, {}, 0).runState || publishedSample(reading, {}, 0).direction);
 
-  EXPECT_EQ(trimmedDisplay("ERR E07 OVERVOLT PRESS STOP/RESET"), "ERR E07 OVERVOLT PRESS STOP/RESET");
-  EXPECT_EQ(trimmedDisplay("  50.00Hz FWD   " "                "), "50.00Hz FWD");
+  EXPECT_EQ(trimmedDisplay("ERR E07 OVERVOLT"
+                           "PRESS STOP/RESET"),
+            "ERR E07 OVERVOLT PRESS STOP/RESET");
+  EXPECT_EQ(trimmedDisplay("  50.00Hz FWD   "
+                           "                "),
+            "50.00Hz FWD");
 }
 
 class WindowPublishingTest : public ::testing::Test, protected testing::Session {
@@ -75,7 +79,8 @@ TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndTheEventsReachTheBrok
   std::filesystem::create_directories(folder() / "broker");
   MosquittoBroker broker(folder() / "broker");
   BrokerSubscriber subscriber(broker.port(), "plant/#");
-  connect(R"({"model": "vector", "frequency": 45, "trips": [{"at": 1.2, "code": 7, "text": "ERR E07 OVERVOLT"}]})");
+  connect(
+      R"({"model": "vector", "frequency": 45, "trips": [{"at": 1.2, "code": 7, "text": "ERR E07 OVERVOLT"}]})");
   {
     const WindowPublishing publishing(config("url=mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant\n"),
                                       session, messages);
@@ -95,9 +100,13 @@ TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndTheEventsReachTheBrok
     else if (json.find("\"model\"") != std::string::npos)
       seen.push_back("status " + json.substr(json.find("\"model\"")));
   }
-  EXPECT_EQ(seen, (std::vector<std::string>{
-                      R"(status "model":"vector")",
-                  }));
+  const std::string status = R"(status "model":">Talvik< Q7 vector","max_frequency_hz":50,"sample_rate_s":0.5,)"
+                             R"("dropped_messages":0})";
+  EXPECT_EQ(seen, (std::vector<std::string>{status, R"(event "event":"start"})",
+                                            R"(sample "session_s":0,"frequency_hz":45,"tripped":false})",
+                                            R"(sample "session_s":0.5,"frequency_hz":45,"tripped":false})",
+                                            R"(event "event":"trip","text":"ERR E07 OVERVOLT","trip_history":[]})",
+                                            R"(event "event":"stop"})", status}));
 }
 
 } // namespace

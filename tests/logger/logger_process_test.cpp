@@ -142,11 +142,10 @@ TEST(LoggerProcessTest, withMqttItPublishesTheStatusEverySampleAndTheTripWithIts
              "trips": [{"at": 2.5, "code": 7, "text": "ERR E07 OVERVOLT"}]})";
   DriveSimProcess drive({"--scenario", home.path() + "/trip.json"});
   const std::string output = home.path() + "/output";
-  const pid_t logger =
-      startLogger(home.path(),
-                  {"--device", drive.devicePath(), "--dir", home.path() + "/logs", "--mqtt",
-                   "mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant/line1"},
-                  output);
+  const pid_t logger = startLogger(home.path(),
+                                   {"--device", drive.devicePath(), "--dir", home.path() + "/logs", "--mqtt",
+                                    "mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant/line1"},
+                                   output);
   const auto tripPublished = [](const std::vector<testing::ReceivedMessage>& received) {
     return std::ranges::any_of(received, [](const testing::ReceivedMessage& message) {
       return message.payload.find(R"("event":"trip")") != std::string::npos;
@@ -163,14 +162,22 @@ TEST(LoggerProcessTest, withMqttItPublishesTheStatusEverySampleAndTheTripWithIts
   for (const testing::ReceivedMessage& message : subscriber.received()) {
     const std::string& json = message.payload;
     if (message.topic == "plant/line1/sample")
-      sessionTimes.push_back(json.substr(json.find("\"session_s\""), json.find(",\"frequency") - json.find("\"session_s\"")));
+      sessionTimes.push_back(
+          json.substr(json.find("\"session_s\""), json.find(",\"frequency") - json.find("\"session_s\"")));
     else if (message.topic == "plant/line1/event")
       events.push_back(json.substr(json.find("\"event\"")));
   }
-  const std::vector<std::string> logged = testing::linesOf(home.path() + "/logs/" + testing::fileNames(home.path() + "/logs").back());
+  const std::vector<std::string> logged =
+      testing::linesOf(home.path() + "/logs/" + testing::fileNames(home.path() + "/logs").back());
   EXPECT_EQ(sessionTimes.size() + 1, logged.size()) << readFile(output);
   ASSERT_EQ(events.size(), 3u);
-  EXPECT_EQ(events[1], "");
+  EXPECT_TRUE(events[0].starts_with(R"("event":"start","text":"logging from )")) << events[0];
+  EXPECT_EQ(events[1],
+            R"("event":"trip","text":"ERR E07 OVERVOLT PRESS STOP/RESET","trip_history":["Total trips: 1",)"
+            R"("Last Trip: Over Voltage from Regeneration, 50 Hz, 50 %, 325 Vdc, 40 Hours"]})");
+  EXPECT_TRUE(events[2].starts_with(R"("event":"stop")")) << events[2];
+  EXPECT_NE(subscriber.received().back().payload.find(R"("model":"MK410","rated_current_a":16.5)"),
+            std::string::npos);
 }
 
 } // namespace
