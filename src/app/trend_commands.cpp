@@ -8,7 +8,7 @@ namespace orvane {
 
 TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window, WindowRegistry& windows,
                              TickGuard& guard, Desktop desktop)
-    : state_(state), link_(link), guard_(guard), worker_(link), ui_(window, worker_),
+    : state_(state), link_(link), guard_(guard), worker_(link), ui_(worker_),
       procedures_(state, link, window.surface("Picture1"), window.surface("Picture3"), SessionLog(), &ui_),
       options_(state, link.port(), link.platform().messages),
       optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),

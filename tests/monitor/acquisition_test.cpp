@@ -15,6 +15,12 @@ class AcquisitionTest : public ::testing::Test, protected EngineLine {
 protected:
   TickPlan everything(const char* model) { return TickPlan{model, 2, true, true, true, true, true, true, true}; }
 
+  static sim::EngineOptions silent() {
+    sim::EngineOptions options;
+    options.silent = true;
+    return options;
+  }
+
   RecordingAcquisitionEvents events;
   Acquisition acquisition{link, events};
 };
@@ -66,7 +72,7 @@ TEST_F(AcquisitionTest, aTrippedDriveEndsTheTickAfterTheDisplayAndAFailedReadEnd
 // Each failed attempt of the six-trip models beeps and shows the message;
 // then a beep and a 2-second pause come before each of the four retries.
 TEST_F(AcquisitionTest, aSilentDisplayIsRetriedFourTimesAfterABeepAndAPauseEach) {
-  connect(driveOf(sim::Model::MK410), sim::EngineOptions{.silent = true});
+  connect(driveOf(sim::Model::MK410), silent());
   const Reading reading = acquisition.tick(everything(model::kMk410));
   ASSERT_TRUE(reading.failure);
   EXPECT_EQ(reading.failure->step, Reading::Step::Display);
@@ -108,7 +114,7 @@ TEST_F(AcquisitionTest, theStartReadsAndTheResetGiveValuesAndBeepOnlyForTheirOwn
   EXPECT_TRUE(acquisition.sendReset(model::kProfi));
   EXPECT_TRUE(events.seen.empty());
 
-  connect(driveOf(sim::Model::Q7Vector), sim::EngineOptions{.silent = true});
+  connect(driveOf(sim::Model::Q7Vector), silent());
   EXPECT_EQ(acquisition.identify().failure(), LinkFailure::ReadTimedOut);
   EXPECT_EQ(acquisition.readMaxSpeed(model::kVector).failure(), LinkFailure::ReadTimedOut);
   EXPECT_TRUE(events.seen.empty());

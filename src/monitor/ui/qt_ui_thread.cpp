@@ -1,72 +1,98 @@
 #include "monitor/ui/qt_ui_thread.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 #include <memory>
 
 namespace orvane {
+namespace {
 
-bool QtUiThread::onThisThread() const { return QThread::currentThread() == context_.thread(); }
+// The event that tells the event loop to run the queued work. It carries
+// nothing: what it stands for waits in the queue, behind the queue's mutex.
+const QEvent::Type kRunQueued = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+QtUiThread::QtUiThread(LinkWorker& worker) : worker_(worker) {}
+
+QtUiThread::~QtUiThread() { end(); }
+
+bool QtUiThread::onThisThread() const { return QThread::currentThread() == thread(); }
+
+bool QtUiThread::enqueue(std::function<void()> work) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (ending_)
+      return false;
+    queued_.push_back(std::move(work));
+  }
+  QCoreApplication::postEvent(this, new QEvent(kRunQueued));
+  return true;
+}
+
+// Only the queue's events come here: they are the only events of a user type
+// that this object receives.
+void QtUiThread::customEvent(QEvent*) { runQueued(); }
+
+void QtUiThread::runQueued() {
+  std::function<void()> work;
+  {
+    const std::lock_guard lock(mutex_);
+    if (queued_.empty())
+      return;
+    work = std::move(queued_.front());
+    queued_.pop_front();
+  }
+  work();
+}
 
 bool QtUiThread::run(const std::function<void()>& work) {
   if (onThisThread()) {
     work();
     return true;
   }
-  // Whether the work has run, or will never run. Shared with the event, which
-  // may outlive this call when the program ends first.
+  // Whether the work has run, or will never run.
   struct Handover {
     bool started = false;
     bool finished = false;
-    bool dropped = false;
   };
   const auto handover = std::make_shared<Handover>();
   worker_.setParked(true);
-  std::unique_lock lock(mutex_);
-  if (ending_) {
-    lock.unlock();
-    worker_.setParked(false);
-    return false;
+  const bool queued = enqueue([this, handover, &work] {
+    {
+      const std::lock_guard lock(mutex_);
+      if (ending_)
+        return;
+      handover->started = true;
+    }
+    work();
+    {
+      const std::lock_guard lock(mutex_);
+      handover->finished = true;
+    }
+    done_.notify_all();
+  });
+  bool finished = false;
+  if (queued) {
+    std::unique_lock lock(mutex_);
+    // Once started, the work runs to its end even while the program ends: it
+    // refers to the waiting caller's values.
+    done_.wait(lock, [&] { return handover->finished || (ending_ && !handover->started); });
+    finished = handover->finished;
   }
-  QMetaObject::invokeMethod(
-      &context_,
-      [this, handover, &work] {
-        {
-          const std::lock_guard running(mutex_);
-          if (handover->dropped)
-            return;
-          handover->started = true;
-        }
-        work();
-        {
-          const std::lock_guard running(mutex_);
-          handover->finished = true;
-        }
-        done_.notify_all();
-      },
-      Qt::QueuedConnection);
-  // Once started, the work runs to its end even while the program ends: it
-  // refers to the waiting caller's values.
-  done_.wait(lock, [&] { return handover->finished || (ending_ && !handover->started); });
-  handover->dropped = !handover->finished;
-  const bool finished = handover->finished;
-  lock.unlock();
   worker_.setParked(false);
   return finished;
 }
 
-void QtUiThread::post(std::function<void()> work) {
-  {
-    const std::lock_guard lock(mutex_);
-    if (ending_)
-      return;
-  }
-  QMetaObject::invokeMethod(&context_, std::move(work), Qt::QueuedConnection);
-}
+void QtUiThread::post(std::function<void()> work) { enqueue(std::move(work)); }
 
 void QtUiThread::end() {
+  std::deque<std::function<void()>> dropped;
   {
     const std::lock_guard lock(mutex_);
     ending_ = true;
+    dropped.swap(queued_);
   }
   done_.notify_all();
 }
