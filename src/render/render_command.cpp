@@ -28,6 +28,7 @@ int runRenderCommand(int argc, char* argv[]) {
   // The log is read on a second core while the application starts.
   std::future<LoadedSession> session = std::async(std::launch::async, loadSession, *parsed.request);
   QApplication application(argc, argv);
+  prepareDrawing();
   const RenderOutcome outcome = drawSessionPicture(session.get(), *parsed.request);
   if (outcome.exitStatus != 0)
     std::fprintf(stderr, "orvane-trend: %s\n", outcome.reason.c_str());

@@ -3,6 +3,8 @@
 #include "render/png_file.h"
 #include "viewer/ui/session_plot.h"
 
+#include <QPainter>
+
 namespace orvane {
 namespace {
 
@@ -45,6 +47,12 @@ LoadedSession loadSession(const RenderRequest& request) {
   if (fileStart && firstSession)
     loaded.clockStart = epochSeconds(*fileStart);
   return loaded;
+}
+
+void prepareDrawing() {
+  QImage scratch(256, 32, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  painter.drawText(0, 20, QStringLiteral("0123456789:.-()% ACDFHLVceiklmnqrstuyz'"));
 }
 
 RenderOutcome drawSessionPicture(const LoadedSession& session, const RenderRequest& request) {

@@ -160,6 +160,23 @@ TEST_F(RenderPicture, aFileThatCannotBeDrawnSaysWhy) {
   EXPECT_EQ(render({"--from", "4", "--to", "2"}).exitStatus, 2);
 }
 
+// As in the Session Viewer, a logger's file shows its first session on clock
+// time, counted from the start its name carries; its later sessions do not.
+TEST_F(RenderPicture, aLoggersFirstSessionIsOnClockTime) {
+  const std::string logger = (folder.path() + "/Trend-2026-12-06_22-00-05.CSV").toStdString();
+  writeLog(logger, {[](int) { return Values{25, 5, 560}; }, [](int) { return Values{25, 5, 560}; }}, 10);
+  RenderRequest request;
+  request.log = logger;
+  request.session = 1;
+  EXPECT_EQ(loadSession(request).clockStart, epochSeconds(ClockTime{2026, 12, 6, 22, 0, 5}));
+  request.session = 2;
+  EXPECT_FALSE(loadSession(request).clockStart);
+  writeLog(log, {[](int) { return Values{25, 5, 560}; }}, 10);
+  request.log = log;
+  request.session = 1;
+  EXPECT_FALSE(loadSession(request).clockStart);
+}
+
 // The program itself, with no display server named and no platform chosen.
 TEST(RenderCommand, drawsWithNoDisplayAndExitsOneForAFileAndTwoForArguments) {
   const QTemporaryDir folder;
