@@ -9,8 +9,8 @@
 namespace orvane {
 
 // The window's monitoring session published: the status at each start (model, maximum
-// frequency, sample rate), every reading logged, the trip with the drive's display text, the
-// start and the stop. Each call only hands a copy to the publisher's queue.
+// frequency, sample rate), every reading logged, and the events: the start, the trip with the
+// drive's display text, a failure with its reason, the stop. Each call only hands a copy to the publisher's queue.
 class SessionPublishing final : public SessionListener {
 public:
   using WallClockNow = std::function<std::chrono::system_clock::time_point()>;
@@ -21,6 +21,7 @@ public:
   void started(const SharedState& state) override;
   void sampled(const Reading& reading, double sessionSeconds) override;
   void tripped(const std::string& displayText) override;
+  void failed(const std::string& reason) override { event(EventKind::failure, reason); }
   void stopped() override;
 
 private:

@@ -25,6 +25,8 @@ TickPlan SamplingTick::plan() const {
 void SamplingTick::failedRead(std::int16_t& OK) {
   OK = 1;
   if (reading_.failure && reading_.failure->why == LinkFailure::ReadTimedOut) {
+    if (listener_)
+      listener_->failed("the drive does not answer a read");
     parts_.link.showCommunicationsError();
     parts_.link.stopMonitor();
   }
@@ -94,6 +96,8 @@ std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
   if (!state_.trend.checked("startmonmenu") || !state_.trend.enabled("Timer1"))
     return std::nullopt;
   if (reading_.failure && reading_.failure->step == Reading::Step::Display) {
+    if (listener_)
+      listener_->failed("the drive's display cannot be read");
     stopTick_();
     return std::nullopt;
   }

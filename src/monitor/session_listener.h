@@ -19,6 +19,8 @@ public:
   virtual void sampled(const Reading& reading, double sessionSeconds) = 0;
   // The drive showed a trip; monitoring waits for the reset.
   virtual void tripped(const std::string& displayText) = 0;
+  // A read without an answer ends the session; the stop follows.
+  virtual void failed(const std::string& reason) = 0;
   // "Stop Monitor", asked for or after a failure.
   virtual void stopped() = 0;
 };

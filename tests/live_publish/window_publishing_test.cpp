@@ -75,7 +75,7 @@ bool hasTrip(const std::vector<ReceivedMessage>& received) {
   });
 }
 
-TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndTheEventsReachTheBroker) {
+TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndEachEventReachTheBrokerAcrossAResetAndAFailure) {
   std::filesystem::create_directories(folder() / "broker");
   MosquittoBroker broker(folder() / "broker");
   BrokerSubscriber subscriber(broker.port(), "plant/#");
@@ -88,7 +88,9 @@ TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndTheEventsReachTheBrok
     session.startmonmenu_Click();
     tick(4);
     ASSERT_TRUE(subscriber.waitFor(hasTrip));
-    session.stopmonmenu_Click();
+    session.tripreset_Click();
+    silent = true;
+    tick();
   }
   std::vector<std::string> seen;
   for (const ReceivedMessage& message : subscriber.received()) {
@@ -102,11 +104,14 @@ TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndTheEventsReachTheBrok
   }
   const std::string status = R"(status "model":">Talvik< Q7 vector","max_frequency_hz":50,"sample_rate_s":0.5,)"
                              R"("dropped_messages":0})";
-  EXPECT_EQ(seen, (std::vector<std::string>{status, R"(event "event":"start"})",
-                                            R"(sample "session_s":0,"frequency_hz":45,"tripped":false})",
-                                            R"(sample "session_s":0.5,"frequency_hz":45,"tripped":false})",
-                                            R"(event "event":"trip","text":"ERR E07 OVERVOLT","trip_history":[]})",
-                                            R"(event "event":"stop"})", status}));
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{status, R"(event "event":"start"})",
+                                      R"(sample "session_s":0,"frequency_hz":45,"tripped":false})",
+                                      R"(sample "session_s":0.5,"frequency_hz":45,"tripped":false})",
+                                      R"(event "event":"trip","text":"ERR E07 OVERVOLT","trip_history":[]})",
+                                      R"(event "event":"stop"})", status, R"(event "event":"start"})",
+                                      R"(event "event":"failure","text":"the drive's display cannot be read"})",
+                                      R"(event "event":"stop"})", status}));
 }
 
 } // namespace
