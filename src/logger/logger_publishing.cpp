@@ -3,6 +3,8 @@
 #include "live_publish/published_reading.h"
 #include "publish/clock_time.h"
 
+#include <string_view>
+
 namespace orvane {
 
 void LoggerPublishing::identified(const DriveIdentity& identity) {
@@ -27,9 +29,11 @@ void LoggerPublishing::happened(WallClock::TimePoint when, EventKind kind, const
   reportHealth();
 }
 
+// The report's lines name MQTT themselves; in a status line the kind says it.
 void LoggerPublishing::reportHealth() {
+  constexpr std::string_view kPrefix = "MQTT: ";
   for (const std::string& line : report_.update(publisher_.health()))
-    status_.report("mqtt", line);
+    status_.report("mqtt", line.starts_with(kPrefix) ? line.substr(kPrefix.size()) : line);
 }
 
 } // namespace orvane
