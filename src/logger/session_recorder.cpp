@@ -1,7 +1,7 @@
 #include "logger/session_recorder.h"
 
-#include "logger/session_file_name.h"
 #include "monitor/session_log_format.h"
+#include "monitor/session_log_name.h"
 #include "platform/number_text.h"
 
 #include <cerrno>
@@ -14,6 +14,10 @@ constexpr int kMostOccurrences = 1000;
 
 int dayOf(const std::tm& local) { return (local.tm_year + 1900) * 1000 + local.tm_yday; }
 
+LogStartTime startOf(const std::tm& local) {
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
 } // namespace
 
 int SessionRecorder::createFile(WallClock::TimePoint start, Clock::Duration now) {
@@ -21,7 +25,7 @@ int SessionRecorder::createFile(WallClock::TimePoint start, Clock::Duration now)
   const std::tm local = localTime(start);
   int error = EEXIST;
   for (int occurrence = 1; occurrence <= kMostOccurrences && error == EEXIST; ++occurrence) {
-    fileName_ = sessionFileName(local, occurrence);
+    fileName_ = sessionLogFileName(startOf(local), occurrence);
     error = file_.createNew(folder_ + "/" + fileName_);
   }
   if (error)

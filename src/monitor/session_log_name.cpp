@@ -1,5 +1,6 @@
 #include "monitor/session_log_name.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace orvane {
@@ -35,21 +36,38 @@ int number(std::string_view digits) {
   return value;
 }
 
+// "-N" with N from 2 up, written as the namer writes it (no leading zero).
+bool isOccurrenceSuffix(std::string_view suffix) {
+  if (suffix.size() < 2 || suffix.front() != '-' || suffix[1] == '0')
+    return false;
+  int occurrence = 0;
+  const char* const end = suffix.data() + suffix.size();
+  const auto [stop, error] = std::from_chars(suffix.data() + 1, end, occurrence);
+  return error == std::errc() && stop == end && occurrence >= 2;
+}
+
 } // namespace
 
-std::string sessionLogFileName(const LogStartTime& start) {
+std::string sessionLogFileName(const LogStartTime& start, int occurrence) {
   char stamp[40];
   std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d-%02d-%02d", start.year, start.month, start.day,
                 start.hour, start.minute, start.second);
-  return std::string(kPrefix) + stamp + std::string(kExtension);
+  std::string name = std::string(kPrefix) + stamp;
+  if (occurrence > 1)
+    name += "-" + std::to_string(occurrence);
+  return name + std::string(kExtension);
 }
 
 std::optional<LogStartTime> sessionLogStartTime(std::string_view fileName) {
-  if (fileName.size() != kPrefix.size() + kStampPattern.size() + kExtension.size() ||
+  if (fileName.size() < kPrefix.size() + kStampPattern.size() + kExtension.size() ||
       !fileName.starts_with(kPrefix) ||
       !sameIgnoringCase(fileName.substr(fileName.size() - kExtension.size()), kExtension))
     return std::nullopt;
   const std::string_view stamp = fileName.substr(kPrefix.size(), kStampPattern.size());
+  const std::size_t suffixStart = kPrefix.size() + kStampPattern.size();
+  const std::string_view suffix = fileName.substr(suffixStart, fileName.size() - kExtension.size() - suffixStart);
+  if (!suffix.empty() && !isOccurrenceSuffix(suffix))
+    return std::nullopt;
   for (std::size_t i = 0; i < stamp.size(); ++i) {
     const bool digit = stamp[i] >= '0' && stamp[i] <= '9';
     if (kStampPattern[i] == '0' ? !digit : stamp[i] != kStampPattern[i])

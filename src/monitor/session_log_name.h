@@ -18,10 +18,14 @@ struct LogStartTime {
 };
 
 // A session log that names itself by its start: "Trend-2026-12-06_23-43-01.CSV".
-std::string sessionLogFileName(const LogStartTime& start);
+// When that name is taken already (two sessions in one second, or an hour the
+// clocks went back through) the next occurrence from 2 up tells them apart:
+// "Trend-2026-12-06_23-43-01-2.CSV".
+std::string sessionLogFileName(const LogStartTime& start, int occurrence = 1);
 
-// The start a file name (without its folder) carries; none for any other name
-// or for a date that does not exist. The extension's case does not matter.
+// The start a file name (without its folder) carries, whatever its occurrence;
+// none for any other name or for a date that does not exist. The extension's
+// case does not matter.
 std::optional<LogStartTime> sessionLogStartTime(std::string_view fileName);
 
 } // namespace orvane

@@ -1,5 +1,4 @@
 #include "logger/event_log.h"
-#include "logger/session_file_name.h"
 #include "logger/session_recorder.h"
 #include "logger_rig.h"
 
@@ -15,21 +14,6 @@ using testing::FixedZone;
 using testing::FollowingWallClock;
 using testing::readFile;
 using testing::TemporaryFolder;
-
-TEST(SessionFileNameTest, namesAndStartTimesRoundTripAndForeignNamesAreRefused) {
-  const std::tm start{.tm_sec = 3, .tm_min = 5, .tm_hour = 7, .tm_mday = 9, .tm_mon = 0, .tm_year = 126};
-  EXPECT_EQ(sessionFileName(start), "Trend-2026-01-09_07-05-03.CSV");
-  EXPECT_EQ(sessionFileName(start, 3), "Trend-2026-01-09_07-05-03-3.CSV");
-  for (const std::string name : {"Trend-2026-01-09_07-05-03.CSV", "Trend-2026-01-09_07-05-03-3.CSV"}) {
-    const std::optional<std::tm> parsed = sessionFileStart(name);
-    ASSERT_TRUE(parsed) << name;
-    EXPECT_EQ(sessionFileName(*parsed), "Trend-2026-01-09_07-05-03.CSV");
-  }
-  for (const char* foreign : {"Trend.CSV", "Trend-2026-01-09_07-05-03.csv", "Trend-2026-13-09_07-05-03.CSV",
-                              "Trend-2026-01-09_24-05-03.CSV", "Trend-2026-01-09_07-05-03-1.CSV",
-                              "Trend-2026-01-09_07-05-03-x.CSV", "Trend-2026-01-09 07-05-03.CSV", "Events.CSV"})
-    EXPECT_FALSE(sessionFileStart(foreign)) << foreign;
-}
 
 // 23:59:59 on 6 December 2026 in a zone three hours east of UTC.
 constexpr std::time_t kLastSecondOfTheDayUtc = 1796601599 - 3 * 3600;

@@ -5,6 +5,7 @@
 #include <bit>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 namespace orvane {
 namespace {
@@ -49,16 +50,30 @@ TEST(SessionLogFormatTest, aWrittenLineReadsBackToTheSameText) {
   EXPECT_EQ(parseSessionLogLine("1,2,3,4,5,").kind, LineKind::Bad);
 }
 
+// Every name a session may be given reads back as its start, whatever its
+// occurrence; a name that only looks like one reads as none.
 TEST(SessionLogNameTest, aNameCarriesItsLocalStartAndNothingElseReadsAsOne) {
-  const LogStartTime start{2028, 2, 29, 23, 5, 9};
-  EXPECT_EQ(sessionLogFileName(start), "Trend-2028-02-29_23-05-09.CSV");
-  EXPECT_EQ(sessionLogStartTime("Trend-2028-02-29_23-05-09.CSV"), start);
-  EXPECT_EQ(sessionLogStartTime("Trend-2026-12-31_00-00-59.csv"), (LogStartTime{2026, 12, 31, 0, 0, 59}));
+  const LogStartTime leapDay{2028, 2, 29, 23, 5, 9};
+  EXPECT_EQ(sessionLogFileName(leapDay), "Trend-2028-02-29_23-05-09.CSV");
+  EXPECT_EQ(sessionLogFileName(leapDay, 1), "Trend-2028-02-29_23-05-09.CSV");
+  EXPECT_EQ(sessionLogFileName(leapDay, 3), "Trend-2028-02-29_23-05-09-3.CSV");
+  for (const int occurrence : {1, 2, 1000})
+    EXPECT_EQ(sessionLogStartTime(sessionLogFileName(leapDay, occurrence)), leapDay) << occurrence;
+
+  const std::pair<const char*, LogStartTime> readable[] = {
+      {"Trend-2026-12-31_00-00-59.csv", {2026, 12, 31, 0, 0, 59}},
+      {"Trend-2026-01-09_07-05-03-12.csv", {2026, 1, 9, 7, 5, 3}},
+  };
+  for (const auto& [name, start] : readable)
+    EXPECT_EQ(sessionLogStartTime(name), start) << name;
+  // Days and times that do not exist, other shapes, and occurrences the namer never gives.
   for (const char* other :
-       {"Trend.CSV", "Trend-2027-02-29_10-00-00.CSV", "Trend-2026-13-01_10-00-00.CSV",
-        "Trend-2026-04-31_10-00-00.CSV", "Trend-2026-01-01_24-00-00.CSV", "Trend-2026-01-01_10-60-00.CSV",
-        "Trend-2026-01-01 10-00-00.CSV", "Trend-2026-01-01_10-00-0x.CSV", "Trend-2026-01-01_10-00-00.CSV.bak",
-        "trend-2026-01-01_10-00-00.CSV"})
+       {"Trend-2027-02-29_10-00-00.CSV", "Trend-2026-13-01_10-00-00.CSV", "Trend-2026-04-31_10-00-00.CSV",
+        "Trend-2026-01-01_24-00-00.CSV", "Trend-2026-01-01_10-60-00.CSV", "Trend.CSV", "Events.CSV",
+        "trend-2026-01-01_10-00-00.CSV", "Trend-2026-01-01 10-00-00.CSV", "Trend-2026-01-01_10-00-0x.CSV",
+        "Trend-2026-01-01_10-00-00.CSV.bak", "Trend-2026-01-01_10-00-00-1.CSV", "Trend-2026-01-01_10-00-00-02.CSV",
+        "Trend-2026-01-01_10-00-00-.CSV", "Trend-2026-01-01_10-00-00-x.CSV", "Trend-2026-01-01_10-00-00-2-3.CSV",
+        "Trend-2026-01-01_10-00-00_2.CSV", "Trend-2026-01-01_10-00-00-99999999999.CSV"})
     EXPECT_EQ(sessionLogStartTime(other), std::nullopt) << other;
 }
 
