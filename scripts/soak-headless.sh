@@ -26,23 +26,9 @@ while (($#)); do
   shift
 done
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target orvane-trend drive-sim >/dev/null
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvane-soak-headless.XXXXXX")
-cp build/bin/orvane-trend build/bin/drive-sim "$work/"
-mkdir -p "$work/home" "$work/config/orvane-trend"
+source scripts/soak-rig.sh
 # port 1; speed, current, DC link on; indicators off; sample rate 5 (0.5 s); graph scale 1.
-printf '%s\r\n' 0 1 1 1 0 0 0 0 0 5 1 >"$work/config/orvane-trend/ta.ini"
-
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  if ((keep)); then echo "working directory kept: $work"; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
+soak_rig orvane-soak-headless 0 1 1 1 0 0 0 0 0 5 1
 
 "$work/drive-sim" "${pacing[@]}" --scenario "$scenario" --link "$work/drive" >/dev/null &
 pids+=($!)

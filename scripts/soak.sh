@@ -34,25 +34,10 @@ while (($#)); do
 done
 
 scripts/install-deps.sh soak
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target orvane-trend drive-sim >/dev/null
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvane-soak.XXXXXX")
-# Copies, so that a rebuild during the run leaves the programs under test alone.
-cp build/bin/orvane-trend build/bin/drive-sim "$work/"
-mkdir -p "$work/home" "$work/config/orvane-trend"
+source scripts/soak-rig.sh
 # port2on, speed, current, DC link, direction, running, inputs, outputs, direction graph: all on;
 # sample rate 5 (0.5 s); graph scale 1.
-printf '%s\r\n' 1 1 1 1 1 1 1 1 1 5 1 >"$work/config/orvane-trend/ta.ini"
-
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  if ((keep)); then echo "working directory kept: $work"; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
+soak_rig orvane-soak 1 1 1 1 1 1 1 1 1 5 1
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
