@@ -62,13 +62,13 @@ std::optional<double> sessionSeconds(std::string_view text) {
           : std::nullopt;
   const std::optional<int> minutes = field(text, firstColon + 1, 2, 0, 59);
   const std::string_view secondsText = text.substr(secondColon + 1);
-  const std::optional<double> seconds =
-      secondsText.size() >= 2 && secondsText.substr(0, 2).find_first_not_of("0123456789") == std::string_view::npos
-          ? number<double>(secondsText)
-          : std::nullopt;
-  if (!hours || !minutes || !seconds || *seconds >= 60)
+  if (!hours || !minutes || secondsText.size() < 2 ||
+      secondsText.substr(0, 2).find_first_not_of("0123456789") != std::string_view::npos)
     return std::nullopt;
-  return *hours * 3600.0 + *minutes * 60.0 + *seconds;
+  const double seconds = number<double>(secondsText).value_or(60);
+  if (seconds >= 60)
+    return std::nullopt;
+  return *hours * 3600.0 + *minutes * 60.0 + seconds;
 }
 
 std::optional<TimeLimit> timeLimit(std::string_view text) {
