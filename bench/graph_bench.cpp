@@ -47,8 +47,8 @@ struct Fixture {
   int raw = 0; // readings as the drive gives them: whole raw values over a divisor
   float hz = 0;
   void configure() {
-    state.inverter = model::kMk410;
-    state.speedscale = 4750.0f / 50;
+    state.drive.inverter = model::kMk410;
+    state.drive.speedscale = 4750.0f / 50;
     for (const char* box : {"speedmenu", "currentmenu", "DCmenu"})
       state.options.setChecked(box, true);
   }
@@ -59,16 +59,16 @@ struct Fixture {
     graph.Frequency(OK);
     graph.Current(OK);
     graph.Voltage(OK);
-    ++state.samplecount;
-    state.graphx = static_cast<std::int16_t>(state.lastx + state.xstep);
+    ++state.graph.samplecount;
+    state.graph.graphx = static_cast<std::int16_t>(state.graph.lastx + state.graph.xstep);
   }
   TraceReads reads() {
-    return TraceReads{[this](std::int16_t&) { state.speedvalue = hz; },
+    return TraceReads{[this](std::int16_t&) { state.latest.speedvalue = hz; },
                       [this](std::int16_t&) {
-                        state.ampstext = raw / 500.0;
-                        state.ampspct = raw / 25.0;
+                        state.latest.ampstext = raw / 500.0;
+                        state.latest.ampspct = raw / 25.0;
                       },
-                      [this](std::int16_t&) { state.dcvoltsvalue = 3000 + raw / 100 / 10.0; }, nullptr};
+                      [this](std::int16_t&) { state.latest.dcvoltsvalue = 3000 + raw / 100 / 10.0; }, nullptr};
   }
 };
 

@@ -161,7 +161,7 @@ Figure monitorModel(const char* model, std::chrono::seconds time) {
   const auto cpuBefore = bench::processCpuTime();
   runFor(time);
   const double cpuShare = (bench::processCpuTime() - cpuBefore).count() / (time.count() * 1000.0) * 100;
-  const int samples = bench.program.state().samplecount;
+  const int samples = bench.program.state().graph.samplecount;
   bench.trigger("stopmonmenu");
   runUntil([&] { return bench.idle(); }, 5s);
   char note[128];

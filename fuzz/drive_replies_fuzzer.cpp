@@ -52,7 +52,7 @@ struct Drive : FakeLine {
   explicit Drive(FuzzedDataProvider& input) {
     port.setResponder(replyFrom(input));
     link.setStopMonitor([this] { ++stops; });
-    state.inverter = kModels[input.ConsumeIntegralInRange<std::size_t>(0, kModels.size() - 1)];
+    state.drive.inverter = kModels[input.ConsumeIntegralInRange<std::size_t>(0, kModels.size() - 1)];
   }
 
   SharedState state;
@@ -101,10 +101,10 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 1:
     return Identification{state, link, acquisition, ui}.CheckInverter(OK);
   case 2:
-    acquisition.readDisplay(state.inverter);
+    acquisition.readDisplay(state.drive.inverter);
     return;
   case 3:
-    acquisition.tick(everythingOf(state.inverter));
+    acquisition.tick(everythingOf(state.drive.inverter));
     return;
   case 4:
     return watch.resetmenu_Click();
@@ -120,16 +120,16 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 9:
     return history.TripSummary(state, window, OK);
   case 10:
-    history.read(state.inverter);
+    history.read(state.drive.inverter);
     return;
   case 11:
-    acquisition.readMaxSpeed(state.inverter);
+    acquisition.readMaxSpeed(state.drive.inverter);
     return;
   case 12:
-    acquisition.readVoltCode(state.inverter);
+    acquisition.readVoltCode(state.drive.inverter);
     return;
   default:
-    acquisition.writeStartOfMonitoring(state.inverter);
+    acquisition.writeStartOfMonitoring(state.drive.inverter);
     return;
   }
 }

@@ -39,12 +39,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   writeFile(data, size);
-  SharedState read;
+  AppliedSettings read;
   if (!readSettingsFile(read))
     return 0;
 
   writeSettingsFile(read);
-  SharedState again;
+  AppliedSettings again;
   if (!readSettingsFile(again))
     std::abort();
   for (const auto setting : kStoredSettings) {

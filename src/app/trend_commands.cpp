@@ -113,7 +113,7 @@ void TrendCommands::routeEvents(TrendWindow& window) {
         {"cliptoolbar", [this] { output_.clipboardmenu_Click(); }},
         {"optionstoolbar", openOptions},
         {"triptoolbar", readTrips},
-        {"valuetoolbar", [this] { state_.valuemode = state_.valuemode == 0 ? 1 : 0; }},
+        {"valuetoolbar", [this] { state_.valuemode = !state_.valuemode; }},
         {"helptoolbar", [this] { output_.helpmenu_Click(); }},
     };
     Toolbar1_ButtonClick(key, commands);

@@ -7,8 +7,8 @@ namespace orvane {
 
 void SessionPublishing::started(const SharedState& state) {
   PublishedStatus status;
-  status.model = state.inverter;
-  status.maximumFrequencyHz = state.maxspeed;
+  status.model = state.drive.inverter;
+  status.maximumFrequencyHz = state.drive.maxspeed;
   status.sampleRateSeconds = state.options.value("Slider1") / 10.0;
   publisher_.publishStatus(status);
   event(EventKind::start);

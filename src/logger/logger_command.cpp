@@ -36,8 +36,8 @@ constexpr int kSlowestRate = 320;
 
 // The settings as Options stores them; a missing or damaged ta.ini gives the defaults, as the
 // window would show them (the logger never rewrites the file).
-SharedState storedSettings() {
-  SharedState settings;
+AppliedSettings storedSettings() {
+  AppliedSettings settings;
   if (!readSettingsFile(settings))
     for (std::size_t line = 0; line < kStoredSettings.size(); ++line)
       settings.*kStoredSettings[line] = kDefaultSettings[line];
@@ -67,7 +67,7 @@ int runLoggerCommand(int argc, const char* const* argv) {
     return logger_exit::kStopped;
   }
 
-  const SharedState settings = storedSettings();
+  const AppliedSettings settings = storedSettings();
   const LoggedQuantities quantities{settings.speedon == 1, settings.currenton == 1, settings.dcon == 1,
                                     settings.directiongraphon == 1};
   if (!quantities.frequency && !quantities.current && !quantities.dcLink) {

@@ -11,8 +11,8 @@ void Identification::CheckInverter(std::int16_t& OK) {
     return;
   }
   const bool ran = ui_.run([&] {
-    state_.newinverter = model ? *model : std::string(model::kUnknown);
-    state_.startcancelled = 0;
+    state_.drive.newinverter = model ? *model : std::string(model::kUnknown);
+    state_.startcancelled = false;
     if (model)
       return;
     OK = 1;

@@ -50,7 +50,7 @@ void MonitoringSession::takeModel() {
   const ModelChangeOutcome outcome =
       applyModelChange(state_, link_.platform().messages, ModelChangeQuestion::BeforeMonitoring);
   if (outcome == ModelChangeOutcome::Declined) {
-    state_.startcancelled = 1;
+    state_.startcancelled = true;
     return;
   }
   if (outcome == ModelChangeOutcome::Unchanged)
@@ -73,8 +73,8 @@ void MonitoringSession::takeModel() {
 }
 
 void MonitoringSession::showModelIndicators() {
-  std::vector<Terminal> terminals = inputTerminals(state_.inverter);
-  const std::vector<Terminal> outputs = outputTerminals(state_.inverter);
+  std::vector<Terminal> terminals = inputTerminals(state_.drive.inverter);
+  const std::vector<Terminal> outputs = outputTerminals(state_.drive.inverter);
   terminals.insert(terminals.end(), outputs.begin(), outputs.end());
   for (const Terminal& terminal : terminals) {
     state_.trend.setVisible(terminal.off, true);
@@ -107,7 +107,7 @@ void MonitoringSession::start() {
   bool goOn = false;
   if (link_.abandoned() || !ui([&] {
         goOn = checkIdentified(OK);
-        model = state_.inverter;
+        model = state_.drive.inverter;
       }) ||
       !goOn)
     return;
@@ -137,8 +137,8 @@ void MonitoringSession::start() {
       stopmonmenu_Click();
       return;
     }
-    state_.elapsed = 0;
-    state_.logstarted = 0;
+    state_.log.elapsed = 0;
+    state_.log.logstarted = false;
     setTimeSpanLabels();
     trend.setEnabled("Timer1", true);
     if (listener_) {
@@ -150,10 +150,10 @@ void MonitoringSession::start() {
 
 bool MonitoringSession::checkIdentified(std::int16_t OK) {
   ControlModel& trend = state_.trend;
-  if (state_.startcancelled == 1) {
+  if (state_.startcancelled) {
     stopmonmenu_Click();
     trend.setEnabled("Timer1", false);
-    state_.startcancelled = 0;
+    state_.startcancelled = false;
     return false;
   }
   if (OK == 1) {
@@ -162,7 +162,7 @@ bool MonitoringSession::checkIdentified(std::int16_t OK) {
     trend.setEnabled("Timer1", false);
     return false;
   }
-  if (state_.inverter == model::kUnknown) {
+  if (state_.drive.inverter == model::kUnknown) {
     tell("Unknown Inverter", "The Inverter connected has not been recognised.\n"
                              "Please check in Help which ranges are supported by this program.");
     stopmonmenu_Click();
@@ -200,12 +200,12 @@ bool MonitoringSession::takeMaximumFrequency(const LinkResult<float>& maxSpeed) 
     state_.trend.setEnabled("Timer1", false);
     return false;
   }
-  state_.maxspeed = *maxSpeed;
+  state_.drive.maxspeed = *maxSpeed;
   if (refuseZeroMaximumFrequency() || !askAboutChangedMaximumFrequency())
     return false;
-  state_.speedscale = static_cast<float>(graph::kFullHeight) / state_.maxspeed;
-  state_.graphmaxspeed = state_.maxspeed;
-  state_.dirspeedscale = static_cast<float>(graph::kHalfHeight) / state_.maxspeed;
+  state_.drive.speedscale = static_cast<float>(graph::kFullHeight) / state_.drive.maxspeed;
+  state_.drive.graphmaxspeed = state_.drive.maxspeed;
+  state_.drive.dirspeedscale = static_cast<float>(graph::kHalfHeight) / state_.drive.maxspeed;
   return true;
 }
 
@@ -214,27 +214,27 @@ bool MonitoringSession::takeVoltCode(const LinkResult<std::int16_t>& voltCode) {
     failedStartRead(voltCode.failure());
     return false;
   }
-  state_.voltcode = *voltCode;
+  state_.drive.voltcode = *voltCode;
   return true;
 }
 
 bool MonitoringSession::refuseZeroMaximumFrequency() {
-  if (state_.maxspeed > 0)
+  if (state_.drive.maxspeed > 0)
     return false;
   tell("Maximum Frequency Setting", "The maximum Frequency (A04) read from the Inverter is " +
-                                        plainText(state_.maxspeed) +
+                                        plainText(state_.drive.maxspeed) +
                                         "Hz.\nMonitoring cannot start: please check the Inverter's settings.");
   stopmonmenu_Click();
   return true;
 }
 
 bool MonitoringSession::askAboutChangedMaximumFrequency() {
-  if (state_.speedtrace == 0 || state_.maxspeed == state_.graphmaxspeed)
+  if (!state_.graph.speedtrace || state_.drive.maxspeed == state_.drive.graphmaxspeed)
     return true;
-  const MessageAnswer answer =
-      ask("Maximum Frequency Setting",
-          "The maximum Frequency (A04) has been altered from " + plainText(state_.graphmaxspeed) + "Hz to " +
-              plainText(state_.maxspeed) + "Hz\n and the graph needs to be cleared. Do you want to proceed?");
+  const MessageAnswer answer = ask(
+      "Maximum Frequency Setting",
+      "The maximum Frequency (A04) has been altered from " + plainText(state_.drive.graphmaxspeed) + "Hz to " +
+          plainText(state_.drive.maxspeed) + "Hz\n and the graph needs to be cleared. Do you want to proceed?");
   if (answer == MessageAnswer::Yes) {
     procedures_.graph.clearKeepingSamples();
     return true;
@@ -274,7 +274,7 @@ void MonitoringSession::stopmonmenu_Click() {
   trend.setVisible("redlight", true);
 
   bool hasTerminal6 = false;
-  for (const auto& terminals : {inputTerminals(state_.inverter), outputTerminals(state_.inverter)}) {
+  for (const auto& terminals : {inputTerminals(state_.drive.inverter), outputTerminals(state_.drive.inverter)}) {
     for (const Terminal& terminal : terminals) {
       trend.setVisible(terminal.off, true);
       trend.setVisible(terminal.on, false);

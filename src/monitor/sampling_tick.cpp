@@ -9,7 +9,7 @@ SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function
 
 TickPlan SamplingTick::plan() const {
   const ControlModel& options = state_.options;
-  TickPlan plan{state_.inverter, state_.voltcode};
+  TickPlan plan{state_.drive.inverter, state_.drive.voltcode};
   // A trace on the graph keeps its quantity in the tick, but only a ticked
   // box reads it from the drive.
   plan.frequency = options.checked("speedmenu");
@@ -34,23 +34,23 @@ void SamplingTick::failedRead(std::int16_t& OK) {
 
 void SamplingTick::GetSpeed(std::int16_t& OK) {
   if (reading_.frequency)
-    state_.speedvalue = *reading_.frequency;
+    state_.latest.speedvalue = *reading_.frequency;
   else
     failedRead(OK);
 }
 
 void SamplingTick::GetAmps(std::int16_t& OK) {
   if (reading_.current)
-    state_.ampstext = *reading_.current;
+    state_.latest.ampstext = *reading_.current;
   if (!reading_.current || (reading_.failure && reading_.failure->step == Reading::Step::Current))
     return failedRead(OK);
   if (reading_.currentPercent)
-    state_.ampspct = *reading_.currentPercent;
+    state_.latest.ampspct = *reading_.currentPercent;
 }
 
 void SamplingTick::GetDCVolts(std::int16_t& OK) {
   if (reading_.dcLink)
-    state_.dcvoltsvalue = *reading_.dcLink;
+    state_.latest.dcvoltsvalue = *reading_.dcLink;
   else
     failedRead(OK);
 }
@@ -80,10 +80,10 @@ void SamplingTick::Timer1_Timer() {
       parts_.log.append(line->time, line->frequency, line->current, line->currentPercent, line->dcLink);
   parts_.ui.run([&] {
     if (!logFailure) {
-      if (state_.logstarted != 0)
-        state_.elapsed = static_cast<float>(line->nextElapsed);
+      if (state_.log.logstarted)
+        state_.log.elapsed = static_cast<float>(line->nextElapsed);
       else
-        state_.logstarted = 1;
+        state_.log.logstarted = true;
       if (listener_)
         listener_->sampled(reading_, line->nextElapsed);
     }
@@ -102,40 +102,40 @@ std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
     return std::nullopt;
   }
   if (reading_.displayText)
-    state_.lcdtext = *reading_.displayText;
+    state_.latest.lcdtext = *reading_.displayText;
   if (parts_.tripWatch.showTrip()) {
     if (listener_)
-      listener_->tripped(state_.lcdtext);
+      listener_->tripped(state_.latest.lcdtext);
     return std::nullopt;
   }
 
   std::int16_t OK = 0;
   const ControlModel& options = state_.options;
   TrendGraph& graph = parts_.graph;
-  if (state_.speedtrace == 1 || options.checked("speedmenu")) {
+  if (state_.graph.speedtrace || options.checked("speedmenu")) {
     graph.Frequency(OK);
     if (OK == 1)
       return stopTick_(), std::nullopt;
   }
-  if (state_.ampstrace == 1 || options.checked("currentmenu")) {
+  if (state_.graph.ampstrace || options.checked("currentmenu")) {
     graph.Current(OK);
     if (OK == 1)
       return stopTick_(), std::nullopt;
-    state_.speedplotted = 1;
-    state_.ampsplotted = 1;
+    state_.graph.speedplotted = true;
+    state_.graph.ampsplotted = true;
   }
-  if (state_.voltstrace == 1 || options.checked("DCmenu")) {
+  if (state_.graph.voltstrace || options.checked("DCmenu")) {
     graph.Voltage(OK);
     if (OK == 1)
       return stopTick_(), std::nullopt;
-    state_.speedplotted = 1;
-    state_.ampsplotted = 1;
-    state_.voltsplotted = 1;
+    state_.graph.speedplotted = true;
+    state_.graph.ampsplotted = true;
+    state_.graph.voltsplotted = true;
   }
-  LogLine line{plainText(state_.elapsed), state_.elapsed, state_.logspeed, state_.logamps,
-               state_.logampspct,         state_.logvolts};
-  if (state_.logstarted != 0) {
-    line.nextElapsed = options.value("Slider1") / 10.0 + static_cast<double>(state_.elapsed);
+  LogLine line{plainText(state_.log.elapsed), state_.log.elapsed, state_.log.logspeed, state_.log.logamps,
+               state_.log.logampspct,         state_.log.logvolts};
+  if (state_.log.logstarted) {
+    line.nextElapsed = options.value("Slider1") / 10.0 + static_cast<double>(state_.log.elapsed);
     line.time = plainText(line.nextElapsed);
   }
   return line;
@@ -149,8 +149,8 @@ void SamplingTick::showStatus(const std::optional<std::string>& logFailure) {
                                              "\nMonitoring has stopped; the lines already written are kept.");
     return stopTick_();
   }
-  state_.samplecount = static_cast<std::int16_t>(state_.samplecount + 1);
-  state_.graphx = static_cast<std::int16_t>(state_.lastx + state_.xstep);
+  state_.graph.samplecount = static_cast<std::int16_t>(state_.graph.samplecount + 1);
+  state_.graph.graphx = static_cast<std::int16_t>(state_.graph.lastx + state_.graph.xstep);
 
   const ControlModel& options = state_.options;
   StatusIndicators& indicators = parts_.indicators;

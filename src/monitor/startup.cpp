@@ -9,7 +9,7 @@ void waitMoreThan(Clock& clock, Clock::Duration span) {
 }
 
 void prepareTrendPanels(SharedState& state) {
-  state.inverter = "0";
+  state.drive.inverter = "0";
   ControlModel& trend = state.trend;
   for (const char* name :
        {"Command1", "Command2", "Command5", "Command6", "Command7", "Command8", "Command9", "Picture1", "Picture2",

@@ -6,11 +6,11 @@ namespace orvane {
 
 void StatusIndicators::Direction(float runState) {
   if (runState == 0)
-    state_.direction = "-";
+    state_.latest.direction = "-";
   else if (runState == 1)
-    state_.direction = "F";
+    state_.latest.direction = "F";
   else if (runState == 2)
-    state_.direction = "R";
+    state_.latest.direction = "R";
 
   if (!state_.options.checked("directionmenu") || (runState != 0 && runState != 1 && runState != 2))
     return;
@@ -38,7 +38,8 @@ void StatusIndicators::Running(float runState) {
 
 void StatusIndicators::showTerminals(bool inputs, int word) {
   ControlModel& trend = state_.trend;
-  for (const Terminal& terminal : inputs ? inputTerminals(state_.inverter) : outputTerminals(state_.inverter)) {
+  for (const Terminal& terminal :
+       inputs ? inputTerminals(state_.drive.inverter) : outputTerminals(state_.drive.inverter)) {
     const bool on = (word & terminal.mask) == terminal.mask;
     trend.setVisible(on ? terminal.on : terminal.off, true);
     trend.setVisible(on ? terminal.off : terminal.on, false);

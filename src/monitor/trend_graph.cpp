@@ -14,10 +14,9 @@ struct GraphTrace {
   Quantity quantity;
   const char* checkBox;
   Rgb colour;
-  std::int16_t SharedState::*trace;
-  std::int16_t SharedState::*plotted;
-  SampleArray SharedState::*ys;
-  std::int16_t SharedState::*latestY;
+  bool GraphStore::*trace;
+  bool GraphStore::*plotted;
+  SampleArray GraphStore::*ys;
 };
 
 TrendGraph::TrendGraph(SharedState& state, DrawingSurface& picture1, DrawingSurface& picture3,
@@ -26,16 +25,15 @@ TrendGraph::TrendGraph(SharedState& state, DrawingSurface& picture1, DrawingSurf
 
 namespace {
 
-const GraphTrace kFrequencyTrace{
-    Quantity::Frequency,        "speedmenu",           graph::kFrequencyColour, &SharedState::speedtrace,
-    &SharedState::speedplotted, &SharedState::speedys, &SharedState::speedy};
-const GraphTrace kCurrentTrace{
-    Quantity::Current,         "currentmenu",        graph::kCurrentColour, &SharedState::ampstrace,
-    &SharedState::ampsplotted, &SharedState::ampsys, &SharedState::ampsy};
-const GraphTrace kVoltageTrace{Quantity::Voltage,          "DCmenu",
-                               graph::kVoltageColour,      &SharedState::voltstrace,
-                               &SharedState::voltsplotted, &SharedState::voltsys,
-                               &SharedState::voltsy};
+const GraphTrace kFrequencyTrace{Quantity::Frequency,       "speedmenu",
+                                 graph::kFrequencyColour,   &GraphStore::speedtrace,
+                                 &GraphStore::speedplotted, &GraphStore::speedys};
+const GraphTrace kCurrentTrace{Quantity::Current,        "currentmenu",
+                               graph::kCurrentColour,    &GraphStore::ampstrace,
+                               &GraphStore::ampsplotted, &GraphStore::ampsys};
+const GraphTrace kVoltageTrace{Quantity::Voltage,         "DCmenu",
+                               graph::kVoltageColour,     &GraphStore::voltstrace,
+                               &GraphStore::voltsplotted, &GraphStore::voltsys};
 
 } // namespace
 
@@ -77,11 +75,12 @@ bool TrendGraph::sample(const GraphTrace& trace, std::int16_t& OK) {
 std::int16_t TrendGraph::toY(const GraphTrace& trace) const {
   switch (trace.quantity) {
   case Quantity::Frequency:
-    return frequencyY(kind(), state_.speedscale, state_.dirspeedscale, state_.speedvalue, state_.direction);
+    return frequencyY(kind(), state_.drive.speedscale, state_.drive.dirspeedscale, state_.latest.speedvalue,
+                      state_.latest.direction);
   case Quantity::Current:
-    return currentY(kind(), state_.inverter, state_.ampspct);
+    return currentY(kind(), state_.drive.inverter, state_.latest.ampspct);
   case Quantity::Voltage:
-    return voltageY(kind(), state_.dcvoltsvalue);
+    return voltageY(kind(), state_.latest.dcvoltsvalue);
   }
   return 0;
 }
@@ -89,25 +88,25 @@ std::int16_t TrendGraph::toY(const GraphTrace& trace) const {
 void TrendGraph::showAndLog(const GraphTrace& trace) {
   switch (trace.quantity) {
   case Quantity::Frequency:
-    state_.trend.setCaption("displayspeed", plainText(state_.speedvalue));
-    state_.logspeed =
-        kind() == GraphKind::Signed && state_.direction != "F" ? -state_.speedvalue : state_.speedvalue;
+    state_.trend.setCaption("displayspeed", plainText(state_.latest.speedvalue));
+    state_.log.logspeed = kind() == GraphKind::Signed && state_.latest.direction != "F" ? -state_.latest.speedvalue
+                                                                                        : state_.latest.speedvalue;
     break;
   case Quantity::Current:
-    state_.trend.setCaption("displaycurrent", plainText(state_.ampstext));
-    state_.logamps = static_cast<float>(state_.ampstext);
-    state_.logampspct = static_cast<float>(state_.ampspct);
+    state_.trend.setCaption("displaycurrent", plainText(state_.latest.ampstext));
+    state_.log.logamps = static_cast<float>(state_.latest.ampstext);
+    state_.log.logampspct = static_cast<float>(state_.latest.ampspct);
     break;
   case Quantity::Voltage:
-    state_.trend.setCaption("displayvoltage", plainText(state_.dcvoltsvalue));
-    state_.logvolts = static_cast<float>(state_.dcvoltsvalue);
+    state_.trend.setCaption("displayvoltage", plainText(state_.latest.dcvoltsvalue));
+    state_.log.logvolts = static_cast<float>(state_.latest.dcvoltsvalue);
     break;
   }
 }
 
 void TrendGraph::plot(const GraphTrace& trace, std::int16_t& OK) {
-  state_.*trace.trace = 1;
-  if (state_.samplecount >= state_.maxpoints) {
+  state_.graph.*trace.trace = true;
+  if (state_.graph.samplecount >= state_.graph.maxpoints) {
     scroll(trace, OK);
     return;
   }
@@ -116,45 +115,44 @@ void TrendGraph::plot(const GraphTrace& trace, std::int16_t& OK) {
   if (!sample(trace, OK))
     return;
 
-  SampleArray& ys = state_.*trace.ys;
-  const int n = state_.samplecount;
+  SampleArray& ys = state_.graph.*trace.ys;
+  const int n = state_.graph.samplecount;
   // Sample n lies at 570 + n * xstep, whatever a tick that failed half-way
   // left in graphx or lastx: the scroll erases along the stored x and redraws
   // at the computed one, so the two must agree or the old trace stays behind.
-  const auto x = static_cast<std::int16_t>(graph::kFirstX + n * state_.xstep);
-  if (state_.*trace.plotted == 0) {
+  const auto x = static_cast<std::int16_t>(graph::kFirstX + n * state_.graph.xstep);
+  if (!(state_.graph.*trace.plotted)) {
     const std::int16_t y = toY(trace);
-    state_.*trace.latestY = y;
     if (y != 0)
       box().drawLine(graph::kFirstX, y, graph::kFirstX, y, trace.colour);
-    state_.graphxs[n] = x;
+    state_.graph.graphxs[n] = x;
     ys[n] = y;
-    state_.*trace.plotted += 1;
+    state_.graph.*trace.plotted = true;
     showAndLog(trace);
     return;
   }
   showAndLog(trace);
   const std::int16_t y = toY(trace);
-  state_.*trace.latestY = y;
   if (n > 0 && ys[n - 1] != 0 && y != 0)
-    box().drawLine(state_.graphxs[n - 1], ys[n - 1], x, y, trace.colour);
-  state_.graphxs[n] = x;
+    box().drawLine(state_.graph.graphxs[n - 1], ys[n - 1], x, y, trace.colour);
+  state_.graph.graphxs[n] = x;
   ys[n] = y;
-  state_.lastx = x;
+  state_.graph.lastx = x;
 }
 
 void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {
-  SampleArray& ys = state_.*trace.ys;
+  SampleArray& ys = state_.graph.*trace.ys;
   // The arrays hold 5001 entries: the scroll reads one past the last point.
-  const int points = std::min<int>(state_.maxpoints, kSampleSlots - 2);
+  const int points = std::min<int>(state_.graph.maxpoints, kSampleSlots - 2);
   DrawingSurface& surface = box();
 
   // Erase the trace as drawn, along the stored x coordinates.
   if (ys[0] != 0)
-    surface.drawLine(state_.graphxs[0], ys[0], state_.graphxs[0], ys[0], surface.background());
+    surface.drawLine(state_.graph.graphxs[0], ys[0], state_.graph.graphxs[0], ys[0], surface.background());
   for (int i = 1; i <= points; ++i) {
     if (ys[i - 1] != 0 && ys[i] != 0)
-      surface.drawLine(state_.graphxs[i - 1], ys[i - 1], state_.graphxs[i], ys[i], surface.background());
+      surface.drawLine(state_.graph.graphxs[i - 1], ys[i - 1], state_.graph.graphxs[i], ys[i],
+                       surface.background());
   }
 
   for (int i = 0; i <= points; ++i)
@@ -166,22 +164,21 @@ void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {
     if (!sample(trace, OK))
       return;
     const std::int16_t y = toY(trace);
-    state_.*trace.latestY = y;
     ys[points - 1] = y;
     showAndLog(trace);
   }
-  state_.samplecount = static_cast<std::int16_t>(points - 1);
+  state_.graph.samplecount = static_cast<std::int16_t>(points - 1);
 
-  state_.scrollcount = 1;
+  state_.graph.scrollcount = 1;
   if (ys[0] != 0)
     surface.drawLine(graph::kFirstX, ys[0], graph::kFirstX, ys[0], trace.colour);
   for (int i = 1; i <= points - 1; ++i) {
-    const int x = graph::kFirstX + i * state_.xstep;
+    const int x = graph::kFirstX + i * state_.graph.xstep;
     if (ys[i - 1] != 0 && ys[i] != 0)
-      surface.drawLine(x - state_.xstep, ys[i - 1], x, ys[i], trace.colour);
+      surface.drawLine(x - state_.graph.xstep, ys[i - 1], x, ys[i], trace.colour);
   }
-  state_.scrollcount = 0;
-  state_.samplecount = static_cast<std::int16_t>(points);
+  state_.graph.scrollcount = 0;
+  state_.graph.samplecount = static_cast<std::int16_t>(points);
 }
 
 void TrendGraph::clearscreen_Click() {
@@ -192,25 +189,25 @@ void TrendGraph::clearscreen_Click() {
 }
 
 void TrendGraph::clearKeepingSamples() {
-  state_.speedplotted = 0;
-  state_.ampsplotted = 0;
-  state_.voltsplotted = 0;
-  state_.samplecount = 0;
-  state_.scrollcount = 0;
+  state_.graph.speedplotted = false;
+  state_.graph.ampsplotted = false;
+  state_.graph.voltsplotted = false;
+  state_.graph.samplecount = 0;
+  state_.graph.scrollcount = 0;
   picture1_.clear();
   picture3_.clear();
-  state_.lastx = graph::kFirstX;
-  state_.speedtrace = 0;
-  state_.ampstrace = 0;
-  state_.voltstrace = 0;
+  state_.graph.lastx = graph::kFirstX;
+  state_.graph.speedtrace = false;
+  state_.graph.ampstrace = false;
+  state_.graph.voltstrace = false;
 }
 
 void TrendGraph::clearGraph() {
   clearKeepingSamples();
-  for (int i = 0; i <= state_.maxpoints; ++i) {
-    state_.speedys[i] = 0;
-    state_.ampsys[i] = 0;
-    state_.voltsys[i] = 0;
+  for (int i = 0; i <= state_.graph.maxpoints; ++i) {
+    state_.graph.speedys[i] = 0;
+    state_.graph.ampsys[i] = 0;
+    state_.graph.voltsys[i] = 0;
   }
 }
 

@@ -3,7 +3,7 @@
 namespace orvane {
 
 bool TripWatch::showTrip() {
-  const bool tripped = state_.lcdtext.compare(0, 3, "ERR") == 0;
+  const bool tripped = state_.latest.lcdtext.compare(0, 3, "ERR") == 0;
   ControlModel& trend = state_.trend;
   trend.setEnabled("Timer2", false);
   trend.setEnabled("Timer1", !tripped);
@@ -20,7 +20,7 @@ bool TripWatch::showTrip() {
 
 void TripWatch::resetmenu_Click() {
   std::string model;
-  if (!ui_.run([&] { model = state_.inverter; }))
+  if (!ui_.run([&] { model = state_.drive.inverter; }))
     return;
   if (acquisition_.sendReset(model) || link_.abandoned())
     return;

@@ -46,10 +46,10 @@ void GraphCopy::copyGraph(const std::string& title) {
   sheet.showPicture(kind);
   DrawingSurface& box = sheet.picture(kind);
   // The arrays hold 5001 entries; the graph never shows more than 4999.
-  const int points = std::min<int>(state_.maxpoints, kSampleSlots - 2);
-  drawTrace(box, state_.speedys, points, state_.xstep, graph::kFrequencyColour);
-  drawTrace(box, state_.ampsys, points, state_.xstep, graph::kCurrentColour);
-  drawTrace(box, state_.voltsys, points, state_.xstep, graph::kVoltageColour);
+  const int points = std::min<int>(state_.graph.maxpoints, kSampleSlots - 2);
+  drawTrace(box, state_.graph.speedys, points, state_.graph.xstep, graph::kFrequencyColour);
+  drawTrace(box, state_.graph.ampsys, points, state_.graph.xstep, graph::kCurrentColour);
+  drawTrace(box, state_.graph.voltsys, points, state_.graph.xstep, graph::kVoltageColour);
 
   sheet.setCaption("Label32", state_.trend.caption("Label32"));
   sheet.setCaption("Label33", state_.trend.caption("Label33"));

@@ -18,12 +18,12 @@ std::string volts(double value) { return formatNumber(value, 0, true) + "V"; }
 
 std::string frequencyText(const SharedState& state, GraphKind box, int fy) {
   if (box == GraphKind::Plain)
-    return hertz(static_cast<float>(graph::kFullHeight - (fy - graph::kTop)) / state.speedscale);
+    return hertz(static_cast<float>(graph::kFullHeight - (fy - graph::kTop)) / state.drive.speedscale);
   if (fy == graph::kSignedAxis)
     return "0Hz";
   // Reverse lies as far below the axis as forward lies above it.
   const int distance = fy < graph::kSignedAxis ? graph::kSignedAxis - fy : fy - graph::kSignedAxis;
-  return hertz(static_cast<float>(distance) / state.dirspeedscale);
+  return hertz(static_cast<float>(distance) / state.drive.dirspeedscale);
 }
 
 std::string currentText(GraphKind box, int ay) {
@@ -41,15 +41,15 @@ std::string voltageText(GraphKind box, int vy) {
 } // namespace
 
 std::optional<ReadingTexts> readingAt(const SharedState& state, GraphKind box, float x) {
-  if (state.valuemode != 1 || x < graph::kFirstX || state.xstep <= 0)
+  if (!state.valuemode || x < graph::kFirstX || state.graph.xstep <= 0)
     return std::nullopt;
-  const auto index = static_cast<long>(roundHalfEven(x - graph::kFirstX)) / state.xstep;
+  const auto index = static_cast<long>(roundHalfEven(x - graph::kFirstX)) / state.graph.xstep;
   if (index >= kSampleSlots)
     return std::nullopt;
 
-  const int fy = state.speedys[index];
-  const int ay = state.ampsys[index];
-  const int vy = state.voltsys[index];
+  const int fy = state.graph.speedys[index];
+  const int ay = state.graph.ampsys[index];
+  const int vy = state.graph.voltsys[index];
   return ReadingTexts{fy == 0 ? kNotMonitored : frequencyText(state, box, fy),
                       ay == 0 ? kNotMonitored : currentText(box, ay),
                       vy == 0 ? kNotMonitored : voltageText(box, vy)};

@@ -14,19 +14,19 @@ constexpr const char* kErrorSource = "Orvane Trend Analysis";
 
 struct CheckBox {
   const char* name;
-  std::int16_t SharedState::*flag;
+  std::int16_t AppliedSettings::*flag;
 };
 
 // The check boxes in the order of their lines in ta.ini (lines 2 to 9).
 constexpr std::array<CheckBox, 8> kCheckBoxes{{
-    {"speedmenu", &SharedState::speedon},
-    {"currentmenu", &SharedState::currenton},
-    {"DCmenu", &SharedState::dcon},
-    {"directionmenu", &SharedState::directionon},
-    {"runningmenu", &SharedState::runningon},
-    {"inputmenu", &SharedState::inputon},
-    {"outputmenu", &SharedState::outputon},
-    {"directiongraph", &SharedState::directiongraphon},
+    {"speedmenu", &AppliedSettings::speedon},
+    {"currentmenu", &AppliedSettings::currenton},
+    {"DCmenu", &AppliedSettings::dcon},
+    {"directionmenu", &AppliedSettings::directionon},
+    {"runningmenu", &AppliedSettings::runningon},
+    {"inputmenu", &AppliedSettings::inputon},
+    {"outputmenu", &AppliedSettings::outputon},
+    {"directiongraph", &AppliedSettings::directiongraphon},
 }};
 constexpr std::size_t kDirectionGraph = 7;
 constexpr std::size_t kPortLine = 0;
@@ -48,7 +48,7 @@ int positionFor(const Slider& slider, std::int16_t stored) { return stored != 0 
 std::array<std::int16_t, 11> storedSettings(const SharedState& state) {
   std::array<std::int16_t, 11> settings{};
   for (std::size_t line = 0; line < settings.size(); ++line)
-    settings[line] = state.*kStoredSettings[line];
+    settings[line] = state.applied.*kStoredSettings[line];
   return settings;
 }
 
@@ -102,8 +102,8 @@ void OptionsForm::ensureLoaded() {
 
 void OptionsForm::Form_Load() {
   loaded_ = true;
-  state_.optionsapplied = 0;
-  if (!readSettingsFile(state_) || !showSettings(storedSettings(state_)))
+  state_.applied.optionsapplied = false;
+  if (!readSettingsFile(state_.applied) || !showSettings(storedSettings(state_)))
     recover();
   state_.options.setEnabled("Applybutton", false);
   state_.options.setEnabled("Cancelbutton", true);
@@ -153,16 +153,16 @@ void OptionsForm::changed(bool enableButtons) {
     state_.options.setEnabled("Applybutton", true);
     state_.options.setEnabled("Cancelbutton", true);
   }
-  state_.optionsapplied = 0;
+  state_.applied.optionsapplied = false;
 }
 
-void OptionsForm::Port1_Click() { changed(state_.port1on == 0); }
+void OptionsForm::Port1_Click() { changed(!state_.applied.port1on); }
 
-void OptionsForm::Port2_Click() { changed(state_.port2on == 0); }
+void OptionsForm::Port2_Click() { changed(state_.applied.port2on == 0); }
 
 void OptionsForm::checkBoxClicked(std::size_t box) {
   const int ticked = state_.options.checked(kCheckBoxes[box].name) ? 1 : 0;
-  changed(ticked != state_.*kCheckBoxes[box].flag);
+  changed(ticked != state_.applied.*kCheckBoxes[box].flag);
 }
 
 void OptionsForm::Slider1_Change() {
@@ -179,7 +179,7 @@ void OptionsForm::Applybutton_Click() {
   try {
     closePortIfOpen();
     applySettings(kApplyWidth);
-    state_.optionsapplied = 1;
+    state_.applied.optionsapplied = true;
   } catch (const UnknownControl&) {
     throw; // a programming error, not a failure to tell the user about
   } catch (...) {
@@ -192,7 +192,7 @@ void OptionsForm::OKbutton_Click() {
   ensureLoaded();
   try {
     closePortIfOpen();
-    if (state_.optionsapplied == 0)
+    if (!state_.applied.optionsapplied)
       applySettings(kOkWidth);
     hideWindow();
   } catch (const UnknownControl&) {
@@ -211,10 +211,10 @@ void OptionsForm::closePortIfOpen() {
 // controls back, and the rest of the action goes on without them.
 void OptionsForm::confirmGraphChanges() {
   const ControlModel& controls = state_.options;
-  const bool rate = controls.value(kSlider1.name) != state_.samplerate;
-  const bool scale = controls.value(kSlider2.name) != state_.graphscale;
+  const bool rate = controls.value(kSlider1.name) != state_.applied.samplerate;
+  const bool scale = controls.value(kSlider2.name) != state_.applied.graphscale;
   const bool directionGraph =
-      (controls.checked(kCheckBoxes[kDirectionGraph].name) ? 1 : 0) != state_.directiongraphon;
+      (controls.checked(kCheckBoxes[kDirectionGraph].name) ? 1 : 0) != state_.applied.directiongraphon;
   const auto question = graphChangeQuestion(rate, scale, directionGraph);
   if (!question)
     return;
@@ -225,15 +225,15 @@ void OptionsForm::confirmGraphChanges() {
     return;
   }
   if (rate) {
-    requireFit(kSlider1, state_.samplerate);
-    setSlider1(state_.samplerate);
+    requireFit(kSlider1, state_.applied.samplerate);
+    setSlider1(state_.applied.samplerate);
   }
   if (scale) {
-    requireFit(kSlider2, state_.graphscale);
-    setSlider2(state_.graphscale);
+    requireFit(kSlider2, state_.applied.graphscale);
+    setSlider2(state_.applied.graphscale);
   }
   if (directionGraph)
-    state_.options.setChecked(kCheckBoxes[kDirectionGraph].name, state_.directiongraphon == 1);
+    state_.options.setChecked(kCheckBoxes[kDirectionGraph].name, state_.applied.directiongraphon == 1);
 }
 
 void OptionsForm::applySettings(double graphWidth) {
@@ -242,31 +242,31 @@ void OptionsForm::applySettings(double graphWidth) {
 
   const int rate = controls.value(kSlider1.name);
   state_.trend.setValue("Timer1", rate * 100);
-  state_.samplerate = static_cast<std::int16_t>(rate);
+  state_.applied.samplerate = static_cast<std::int16_t>(rate);
 
   const int scale = controls.value(kSlider2.name);
-  state_.xstep = static_cast<std::int16_t>(scale * 20);
-  state_.maxpoints = roundToInt16(graphWidth / state_.xstep);
-  state_.graphscale = static_cast<std::int16_t>(scale);
+  state_.graph.xstep = static_cast<std::int16_t>(scale * 20);
+  state_.graph.maxpoints = roundToInt16(graphWidth / state_.graph.xstep);
+  state_.applied.graphscale = static_cast<std::int16_t>(scale);
 
   if (controls.checked("Port1")) {
     port_.setPortNumber(1);
-    state_.port1on = 1;
-    state_.port2on = 0;
+    state_.applied.port1on = true;
+    state_.applied.port2on = 0;
   }
   if (controls.checked("Port2")) {
     port_.setPortNumber(2);
-    state_.port2on = 1;
-    state_.port1on = 0;
+    state_.applied.port2on = 1;
+    state_.applied.port1on = false;
   }
 
   for (const CheckBox& box : kCheckBoxes)
-    state_.*box.flag = controls.checked(box.name) ? 1 : 0;
-  const bool signedGraph = state_.directiongraphon == 1;
+    state_.applied.*box.flag = controls.checked(box.name) ? 1 : 0;
+  const bool signedGraph = state_.applied.directiongraphon == 1;
   state_.trend.setVisible("Picture1", !signedGraph);
   state_.trend.setVisible("Picture3", signedGraph);
 
-  writeSettingsFile(state_);
+  writeSettingsFile(state_.applied);
   devices_.applyEdits();
   state_.options.setEnabled("Applybutton", false);
   state_.options.setEnabled("Cancelbutton", false);

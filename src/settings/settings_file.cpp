@@ -75,7 +75,7 @@ template <typename Format> void writeLines(Format&& format) {
 
 std::string settingsPath() { return configFolder() + "/ta.ini"; }
 
-bool readSettingsFile(SharedState& state) {
+bool readSettingsFile(AppliedSettings& settings) {
   std::ifstream file(settingsPath(), std::ios::binary);
   std::string line;
   for (const auto setting : kStoredSettings) {
@@ -86,14 +86,14 @@ bool readSettingsFile(SharedState& state) {
     const auto value = wholeNumber(line);
     if (!value)
       return false;
-    state.*setting = *value;
+    settings.*setting = *value;
   }
   return true;
 }
 
-void writeSettingsFile(const SharedState& state) {
+void writeSettingsFile(const AppliedSettings& settings) {
   writeLines([&](std::size_t line) {
-    const std::int16_t value = state.*kStoredSettings[line];
+    const std::int16_t value = settings.*kStoredSettings[line];
     return (value < 0 ? "" : " ") + std::to_string(value) + " ";
   });
 }

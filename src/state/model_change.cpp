@@ -11,17 +11,17 @@ std::string modelChangeQuestionText(const std::string& inverter, const std::stri
 }
 
 ModelChangeOutcome applyModelChange(SharedState& state, MessageBoxes& messages, ModelChangeQuestion question) {
-  if (state.newinverter == state.inverter)
+  if (state.drive.newinverter == state.drive.inverter)
     return ModelChangeOutcome::Unchanged;
-  if (state.inverterknown == 1) {
+  if (state.drive.inverterknown) {
     const MessageAnswer answer =
         messages.show(MessageIcon::Information, MessageButtons::YesNo, "Inverter Selection",
-                      modelChangeQuestionText(state.inverter, state.newinverter, question));
+                      modelChangeQuestionText(state.drive.inverter, state.drive.newinverter, question));
     if (answer != MessageAnswer::Yes)
       return ModelChangeOutcome::Declined;
   }
-  state.inverter = state.newinverter;
-  state.inverterknown = 1;
+  state.drive.inverter = state.drive.newinverter;
+  state.drive.inverterknown = true;
   return ModelChangeOutcome::Taken;
 }
 

@@ -15,13 +15,9 @@ namespace orvane {
 inline constexpr int kSampleSlots = 5001;
 using SampleArray = std::array<std::int16_t, kSampleSlots>;
 
-// The program-wide state of the main window, under the names the rest of the
-// system uses. Counters, flags and graph positions are 16-bit like the sample
-// store; frequencies and logged values are single precision, which is what the
-// session log prints to full width. Owned by the main window and handed
-// explicitly to every procedure that needs it.
-struct SharedState {
-  // Graph sample store: entry k of each array belongs to the same sample.
+// The trend graph's sample store and where the graph stands. Entry k of each
+// array belongs to the same sample; positions are 16-bit like the store.
+struct GraphStore {
   SampleArray graphxs{};
   SampleArray speedys{};
   SampleArray ampsys{};
@@ -32,48 +28,58 @@ struct SharedState {
   std::int16_t lastx = graph::kFirstX;
   std::int16_t xstep = 20;
   std::int16_t maxpoints = graph::kPointsAtFirstScale;
-  std::int16_t speedy = 0;
-  std::int16_t ampsy = 0;
-  std::int16_t voltsy = 0;
-  std::int16_t speedplotted = 0;
-  std::int16_t ampsplotted = 0;
-  std::int16_t voltsplotted = 0;
-  std::int16_t speedtrace = 0;
-  std::int16_t ampstrace = 0;
-  std::int16_t voltstrace = 0;
+  // The trace has a previous point to draw from.
+  bool speedplotted = false;
+  bool ampsplotted = false;
+  bool voltsplotted = false;
+  // The quantity was plotted since the graph was last cleared.
+  bool speedtrace = false;
+  bool ampstrace = false;
+  bool voltstrace = false;
+};
 
-  // Last readings. The output current is held as a number (in A) and turned
-  // into text only where it is shown or logged.
-  float speedvalue = 0;
-  double ampstext = 0;
-  double ampspct = 0;
-  double dcvoltsvalue = 0;
+// The drive model in use, the latest identification, and what the session's
+// start read of the drive to scale the graph.
+struct DriveInUse {
+  std::string inverter = "0";
+  std::string newinverter;
+  // A model has been taken into use in this run; a change is confirmed from now on.
+  bool inverterknown = false;
   float maxspeed = 0;
   float graphmaxspeed = 0;
   float speedscale = 0;
   float dirspeedscale = 0;
   std::int16_t voltcode = 0;
-  float statusvalue = 0;
+};
+
+// The values the tick shows. The output current is held as a number (in A)
+// and turned into text only where it is shown or logged.
+struct LatestValues {
+  float speedvalue = 0;
+  double ampstext = 0;
+  double ampspct = 0;
+  double dcvoltsvalue = 0;
   std::string direction;
   std::string lcdtext;
+};
 
-  // Drive model in use and the latest identification result.
-  std::string inverter = "0";
-  std::string newinverter;
-  std::int16_t inverterknown = 0;
-  std::int16_t startcancelled = 0;
-
-  // Session log.
+// The values of the next session log line, single precision as the log
+// prints them to full width, and the session time.
+struct SessionLogValues {
   float logspeed = 0;
   float logamps = 0;
   float logampspct = 0;
   float logvolts = 0;
   float elapsed = 0;
-  std::int16_t logstarted = 0;
+  // The session's first line has been written.
+  bool logstarted = false;
+};
 
-  // Applied settings.
-  std::int16_t samplerate = 5;
-  std::int16_t graphscale = 1;
+// The applied Options settings. The eleven stored in ta.ini are its numbers as
+// read: a box counts as ticked only for exactly 1, and any other number is kept
+// and compared as it stands, so they stay whole numbers rather than flags.
+struct AppliedSettings {
+  std::int16_t port2on = 0;
   std::int16_t speedon = 1;
   std::int16_t currenton = 0;
   std::int16_t dcon = 0;
@@ -82,13 +88,27 @@ struct SharedState {
   std::int16_t inputon = 0;
   std::int16_t outputon = 0;
   std::int16_t directiongraphon = 0;
-  std::int16_t port1on = 0;
-  std::int16_t port2on = 0;
-  std::int16_t optionsapplied = 0;
-  std::int16_t valuemode = 0;
+  std::int16_t samplerate = 5;
+  std::int16_t graphscale = 1;
+  bool port1on = false;
+  // Apply succeeded and nothing was changed in the dialog since.
+  bool optionsapplied = false;
+};
 
-  // The controls of the main window (Trend) and of the Options dialog, which
-  // the logic reads and sets by their names.
+// What the windows share: the graph, the drive in use, the values shown and
+// logged, the applied settings and the controls of the main window (Trend) and
+// of the Options dialog, which the logic reads and sets by their names. Owned
+// by the main window and handed explicitly to every procedure that needs it.
+struct SharedState {
+  GraphStore graph;
+  DriveInUse drive;
+  LatestValues latest;
+  SessionLogValues log;
+  AppliedSettings applied;
+  // "Value on Graph" is on: a click on the graph shows the values under it.
+  bool valuemode = false;
+  // The user declined a change of model while monitoring started.
+  bool startcancelled = false;
   ControlModel trend{"Trend", trendControls()};
   ControlModel options{"Options", optionsControls()};
 };

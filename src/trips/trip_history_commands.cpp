@@ -38,9 +38,9 @@ bool TripHistoryCommands::readAndShow() {
         if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) ==
             ModelChangeOutcome::Declined)
           return;
-        state_.inverterknown = 1;
-        state_.inverter = state_.newinverter;
-        model = state_.inverter;
+        state_.drive.inverterknown = true;
+        state_.drive.inverter = state_.drive.newinverter;
+        model = state_.drive.inverter;
         if (!window_)
           window_.emplace();
         taken = true;
@@ -74,7 +74,7 @@ bool TripHistoryCommands::readAndShow() {
 void TripHistoryCommands::Command5_Click() {
   if (!window_)
     return;
-  if (const std::optional<TripPrintPage> page = tripPrintPage(*window_, state_.inverter))
+  if (const std::optional<TripPrintPage> page = tripPrintPage(*window_, state_.drive.inverter))
     printing_.print(*page);
 }
 

@@ -45,7 +45,7 @@ public:
 
   // read() and show() for the model in `inverter`. Throws PortOpenError.
   void TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK) {
-    show(read(state.inverter), state.inverter, window, OK);
+    show(read(state.drive.inverter), state.drive.inverter, window, OK);
   }
 
 private:

@@ -30,9 +30,9 @@ protected:
   // Puts one sample at every index from `first` to `last`.
   void fill(int first, int last, std::int16_t fy, std::int16_t ay, std::int16_t vy) {
     for (int i = first; i <= last; ++i) {
-      state().speedys[i] = fy;
-      state().ampsys[i] = ay;
-      state().voltsys[i] = vy;
+      state().graph.speedys[i] = fy;
+      state().graph.ampsys[i] = ay;
+      state().graph.voltsys[i] = vy;
     }
   }
 
@@ -79,7 +79,7 @@ protected:
 };
 
 TEST_F(GraphCopyTest, answeringNoCopiesTheGraphAtOnceWithTracesWhereTheArraysPutThem) {
-  state().speedys[7] = 0; // a gap: no segment to or from it
+  state().graph.speedys[7] = 0; // a gap: no segment to or from it
   messages.answers = {MessageAnswer::No};
   state().trend.setCaption("Label32", "2.8");
   choose("clipboardmenu");
@@ -171,9 +171,9 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
   EXPECT_TRUE(topLevel("Help")->isVisible());
 
   choose("valuetoolbar");
-  EXPECT_EQ(state().valuemode, 1);
+  EXPECT_TRUE(state().valuemode);
   choose("valuetoolbar");
-  EXPECT_EQ(state().valuemode, 0);
+  EXPECT_FALSE(state().valuemode);
 
   // No drive answers: the start tells of it twice, the trip history read once.
   messages.shown.clear();
@@ -199,8 +199,8 @@ TEST_F(OutputCommandsTest, eachToolbarKeyAndMenuItemRunsItsCommand) {
 }
 
 TEST_F(OutputCommandsTest, inValueModeAClickOnEitherGraphShowsItsSampleInReading) {
-  state().speedscale = 4750.0f / 50.0f;
-  state().dirspeedscale = 20;
+  state().drive.speedscale = 4750.0f / 50.0f;
+  state().drive.dirspeedscale = 20;
   fill(0, 0, 2625, 0, 0);
   fill(1, 1, 250, 250, 250);
   EXPECT_FALSE(clickGraph("Picture1", 600));

@@ -170,12 +170,12 @@ TEST_F(ProgramTest, startUpWaitsOutTheSplashTalksToNoDriveAndAppliesTheStoredSet
   EXPECT_EQ(port.opens, 0);
   EXPECT_TRUE(messages.shown.empty());
   const SharedState& state = program.state();
-  EXPECT_EQ(state.inverter, "0");
-  EXPECT_EQ(state.samplecount, 0);
+  EXPECT_EQ(state.drive.inverter, "0");
+  EXPECT_EQ(state.graph.samplecount, 0);
   EXPECT_FALSE(state.trend.enabled("Timer1"));
   EXPECT_EQ(state.trend.value("Timer1"), 1000);
-  EXPECT_EQ(state.maxpoints, 169);
-  EXPECT_EQ(state.port2on, 1);
+  EXPECT_EQ(state.graph.maxpoints, 169);
+  EXPECT_EQ(state.applied.port2on, 1);
   EXPECT_TRUE(state.options.checked("currentmenu"));
 }
 

@@ -57,12 +57,12 @@ TEST_F(WindowLinkWork, samplingGoesOnWhileTheTripHistoryWindowIsOpen) {
     if (!window || program.commands()->linkBusy())
       return;
     if (!ticked) {
-      before = state().samplecount;
+      before = state().graph.samplecount;
       tick();
       ticked = true;
       return;
     }
-    sampledWhileOpen = state().samplecount - before;
+    sampledWhileOpen = state().graph.samplecount - before;
     window->close();
     watch.stop();
   });

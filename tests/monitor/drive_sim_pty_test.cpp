@@ -165,7 +165,7 @@ TEST(DriveSimOverPty, withNoVariableSetStartMonitorOpensTheDeviceStoredInOptions
   setenv("XDG_CONFIG_HOME", usualConfig.c_str(), 1);
   EXPECT_TRUE(line.messages.shown.empty());
   EXPECT_TRUE(state.trend.checked("startmonmenu"));
-  EXPECT_EQ(state.inverter, "MK410");
+  EXPECT_EQ(state.drive.inverter, "MK410");
   EXPECT_EQ(state.trend.caption("displayspeed"), "50");
   procedures.session.stopmonmenu_Click();
 }

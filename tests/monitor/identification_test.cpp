@@ -89,15 +89,15 @@ TEST_F(CheckInverterTest, onlyTextsStartingExactlyWithTheMarksCountAndTheSecondR
     connect(driveOf(Model::Unknown));
     showAtReadings({first, second});
     EXPECT_EQ(identify(), 0);
-    EXPECT_EQ(state.newinverter, name) << first << " / " << second;
+    EXPECT_EQ(state.drive.newinverter, name) << first << " / " << second;
   }
 }
 
 // The drive answers every frame of the probe up to one, then falls silent:
 // one beep, OK set, and nothing sent after the unanswered frame.
 TEST_F(CheckInverterTest, driveFallingSilentAtAnyFrameOfTheProbeBeepsOnceAndChangesNothingElse) {
-  state.inverter = "MK410";
-  state.inverterknown = 1;
+  state.drive.inverter = "MK410";
+  state.drive.inverterknown = true;
   for (std::size_t answered = kModelCodeSends; answered < kProbeSends; ++answered) {
     SCOPED_TRACE(answered);
     beeper.beeps = 0;
@@ -112,9 +112,9 @@ TEST_F(CheckInverterTest, driveFallingSilentAtAnyFrameOfTheProbeBeepsOnceAndChan
   }
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(stops, 0);
-  EXPECT_EQ(state.newinverter, "Unknown");
-  EXPECT_EQ(state.inverter, "MK410");
-  EXPECT_EQ(state.inverterknown, 1);
+  EXPECT_EQ(state.drive.newinverter, "Unknown");
+  EXPECT_EQ(state.drive.inverter, "MK410");
+  EXPECT_TRUE(state.drive.inverterknown);
 }
 
 } // namespace

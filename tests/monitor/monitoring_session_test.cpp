@@ -20,13 +20,13 @@ TEST_P(StartOnEveryModel, startIdentifiesReadsTheScalesWritesTheLogHeaderAndStar
   EXPECT_TRUE(monitoring() && state.trend.enabled("Timer1") && port.isOpen());
   EXPECT_TRUE(state.trend.enabled("exportmenu") && state.trend.visible("greenlight") &&
               !state.trend.visible("redlight"));
-  EXPECT_FLOAT_EQ(state.speedscale, 4750.0f / 60);
-  EXPECT_FLOAT_EQ(state.dirspeedscale, 2375.0f / 60);
+  EXPECT_FLOAT_EQ(state.drive.speedscale, 4750.0f / 60);
+  EXPECT_FLOAT_EQ(state.drive.dirspeedscale, 2375.0f / 60);
   EXPECT_EQ(state.trend.caption("Label32"), "2.8"); // 338 samples at 0.5 s: 2.82 minutes
   EXPECT_EQ(logLines(), Lines{"Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)"});
 
   // The model-code read, the probe, the scale reads and the start write.
-  const std::string model = state.inverter;
+  const std::string model = state.drive.inverter;
   std::vector<WireRead> reads{{0x03F4, 1}};
   if (model == model::kSingleCompact || model == model::kVector) {
     reads.insert(reads.end(),
@@ -64,11 +64,11 @@ TEST_F(SessionFixture, startWhileMonitoringAndStopWhileIdleDoNothingAndASecondSt
   EXPECT_FALSE(monitoring() || port.isOpen() || state.trend.enabled("Timer1"));
   EXPECT_TRUE(state.trend.visible("redlight") && state.trend.visible("Image6off"));
 
-  const SampleArray before = state.speedys;
+  const SampleArray before = state.graph.speedys;
   session.startmonmenu_Click();
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(state.speedys, before);
-  EXPECT_EQ(state.samplecount, 3);
+  EXPECT_EQ(state.graph.speedys, before);
+  EXPECT_EQ(state.graph.samplecount, 3);
   EXPECT_EQ(logLines().size(), 1u); // truncated, a fresh header
 }
 
@@ -78,24 +78,25 @@ TEST_F(SessionFixture, changedMaximumFrequencyAsksWithBothValuesAndNoLeavesTheGr
   session.stopmonmenu_Click();
   connect(R"({"model": "vector", "max_frequency": 87.5})");
   messages.answers = {MessageAnswer::No};
-  const SampleArray before = state.speedys;
+  const SampleArray before = state.graph.speedys;
   session.startmonmenu_Click();
   ASSERT_EQ(titles(), Lines{"Maximum Frequency Setting"});
   EXPECT_EQ(messages.shown[0].text, "The maximum Frequency (A04) has been altered from 50Hz to 87.5Hz\n and the "
                                     "graph needs to be cleared. Do you want to proceed?");
   EXPECT_FALSE(monitoring() || port.isOpen());
-  EXPECT_EQ(state.speedys, before);
-  EXPECT_EQ(state.samplecount, 2);
+  EXPECT_EQ(state.graph.speedys, before);
+  EXPECT_EQ(state.graph.samplecount, 2);
 
   // Yes clears the traces, the cursor and both boxes, but keeps the samples.
   const ImageSurface blank{8130, 5415, 1.0, Rgb{240, 240, 240}};
   session.startmonmenu_Click();
   EXPECT_TRUE(monitoring());
-  EXPECT_EQ((std::vector<int>{state.speedtrace, state.speedplotted, state.samplecount, state.lastx}),
+  EXPECT_EQ((std::vector<int>{state.graph.speedtrace, state.graph.speedplotted, state.graph.samplecount,
+                              state.graph.lastx}),
             (std::vector<int>{0, 0, 0, 570}));
   EXPECT_EQ(picture1.image(), blank.image());
   EXPECT_EQ(picture3.image(), blank.image());
-  EXPECT_EQ(state.speedys, before);
+  EXPECT_EQ(state.graph.speedys, before);
 }
 
 // A model's extra terminals go when a model without them is accepted; the
@@ -127,8 +128,8 @@ TEST_F(SessionFixture, aNewModelHidesTheTerminalsItLacksAndStopHidesAMissingTerm
 
 TEST_F(SessionFixture, theTimeSpanLabelsCountTheStartUpWidthNotTheAppliedOne) {
   state.options.setValue("Slider2", 2);
-  state.xstep = 40;
-  state.maxpoints = 160; // as Apply leaves them
+  state.graph.xstep = 40;
+  state.graph.maxpoints = 160; // as Apply leaves them
   session.startmonmenu_Click();
   EXPECT_EQ(state.trend.caption("Label32"), "1.4"); // 0.5 s * 338 / 60 / 2
   EXPECT_EQ(state.trend.caption("Label33"), "1.4");
@@ -153,7 +154,7 @@ TEST_F(SessionFixture, failedStartsEndIdleWithThePortClosedAfterTheirMessages) {
   failedStart({"Inverter Selection"});
   EXPECT_EQ(messages.shown[0].text, "The Inverter connected has been changed from a Unknown to a MK410.\n"
                                     "The graph will be cleared. Continue?");
-  EXPECT_EQ(state.inverter, "Unknown");
+  EXPECT_EQ(state.drive.inverter, "Unknown");
   connect(R"({"model": "mk410"})", silentAfterTheModelCode);
   failedStart({"Inverter Selection", kCommunicationsErrorTitle, kCommunicationsErrorTitle});
   sim::EngineOptions silentAtTheVoltageClass;

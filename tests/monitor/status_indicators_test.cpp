@@ -15,12 +15,12 @@ protected:
 };
 
 TEST_F(StatusIndicatorsTest, everyRunStateWordSetsItsDirectionAndAStoppedDriveShowsStopped) {
-  state.inverter = model::kVector;
+  state.drive.inverter = model::kVector;
   state.options.setChecked("directionmenu", true);
   state.trend.setVisible("forarrow", true);
   indicators.Direction(0);
   indicators.Running(0);
-  EXPECT_EQ(state.direction, "-");
+  EXPECT_EQ(state.latest.direction, "-");
   for (const char* hidden : {"fordir", "forarrow", "revdir", "revarrow", "runpiccy", "trippiccy"})
     EXPECT_FALSE(shown(hidden)) << hidden;
   EXPECT_TRUE(shown("stoppiccy") && shown("stoplabel"));
@@ -28,18 +28,18 @@ TEST_F(StatusIndicatorsTest, everyRunStateWordSetsItsDirectionAndAStoppedDriveSh
   const std::tuple<float, const char*, bool, bool> runningWords[] = {{1, "F", true, false}, {2, "R", false, true}};
   for (const auto& [word, text, forward, reverse] : runningWords) {
     indicators.Direction(word);
-    EXPECT_EQ(state.direction, text);
+    EXPECT_EQ(state.latest.direction, text);
     EXPECT_EQ((std::vector<bool>{shown("fordir"), shown("forarrow"), shown("revdir"), shown("revarrow")}),
               (std::vector<bool>{forward, forward, reverse, reverse}))
         << text;
   }
   indicators.Direction(7); // no direction: nothing changes
-  EXPECT_EQ(state.direction, "R");
+  EXPECT_EQ(state.latest.direction, "R");
   EXPECT_TRUE(shown("revarrow"));
 }
 
 TEST_F(StatusIndicatorsTest, mk410InputWordLightsOnlyTheSetBits) {
-  state.inverter = model::kMk410;
+  state.drive.inverter = model::kMk410;
   indicators.iterminals(0x0301);
   EXPECT_TRUE(shown("Image1on") && shown("ImageFWon") && shown("ImageTHon"));
   for (const std::string terminal : {"2", "3", "4", "5", "6", "7", "8"})
@@ -48,11 +48,11 @@ TEST_F(StatusIndicatorsTest, mk410InputWordLightsOnlyTheSetBits) {
 }
 
 TEST_F(StatusIndicatorsTest, outputMaskFourIsAlarmOnQ7ModelsButTerminal13OnMk410) {
-  state.inverter = model::kVector;
+  state.drive.inverter = model::kVector;
   indicators.oterminals(0x04);
   EXPECT_TRUE(shown("ImageALon"));
   EXPECT_EQ(state.trend.controls().count("Image13on"), 0u); // not a terminal of this model
-  state.inverter = model::kMk410;
+  state.drive.inverter = model::kMk410;
   indicators.oterminals(0x04);
   EXPECT_TRUE(shown("Image13on"));
   EXPECT_FALSE(shown("ImageALon"));

@@ -21,9 +21,9 @@ constexpr Rgb kBlue = graph::kVoltageColour;
 class TrendGraphTest : public ::testing::TestWithParam<double> {
 protected:
   TrendGraphTest() {
-    state.inverter = model::kVector;
-    state.speedscale = 4750.0f / 50.0f;
-    state.dirspeedscale = 2375.0f / 50.0f;
+    state.drive.inverter = model::kVector;
+    state.drive.speedscale = 4750.0f / 50.0f;
+    state.drive.dirspeedscale = 2375.0f / 50.0f;
     state.options.setChecked("speedmenu", true);
   }
 
@@ -31,12 +31,12 @@ protected:
     speed = hz;
     voltage = volts;
     std::int16_t OK = 0;
-    if (state.speedtrace == 1 || state.options.checked("speedmenu"))
+    if (state.graph.speedtrace || state.options.checked("speedmenu"))
       graph.Frequency(OK);
-    if (state.voltstrace == 1 || state.options.checked("DCmenu"))
+    if (state.graph.voltstrace || state.options.checked("DCmenu"))
       graph.Voltage(OK);
-    ++state.samplecount;
-    state.graphx = static_cast<std::int16_t>(state.lastx + state.xstep);
+    ++state.graph.samplecount;
+    state.graph.graphx = static_cast<std::int16_t>(state.graph.lastx + state.graph.xstep);
   }
 
   QPoint pixelOf(int xTwips, int yTwips) const {
@@ -67,9 +67,9 @@ protected:
   double voltage = 0;
   std::string nextDirection = "F";
   TrendGraph graph{state, picture1, picture3, messages,
-                   TraceReads{[this](std::int16_t&) { state.speedvalue = speed; }, nullptr,
-                              [this](std::int16_t&) { state.dcvoltsvalue = voltage; },
-                              [this](std::int16_t&) { state.direction = nextDirection; }}};
+                   TraceReads{[this](std::int16_t&) { state.latest.speedvalue = speed; }, nullptr,
+                              [this](std::int16_t&) { state.latest.dcvoltsvalue = voltage; },
+                              [this](std::int16_t&) { state.latest.direction = nextDirection; }}};
 };
 
 TEST_P(TrendGraphTest, firstSampleIsADotAt570AndFillingEndsAt7310ThenTheNewestScrollsInThere) {
@@ -81,20 +81,20 @@ TEST_P(TrendGraphTest, firstSampleIsADotAt570AndFillingEndsAt7310ThenTheNewestSc
   EXPECT_EQ(state.trend.caption("displayspeed"), "50");
   for (int sample = 3; sample <= 338; ++sample)
     tick(25.0f);
-  EXPECT_EQ(state.graphxs[337], 7310);
+  EXPECT_EQ(state.graph.graphxs[337], 7310);
   EXPECT_EQ(at(7340, 2625), kBackground);
 
   tick(50.0f);
   EXPECT_GT(inColumns(7291, 7309, kRed), 100 * GetParam()); // the newest segment rises to the top
   EXPECT_EQ(inColumns(7330, 7400, kRed), 0);
-  EXPECT_EQ(state.speedys[337], 250);
-  EXPECT_EQ(state.speedys[338], 0);
-  EXPECT_EQ(state.samplecount, 339); // the scroll leaves 338, the tick adds one
+  EXPECT_EQ(state.graph.speedys[337], 250);
+  EXPECT_EQ(state.graph.speedys[338], 0);
+  EXPECT_EQ(state.graph.samplecount, 339); // the scroll leaves 338, the tick adds one
 }
 
 TEST_P(TrendGraphTest, scrollingErasesWhatScrolledOffAndKeepsTheLastSamplesNewestAtTheEnd) {
-  state.xstep = 200;
-  state.maxpoints = 3;
+  state.graph.xstep = 200;
+  state.graph.maxpoints = 3;
   tick(25.0f); // y 2625
   tick(25.0f);
   EXPECT_EQ(at(670, 2625), kRed); // between x 570 and 770
@@ -106,10 +106,11 @@ TEST_P(TrendGraphTest, scrollingErasesWhatScrolledOffAndKeepsTheLastSamplesNewes
   EXPECT_EQ(at(1050, 1200), kBackground) << "nothing right of the newest sample";
   tick(45.0f);
   EXPECT_EQ(at(570, 2625), kBackground) << "the 25 Hz samples have scrolled off and are erased";
-  const std::int16_t y40 = frequencyY(GraphKind::Plain, state.speedscale, 0, 40.0f, "F");
-  EXPECT_EQ(
-      (std::vector<std::int16_t>{state.speedys[0], state.speedys[1], state.speedys[2], state.speedys[3]}),
-      (std::vector<std::int16_t>{y40, y40, frequencyY(GraphKind::Plain, state.speedscale, 0, 45.0f, "F"), 0}));
+  const std::int16_t y40 = frequencyY(GraphKind::Plain, state.drive.speedscale, 0, 40.0f, "F");
+  EXPECT_EQ((std::vector<std::int16_t>{state.graph.speedys[0], state.graph.speedys[1], state.graph.speedys[2],
+                                       state.graph.speedys[3]}),
+            (std::vector<std::int16_t>{y40, y40,
+                                       frequencyY(GraphKind::Plain, state.drive.speedscale, 0, 45.0f, "F"), 0}));
 }
 
 TEST_P(TrendGraphTest, traceFirstSampledOnANonEmptyGraphStartsAtTheLeftEdgeWithItsOwnX) {
@@ -118,7 +119,7 @@ TEST_P(TrendGraphTest, traceFirstSampledOnANonEmptyGraphStartsAtTheLeftEdgeWithI
   state.options.setChecked("DCmenu", true);
   tick(30.0f, 400.0);
   EXPECT_EQ(at(570, 2625), kBlue);
-  EXPECT_EQ(state.graphxs[2], 610);
+  EXPECT_EQ(state.graph.graphxs[2], 610);
   tick(30.0f, 400.0);
   EXPECT_EQ(at(620, 2625), kBlue);
   EXPECT_NE(at(600, 2625), kBlue); // not joined to the dot at 570
@@ -130,11 +131,11 @@ TEST_P(TrendGraphTest, aTickThatFailedHalfWayLeavesNoStaleXAndScrollingLeavesNoG
   std::int16_t OK = 0;
   speed = 10.0f;
   graph.Frequency(OK);
-  state.maxpoints = 5;
+  state.graph.maxpoints = 5;
   for (int i = 0; i < 12; ++i)
     tick(i < 3 ? 10.0f : 40.0f);
   for (int i = 0; i < 5; ++i)
-    EXPECT_EQ(state.graphxs[i], 570 + 20 * i) << i;
+    EXPECT_EQ(state.graph.graphxs[i], 570 + 20 * i) << i;
   EXPECT_EQ(inColumns(0, 550, kRed), 0);
   for (int x = 570; x <= 650; x += 10)
     EXPECT_NE(at(x, 4050), kRed) << x; // where the 10 Hz samples were
@@ -146,7 +147,7 @@ TEST_P(TrendGraphTest, signedGraphDrawsOnPicture3AndLogsReverseAsNegative) {
   tick(25.0f);
   EXPECT_EQ(picture1.image(), blank);
   EXPECT_EQ(at(picture3, 570, 3812), kRed); // 2625 + 1187.5, halves to even
-  EXPECT_EQ(state.logspeed, -25.0f);
+  EXPECT_EQ(state.log.logspeed, -25.0f);
   EXPECT_EQ(state.trend.caption("displayspeed"), "25");
 }
 
@@ -156,17 +157,17 @@ TEST_P(TrendGraphTest, clearScreenAnsweredNoChangesNothingAndYesClearsEverything
   const QImage drawn = picture1.image().copy();
   messages.answers = {MessageAnswer::No};
   graph.clearscreen_Click();
-  EXPECT_EQ(state.samplecount, 2);
+  EXPECT_EQ(state.graph.samplecount, 2);
   EXPECT_EQ(picture1.image(), drawn);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Are you sure you want to clear the screen?");
 
   graph.clearscreen_Click();
-  EXPECT_EQ(state.speedys[1], 0);
-  EXPECT_EQ(state.samplecount, 0);
-  EXPECT_EQ(state.lastx, 570);
+  EXPECT_EQ(state.graph.speedys[1], 0);
+  EXPECT_EQ(state.graph.samplecount, 0);
+  EXPECT_EQ(state.graph.lastx, 570);
   EXPECT_EQ(picture1.image(), blank);
-  EXPECT_EQ(state.graphxs[1], 590);
+  EXPECT_EQ(state.graph.graphxs[1], 590);
 }
 
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, TrendGraphTest, ::testing::Values(1.0, 2.0));

@@ -9,16 +9,16 @@ namespace {
 class ValueOnGraphTest : public ::testing::Test {
 protected:
   ValueOnGraphTest() {
-    state.valuemode = 1;
-    state.xstep = 20;
-    state.speedscale = 4750.0f / 50.0f;
-    state.dirspeedscale = 20.0f;
+    state.valuemode = true;
+    state.graph.xstep = 20;
+    state.drive.speedscale = 4750.0f / 50.0f;
+    state.drive.dirspeedscale = 20.0f;
   }
 
   void setSample(int index, std::int16_t fy, std::int16_t ay, std::int16_t vy) {
-    state.speedys[index] = fy;
-    state.ampsys[index] = ay;
-    state.voltsys[index] = vy;
+    state.graph.speedys[index] = fy;
+    state.graph.ampsys[index] = ay;
+    state.graph.voltsys[index] = vy;
   }
 
   // Frequency, current and voltage as Reading shows them.
@@ -37,7 +37,7 @@ TEST_F(ValueOnGraphTest, aClickSelectsTheSampleAtOrLeftOfThePointerRoundingTheDi
   for (const auto& [x, voltage] :
        {std::pair{589.0f, "0V"}, {590.0f, "168V"}, {588.5f, "0V"}, {589.5f, "168V"}, {610.0f, "337V"}})
     EXPECT_EQ(at(GraphKind::Plain, x)[2], voltage) << x;
-  state.xstep = 40;
+  state.graph.xstep = 40;
   EXPECT_EQ(at(GraphKind::Plain, 609)[2], "0V");
   EXPECT_EQ(at(GraphKind::Plain, 610)[2], "168V");
 }
@@ -61,9 +61,9 @@ TEST_F(ValueOnGraphTest, bothGraphsReadBackFromTheirScalesAndAGapReadsNotMonitor
 
 TEST_F(ValueOnGraphTest, currentIsReadBackAtTheTwoHundredPercentScaleForEveryModel) {
   // A six-trip model plots 150 % at 15.83 units per %; read back at 23.75.
-  state.inverter = model::kMk410;
-  setSample(0, 0, currentY(GraphKind::Plain, state.inverter, 150), 0);
-  setSample(1, 0, currentY(GraphKind::Signed, state.inverter, 150), 0);
+  state.drive.inverter = model::kMk410;
+  setSample(0, 0, currentY(GraphKind::Plain, state.drive.inverter, 150), 0);
+  setSample(1, 0, currentY(GraphKind::Signed, state.drive.inverter, 150), 0);
   EXPECT_EQ(at(GraphKind::Plain, 570)[1], "99.96%");
   EXPECT_EQ(at(GraphKind::Signed, 590)[1], "99.96%");
 }

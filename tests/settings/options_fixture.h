@@ -25,7 +25,7 @@ protected:
   OptionsFixture() {
     setenv("HOME", home_.path().toStdString().c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home_.path() + "/config").toStdString().c_str(), 1);
-    form.setClearGraph([this] { clearedUpTo.push_back(state.maxpoints); });
+    form.setClearGraph([this] { clearedUpTo.push_back(state.graph.maxpoints); });
     form.setWindow([this] { ++shows; }, [this] { ++hides; });
   }
 

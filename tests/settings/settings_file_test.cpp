@@ -9,7 +9,7 @@ TEST_F(SettingsFileTest, readsBothWrittenFormsIgnoringBlanksAndLinesAfterTheElev
   writeFile("1\r\n 0 \r\n\t1\t\r\n+1\n 0\r\n1 \r\n0\r\n1\r\n0\r\n 11 \r\n20\r\nnot a setting\r\n");
   form.Form_Load();
   EXPECT_EQ(tickedBoxes(), "Port2 currentmenu DCmenu runningmenu outputmenu");
-  EXPECT_EQ(state.samplerate, 11);
+  EXPECT_EQ(state.applied.samplerate, 11);
   EXPECT_EQ(controls().caption("sliderlabel"), "1.1 seconds");
   EXPECT_EQ(controls().caption("Slider2label"), "20 : 1");
   EXPECT_FALSE(controls().enabled("Applybutton"));
@@ -59,7 +59,7 @@ TEST_P(UnwritableSettingsFileTest, leavesTheDefaultsInForceAndSaysSoAtStartAndAt
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].text, failure.text);
   EXPECT_TRUE(controls().enabled("Applybutton"));
-  EXPECT_EQ(state.currenton, 1);
+  EXPECT_EQ(state.applied.currenton, 1);
 }
 
 const WriteFault kWriteFaults[] = {
