@@ -18,6 +18,8 @@ namespace {
 
 // How long to wait at most for the window system to put a window on screen.
 constexpr int kExposeLimitMs = 2000;
+// The publisher is asked how it goes this often; a word on it needs no more.
+constexpr int kPublishingLookEvery = 1000;
 
 // Ends a wait when the window system has put the window on screen.
 class ExposeWatch final : public QObject {
@@ -72,6 +74,20 @@ void Program::Main() {
   // Loads Options, which reads the settings file, and runs its OK action unseen.
   commands_->options().applyStoredSettings();
   publishing_ = std::make_unique<WindowPublishing>(brokerConfigPath(), commands_->session(), platform_.messages);
+  showPublishing();
+}
+
+void Program::showPublishing() {
+  if (!publishing_->publishing())
+    return;
+  const auto show = [this] {
+    if (const std::optional<PublisherSummary> summary = publishing_->summary())
+      trend_->showPublishing(summary->text, summary->detail);
+  };
+  show();
+  auto* timer = new QTimer(trend_.get());
+  QObject::connect(timer, &QTimer::timeout, trend_.get(), show);
+  timer->start(kPublishingLookEvery);
 }
 
 } // namespace orvane

@@ -35,6 +35,9 @@ public:
   TrendCommands* commands() const { return commands_.get(); }
 
 private:
+  // Keeps the main window's word on the publisher current while it publishes.
+  void showPublishing();
+
   Platform& platform_;
   Link& link_;
   Desktop desktop_;

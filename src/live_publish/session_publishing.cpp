@@ -6,15 +6,20 @@
 namespace orvane {
 
 void SessionPublishing::started(const SharedState& state) {
-  PublishedStatus status;
-  status.model = state.drive.inverter;
-  status.maximumFrequencyHz = state.drive.maxspeed;
-  status.sampleRateSeconds = state.options.value("Slider1") / 10.0;
-  publisher_.publishStatus(status);
+  status_ = PublishedStatus{};
+  status_.model = state.drive.inverter;
+  status_.maximumFrequencyHz = state.drive.maxspeed;
+  status_.sampleRateSeconds = state.options.value("Slider1") / 10.0;
+  publisher_.publishStatus(status_);
   event(EventKind::start);
 }
 
 void SessionPublishing::sampled(const Reading& reading, double sessionSeconds) {
+  // The window learns a six-trip drive's rated current with its first current reading.
+  if (reading.ratedCurrent && status_.ratedCurrentAmperes != *reading.ratedCurrent) {
+    status_.ratedCurrentAmperes = *reading.ratedCurrent;
+    publisher_.publishStatus(status_);
+  }
   publisher_.publishSample(publishedSample(reading, localClockTime(now_()), sessionSeconds));
 }
 

@@ -9,8 +9,9 @@
 namespace orvane {
 
 // The window's monitoring session published: the status at each start (model, maximum
-// frequency, sample rate), every reading logged, and the events: the start, the trip with the
-// drive's display text, a failure with its reason, the stop. Each call only hands a copy to the publisher's queue.
+// frequency, sample rate; the rated current once a reading brings it), every reading logged, and the events: the
+// start, the trip with the drive's display text, a failure with its reason, the stop. Each call only hands a copy
+// to the publisher's queue.
 class SessionPublishing final : public SessionListener {
 public:
   using WallClockNow = std::function<std::chrono::system_clock::time_point()>;
@@ -29,6 +30,7 @@ private:
 
   Publisher& publisher_;
   WallClockNow now_;
+  PublishedStatus status_;
 };
 
 } // namespace orvane

@@ -15,9 +15,16 @@ WindowPublishing::WindowPublishing(const std::string& configPath, MonitoringSess
   }
   if (!config.settings)
     return;
-  publisher_ = std::make_unique<Publisher>(*config.settings, PublisherOptions{});
+  settings_ = *config.settings;
+  publisher_ = std::make_unique<Publisher>(settings_, PublisherOptions{});
   listener_ = std::make_unique<SessionPublishing>(*publisher_);
   session_.setListener(listener_.get());
+}
+
+std::optional<PublisherSummary> WindowPublishing::summary() const {
+  if (!publisher_)
+    return std::nullopt;
+  return publisherSummary(publisher_->health(), settings_);
 }
 
 WindowPublishing::~WindowPublishing() {

@@ -4,8 +4,10 @@
 #include "monitor/monitoring_session.h"
 #include "platform/message_boxes.h"
 #include "publish/publisher.h"
+#include "publish/publisher_report.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -21,9 +23,12 @@ public:
   WindowPublishing& operator=(const WindowPublishing&) = delete;
 
   bool publishing() const { return publisher_ != nullptr; }
+  // How the publishing goes, for the window; nothing when nothing is published.
+  std::optional<PublisherSummary> summary() const;
 
 private:
   MonitoringSession& session_;
+  BrokerSettings settings_;
   std::unique_ptr<Publisher> publisher_;
   std::unique_ptr<SessionPublishing> listener_;
 };

@@ -1,7 +1,6 @@
 #include "logger/logger_drive.h"
 
 #include "link/models.h"
-#include "link/rated_current.h"
 
 namespace orvane {
 
@@ -47,18 +46,12 @@ DriveResult<DriveIdentity> LoggerDrive::connect() {
     }
     DriveIdentity identity{*model, std::nullopt, *maxSpeed};
     if (isSixTripModel(*model)) {
-      const LinkResult<double> range = link_.read(kRangeByte.address, kRangeByte.length, kRangeByte.divisor);
-      const LinkResult<double> size = range ? link_.read(kSizeCode.address, kSizeCode.length, kSizeCode.divisor)
-                                            : LinkResult<double>(range.failure());
-      const LinkResult<double> voltageClass =
-          size ? link_.read(kVoltageClassByte.address, kVoltageClassByte.length, kVoltageClassByte.divisor)
-               : LinkResult<double>(size.failure());
-      if (!voltageClass) {
+      const LinkResult<std::optional<float>> rated = acquisition_.readRatedCurrent();
+      if (!rated) {
         result.failure = failed("to the rated current reads");
         return;
       }
-      identity.ratedCurrent =
-          ratedCurrent(static_cast<int>(*range), static_cast<int>(*voltageClass), static_cast<int>(*size));
+      identity.ratedCurrent = *rated;
     }
     plan_ = TickPlan{.model = *model,
                      .voltCode = *voltCode,

@@ -222,10 +222,21 @@ void Acquisition::readInto(Reading& reading, const TickPlan& plan, const LiveVal
     if (!current)
       return fail(Reading::Step::Current, current.failure());
     reading.current = *current;
-    const LinkResult<std::optional<double>> percent = readCurrentPercent(registers, *current);
-    if (!percent)
-      return fail(Reading::Step::Current, percent.failure());
-    reading.currentPercent = *percent;
+    // The percent register where the model has one; otherwise from the rated current of the
+    // drive's size, which a size without one leaves unknown.
+    if (registers.currentPercent) {
+      const LinkResult<double> percent = read(*registers.currentPercent);
+      if (!percent)
+        return fail(Reading::Step::Current, percent.failure());
+      reading.currentPercent = *percent;
+    } else {
+      const LinkResult<std::optional<float>> rated = readRatedCurrent();
+      if (!rated)
+        return fail(Reading::Step::Current, rated.failure());
+      reading.ratedCurrent = *rated;
+      if (*rated)
+        reading.currentPercent = *current / static_cast<double>(**rated) * 100;
+    }
   }
   if (plan.dcLink) {
     link_.openIfClosed();
@@ -263,16 +274,7 @@ void Acquisition::readInto(Reading& reading, const TickPlan& plan, const LiveVal
   }
 }
 
-// The percent register where the model has one; otherwise from the rated
-// current of the drive's size, which a size without one leaves unknown.
-LinkResult<std::optional<double>> Acquisition::readCurrentPercent(const LiveValueRegisters& registers,
-                                                                  double current) {
-  if (registers.currentPercent) {
-    const LinkResult<double> percent = read(*registers.currentPercent);
-    if (!percent)
-      return percent.failure();
-    return std::optional<double>(*percent);
-  }
+LinkResult<std::optional<float>> Acquisition::readRatedCurrent() {
   const LinkResult<double> range = read(kRangeByte);
   if (!range)
     return range.failure();
@@ -282,11 +284,7 @@ LinkResult<std::optional<double>> Acquisition::readCurrentPercent(const LiveValu
   const LinkResult<double> voltageClass = read(kVoltageClassByte);
   if (!voltageClass)
     return voltageClass.failure();
-  const std::optional<float> rated =
-      ratedCurrent(static_cast<int>(*range), static_cast<int>(*voltageClass), static_cast<int>(*size));
-  if (!rated)
-    return std::optional<double>();
-  return std::optional<double>(current / static_cast<double>(*rated) * 100);
+  return ratedCurrent(static_cast<int>(*range), static_cast<int>(*voltageClass), static_cast<int>(*size));
 }
 
 bool Acquisition::sendReset(const std::string& model) {

@@ -32,6 +32,9 @@ public:
   LinkResult<float> readMaxSpeed(const std::string& model);
   // The voltage class: 1 for the lower, 2 for the higher class.
   LinkResult<std::int16_t> readVoltCode(const std::string& model);
+  // The rated current in A of a six-trip drive, from its range, size and
+  // voltage class; nothing for a size without one.
+  LinkResult<std::optional<float>> readRatedCurrent();
   // The write that the three-trip models need before sampling; true at once
   // for the others. False after a time-out, with a beep. Throws PortOpenError.
   bool writeStartOfMonitoring(const std::string& model);
@@ -59,7 +62,6 @@ private:
   LinkResult<double> read(const Register& where);
   // A read kept in single precision, failing as the narrowed value does.
   LinkResult<float> readSingle(const Register& where);
-  LinkResult<std::optional<double>> readCurrentPercent(const LiveValueRegisters& registers, double current);
   // The failure of an exchange without an answer: beeps unless abandoned.
   LinkFailure timedOut();
   void readInto(Reading& reading, const TickPlan& plan, const LiveValueRegisters& registers);

@@ -42,6 +42,8 @@ struct Reading {
   // % of the rated current; nothing where a six-trip drive's size has no
   // rated current.
   std::optional<double> currentPercent;
+  // A; read with the current where the percent comes from it (the six-trip models).
+  std::optional<float> ratedCurrent;
   std::optional<double> dcLink; // V
   // 0 stopped, 1 forward, 2 reverse; other values come as read.
   std::optional<float> runState;

@@ -40,6 +40,8 @@ struct PublishedStatus {
   std::optional<double> ratedCurrentAmperes;
   std::optional<double> maximumFrequencyHz;
   std::optional<double> sampleRateSeconds;
+
+  bool operator==(const PublishedStatus&) const = default;
 };
 
 enum class EventKind { start, trip, failure, reconnection, stop };

@@ -9,6 +9,16 @@ std::string brokerUrlText(const BrokerSettings& settings) {
          settings.prefix;
 }
 
+PublisherSummary publisherSummary(const PublisherHealth& health, const BrokerSettings& settings) {
+  const std::string counts = std::to_string(health.waitingMessages) + " messages waiting, " +
+                             std::to_string(health.droppedMessages) + " dropped";
+  if (health.connected)
+    return {"MQTT: publishing", "Publishing to " + brokerUrlText(settings) + "\n" + counts};
+  return {"MQTT: not connected", "Not connected to " + brokerUrlText(settings) +
+                                     (health.lastError.empty() ? "" : "\n" + health.lastError + "; trying again") +
+                                     "\n" + counts};
+}
+
 PublisherReport::PublisherReport(const BrokerSettings& settings) : broker_(brokerUrlText(settings)) {}
 
 std::vector<std::string> PublisherReport::update(const PublisherHealth& health) {

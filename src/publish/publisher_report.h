@@ -24,6 +24,13 @@ private:
   std::uint64_t dropped_ = 0;
 };
 
+// The publisher's state for a window: a few words to show, and the whole of it for a tooltip.
+struct PublisherSummary {
+  std::string text;
+  std::string detail;
+};
+PublisherSummary publisherSummary(const PublisherHealth& health, const BrokerSettings& settings);
+
 // The broker as a URL without the password: "mqtts://watch@broker.example:8883/plant/line1".
 std::string brokerUrlText(const BrokerSettings& settings);
 

@@ -72,6 +72,10 @@ bool PublishingLoop::finished(Clock::time_point now) {
 }
 
 void PublishingLoop::startConnecting(Clock::time_point now) {
+  {
+    const std::lock_guard lock(state_.mutex);
+    willStatus_ = state_.status;
+  }
   client_ = std::make_unique<BrokerClient>(
       settings_, statusTopic_, statusPayload(false),
       BrokerClient::Callbacks{[this](int code) { connack_ = code; },
@@ -116,7 +120,30 @@ bool PublishingLoop::send(Unacknowledged& message) {
   return message.messageId.has_value();
 }
 
+bool PublishingLoop::willIsStale() {
+  const std::lock_guard lock(state_.mutex);
+  return state_.status != willStatus_;
+}
+
+void PublishingLoop::renewWill() {
+  // A clean disconnect makes the broker drop the old will unpublished, so the status stays
+  // "online" until the new connection says so again.
+  client_->disconnect();
+  client_.reset();
+  connected_ = false;
+  retryAt_ = Clock::now();
+}
+
 void PublishingLoop::handOver() {
+  // The broker keeps the will given when the connection was made. A drive identified after
+  // that (or changed, or its rated current learnt) would be missing from the "offline" status it
+  // publishes, so once what is in flight is acknowledged the loop connects again with a will
+  // that carries the status as it is now.
+  if (willIsStale()) {
+    if (unacknowledged_.empty())
+      renewWill();
+    return;
+  }
   std::uint64_t statusVersion = 0;
   {
     const std::lock_guard lock(state_.mutex);

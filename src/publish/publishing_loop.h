@@ -58,6 +58,8 @@ private:
   void connectionAccepted();
   void lose(const std::string& why, Clock::time_point now);
   void handOver();
+  bool willIsStale();
+  void renewWill();
   bool send(Unacknowledged& message);
   void sleepUntilSomethingHappens(Clock::time_point now);
   std::string statusPayload(bool online);
@@ -76,7 +78,8 @@ private:
   std::chrono::milliseconds retryDelay_;
   std::deque<Unacknowledged> unacknowledged_;
   std::uint64_t sentStatusVersion_ = 0;
-  bool finishing_ = false; // a copy of the shared flag, taken under its lock
+  PublishedStatus willStatus_; // the status in the current connection's will
+  bool finishing_ = false;     // a copy of the shared flag, taken under its lock
   bool offlineSent_ = false;
 };
 

@@ -114,5 +114,20 @@ TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndEachEventReachTheBrok
                                       R"(event "event":"stop"})", status}));
 }
 
+TEST_F(WindowPublishingTest, aSixTripDrivesRatedCurrentJoinsTheStatusWithItsFirstCurrentReading) {
+  std::filesystem::create_directories(folder() / "broker");
+  MosquittoBroker broker(folder() / "broker");
+  BrokerSubscriber subscriber(broker.port(), "plant/status");
+  connect(R"({"model": "mk410", "current": 8.3})");
+  state.options.setChecked("currentmenu", true);
+  const WindowPublishing publishing(config("url=mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant\n"),
+                                    session, messages);
+  session.startmonmenu_Click();
+  tick();
+  EXPECT_TRUE(subscriber.waitFor([](const std::vector<ReceivedMessage>& received) {
+    return !received.empty() && received.back().payload.find(R"("rated_current_a":16.5)") != std::string::npos;
+  }));
+}
+
 } // namespace
 } // namespace orvane

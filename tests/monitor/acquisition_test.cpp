@@ -34,6 +34,7 @@ TEST_F(AcquisitionTest, aTickReadsTheDisplayThenEveryPlannedValueInOrderAsTheDri
   EXPECT_EQ(reading.frequencyRunState, 2.0f);
   EXPECT_DOUBLE_EQ(*reading.current, 8.3);
   EXPECT_NEAR(*reading.currentPercent, 50.30303, 1e-5);
+  EXPECT_FLOAT_EQ(*reading.ratedCurrent, 16.5f);
   EXPECT_DOUBLE_EQ(*reading.dcLink, 330);
   EXPECT_EQ(reading.runState, 2.0f);
   EXPECT_EQ(reading.inputs, 5);

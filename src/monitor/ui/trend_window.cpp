@@ -26,6 +26,7 @@ bool isToolbarKey(const std::string& name) {
 }
 
 constexpr const char* kTitle = "Orvane Trend Analysis";
+constexpr const char* kLongestPublishingText = "MQTT: not connected";
 
 } // namespace
 
@@ -116,6 +117,22 @@ void TrendWindow::onTick(const std::string& timer) { guard_.runTick(timerHandler
 void TrendWindow::showLinkStatus(const std::string& status) {
   const std::string title = status.empty() ? kTitle : std::string(kTitle) + " - " + status;
   setWindowTitle(QString::fromStdString(title));
+}
+
+void TrendWindow::showPublishing(const std::string& text, const std::string& detail) {
+  const QString words = QString::fromStdString(text);
+  if (!publishingLabel_) {
+    // The menu bar sizes its corner once, so the label is made wide enough for its longest words.
+    publishingLabel_ = new QLabel(words, this);
+    publishingLabel_->setContentsMargins(8, 0, 8, 0);
+    publishingLabel_->setAlignment(Qt::AlignVCenter);
+    publishingLabel_->setMinimumWidth(publishingLabel_->fontMetrics().horizontalAdvance(kLongestPublishingText) +
+                                      16);
+    menuBar()->setCornerWidget(publishingLabel_, Qt::TopRightCorner);
+    publishingLabel_->show(); // the menu bar is on screen already; a widget moved into it is hidden
+  }
+  publishingLabel_->setText(words);
+  publishingLabel_->setToolTip(QString::fromStdString(detail));
 }
 
 void TrendWindow::exitmenu_Click() {

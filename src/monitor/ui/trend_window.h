@@ -7,6 +7,7 @@
 #include "state/shared_state.h"
 #include "state/trend_control_names.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -44,6 +45,9 @@ public:
   void setEndLink(Handler endLink) { endLink_ = std::move(endLink); }
   // A line about the link's state after the title; empty for none.
   void showLinkStatus(const std::string& status);
+  // The publisher's state at the right of the menu bar, where it moves no control; the detail
+  // is its tooltip.
+  void showPublishing(const std::string& text, const std::string& detail);
 
   // "E&xit": ends the link and the program at once, with no further events.
   void exitmenu_Click();
@@ -67,6 +71,7 @@ private:
   std::map<std::string, Handler> timerHandlers_;
   std::function<void(const std::string&)> toolbarHandler_;
   Handler endLink_;
+  QLabel* publishingLabel_ = nullptr;
 };
 
 } // namespace orvane
