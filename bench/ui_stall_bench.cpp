@@ -229,12 +229,17 @@ Figure resetWait() {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const auto monitorTime = std::chrono::seconds(argc > 1 ? std::stoi(argv[1]) : 10);
+  // A model named after the time runs the idle window and that model alone.
+  const std::string only = argc > 2 ? argv[2] : "";
   std::vector<Figure> figures{idleWindow(monitorTime)};
   for (const char* model : {"sc", "vector", "mk410", "profi"})
-    figures.push_back(monitorModel(model, monitorTime));
-  figures.push_back(silentDrive());
-  figures.push_back(tripHistory());
-  figures.push_back(resetWait());
+    if (only.empty() || only == model)
+      figures.push_back(monitorModel(model, monitorTime));
+  if (only.empty()) {
+    figures.push_back(silentDrive());
+    figures.push_back(tripHistory());
+    figures.push_back(resetWait());
+  }
 
   bool met = true;
   std::printf("Worst lateness of a 5 ms timer on the user-interface thread, drive-sim at 4800 baud\n");
