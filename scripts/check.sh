@@ -18,8 +18,11 @@ EOF
 mapfile -t sources < <(python3 -c 'import json; print("\n".join(c["file"] for c in json.load(open("build-check/sources.json"))))')
 
 echo "== cppcheck =="
+# The window and control names checked at compile time (ListedName) hold one string_view and are
+# passed by value on purpose; cppcheck cannot see through the template and asks for references.
 cppcheck --project=build-check/sources.json --enable=warning,performance,portability --library=qt --std=c++20 \
-  --inline-suppr --suppress=missingIncludeSystem --quiet -j2 --error-exitcode=1
+  --inline-suppr --suppress=missingIncludeSystem --suppress="passedByValue:*src/monitor/ui/trend_window.cpp" \
+  --suppress="passedByValue:*src/monitor/ui/window_registry.cpp" --quiet -j2 --error-exitcode=1
 echo "clean"
 
 echo "== clang-tidy (${#sources[@]} files) =="

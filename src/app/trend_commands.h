@@ -44,7 +44,7 @@ public:
 
 private:
   void routeEvents(TrendWindow& window);
-  void openSessionViewerFrom(TrendWindow& window, WindowRegistry& windows);
+  static void openSessionViewerFrom(TrendWindow& window, WindowRegistry& windows);
   // Runs link work; a port that cannot be opened ends it with a message and
   // a stopped session.
   void guardPortOpen(const std::function<void()>& command);

@@ -33,7 +33,7 @@ bool QtUiThread::enqueue(std::function<void()> work) {
 
 // Only the queue's events come here: they are the only events of a user type
 // that this object receives.
-void QtUiThread::customEvent(QEvent*) { runQueued(); }
+void QtUiThread::customEvent(QEvent* /*event*/) { runQueued(); }
 
 void QtUiThread::runQueued() {
   std::function<void()> work;

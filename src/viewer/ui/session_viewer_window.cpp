@@ -104,18 +104,18 @@ void SessionViewerWindow::open(const QString& path) {
   newSamples_ = false;
   refresh();
   const int generation = ++generation_;
-  loader_ =
-      std::make_unique<LogLoader>(path.toStdString(), [this, generation](std::shared_ptr<const LogBatch> batch) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, batch] {
-              if (generation != generation_)
-                return;
-              showBatch(*batch);
-              loader_->batchTaken();
-            },
-            Qt::QueuedConnection);
-      });
+  loader_ = std::make_unique<LogLoader>(path.toStdString(),
+                                        [this, generation](const std::shared_ptr<const LogBatch>& batch) {
+                                          QMetaObject::invokeMethod(
+                                              this,
+                                              [this, generation, batch] {
+                                                if (generation != generation_)
+                                                  return;
+                                                showBatch(*batch);
+                                                loader_->batchTaken();
+                                              },
+                                              Qt::QueuedConnection);
+                                        });
   loader_->setFollowing(isVisible());
 }
 
