@@ -103,8 +103,9 @@ void expectReadsAndPanelKeysOnly(const std::vector<Bytes>& sends) {
       continue;
     const std::uint8_t command = sends[at][1];
     EXPECT_TRUE(command == 0x05 || command == 0x0A || command == 0x24 || command == 0x09) << int(command);
-    if (command == 0x09)
+    if (command == 0x09) {
       EXPECT_TRUE(sends[at + 1][4] != 0x00 && sends[at + 1][5] == 0x00) << "a write other than a panel key";
+    }
   }
 }
 
