@@ -138,8 +138,9 @@ void PublishingLoop::handOver() {
   // The broker keeps the will given when the connection was made. A drive identified after
   // that (or changed, or its rated current learnt) would be missing from the "offline" status it
   // publishes, so once what is in flight is acknowledged the loop connects again with a will
-  // that carries the status as it is now.
-  if (willIsStale()) {
+  // that carries the status as it is now. Not when finishing: the offline status is about to be
+  // sent with the status as it is, and a connection given up now might not come back in time.
+  if (!finishing_ && willIsStale()) {
     if (unacknowledged_.empty())
       renewWill();
     return;

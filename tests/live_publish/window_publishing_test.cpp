@@ -92,6 +92,9 @@ TEST_F(WindowPublishingTest, theStatusEveryLoggedReadingAndEachEventReachTheBrok
     silent = true;
     tick();
   }
+  ASSERT_TRUE(subscriber.waitFor([](const std::vector<ReceivedMessage>& received) {
+    return !received.empty() && received.back().payload.starts_with(R"({"state":"offline")");
+  }));
   std::vector<std::string> seen;
   for (const ReceivedMessage& message : subscriber.received()) {
     const std::string& json = message.payload;
