@@ -6,7 +6,12 @@
 namespace orvane {
 
 void SessionPublishing::started(const SharedState& state) {
+  // The same model keeps the rated current it had until a reading says otherwise, so that a new
+  // start does not take it out of the status and put it back a tick later.
+  const std::optional<double> rated =
+      status_.model == state.drive.inverter ? status_.ratedCurrentAmperes : std::nullopt;
   status_ = PublishedStatus{};
+  status_.ratedCurrentAmperes = rated;
   status_.model = state.drive.inverter;
   status_.maximumFrequencyHz = state.drive.maxspeed;
   status_.sampleRateSeconds = state.options.value("Slider1") / 10.0;
