@@ -24,7 +24,7 @@ using testing::TemporaryFolder;
 // `orvane-trend --log-only ...` as a service manager starts it: no display of any kind, its own
 // home and settings, standard output to `output`.
 pid_t startLogger(const std::string& home, const std::vector<std::string>& arguments, const std::string& output) {
-  const std::string program = std::string(ORVANE_BIN_DIR) + "/orvane-trend";
+  const std::string program = ORVANE_BIN_DIR "/orvane-trend";
   const pid_t pid = fork();
   if (pid == 0) {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -63,7 +63,9 @@ void expectWholeLinesOnly(const std::string& folder) {
     std::istringstream lines(text);
     std::string line;
     std::getline(lines, line);
-    EXPECT_EQ(line, std::string(kSessionLogHeader) + "\r") << name;
+    ASSERT_TRUE(line.ends_with('\r')) << name;
+    line.pop_back();
+    EXPECT_EQ(line, kSessionLogHeader) << name;
     while (std::getline(lines, line))
       EXPECT_EQ(std::count(line.begin(), line.end(), ','), 4) << name << ": " << line;
   }

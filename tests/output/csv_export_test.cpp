@@ -89,8 +89,9 @@ TEST_F(CsvExportTest, fieldsAreCopiedFiveALineBareAndNumbersInPlainFormKeepingOn
 // A 0.6 s session logs times such as 1.20000002384186: the export must not
 // round them, nor the measured values, on the way through.
 TEST_F(CsvExportTest, keepsEveryDigitOfTheLoggedNumbers) {
-  const std::string log = std::string(kHeader) + "0,-12.5,3.333333,44.44444,565\r\n" +
-                          "0.6,49.98,6.12,81.6,561\r\n1.20000002384186,49.99999,0.1234567,1.645879,560.5\r\n";
+  std::string log(kHeader);
+  log += "0,-12.5,3.333333,44.44444,565\r\n0.6,49.98,6.12,81.6,561\r\n"
+         "1.20000002384186,49.99999,0.1234567,1.645879,560.5\r\n";
   writeLog(log);
   EXPECT_EQ(exportTo("export.csv"), log);
 }
