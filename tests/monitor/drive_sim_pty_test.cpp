@@ -3,6 +3,7 @@
 #include "fakes/recording_message_boxes.h"
 #include "monitor/acquisition.h"
 #include "monitor/monitoring_procedures.h"
+#include "platform/forwarding_serial_port.h"
 #include "platform/image_surface.h"
 #include "platform/posix_serial_port.h"
 #include "platform/steady_clock.h"
@@ -21,28 +22,18 @@ namespace {
 using namespace std::chrono_literals;
 
 // The real port, counting its waits for input.
-class CountingWaits final : public SerialPort {
+class CountingWaits final : public ForwardingSerialPort {
 public:
-  void setPortNumber(int number) override { port_.setPortNumber(number); }
-  int portNumber() const override { return port_.portNumber(); }
-  void open() override { port_.open(); }
-  void close() override { port_.close(); }
-  bool isOpen() const override { return port_.isOpen(); }
-  void setInputMode(InputMode mode) override { port_.setInputMode(mode); }
-  InputMode inputMode() const override { return port_.inputMode(); }
-  void send(std::span<const std::uint8_t> bytes) override { port_.send(bytes); }
-  std::size_t bytesReceived() override { return port_.bytesReceived(); }
-  std::vector<std::uint8_t> readAll() override { return port_.readAll(); }
+  CountingWaits() : ForwardingSerialPort(real_) {}
   void waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted) override {
     ++waits;
-    port_.waitForInput(timeout, wanted);
+    ForwardingSerialPort::waitForInput(timeout, wanted);
   }
-  void setWakeup(Wakeup* wakeup) override { port_.setWakeup(wakeup); }
 
   int waits = 0;
 
 private:
-  PosixSerialPort port_;
+  PosixSerialPort real_;
 };
 
 // The real port and clock on "Communications Port 1", with drive-sim started
