@@ -10,6 +10,11 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+bool allFinite(const Sample& sample) {
+  return std::isfinite(sample.time) && std::isfinite(sample.frequency) && std::isfinite(sample.current) &&
+         std::isfinite(sample.currentPercent) && std::isfinite(sample.dcLink);
+}
+
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && isBlank(text.front()))
     text.remove_prefix(1);
@@ -35,6 +40,8 @@ std::string formatSessionLogLine(std::string_view time, float frequency, float c
 
 // One pass over the line: each field is read where it starts (readDecimal
 // ignores the locale) and must be followed only by blanks and its separator.
+// The values are checked once the line is read: a check after each field
+// would wait for each field's division in turn.
 LogLine parseSessionLogLine(std::string_view line) {
   line = trimmed(line);
   if (line.empty())
@@ -50,13 +57,13 @@ LogLine parseSessionLogLine(std::string_view line) {
     while (at != end && isBlank(*at))
       ++at;
     const auto [stop, error] = readDecimal(at, end, *targets[i]);
-    if (error != std::errc() || !std::isfinite(*targets[i]))
+    if (error != std::errc())
       return {LineKind::Bad, {}};
     at = stop;
     while (at != end && isBlank(*at))
       ++at;
     if (i == kLogFieldCount - 1)
-      return at == end ? parsed : LogLine{LineKind::Bad, {}};
+      return at == end && allFinite(parsed.sample) ? parsed : LogLine{LineKind::Bad, {}};
     if (at == end || *at != kLogFieldSeparator)
       return {LineKind::Bad, {}};
     ++at;

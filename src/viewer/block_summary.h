@@ -2,8 +2,10 @@
 
 #include "viewer/range_statistics.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvane {
@@ -20,19 +22,30 @@ public:
     count_ = 0;
   }
 
-  void append(double value) {
-    if (count_ % kBlock == 0) {
-      if (blocks_.size() == blocks_.capacity())
-        blocks_.reserve(blocks_.size() + blocks_.size() / 8 + 16);
-      blocks_.push_back({value, value, 0, count_, count_});
+  void append(std::span<const float> values) {
+    while (!values.empty()) {
+      if (count_ % kBlock == 0) {
+        if (blocks_.size() == blocks_.capacity())
+          blocks_.reserve(blocks_.size() + blocks_.size() / 8 + 16);
+        blocks_.push_back({values[0], values[0], 0, count_, count_});
+      }
+      Block& block = blocks_.back();
+      const std::size_t run = std::min(kBlock - count_ % kBlock, values.size());
+      for (std::size_t i = 0; i < run; ++i) {
+        const double value = values[i];
+        block.sum += value;
+        if (value < block.minimum) {
+          block.minimum = value;
+          block.minimumAt = count_ + i;
+        }
+        if (value > block.maximum) {
+          block.maximum = value;
+          block.maximumAt = count_ + i;
+        }
+      }
+      count_ += run;
+      values = values.subspan(run);
     }
-    Block& block = blocks_.back();
-    block.sum += value;
-    if (value < block.minimum)
-      block = {value, block.maximum, block.sum, count_, block.maximumAt};
-    if (value > block.maximum)
-      block = {block.minimum, value, block.sum, block.minimumAt, count_};
-    ++count_;
   }
 
   // Statistics of the samples [first, last): `value(i)` and `time(i)` give

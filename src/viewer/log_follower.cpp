@@ -81,15 +81,16 @@ FileUpdate LogFollower::readAppended(std::size_t maxBytes) {
     return update;
   }
   const std::uint64_t count = std::min<std::uint64_t>(size - position_, maxBytes);
-  if (!readAt(file.get(), position_, update.bytes, count) && update.bytes.empty() && count > 0) {
+  if (!readAt(file.get(), position_, buffer_, count) && buffer_.empty() && count > 0) {
     update.status = FileUpdate::Status::Failed;
     update.reason = std::strerror(errno);
     return update;
   }
+  update.bytes = buffer_;
   position_ += update.bytes.size();
   update.more = position_ < size;
   const std::size_t keep = std::min(kTailLength, update.bytes.size());
-  tail_.append(update.bytes, update.bytes.size() - keep, keep);
+  tail_.append(update.bytes.substr(update.bytes.size() - keep));
   tail_.erase(0, tail_.size() - std::min(kTailLength, tail_.size()));
   return update;
 }

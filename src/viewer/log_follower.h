@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -11,7 +12,8 @@ struct FileUpdate {
   Status status = Status::Read;
   // The file was truncated, replaced or rewritten: `bytes` start at its beginning.
   bool restarted = false;
-  std::string bytes;
+  // Valid until the follower's next read.
+  std::string_view bytes;
   // The file holds more than was read this time.
   bool more = false;
   // Why the file cannot be read (Failed).
@@ -30,6 +32,8 @@ public:
 
   const std::string& path() const { return path_; }
   FileUpdate readAppended(std::size_t maxBytes);
+  // Frees the memory of the last read, once what it read has been taken.
+  void releaseBuffer() { std::string().swap(buffer_); }
   // The bytes read so far and the file's size at the last read.
   std::uint64_t position() const { return position_; }
   std::uint64_t size() const { return size_; }
@@ -44,6 +48,9 @@ private:
   std::uint64_t inode_ = 0;
   // The last bytes read, to notice a file rewritten to at least the same length.
   std::string tail_;
+  // What `bytes` views. Kept from read to read: fresh memory for each piece of
+  // a large file would cost a page fault every 4 KB.
+  std::string buffer_;
 };
 
 } // namespace orvane

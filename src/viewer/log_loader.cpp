@@ -8,7 +8,8 @@ namespace {
 // Small enough for the receiver to take one well within a frame (about 9,000
 // lines), large enough to read a file at disk speed.
 constexpr std::size_t kPieceBytes = 256 << 10;
-constexpr int kMostAhead = 2;
+// Enough to go on reading while the window is first laid out and painted.
+constexpr int kMostAhead = 8;
 // The log gains a line every 0.5 s at the fastest; a look every fifth of
 // that shows each line well within its tick.
 constexpr std::chrono::milliseconds kFollowInterval{100};
@@ -27,12 +28,29 @@ LogLoader::~LogLoader() {
   thread_.join();
 }
 
-void LogLoader::batchTaken() {
+void LogLoader::batchTaken(std::vector<Sample> room) {
   {
     const std::lock_guard lock(mutex_);
     --inFlight_;
+    keepRoom(std::move(room));
   }
   wake_.notify_all();
+}
+
+// Only while the file is read piece after piece: followed, it gains a few
+// lines at a time, and the pieces' memory would lie idle.
+void LogLoader::keepRoom(std::vector<Sample> room) {
+  if (readingPieces_)
+    spareRooms_.push_back(std::move(room));
+}
+
+std::vector<Sample> LogLoader::spareRoom() {
+  const std::lock_guard lock(mutex_);
+  if (spareRooms_.empty())
+    return {};
+  std::vector<Sample> room = std::move(spareRooms_.back());
+  spareRooms_.pop_back();
+  return room;
 }
 
 void LogLoader::setFollowing(bool following) {
@@ -60,7 +78,7 @@ bool LogLoader::worthDelivering(const LogBatch& batch) {
 
 void LogLoader::run() {
   for (;;) {
-    LogBatch batch = scanner_.next(kPieceBytes);
+    LogBatch batch = scanner_.next(kPieceBytes, spareRoom());
     const bool more = batch.more;
     if (worthDelivering(batch)) {
       {
@@ -70,10 +88,15 @@ void LogLoader::run() {
           return;
         ++inFlight_;
       }
-      deliver_(std::make_shared<const LogBatch>(std::move(batch)));
+      deliver_(std::make_shared<LogBatch>(std::move(batch)));
+    } else {
+      const std::lock_guard lock(mutex_);
+      keepRoom(std::move(batch.samples));
     }
     std::unique_lock lock(mutex_);
+    readingPieces_ = more;
     if (!more) {
+      spareRooms_.clear();
       wake_.wait_for(lock, kFollowInterval, [this] { return stopping_; });
       wake_.wait(lock, [this] { return stopping_ || following_; });
     }

@@ -12,32 +12,39 @@ namespace orvane {
 
 // Reads a session log on a thread of its own, so that neither a large file
 // nor a slow disk holds up the window: hands each piece it reads to
-// `deliver` (called on the reading thread), at most two pieces ahead of the
+// `deliver` (called on the reading thread), a few pieces ahead of the
 // receiver, then looks for appended lines every tenth of a second while
-// following.
+// following. The receiver gives each piece's sample memory back for a later
+// one, so that reading a large file touches fresh memory only for the first
+// few pieces.
 class LogLoader {
 public:
-  using Deliver = std::function<void(std::shared_ptr<const LogBatch>)>;
+  using Deliver = std::function<void(std::shared_ptr<LogBatch>)>;
 
   LogLoader(std::string path, Deliver deliver);
   ~LogLoader();
   LogLoader(const LogLoader&) = delete;
   LogLoader& operator=(const LogLoader&) = delete;
 
-  // The receiver has dealt with a piece: the reader may go on.
-  void batchTaken();
+  // The receiver has dealt with a piece, and gives back its samples' memory:
+  // the reader may go on.
+  void batchTaken(std::vector<Sample> room);
   // Whether to look for appended lines once the file has been read.
   void setFollowing(bool following);
 
 private:
   void run();
   bool worthDelivering(const LogBatch& batch);
+  std::vector<Sample> spareRoom();
+  void keepRoom(std::vector<Sample> room);
 
   LogScanner scanner_;
   Deliver deliver_;
   std::mutex mutex_;
   std::condition_variable wake_;
   int inFlight_ = 0;
+  std::vector<std::vector<Sample>> spareRooms_;
+  bool readingPieces_ = true;
   bool following_ = true;
   bool stopping_ = false;
   // What the last delivered piece said of the file, to hand over only news.

@@ -5,6 +5,8 @@
 namespace orvane {
 
 void LogReader::feed(std::string_view bytes) {
+  if (bytes.empty())
+    return;
   const char* const data = bytes.data();
   std::size_t start = 0;
   for (;;) {

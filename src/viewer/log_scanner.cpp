@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-LogBatch LogScanner::next(std::size_t maxBytes) {
+LogBatch LogScanner::next(std::size_t maxBytes, std::vector<Sample> room) {
   FileUpdate update = follower_.readAppended(maxBytes);
   LogBatch batch;
   batch.status = update.status;
@@ -11,6 +11,8 @@ LogBatch LogScanner::next(std::size_t maxBytes) {
   if (update.restarted)
     reader_.emplace(static_cast<SessionSink&>(*this));
   // Room for the samples of lines no shorter than most the program writes.
+  batch.samples = std::move(room);
+  batch.samples.clear();
   batch.samples.reserve(update.bytes.size() / 16);
   batch_ = &batch;
   reader_->feed(update.bytes);
@@ -19,6 +21,9 @@ LogBatch LogScanner::next(std::size_t maxBytes) {
   batch.readSoFar = follower_.position();
   batch.unfinishedBytes = batch.readSoFar - reader_->completeLinesEnd();
   batch.more = update.more;
+  // Read to its end, the file is followed a few lines at a time.
+  if (!update.more)
+    follower_.releaseBuffer();
   return batch;
 }
 

@@ -45,7 +45,8 @@ public:
   }
 
   const std::string& path() const { return follower_.path(); }
-  LogBatch next(std::size_t maxBytes);
+  // `room`: memory for the samples, left by an earlier batch.
+  LogBatch next(std::size_t maxBytes, std::vector<Sample> room = {});
 
 private:
   void sessionStarted(std::uint64_t offset) override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
+#include <span>
 #include <vector>
 
 namespace orvane {
@@ -34,12 +35,30 @@ public:
     count_ = 0;
   }
 
-  void append(float value) {
-    ++count_;
-    if (open_.empty())
-      open_.emplace_back();
-    open_[0].take(value);
-    // Each run completed here closes, and goes into the run above it.
+  void append(std::span<const float> values) {
+    while (!values.empty()) {
+      if (open_.empty())
+        open_.emplace_back();
+      const std::size_t run = std::min(kFanOut - count_ % kFanOut, values.size());
+      const auto [minimum, maximum] =
+          std::minmax_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(run));
+      open_[0].take({*minimum, *maximum});
+      count_ += run;
+      values = values.subspan(run);
+      closeRuns();
+    }
+  }
+
+  // The extremes of the values [first, last); `value(i)` gives value i.
+  template <typename Value> MinMax over(std::size_t first, std::size_t last, Value value) const {
+    MinMax result;
+    overLevel(first, last, 0, value, result);
+    return result;
+  }
+
+private:
+  // Each run completed by the last value closes, and goes into the run above it.
+  void closeRuns() {
     for (std::size_t level = 0, done = count_; done % kFanOut == 0; ++level, done /= kFanOut) {
       if (level == levels_.size()) {
         levels_.emplace_back();
@@ -54,14 +73,6 @@ public:
     }
   }
 
-  // The extremes of the values [first, last); `value(i)` gives value i.
-  template <typename Value> MinMax over(std::size_t first, std::size_t last, Value value) const {
-    MinMax result;
-    overLevel(first, last, 0, value, result);
-    return result;
-  }
-
-private:
   // Elements [first, last) of a level: -1 is the values themselves.
   template <typename Value>
   void overLevel(std::size_t first, std::size_t last, std::size_t level, Value& value, MinMax& result) const {

@@ -13,30 +13,49 @@ void SampleStore::clear() {
     levels.clear();
 }
 
-void SampleStore::append(const Sample& sample) {
-  if (size_ % kPiece == 0)
-    pieces_.push_back(std::make_unique_for_overwrite<Piece>());
-  Piece& into = *pieces_.back();
-  const std::size_t at = size_ % kPiece;
-  const float values[kPlottedQuantities + 1] = {
-      static_cast<float>(sample.frequency), static_cast<float>(sample.current), static_cast<float>(sample.dcLink),
-      static_cast<float>(sample.currentPercent)};
-  const auto narrowTime = static_cast<float>(sample.time);
-  if (!into.wideTimes && static_cast<double>(narrowTime) != sample.time) {
+// A piece at a time, a column at a time: the summaries then take each
+// quantity's values in one run.
+void SampleStore::append(std::span<const Sample> samples) {
+  while (!samples.empty()) {
+    if (size_ % kPiece == 0)
+      pieces_.push_back(std::make_unique_for_overwrite<Piece>());
+    Piece& into = *pieces_.back();
+    const std::size_t at = size_ % kPiece;
+    const std::span<const Sample> run = samples.first(std::min(kPiece - at, samples.size()));
+    storeTimes(into, at, run);
+    for (std::size_t i = 0; i < run.size(); ++i) {
+      into.values[Frequency][at + i] = static_cast<float>(run[i].frequency);
+      into.values[Current][at + i] = static_cast<float>(run[i].current);
+      into.values[DcLink][at + i] = static_cast<float>(run[i].dcLink);
+      into.values[kPercent][at + i] = static_cast<float>(run[i].currentPercent);
+    }
+    for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
+      const std::span<const float> values(into.values[quantity] + at, run.size());
+      summaries_[quantity].append(values);
+      levels_[quantity].append(values);
+    }
+    size_ += run.size();
+    samples = samples.subspan(run.size());
+  }
+}
+
+// A piece keeps its times as floats until one of them is not a float.
+void SampleStore::storeTimes(Piece& into, std::size_t at, std::span<const Sample> run) {
+  std::size_t i = 0;
+  if (!into.wideTimes) {
+    for (; i < run.size(); ++i) {
+      const auto narrowTime = static_cast<float>(run[i].time);
+      if (static_cast<double>(narrowTime) != run[i].time)
+        break;
+      into.times[at + i] = narrowTime;
+    }
+    if (i == run.size())
+      return;
     into.wideTimes = std::make_unique_for_overwrite<double[]>(kPiece);
-    std::copy(into.times, into.times + at, into.wideTimes.get());
+    std::copy(into.times, into.times + at + i, into.wideTimes.get());
   }
-  if (into.wideTimes)
-    into.wideTimes[at] = sample.time;
-  else
-    into.times[at] = narrowTime;
-  for (int quantity = 0; quantity <= kPlottedQuantities; ++quantity)
-    into.values[quantity][at] = values[quantity];
-  for (int quantity = 0; quantity < kPlottedQuantities; ++quantity) {
-    summaries_[quantity].append(values[quantity]);
-    levels_[quantity].append(values[quantity]);
-  }
-  ++size_;
+  for (; i < run.size(); ++i)
+    into.wideTimes[at + i] = run[i].time;
 }
 
 std::size_t SampleStore::firstAtOrAfter(std::size_t first, std::size_t last, double key) const {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orvane {
@@ -31,7 +32,8 @@ public:
   SampleStore& operator=(SampleStore&&) = default;
 
   void clear();
-  void append(const Sample& sample);
+  void append(const Sample& sample) { append(std::span(&sample, 1)); }
+  void append(std::span<const Sample> samples);
 
   std::size_t size() const { return size_; }
   double time(std::size_t i) const {
@@ -63,6 +65,7 @@ private:
     float values[kPlottedQuantities + 1][kPiece];
   };
   const Piece& piece(std::size_t i) const { return *pieces_[i / kPiece]; }
+  static void storeTimes(Piece& into, std::size_t at, std::span<const Sample> run);
 
   std::vector<std::unique_ptr<Piece>> pieces_;
   std::size_t size_ = 0;

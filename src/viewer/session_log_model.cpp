@@ -42,17 +42,17 @@ SessionLogModel::Change SessionLogModel::apply(const LogBatch& batch) {
   change_ = {};
   if (batch.restarted)
     startAfresh();
-  std::size_t mark = 0;
-  for (std::size_t i = 0; i <= batch.samples.size(); ++i) {
-    for (; mark < batch.marks.size() && batch.marks[mark].before == i; ++mark) {
-      if (batch.marks[mark].sessionStart)
-        startSession();
-      else
-        skip(batch.marks[mark].skipped);
-    }
-    if (i < batch.samples.size())
-      add(batch.samples[i]);
+  const std::span<const Sample> samples(batch.samples);
+  std::size_t from = 0;
+  for (const LogBatch::Mark& mark : batch.marks) {
+    add(samples.subspan(from, mark.before - from));
+    from = mark.before;
+    if (mark.sessionStart)
+      startSession();
+    else
+      skip(mark.skipped);
   }
+  add(samples.subspan(from));
   return change_;
 }
 
@@ -71,15 +71,19 @@ void SessionLogModel::startSession() {
   change_.newSession = true;
 }
 
-void SessionLogModel::add(const Sample& sample) {
+void SessionLogModel::add(std::span<const Sample> samples) {
+  if (samples.empty())
+    return;
   if (sessions_.empty())
     startSession();
-  store_.append(sample);
+  store_.append(samples);
   SessionSummary& session = sessions_.back();
-  ++session.samples;
-  session.lastTime = sample.time;
-  session.percentTimesAmperes += sample.currentPercent * sample.current;
-  session.amperesSquared += sample.current * sample.current;
+  session.samples += samples.size();
+  session.lastTime = samples.back().time;
+  for (const Sample& sample : samples) {
+    session.percentTimesAmperes += sample.currentPercent * sample.current;
+    session.amperesSquared += sample.current * sample.current;
+  }
   if (shown_ == sessions_.size() - 1)
     change_.newSamples = true;
 }

@@ -4,6 +4,7 @@
 #include "viewer/sample_store.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,7 +64,7 @@ public:
 private:
   void startAfresh();
   void startSession();
-  void add(const Sample& sample);
+  void add(std::span<const Sample> samples);
   void skip(std::size_t lines);
 
   std::string path_;

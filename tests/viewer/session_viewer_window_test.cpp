@@ -63,6 +63,40 @@ TEST_F(SessionViewerWindowTest, fitsTheValueAxesToWhatIsInView) {
   EXPECT_TRUE(valueRange(1).contains(8) && valueRange(2).contains(700) && valueRange(2).contains(500));
 }
 
+// Many more pieces than the reading thread runs ahead, each with memory a
+// piece before it used: every sample must arrive once, in order.
+TEST_F(SessionViewerWindowTest, readsAFileOfManyPiecesWhole) {
+  std::string log = kHeader;
+  constexpr int kLines = 150000;
+  for (int i = 0; i < kLines; ++i)
+    log += std::to_string(i) + ".5," + (i % 2 == 0 ? "0" : "100") + ",1,2,3\r\n";
+  window_ = std::make_unique<SessionViewerWindow>(write("Trend.CSV", log));
+  window_->show();
+  while (!window_->model().caughtUp())
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  EXPECT_EQ(label("counts"), "150,000 samples · 0 lines skipped");
+  const SampleStore& store = window_->model().store();
+  ASSERT_EQ(store.size(), static_cast<std::size_t>(kLines));
+  for (std::size_t i = 0; i < store.size(); ++i)
+    if (store.time(i) != static_cast<double>(i) + 0.5 ||
+        store.value(Frequency, i) != static_cast<float>(i % 2 * 100))
+      FAIL() << "sample " << i;
+  const QCPRange shown = window_->plot().visibleTime();
+  EXPECT_TRUE(shown.lower == 0.5 && shown.contains(kLines - 0.5));
+
+  // Drawing waits while the file is read, and then shows all of it: each
+  // pixel column of the frequency plot spans 0 to 100 Hz.
+  QApplication::processEvents();
+  const QImage onScreen = window_->plot().grab().toImage();
+  const QRect frequency = window_->plot().axisRects()[0]->rect();
+  const int lastColumn =
+      static_cast<int>(window_->plot().axisRects()[0]->axis(QCPAxis::atBottom)->coordToPixel(kLines - 2));
+  int red = 0;
+  for (int y = frequency.top(); y <= frequency.bottom(); ++y)
+    red += onScreen.pixelColor(lastColumn, y) == QColor(255, 0, 0) ? 1 : 0;
+  EXPECT_GT(red, frequency.height() / 2);
+}
+
 TEST_F(SessionViewerWindowTest, saysWhatItSkippedInAFileWithoutSamples) {
   open(write("nul.CSV", std::string(5000, '\0')));
   EXPECT_TRUE(label("message").contains("holds no sample lines (5000 bytes without a line end)"))

@@ -112,7 +112,7 @@ void SessionPlot::setClockStart(std::optional<double> epochSeconds) {
   for (QCPAxisRect* rect : rects_)
     timeAxis(rect)->setTicker(ticker);
   timeAxis(rects_[DcLink])->setLabel(epochSeconds ? QStringLiteral("Clock time") : kSessionTimeLabel);
-  replot(rpQueuedReplot);
+  drawAgain();
 }
 
 QString SessionPlot::timeText(double seconds) const {
@@ -162,7 +162,7 @@ void SessionPlot::samplesAdded(std::size_t last, std::optional<double> percentPe
   if (statisticsHandler_)
     statisticsHandler_(statistics);
   if (changed)
-    replot(rpQueuedReplot);
+    drawAgain();
 }
 
 QCPRange SessionPlot::sessionTime() const {
@@ -183,10 +183,25 @@ void SessionPlot::setVisibleTime(const QCPRange& range) {
     timeRangeChanged(range);
   else
     time->setRange(range);
-  replot(rpQueuedReplot);
+  drawAgain();
 }
 
 void SessionPlot::fitSession() { setVisibleTime(sessionTime()); }
+
+void SessionPlot::holdDrawing(bool held) {
+  drawingHeld_ = held;
+  if (!held && drawWanted_) {
+    drawWanted_ = false;
+    replot(rpQueuedReplot);
+  }
+}
+
+void SessionPlot::drawAgain() {
+  if (drawingHeld_)
+    drawWanted_ = true;
+  else
+    replot(rpQueuedReplot);
+}
 
 void SessionPlot::timeRangeChanged(const QCPRange& range) {
   if (syncing_)

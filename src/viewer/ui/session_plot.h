@@ -38,6 +38,11 @@ public:
   // A time of the session as the time axis gives it.
   QString timeText(double seconds) const;
 
+  // While held, the plots are not drawn again for what changes; released,
+  // they are drawn once if anything changed meanwhile. A large file read in
+  // pieces would otherwise be drawn for every piece.
+  void holdDrawing(bool held);
+
   // Called with the store index of the sample nearest the pointer.
   void setCursorHandler(std::function<void(std::size_t sample)> handler) { cursorHandler_ = std::move(handler); }
   // Called whenever the visible time changes, with the statistics of what is in view.
@@ -57,6 +62,7 @@ private:
   bool fitValueAxes(const VisibleStatistics& statistics);
   void moveCursor(QMouseEvent* event);
   void zoomToBand(const QRect& band);
+  void drawAgain();
 
   const SampleStore& store_;
   std::size_t first_ = 0;
@@ -68,6 +74,8 @@ private:
   std::array<QCPItemStraightLine*, kPlottedQuantities> cursor_{};
   bool endInSight_ = true;
   bool syncing_ = false;
+  bool drawingHeld_ = false;
+  bool drawWanted_ = false;
   std::function<void(std::size_t)> cursorHandler_;
   std::function<void(const VisibleStatistics&)> statisticsHandler_;
 };

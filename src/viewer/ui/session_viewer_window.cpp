@@ -22,6 +22,8 @@
 namespace orvane {
 namespace {
 
+constexpr qint64 kDrawIntervalWhileReading = 250;
+
 QString grouped(std::size_t count) { return QLocale(QLocale::English).toString(static_cast<qulonglong>(count)); }
 
 // The start a file's name carries, in seconds since the epoch.
@@ -39,6 +41,8 @@ std::optional<double> startInName(const QString& path) {
 SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), pages_(new QStackedWidget(this)), message_(new QLabel(pages_)),
       sessionChoice_(new QComboBox(this)), counts_(new QLabel(this)) {
+  // The file is read while the window is built.
+  startReading(path);
   resize(1100, 800);
   message_->setObjectName("message");
   message_->setAlignment(Qt::AlignCenter);
@@ -72,7 +76,7 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   statusBar()->addWidget(counts_, 1);
   statusBar()->addPermanentWidget(new QLabel(
       "Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or double click: whole session", this));
-  open(path);
+  showFile(path);
 }
 
 // The reading thread ends before the model it feeds.
@@ -94,29 +98,39 @@ void SessionViewerWindow::buildMenus() {
 }
 
 void SessionViewerWindow::open(const QString& path) {
+  startReading(path);
+  showFile(path);
+}
+
+void SessionViewerWindow::startReading(const QString& path) {
   loader_.reset();
+  model_.reopen(path.toStdString());
+  const int generation = ++generation_;
+  loader_ =
+      std::make_unique<LogLoader>(path.toStdString(), [this, generation](const std::shared_ptr<LogBatch>& batch) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, batch] {
+              if (generation != generation_)
+                return;
+              showBatch(*batch);
+              loader_->batchTaken(std::move(batch->samples));
+            },
+            Qt::QueuedConnection);
+      });
+  loader_->setFollowing(isVisible());
+}
+
+// The window as it stands before the first piece of a file comes.
+void SessionViewerWindow::showFile(const QString& path) {
   setWindowTitle("Session Viewer - " + QFileInfo(path).fileName());
   setWindowFilePath(path);
   fileStart_ = startInName(path);
-  model_.reopen(path.toStdString());
   sessionChoice_->clear();
   newSession_ = true;
   newSamples_ = false;
+  sinceDrawn_.start();
   refresh();
-  const int generation = ++generation_;
-  loader_ = std::make_unique<LogLoader>(path.toStdString(),
-                                        [this, generation](const std::shared_ptr<const LogBatch>& batch) {
-                                          QMetaObject::invokeMethod(
-                                              this,
-                                              [this, generation, batch] {
-                                                if (generation != generation_)
-                                                  return;
-                                                showBatch(*batch);
-                                                loader_->batchTaken();
-                                              },
-                                              Qt::QueuedConnection);
-                                        });
-  loader_->setFollowing(isVisible());
 }
 
 void SessionViewerWindow::showBatch(const LogBatch& batch) {
@@ -140,9 +154,11 @@ void SessionViewerWindow::refresh() {
   const bool shownSession = !model_.sessions().empty();
   const std::optional<double> ratio =
       shownSession ? model_.sessions()[model_.shownSession()].percentPerAmpere() : std::nullopt;
-  // While a large file is read, the plots show its first part at once and
-  // are drawn again each time the samples have doubled: a few times in all.
-  const bool drawNow = model_.caughtUp() || last - first >= 2 * plotted_;
+  // While a large file is read, the plots show what has come four times a
+  // second, not after every piece: drawing them takes as long as reading
+  // three pieces, and slows the reading thread down while it lasts.
+  const bool drawNow = model_.caughtUp() || sinceDrawn_.elapsed() >= kDrawIntervalWhileReading;
+  plot_->holdDrawing(!drawNow);
   if (newSession_) {
     statistics_->clear();
     showClockTime();
@@ -152,7 +168,8 @@ void SessionViewerWindow::refresh() {
   } else if (newSamples_) {
     return;
   }
-  plotted_ = last - first;
+  if (drawNow)
+    sinceDrawn_.start();
   newSession_ = false;
   newSamples_ = false;
 }

@@ -3,6 +3,7 @@
 #include "viewer/log_loader.h"
 #include "viewer/session_log_model.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 #include <optional>
@@ -38,6 +39,8 @@ protected:
   void hideEvent(QHideEvent* event) override;
 
 private:
+  void startReading(const QString& path);
+  void showFile(const QString& path);
   void buildMenus();
   void refresh();
   void listSessions();
@@ -60,8 +63,7 @@ private:
   QAction* clockTime_ = nullptr;
   bool newSession_ = false;
   bool newSamples_ = false;
-  // Samples of the shown session on the plots.
-  std::size_t plotted_ = 0;
+  QElapsedTimer sinceDrawn_;
 };
 
 } // namespace orvane
