@@ -13,6 +13,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/steady_clock.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
@@ -35,10 +36,26 @@ namespace {
 constexpr auto kProbeInterval = 5ms;
 constexpr double kFrameMs = 16;
 
+struct Figure {
+  std::string what;
+  double worstMs;
+  std::string note;
+  double percentile99Ms = 0;
+  // The longest the thread was awake on end: what our own code held it for.
+  double busiestMs = 0;
+};
+
 // A timer that should fire every 5 ms: the worst time it fired late.
 class Probe {
 public:
   Probe() {
+    // From waking to going back to sleep: a lateness far beyond that was the
+    // machine's, the thread ready but not running.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &timer_, [this] { awake_ = Steady::now(); });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &timer_, [this] {
+      busiest_ = std::max(busiest_, std::chrono::duration<double, std::milli>(Steady::now() - awake_).count());
+    });
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       const auto now = Steady::now();
@@ -51,11 +68,16 @@ public:
   void stop() { timer_.stop(); }
   void restart() {
     worst_ = 0;
+    busiest_ = 0;
+    awake_ = Steady::now();
     lates_.clear();
     due_ = Steady::now() + kProbeInterval;
     timer_.start(kProbeInterval);
   }
   double worstMs() const { return worst_; }
+  Figure figure(std::string what, std::string note) {
+    return {std::move(what), worst_, std::move(note), percentile99Ms(), busiest_};
+  }
   // The lateness that 99 % of the probes kept within.
   double percentile99Ms() {
     if (lates_.empty())
@@ -67,7 +89,9 @@ public:
 private:
   QTimer timer_;
   Steady::time_point due_;
+  Steady::time_point awake_ = Steady::now();
   double worst_ = 0;
+  double busiest_ = 0;
   std::vector<double> lates_;
 };
 
@@ -131,20 +155,13 @@ struct Bench {
   Program program{platform, link, Desktop{files, clipboard}};
 };
 
-struct Figure {
-  std::string what;
-  double worstMs;
-  std::string note;
-  double percentile99Ms = 0;
-};
-
 // The window alone, with nothing to do: what the machine itself costs the probe.
 Figure idleWindow(std::chrono::seconds time) {
   Bench bench({"--scenario", "mk410"});
   Probe probe;
   probe.restart();
   runFor(time);
-  return {"idle window (the machine's own share)", probe.worstMs(), "", probe.percentile99Ms()};
+  return probe.figure("idle window (the machine's own share)", "");
 }
 
 Figure monitorModel(const char* model, std::chrono::seconds time) {
@@ -167,7 +184,7 @@ Figure monitorModel(const char* model, std::chrono::seconds time) {
   char note[128];
   std::snprintf(note, sizeof note, "%d samples, CPU %.2f %% of a core; the start %.1f ms", samples, cpuShare,
                 startWorst);
-  return {std::string("monitoring ") + model + " at 0.5 s", probe.worstMs(), note, probe.percentile99Ms()};
+  return probe.figure(std::string("monitoring ") + model + " at 0.5 s", note);
 }
 
 Figure silentDrive() {
@@ -187,7 +204,7 @@ Figure silentDrive() {
   char note[96];
   std::snprintf(note, sizeof note, "%s; Stop Monitor done in %.1f ms, %zu boxes",
                 retrying ? "retrying" : "NOT retrying", stopMs, bench.messages.shown.size());
-  return {"drive falling silent, then Stop Monitor", probe.worstMs(), note, probe.percentile99Ms()};
+  return probe.figure("drive falling silent, then Stop Monitor", note);
 }
 
 Figure tripHistory() {
@@ -205,7 +222,7 @@ Figure tripHistory() {
   probe.restart();
   bench.trigger("tripmenu");
   runUntil([&] { return shown && bench.idle(); }, 30s);
-  return {"trip history read", probe.worstMs(), shown ? "window shown" : "NO window", probe.percentile99Ms()};
+  return probe.figure("trip history read", shown ? "window shown" : "NO window");
 }
 
 Figure resetWait() {
@@ -220,8 +237,7 @@ Figure resetWait() {
   const bool tripped = runUntil([&] { return bench.program.state().trend.visible("tripreset"); }, 10s);
   bench.click("tripreset");
   runUntil([&] { return bench.idle(); }, 30s);
-  return {"Reset and its 2-second wait", probe.worstMs(), tripped ? "reset from a trip" : "NO trip seen",
-          probe.percentile99Ms()};
+  return probe.figure("Reset and its 2-second wait", tripped ? "reset from a trip" : "NO trip seen");
 }
 
 } // namespace
@@ -244,8 +260,8 @@ int main(int argc, char** argv) {
   bool met = true;
   std::printf("Worst lateness of a 5 ms timer on the user-interface thread, drive-sim at 4800 baud\n");
   for (const Figure& figure : figures) {
-    std::printf("%-42s %8.1f ms  (99 %% within %5.1f ms)  %s\n", figure.what.c_str(), figure.worstMs,
-                figure.percentile99Ms, figure.note.c_str());
+    std::printf("%-42s %8.1f ms  (99 %% within %5.1f ms, busy at most %5.1f ms)  %s\n", figure.what.c_str(),
+                figure.worstMs, figure.percentile99Ms, figure.busiestMs, figure.note.c_str());
     met = met && figure.worstMs >= 0 && figure.worstMs <= kFrameMs;
   }
   std::printf("target: at most %.0f ms (one frame) each\n", kFrameMs);
