@@ -128,6 +128,7 @@ void PosixSerialPort::close() {
   ::close(fd_);
   fd_ = -1;
   received_.clear();
+  emptyAtLastRead_ = false;
 }
 
 void PosixSerialPort::send(std::span<const std::uint8_t> bytes) {
@@ -148,20 +149,21 @@ void PosixSerialPort::send(std::span<const std::uint8_t> bytes) {
   }
   sentUntil_ = std::chrono::steady_clock::now() + static_cast<long>(bytes.size()) * kCharacterTime;
   receivedSinceSend_ = 0;
+  emptyAtLastRead_ = false;
 }
 
 void PosixSerialPort::drainDevice() {
   std::uint8_t chunk[256];
-  while (isOpen() && received_.size() < kReceiveBufferSize) {
+  while (isOpen() && !emptyAtLastRead_ && received_.size() < kReceiveBufferSize) {
     const std::size_t room = kReceiveBufferSize - received_.size();
     const std::size_t asked = room < sizeof chunk ? room : sizeof chunk;
     const ssize_t count = ::read(fd_, chunk, asked);
-    if (count <= 0)
-      return;
-    received_.insert(received_.end(), chunk, chunk + count);
-    receivedSinceSend_ += static_cast<std::size_t>(count);
-    if (static_cast<std::size_t>(count) < asked)
-      return; // the device had no more; asking again would only say so
+    // Fewer bytes than asked for: the device had no more.
+    emptyAtLastRead_ = count < static_cast<ssize_t>(asked);
+    if (count > 0) {
+      received_.insert(received_.end(), chunk, chunk + count);
+      receivedSinceSend_ += static_cast<std::size_t>(count);
+    }
   }
 }
 
@@ -178,6 +180,7 @@ std::vector<std::uint8_t> PosixSerialPort::readAll() {
 }
 
 void PosixSerialPort::sleepUntil(std::chrono::steady_clock::time_point time) {
+  emptyAtLastRead_ = false;
   const auto left = time - std::chrono::steady_clock::now();
   if (wakeup_)
     wakeup_->sleepFor(left);
@@ -219,6 +222,7 @@ void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t
   const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - steady_clock::now()).count();
   pollfd watched[2] = {{fd_, POLLIN, 0}, {wakeup_ ? wakeup_->fileDescriptor() : -1, POLLIN, 0}};
   const pollfd& readable = watched[0];
+  emptyAtLastRead_ = false;
   if (left <= 0 || poll(watched, 2, static_cast<int>(left)) <= 0 || watched[1].revents != 0)
     return;
   drainDevice();

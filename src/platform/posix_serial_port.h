@@ -49,6 +49,10 @@ private:
   InputMode inputMode_ = InputMode::Text;
   std::optional<termios> savedSettings_;
   std::vector<std::uint8_t> received_;
+  // The last read found the device empty, and the port has neither slept nor
+  // sent since: the link asks for what has come several times between two
+  // waits, and only a wait lets the drive's next byte in.
+  bool emptyAtLastRead_ = false;
   // When the bytes last sent will have left the line, what has come back
   // since, and how long the drive has lately taken to begin its answer.
   std::chrono::steady_clock::time_point sentUntil_;

@@ -1,6 +1,9 @@
 #include "platform/wakeup.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -14,15 +17,12 @@ Wakeup::~Wakeup() {
 }
 
 void Wakeup::raise() {
-  {
-    const std::lock_guard lock(mutex_);
-    if (raised_)
-      return;
-    raised_ = true;
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const ssize_t written = ::write(fd_, &one, sizeof one);
-  }
-  raisedChanged_.notify_all();
+  const std::lock_guard lock(mutex_);
+  if (raised_)
+    return;
+  raised_ = true;
+  const std::uint64_t one = 1;
+  [[maybe_unused]] const ssize_t written = ::write(fd_, &one, sizeof one);
 }
 
 void Wakeup::clear() {
@@ -37,9 +37,23 @@ bool Wakeup::raised() const {
   return raised_;
 }
 
+// One system call a sleep: the link sleeps some thirty times a tick, each
+// wake a task switch that the machine pays for.
 bool Wakeup::sleepFor(std::chrono::nanoseconds duration) {
-  std::unique_lock lock(mutex_);
-  return !raisedChanged_.wait_for(lock, duration, [this] { return raised_; });
+  using std::chrono::steady_clock;
+  const auto end = steady_clock::now() + duration;
+  for (;;) {
+    const auto left = std::max(end - steady_clock::now(), steady_clock::duration::zero());
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+    const timespec timeout{static_cast<time_t>(seconds.count()),
+                           static_cast<long>(std::chrono::nanoseconds(left - seconds).count())};
+    pollfd watched{fd_, POLLIN, 0};
+    const int ready = ::ppoll(&watched, 1, &timeout, nullptr);
+    if (ready > 0)
+      return false;
+    if (ready == 0 || errno != EINTR)
+      return true;
+  }
 }
 
 } // namespace orvane

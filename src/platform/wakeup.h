@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 
 namespace orvane {
@@ -28,7 +27,6 @@ public:
 
 private:
   mutable std::mutex mutex_;
-  std::condition_variable raisedChanged_;
   bool raised_ = false;
   int fd_ = -1;
 };
