@@ -1,5 +1,7 @@
 #include "logger/event_log.h"
 
+#include "platform/untrusted_text.h"
+
 namespace orvane {
 
 std::string csvField(const std::string& text) {
@@ -26,8 +28,8 @@ int EventLog::open(const std::string& folder) {
 
 int EventLog::write(WallClock::TimePoint when, const std::string& sessionFile, const std::string& event,
                     const std::string& text, Clock::Duration now) {
-  const std::string line =
-      csvField(clockText(when)) + "," + csvField(sessionFile) + "," + csvField(event) + "," + csvField(text);
+  const std::string line = csvField(clockText(when)) + "," + csvField(sessionFile) + "," + csvField(event) + "," +
+                           csvField(spreadsheetText(text));
   const int error = file_.appendLine(line, now);
   // Events are few and are what a user comes back for: each goes to the disk at once.
   file_.sync();

@@ -1,11 +1,13 @@
 #include "logger/status_lines.h"
 
+#include "platform/untrusted_text.h"
+
 namespace orvane {
 
 void StatusLines::report(const std::string& kind, const std::string& text) const {
   if (detail_ == Detail::Quiet)
     return;
-  const std::string line = clockText(wall_.now()) + " " + kind + ": " + text + "\n";
+  const std::string line = clockText(wall_.now()) + " " + kind + ": " + printableText(text) + "\n";
   std::fputs(line.c_str(), out_);
   std::fflush(out_);
 }

@@ -20,7 +20,7 @@ std::string jsonString(std::string_view text) {
       quoted += "\\r";
     } else if (c == '\t') {
       quoted += "\\t";
-    } else if (byte < 0x20) {
+    } else if (byte < 0x20 || byte > 0x7E) {
       quoted += "\\u00";
       quoted += kHex[byte >> 4];
       quoted += kHex[byte & 0xF];

@@ -25,8 +25,9 @@ private:
   std::string json_ = "{";
 };
 
-// The JSON string literal of a text: quotes, backslash and control characters escaped, the
-// rest (UTF-8 included) kept as it is.
+// The JSON string literal of a text: quotes and backslash escaped, and every byte outside printable
+// ASCII as \u00HH. The texts come from the drive or a user, not always in UTF-8; a subscriber must
+// never be handed a payload that is not valid JSON.
 std::string jsonString(std::string_view text);
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "fakes/engine_line.h"
 #include "fakes/recording_acquisition_events.h"
+#include "logger/event_log.h"
 #include "logger/logger_drive.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
@@ -201,6 +202,28 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
     EXPECT_FALSE(run.line.port.isOpen()) << entry.name;
     expectReadsAndPanelKeysOnly(run.line.port.sends);
   }
+}
+
+// The drive's display and what reaches the journal or a spreadsheet: a line feed in it cannot forge
+// a status line, and a text a spreadsheet would evaluate is kept as text.
+TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFormula) {
+  const FixedZone zone("UTC0");
+  FaultRun run(5s);
+  run.connect(R"({"model": "mk410", "trips": [{"at": 1, "code": 7, "text": "ERR\nend: forged"}]})");
+  EXPECT_EQ(run.logger.run(), 0);
+  std::fflush(run.statusFile);
+  const std::vector<std::string> status = columnsFrom(run.folder.path() + "/status", 2, ' ');
+  ASSERT_EQ(status.size(), 5u);
+  EXPECT_EQ(status[3], "trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared at "
+                       "the drive");
+
+  EventLog events;
+  ASSERT_EQ(events.open(run.folder.path()), 0);
+  for (const char* text : {"=HYPERLINK(\"http://x\")", "+1", "-2+3", "@SUM(A1)", "\tx", "1-2", "ERR\x1b[2J\xdf"})
+    ASSERT_EQ(events.write(run.wall.now(), "Trend.CSV", "trip", text, 0s), 0);
+  const std::vector<std::string> lines = columnsFrom(run.folder.path() + "/Events.CSV", 3);
+  EXPECT_EQ(lines, (std::vector<std::string>{"Text", "\"'=HYPERLINK(\"\"http://x\"\")\"", "'+1", "'-2+3",
+                                             "'@SUM(A1)", "'\\x09x", "1-2", "ERR\\x1b[2J\\xdf"}));
 }
 
 } // namespace

@@ -119,9 +119,10 @@ TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
             R"("sample_rate_s":0.5,"dropped_messages":0})");
   EXPECT_EQ(statusJson({}, false, 7), R"({"state":"offline","dropped_messages":7})");
 
-  EXPECT_EQ(eventJson({evening, EventKind::trip, "ERR \"OC\"\\1\n\t\x01", {"1 OC1 50 Hz", "2 OU"}}),
-            R"({"time":"2023-11-14T23:13:20.250+01:00","event":"trip","text":"ERR \"OC\"\\1\n\t\u0001",)"
-            R"("trip_history":["1 OC1 50 Hz","2 OU"]})");
+  EXPECT_EQ(
+      eventJson({evening, EventKind::trip, "ERR \"OC\"\\1\n\t\x01\x7f\xdf", {"1 OC1 50 Hz", "2 OU"}}),
+      R"({"time":"2023-11-14T23:13:20.250+01:00","event":"trip","text":"ERR \"OC\"\\1\n\t\u0001\u007f\u00df",)"
+      R"("trip_history":["1 OC1 50 Hz","2 OU"]})");
   EXPECT_EQ(eventJson(event(evening, EventKind::trip, "ERR")),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"trip","text":"ERR","trip_history":[]})");
   EXPECT_EQ(eventJson(event(evening, EventKind::stop)),
