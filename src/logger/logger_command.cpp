@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <sys/prctl.h>
 #include <vector>
 
 namespace orvane {
@@ -83,13 +84,19 @@ int runLoggerCommand(int argc, const char* const* argv) {
                                  ? options.device
                                  : serialDeviceForPort(options.port.value_or(settings.port2on ? 2 : 1));
 
+  // No core dump and no other process of the same user reading its memory: it holds the password.
+  prctl(PR_SET_DUMPABLE, 0);
   const BrokerSettingsResult broker =
-      options.mqttUrl.empty() ? BrokerSettingsResult{}
-                              : brokerSettings(options.mqttUrl, options.mqttCaFile, options.mqttPasswordFile);
+      options.mqttUrl.empty()
+          ? BrokerSettingsResult{}
+          : brokerSettings(options.mqttUrl, options.mqttCaFile, options.mqttPasswordFile,
+                           options.plainPassword ? PlainPassword::allowed : PlainPassword::refused);
   if (!broker.error.empty()) {
     std::fprintf(stderr, "orvane-trend --log-only: %s\n", broker.error.c_str());
     return logger_exit::kBadArgument;
   }
+  if (!broker.warning.empty())
+    std::fprintf(stderr, "orvane-trend --log-only: warning: %s\n", broker.warning.c_str());
 
   SystemWallClock wall;
   const StatusLines status(stdout,

@@ -60,6 +60,10 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
       options.verbose = true;
       continue;
     }
+    if (flag == "--mqtt-allow-plain-password") {
+      options.plainPassword = true;
+      continue;
+    }
     if (flag != "--device" && flag != "--port" && flag != "--rate" && flag != "--dir" && flag != "--mqtt" &&
         flag != "--mqtt-ca" && flag != "--mqtt-password-file")
       return fail("unknown argument \"" + std::string(flag) + "\"");
@@ -118,7 +122,11 @@ std::string loggerHelpText() {
          "                   mqtt://[user@]host[:port]/prefix, or mqtts:// for TLS\n"
          "  --mqtt-ca FILE   mqtts: the CA certificates to trust (default: the system's)\n"
          "  --mqtt-password-file FILE\n"
-         "                   the broker user's password, the first line of FILE\n"
+         "                   the broker user's password, the first line of FILE (mode 600, the\n"
+         "                   logger's own); without it, the service's credential \"mqtt-password\"\n"
+         "  --mqtt-allow-plain-password\n"
+         "                   send the password over plain mqtt:// to another machine (refused unless\n"
+         "                   given: anyone on the network between could read it)\n"
          "  --quiet          no status lines\n"
          "  --verbose        a status line for every sample as well\n"
          "  --help           this text\n"

@@ -24,6 +24,7 @@ struct LoggerOptions {
   std::string mqttUrl;           // --mqtt URL: publish to this broker; empty: no publishing
   std::string mqttCaFile;        // --mqtt-ca FILE
   std::string mqttPasswordFile;  // --mqtt-password-file FILE
+  bool plainPassword = false;    // --mqtt-allow-plain-password
   bool quiet = false;            // no status lines
   bool verbose = false;          // a status line for every sample as well
   bool help = false;

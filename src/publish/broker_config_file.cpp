@@ -33,11 +33,12 @@ BrokerSettingsResult loadBrokerConfig(const std::string& path) {
     return {};
   std::ifstream file(path);
   if (!file)
-    return {std::nullopt, "cannot read " + path};
+    return {std::nullopt, "cannot read " + path, {}};
 
   std::string url;
   std::string caFile;
   std::string passwordFile;
+  PlainPassword plainPassword = PlainPassword::refused;
   std::string line;
   for (int number = 1; std::getline(file, line); ++number) {
     const std::string_view text = trimmed(line);
@@ -46,7 +47,7 @@ BrokerSettingsResult loadBrokerConfig(const std::string& path) {
     const auto equals = text.find('=');
     const std::string where = path + " line " + std::to_string(number) + ": ";
     if (equals == std::string_view::npos)
-      return {std::nullopt, where + "expected key=value"};
+      return {std::nullopt, where + "expected key=value", {}};
     const std::string_view key = trimmed(text.substr(0, equals));
     const std::string_view value = trimmed(text.substr(equals + 1));
     if (key == "url")
@@ -55,12 +56,19 @@ BrokerSettingsResult loadBrokerConfig(const std::string& path) {
       caFile = besideFile(path, value);
     else if (key == "password_file")
       passwordFile = besideFile(path, value);
+    else if (key == "allow_plain_password" && (value == "yes" || value == "no"))
+      plainPassword = value == "yes" ? PlainPassword::allowed : PlainPassword::refused;
+    else if (key == "allow_plain_password")
+      return {std::nullopt, where + "allow_plain_password takes yes or no", {}};
     else
-      return {std::nullopt, where + "unknown key \"" + std::string(key) + "\" (url, ca_file, password_file)"};
+      return {std::nullopt,
+              where + "unknown key \"" + std::string(key) +
+                  "\" (url, ca_file, password_file, allow_plain_password)",
+              {}};
   }
   if (url.empty())
-    return {std::nullopt, path + ": no url= line"};
-  BrokerSettingsResult result = brokerSettings(url, caFile, passwordFile);
+    return {std::nullopt, path + ": no url= line", {}};
+  BrokerSettingsResult result = brokerSettings(url, caFile, passwordFile, plainPassword);
   if (!result.settings)
     result.error = path + ": " + result.error;
   return result;

@@ -1,12 +1,16 @@
 #include "publish/broker_settings.h"
 
+#include "publish/password_file.h"
+
+#include <arpa/inet.h>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 
 namespace orvane {
 namespace {
 
-BrokerSettingsResult failure(std::string why) { return {std::nullopt, std::move(why)}; }
+BrokerSettingsResult failure(std::string why) { return {std::nullopt, std::move(why), {}}; }
 
 bool startsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
 
@@ -49,6 +53,32 @@ std::string checkPrefix(std::string_view prefix) {
   return {};
 }
 
+// The broker is on this machine: the password never reaches a network.
+bool isLoopback(const std::string& host) {
+  in_addr v4{};
+  in6_addr v6{};
+  if (inet_pton(AF_INET, host.c_str(), &v4) == 1)
+    return (ntohl(v4.s_addr) >> 24) == 127;
+  if (inet_pton(AF_INET6, host.c_str(), &v6) == 1)
+    return std::memcmp(&v6, &in6addr_loopback, sizeof v6) == 0;
+  return host == "localhost";
+}
+
+// A password over plain mqtt:// to another machine: refused, or sent with a warning when allowed.
+BrokerSettingsResult checkPasswordTransport(BrokerSettingsResult result, PlainPassword plainPassword) {
+  const BrokerSettings& settings = *result.settings;
+  if (!settings.password || settings.tls || isLoopback(settings.host))
+    return result;
+  if (plainPassword == PlainPassword::refused)
+    return failure("a password over plain mqtt:// would cross the network to " + settings.host +
+                   " in clear text: use mqtts://, or allow it expressly where the network is trusted "
+                   "(--mqtt-allow-plain-password, allow_plain_password=yes in mqtt.conf)");
+  result.warning = "the password goes to " + settings.host +
+                   " in clear text over plain mqtt://; mqtts:// would "
+                   "keep it secret";
+  return result;
+}
+
 } // namespace
 
 BrokerSettingsResult parseBrokerUrl(std::string_view url) {
@@ -83,23 +113,11 @@ BrokerSettingsResult parseBrokerUrl(std::string_view url) {
   if (std::string why = checkPrefix(prefix); !why.empty())
     return failure(why);
   settings.prefix = prefix;
-  return {settings, {}};
-}
-
-PasswordResult readPasswordFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string line;
-  if (!file || !std::getline(file, line))
-    return {std::nullopt, "cannot read the password file " + path};
-  if (line.ends_with('\r'))
-    line.pop_back();
-  if (line.empty())
-    return {std::nullopt, "the password file " + path + " begins with an empty line"};
-  return {line, {}};
+  return {settings, {}, {}};
 }
 
 BrokerSettingsResult brokerSettings(std::string_view url, const std::string& caFile,
-                                    const std::string& passwordFile) {
+                                    const std::string& passwordFile, PlainPassword plainPassword) {
   BrokerSettingsResult result = parseBrokerUrl(url);
   if (!result.settings)
     return result;
@@ -118,8 +136,13 @@ BrokerSettingsResult brokerSettings(std::string_view url, const std::string& caF
     if (!password.password)
       return failure(password.error);
     settings.password = std::move(password.password);
+  } else if (std::optional<PasswordResult> credential =
+                 settings.user.empty() ? std::nullopt : readPasswordCredential()) {
+    if (!credential->password)
+      return failure(credential->error);
+    settings.password = std::move(credential->password);
   }
-  return result;
+  return checkPasswordTransport(std::move(result), plainPassword);
 }
 
 } // namespace orvane

@@ -59,7 +59,7 @@ TEST(LoggerOptionsTest, argumentsAreAcceptedOrRefusedWithTheReason) {
 TEST(LoggerOptionsTest, helpListsEveryFlagAndExitCode) {
   const std::string help = loggerHelpText();
   for (const char* flag : {"--device", "--port", "--rate", "--dir", "--mqtt", "--mqtt-ca", "--mqtt-password-file",
-                           "--quiet", "--verbose", "--help"})
+                           "--mqtt-allow-plain-password", "--quiet", "--verbose", "--help"})
     EXPECT_NE(help.find(flag), std::string::npos) << flag;
   for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  "})
     EXPECT_NE(help.find(code), std::string::npos) << code;

@@ -56,8 +56,10 @@ protected:
   BrokerSettings plainSettings(int port) {
     return settingsFor("mqtt://127.0.0.1:" + std::to_string(port) + "/plant/drive1");
   }
+  // Each file the owner's alone, as a password file must be.
   std::string file(const std::string& name, const std::string& text) {
     std::ofstream((folder / name).string()) << text;
+    std::filesystem::permissions(folder / name, std::filesystem::perms::owner_read);
     return (folder / name).string();
   }
   void run(const std::string& command) {

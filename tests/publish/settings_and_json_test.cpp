@@ -58,6 +58,8 @@ TEST(BrokerConfigFile, givesSettingsWithFilesBesideItOrTheLineAtFault) {
   std::ofstream(folder / "ca.pem") << "certificate";
   std::ofstream(folder / "pw") << "s3cret\r\nignored\n";
   std::ofstream(folder / "empty-pw") << "\n";
+  for (const char* secret : {"pw", "empty-pw"})
+    std::filesystem::permissions(folder / secret, std::filesystem::perms::owner_read);
   const std::string conf = (folder / "mqtt.conf").string();
   std::filesystem::remove(conf);
   const BrokerSettingsResult absent = loadBrokerConfig(conf);
@@ -90,6 +92,67 @@ TEST(BrokerConfigFile, givesSettingsWithFilesBesideItOrTheLineAtFault) {
     EXPECT_EQ(result.error.find(conf), 0u) << result.error;
     EXPECT_NE(result.error.find(errorPart), std::string::npos) << result.error;
   }
+}
+
+// The password reaches nobody but the broker: not through a file others can read, not over a
+// network in clear text unless that is asked for, not cut short.
+TEST(BrokerPassword, isRefusedWhereOthersCouldReadItAndTakenFromTheServiceCredential) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(::testing::TempDir()) / "mqtt-password";
+  fs::create_directories(folder);
+  const auto secret = [&folder](const char* name, const std::string& text, fs::perms mode) {
+    std::ofstream(folder / name) << text;
+    fs::permissions(folder / name, mode);
+    return (folder / name).string();
+  };
+  const std::string shared = secret("shared", "s3cret\n", fs::perms(0644));
+  const std::string own = secret("own", "s3cret\n", fs::perms(0600));
+  const std::string longLine = secret("long", std::string(1025, 'x'), fs::perms(0400));
+  const std::string longest = secret("longest", std::string(1024, 'x'), fs::perms(0400));
+  unsetenv("CREDENTIALS_DIRECTORY");
+
+  const auto outcome = [](const std::string& url, const std::string& file, PlainPassword plain) {
+    const BrokerSettingsResult result = brokerSettings(url, {}, file, plain);
+    if (!result.settings)
+      return "refused: " + result.error;
+    return "password " + result.settings->password.value_or("none") +
+           (result.warning.empty() ? "" : "; warning: " + result.warning);
+  };
+  const struct {
+    std::string url;
+    std::string file;
+    PlainPassword plain;
+    std::string expected;
+  } cases[] = {
+      {"mqtts://u@broker/p", shared, PlainPassword::refused, "refused: open to group or others (mode 0644)"},
+      {"mqtts://u@broker/p", own, PlainPassword::refused, "password s3cret"},
+      {"mqtts://u@broker/p", longLine, PlainPassword::refused, "refused: no line end within its first 1 KB"},
+      {"mqtts://u@broker/p", longest, PlainPassword::refused, "password " + std::string(1024, 'x')},
+      {"mqtt://u@broker/p", own, PlainPassword::refused, "refused: use mqtts://"},
+      {"mqtt://u@10.0.0.7/p", own, PlainPassword::refused, "refused: use mqtts://"},
+      {"mqtt://u@broker/p", own, PlainPassword::allowed,
+       "password s3cret; warning: the password goes to broker in clear text over plain mqtt://; mqtts:// would "
+       "keep it secret"},
+      {"mqtt://u@127.0.0.2/p", own, PlainPassword::refused, "password s3cret"},
+      {"mqtt://u@[::1]/p", own, PlainPassword::refused, "password s3cret"},
+      {"mqtt://u@localhost/p", own, PlainPassword::refused, "password s3cret"},
+      {"mqtt://broker/p", "", PlainPassword::refused, "password none"},
+  };
+  for (const auto& entry : cases) {
+    const std::string result = outcome(entry.url, entry.file, entry.plain);
+    if (entry.expected.starts_with("refused: "))
+      EXPECT_TRUE(result.starts_with("refused: ") && result.find(entry.expected.substr(9)) != std::string::npos)
+          << entry.url << " " << entry.file << " gave " << result;
+    else
+      EXPECT_EQ(result, entry.expected) << entry.url << " " << entry.file;
+  }
+
+  // The service manager's credential, readable by this service alone, needs no owner or mode check.
+  secret("mqtt-password", "from-systemd\n", fs::perms(0440));
+  setenv("CREDENTIALS_DIRECTORY", folder.c_str(), 1);
+  EXPECT_EQ(outcome("mqtts://u@broker/p", "", PlainPassword::refused), "password from-systemd");
+  EXPECT_EQ(outcome("mqtts://broker/p", "", PlainPassword::refused), "password none");
+  unsetenv("CREDENTIALS_DIRECTORY");
 }
 
 TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
