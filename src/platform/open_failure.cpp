@@ -1,6 +1,7 @@
 #include "platform/open_failure.h"
 
 #include "platform/serial_devices.h"
+#include "platform/uucp_lock.h"
 
 #include <cerrno>
 #include <charconv>
@@ -58,7 +59,7 @@ std::string describeProcess(pid_t process) {
 // A program that follows the UUCP convention leaves its process number in LCK..<node>.
 std::string lockFileHolder(const fs::path& node) {
   for (const char* folder : {"/var/lock", "/run/lock"}) {
-    std::ifstream lock(fs::path(folder) / ("LCK.." + node.filename().string()));
+    std::ifstream lock(fs::path(folder) / uucpLockName(node));
     std::string text;
     if (std::getline(lock, text))
       if (const auto process = processNumber(text); process && *process != getpid())

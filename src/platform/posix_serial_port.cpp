@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <thread>
@@ -70,21 +71,29 @@ void PosixSerialPort::open() {
   if (isOpen())
     return;
   const std::string device = fixedDevice_.empty() ? serialDeviceForPort(portNumber_) : fixedDevice_;
-  // An empty slot would open and then leave every exchange to time out.
   std::error_code unresolved;
-  if (isPortWithoutUart(std::filesystem::canonical(device, unresolved)) && !unresolved)
+  const std::string node = std::filesystem::canonical(device, unresolved);
+  // An empty slot would open and then leave every exchange to time out.
+  if (!unresolved && isPortWithoutUart(node))
     fail(device, ENXIO);
+  // The lock file before the open: opening a terminal can already raise its control lines.
+  if (const int error = unresolved ? 0 : lock_.acquire(node))
+    fail(device, error);
   fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd_ < 0)
-    fail(device, errno);
+  if (fd_ < 0) {
+    const int error = errno;
+    lock_.release();
+    fail(device, error);
+  }
   try {
-    if (flock(fd_, LOCK_EX | LOCK_NB) != 0)
+    if (flock(fd_, LOCK_EX | LOCK_NB) != 0 || ioctl(fd_, TIOCEXCL) != 0)
       fail(device, errno);
     configureLine(device);
   } catch (...) {
     ::close(fd_);
     fd_ = -1;
     savedSettings_.reset();
+    lock_.release();
     throw;
   }
   received_.clear();
@@ -124,9 +133,12 @@ void PosixSerialPort::close() {
   if (savedSettings_)
     tcsetattr(fd_, TCSANOW, &*savedSettings_);
   savedSettings_.reset();
+  // The exclusive mode outlives this descriptor where the other end stays open (a pty's master).
+  ioctl(fd_, TIOCNXCL);
   flock(fd_, LOCK_UN);
   ::close(fd_);
   fd_ = -1;
+  lock_.release();
   received_.clear();
   emptyAtLastRead_ = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/serial_port.h"
+#include "platform/uucp_lock.h"
 
 #include <optional>
 #include <termios.h>
@@ -11,12 +12,15 @@ namespace orvane {
 // 4800 baud, 8 data bits, even parity, 1 stop bit, no flow control.
 termios requestedLineSettings(termios current);
 
-// A serial port over a POSIX terminal device, set raw at 4800 baud 8-E-1.
+// A serial port over a POSIX terminal device, set raw at 4800 baud 8-E-1. While open it is this
+// program's alone: a UUCP lock file in `lockFolder`, an flock and the terminal's exclusive mode
+// keep every other program out, whichever of the three conventions it follows.
 class PosixSerialPort final : public SerialPort {
 public:
   PosixSerialPort() = default;
   // A port that opens `device` whatever its port number.
-  explicit PosixSerialPort(std::string device) : fixedDevice_(std::move(device)) {}
+  explicit PosixSerialPort(std::string device, std::string lockFolder = kUucpLockFolder)
+      : fixedDevice_(std::move(device)), lock_(std::move(lockFolder)) {}
   ~PosixSerialPort() override;
   PosixSerialPort(const PosixSerialPort&) = delete;
   PosixSerialPort& operator=(const PosixSerialPort&) = delete;
@@ -44,6 +48,7 @@ private:
   void sleepUntil(std::chrono::steady_clock::time_point time);
 
   std::string fixedDevice_;
+  UucpLock lock_{kUucpLockFolder};
   int portNumber_ = 1;
   int fd_ = -1;
   InputMode inputMode_ = InputMode::Text;

@@ -4,10 +4,13 @@
 #include "platform/steady_clock.h"
 
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -101,6 +104,54 @@ TEST(PosixSerialPort, aPortThatCannotBeOpenedSaysWhyAndAHeldOneNamesItsHolderUnt
   kill(holder, SIGTERM);
   waitpid(holder, nullptr, 0);
   EXPECT_EQ(openFailure(device), "opened");
+}
+
+// Another program's lock file keeps the port from being opened while that program runs; once it has
+// ended, the port is taken and held exclusively, the lock file naming this process until the close.
+TEST(PosixSerialPort, aRunningProgramsLockFileKeepsThePortAndTheOpenPortIsHeldExclusively) {
+  std::string folder = ::testing::TempDir() + "/locks-XXXXXX";
+  ASSERT_NE(mkdtemp(folder.data()), nullptr);
+  PtyPair pty;
+  const std::string device = getenv("ORVANE_PORT1");
+  const std::string lockFile = folder + "/" + uucpLockName(device);
+  const auto lockOf = [](pid_t process) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(process));
+    return std::string(text);
+  };
+  const auto lockText = [&lockFile] {
+    std::ifstream file(lockFile);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  };
+  const int watcher = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+  const auto exclusive = [watcher] {
+    int mode = -1;
+    return ioctl(watcher, TIOCGEXCL, &mode) == 0 && mode == 1;
+  };
+  PosixSerialPort port(device, folder);
+
+  std::ofstream(lockFile) << lockOf(getppid());
+  try {
+    port.open();
+    ADD_FAILURE() << "opened while a running program's lock file names the port";
+  } catch (const PortOpenError& error) {
+    EXPECT_TRUE(error.reason().starts_with("The port is in use by another program")) << error.reason();
+  }
+  EXPECT_FALSE(port.isOpen());
+  EXPECT_EQ(lockText(), lockOf(getppid()));
+
+  const pid_t ended = fork();
+  if (ended == 0)
+    _exit(0);
+  waitpid(ended, nullptr, 0);
+  std::ofstream(lockFile) << lockOf(ended);
+  port.open();
+  EXPECT_EQ(lockText(), lockOf(getpid()));
+  EXPECT_TRUE(exclusive());
+  port.close();
+  EXPECT_FALSE(std::filesystem::exists(lockFile));
+  EXPECT_FALSE(exclusive());
+  ::close(watcher);
 }
 
 // A pty drops parity, so the request itself is checked, from a line that
