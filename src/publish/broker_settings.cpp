@@ -48,7 +48,7 @@ std::string checkPrefix(std::string_view prefix) {
     return "the URL names no topic prefix (mqtt://host/prefix)";
   if (prefix.find_first_of("+#") != std::string_view::npos)
     return "the topic prefix may not hold the wildcards + or #";
-  if (prefix.find("//") != std::string_view::npos || startsWith(prefix, "/"))
+  if (prefix.find("//") != std::string_view::npos || startsWith(prefix, "/") || prefix.ends_with('/'))
     return "the topic prefix has an empty level";
   return {};
 }

@@ -41,6 +41,7 @@ TEST(BrokerUrl, isReadIntoItsPartsOrRefusedWithTheReason) {
       {"mqtt://[::1/p", "refused: closing ']'"},
       {"mqtt://broker/plant/#", "refused: wildcards"},
       {"mqtt://broker/a//b", "refused: empty level"},
+      {"mqtt://broker/a//", "refused: empty level"},
   };
   for (const auto& [url, expected] : cases) {
     const BrokerSettingsResult result = parseBrokerUrl(url);
