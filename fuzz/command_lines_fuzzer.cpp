@@ -1,18 +1,19 @@
-// Reads arbitrary bytes as command lines, the arguments split at NUL bytes: the logger's
-// (--log-only ...), --render's, or a file name the logger and --render read a start time from, as the
-// first byte says. Besides what the sanitizers catch: exactly one of a request and an error comes
-// out, an accepted request holds only values its flags allow, and a session file's name gives a start
-// time that names the file again.
+// Reads arbitrary bytes, as the first byte says, as the logger's or --render's arguments (split at
+// NUL bytes), a file name the logger and --render read a start time from, a broker URL or mqtt.conf.
+// Besides what the sanitizers catch: an accepted logger command holds only values its flags allow,
+// a session file's start time names a file with the same start time, and accepted broker settings
+// hold a host, a port and a topic prefix without an empty level or a wildcard.
 
 #include "logger/logger_options.h"
 #include "monitor/session_log_name.h"
-#include "publish/broker_settings.h"
+#include "publish/broker_config_file.h"
 #include "render/render_request.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <string_view>
-#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -20,61 +21,62 @@ using namespace orvane;
 
 void checkLoggerArguments(const std::vector<std::string_view>& arguments) {
   const ParsedArguments parsed = parseLoggerArguments(arguments);
-  if (!parsed.error.empty())
-    return;
   const LoggerOptions& options = parsed.options;
-  if ((options.rateTenths && (*options.rateTenths < 5 || *options.rateTenths > 320)) ||
-      (options.port && *options.port != 1 && *options.port != 2) || (!options.device.empty() && options.port) ||
-      (options.quiet && options.verbose) ||
-      (!options.mqttUrl.empty() && !parseBrokerUrl(options.mqttUrl).settings) ||
-      (options.mqttUrl.empty() && (!options.mqttCaFile.empty() || !options.mqttPasswordFile.empty())))
+  if (parsed.error.empty() && ((options.rateTenths && (*options.rateTenths < 5 || *options.rateTenths > 320)) ||
+                               (!options.device.empty() && options.port) || (options.quiet && options.verbose) ||
+                               (!options.mqttUrl.empty() && !parseBrokerUrl(options.mqttUrl).settings)))
     std::abort();
 }
 
-void checkRenderArguments(std::vector<std::string_view> arguments) {
-  arguments.insert(arguments.begin(), "--render");
-  const ParsedRender parsed = parseRenderArguments(arguments);
-  if (parsed.request.has_value() == !parsed.error.empty())
-    std::abort();
-  if (parsed.request &&
-      (parsed.request->log.empty() || parsed.request->picture.empty() || parsed.request->width < 1 ||
-       parsed.request->height < 1 || (parsed.request->session && *parsed.request->session < 1)))
+// Accepted settings: a host, a port from 1 to 65535, a prefix with no empty level or wildcard.
+void checkBrokerSettings(const BrokerSettingsResult& result) {
+  if (!result.settings)
+    return;
+  const std::string levels = "/" + result.settings->prefix + "/";
+  if (result.settings->host.empty() || result.settings->port < 1 || result.settings->port > 65535 ||
+      levels.find("//") != std::string::npos || levels.find_first_of("+#") != std::string::npos)
     std::abort();
 }
 
-void checkFileName(std::string_view name) {
-  if (const std::optional<LogStartTime> start = sessionLogStartTime(name)) {
-    if (sessionLogStartTime(sessionLogFileName(*start)) != start)
-      std::abort();
-  }
-  if (const std::optional<ClockTime> start = loggerFileStart(name)) {
-    if (start->month < 1 || start->month > 12 || start->day < 1 || start->day > 31 || start->hour < 0 ||
-        start->hour > 23 || start->minute < 0 || start->minute > 59 || start->second < 0 || start->second >= 61)
-      std::abort();
-  }
-}
+// In memory where there is /dev/shm: the file's writes, not the parser, would set the pace.
+const std::string confPath =
+    (std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path().string()) +
+    "/orvane-fuzz-mqtt-" + std::to_string(getpid()) + ".conf";
+
+void removeConf() { std::filesystem::remove(confPath); }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return std::atexit(removeConf); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0)
     return 0;
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-  std::vector<std::string_view> arguments;
-  for (std::size_t start = 0; start <= text.size();) {
-    const std::size_t end = std::min(text.find('\0', start), text.size());
+  std::vector<std::string_view> arguments{"--render"};
+  for (std::size_t start = 0, end = 0; start <= text.size(); start = end + 1) {
+    end = std::min(text.find('\0', start), text.size());
     arguments.push_back(text.substr(start, end - start));
-    start = end + 1;
   }
-  switch (data[0] % 3) {
+  switch (data[0] % 5) {
   case 0:
-    checkLoggerArguments(arguments);
+    checkLoggerArguments({arguments.begin() + 1, arguments.end()});
     break;
   case 1:
-    checkRenderArguments(arguments);
+    parseRenderArguments(arguments);
+    break;
+  case 2:
+    loggerFileStart(text);
+    if (const std::optional<LogStartTime> start = sessionLogStartTime(text))
+      if (sessionLogStartTime(sessionLogFileName(*start)) != start)
+        std::abort();
+    break;
+  case 3:
+    checkBrokerSettings(parseBrokerUrl(text));
     break;
   default:
-    checkFileName(text);
+    std::ofstream(confPath, std::ios::binary | std::ios::trunc) << text;
+    checkBrokerSettings(loadBrokerConfig(confPath));
     break;
   }
   return 0;

@@ -1,11 +1,17 @@
 // Plays arbitrary bytes as the drive's replies to one of the link's procedures: any length, any
 // content, early, split or too late. Besides what the sanitizers catch, a memory read must give
-// either the failure value with the communications message, or exactly the value its bytes carry.
+// either the failure value with the communications message, or exactly the value its bytes carry;
+// a display text or trip history read, written as the logger writes a trip, gives one status line
+// of printable bytes and one printable Events.CSV line whose text is no spreadsheet formula.
 
 #include "fakes/fake_line.h"
 #include "link/link.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
+#include "live_publish/published_reading.h"
+#include "logger/event_log.h"
+#include "logger/status_lines.h"
+#include "logger/trip_history_lines.h"
 #include "monitor/acquisition.h"
 #include "monitor/identification.h"
 #include "monitor/platform_acquisition_events.h"
@@ -17,7 +23,10 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <unistd.h>
 
 namespace {
 
@@ -80,6 +89,47 @@ void checkMemoryRead(FuzzedDataProvider& input, Drive& drive) {
     std::abort();
 }
 
+const std::filesystem::path eventFolder =
+    (std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path()) /
+    ("orvane-fuzz-events-" + std::to_string(getpid()));
+
+void removeEventFolder() { std::filesystem::remove_all(eventFolder); }
+
+struct EpochClock final : WallClock {
+  TimePoint now() const override { return {}; }
+};
+
+// Written as the logger writes a trip: a status line and an Events.CSV line a text, both of printable
+// bytes, the event's text (after "<clock time>,Trend.CSV,trip,", perhaps quoted) never a formula.
+void checkLoggedTexts(const std::vector<std::string>& texts) {
+  std::filesystem::remove(eventFolder / EventLog::kFileName);
+  EventLog events;
+  char* status = nullptr;
+  std::size_t statusSize = 0;
+  std::FILE* out = open_memstream(&status, &statusSize);
+  if (events.open(eventFolder) != 0)
+    std::abort();
+  for (const std::string& text : texts) {
+    StatusLines(out, StatusLines::Detail::Normal, EpochClock()).report("trip", text);
+    events.write({}, "Trend.CSV", "trip", text, {});
+  }
+  std::fclose(out);
+  std::ifstream file(eventFolder / EventLog::kFileName);
+  const std::string eventLines(std::istreambuf_iterator<char>(file), {});
+  const std::string written = std::string(status, statusSize) + eventLines;
+  std::free(status);
+  if (std::ranges::count(written, '\n') != static_cast<long>(2 * texts.size() + 1) ||
+      !std::ranges::all_of(written, [](char c) { return (c >= 0x20 && c <= 0x7E) || c == '\r' || c == '\n'; }))
+    std::abort();
+  for (std::size_t line = eventLines.find('\n'); line + 1 < eventLines.size();
+       line = eventLines.find('\n', line + 1)) {
+    const std::size_t text = eventLines.find(",trip,", line) + 6;
+    if (std::string_view("=+-@").find(eventLines[text + (eventLines[text] == '"' ? 1 : 0)]) !=
+        std::string_view::npos)
+      std::abort();
+  }
+}
+
 TickPlan everythingOf(const std::string& model) { return {model, 2, true, true, true, true, true, true, true}; }
 
 void runProcedure(FuzzedDataProvider& input, Drive& drive) {
@@ -101,7 +151,8 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 1:
     return Identification{state, link, acquisition, ui}.CheckInverter(OK);
   case 2:
-    acquisition.readDisplay(state.drive.inverter);
+    if (const auto text = acquisition.readDisplay(state.drive.inverter); text && *text)
+      checkLoggedTexts({trimmedDisplay(**text)});
     return;
   case 3:
     acquisition.tick(everythingOf(state.drive.inverter));
@@ -120,7 +171,8 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 9:
     return history.TripSummary(state, window, OK);
   case 10:
-    history.read(state.drive.inverter);
+    if (const TripHistory read = history.read(state.drive.inverter); !read.failure)
+      checkLoggedTexts(tripHistoryLines(read, state.drive.inverter));
     return;
   case 11:
     acquisition.readMaxSpeed(state.drive.inverter);
@@ -135,6 +187,11 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::filesystem::create_directories(eventFolder);
+  return std::atexit(removeEventFolder);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
