@@ -213,17 +213,16 @@ TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFor
   EXPECT_EQ(run.logger.run(), 0);
   std::fflush(run.statusFile);
   const std::vector<std::string> status = columnsFrom(run.folder.path() + "/status", 2, ' ');
-  ASSERT_EQ(status.size(), 5u);
-  EXPECT_EQ(status[3], "trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared at "
-                       "the drive");
-
+  EXPECT_EQ(status.at(3),
+            "trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared at the drive");
+  EXPECT_EQ(status.size(), 5u);
   EventLog events;
   ASSERT_EQ(events.open(run.folder.path()), 0);
   for (const char* text : {"=HYPERLINK(\"http://x\")", "+1", "-2+3", "@SUM(A1)", "\tx", "1-2", "ERR\x1b[2J\xdf"})
-    ASSERT_EQ(events.write(run.wall.now(), "Trend.CSV", "trip", text, 0s), 0);
-  const std::vector<std::string> lines = columnsFrom(run.folder.path() + "/Events.CSV", 3);
-  EXPECT_EQ(lines, (std::vector<std::string>{"Text", "\"'=HYPERLINK(\"\"http://x\"\")\"", "'+1", "'-2+3",
-                                             "'@SUM(A1)", "'\\x09x", "1-2", "ERR\\x1b[2J\\xdf"}));
+    events.write(run.wall.now(), "Trend.CSV", "trip", text, 0s);
+  EXPECT_EQ(columnsFrom(run.folder.path() + "/Events.CSV", 3),
+            (std::vector<std::string>{"Text", "\"'=HYPERLINK(\"\"http://x\"\")\"", "'+1", "'-2+3", "'@SUM(A1)",
+                                      "'\\x09x", "1-2", "ERR\\x1b[2J\\xdf"}));
 }
 
 } // namespace
