@@ -64,19 +64,19 @@ bool isLoopback(const std::string& host) {
   return host == "localhost";
 }
 
-// A password over plain mqtt:// to another machine: refused, or sent with a warning when allowed.
-BrokerSettingsResult checkPasswordTransport(BrokerSettingsResult result, PlainPassword plainPassword) {
+// A password over plain mqtt:// to another machine: refused (the reason), or sent with a warning
+// when allowed.
+std::string checkPasswordTransport(BrokerSettingsResult& result, PlainPassword plainPassword) {
   const BrokerSettings& settings = *result.settings;
   if (!settings.password || settings.tls || isLoopback(settings.host))
-    return result;
+    return {};
   if (plainPassword == PlainPassword::refused)
-    return failure("a password over plain mqtt:// would cross the network to " + settings.host +
-                   " in clear text: use mqtts://, or allow it expressly where the network is trusted "
-                   "(--mqtt-allow-plain-password, allow_plain_password=yes in mqtt.conf)");
-  result.warning = "the password goes to " + settings.host +
-                   " in clear text over plain mqtt://; mqtts:// would "
-                   "keep it secret";
-  return result;
+    return "a password over plain mqtt:// would cross the network to " + settings.host +
+           " in clear text: use mqtts://, or allow it expressly where the network is trusted "
+           "(--mqtt-allow-plain-password, allow_plain_password=yes in mqtt.conf)";
+  result.warning =
+      "the password goes to " + settings.host + " in clear text over plain mqtt://; mqtts:// would keep it secret";
+  return {};
 }
 
 } // namespace
@@ -142,7 +142,9 @@ BrokerSettingsResult brokerSettings(std::string_view url, const std::string& caF
       return failure(credential->error);
     settings.password = std::move(credential->password);
   }
-  return checkPasswordTransport(std::move(result), plainPassword);
+  if (std::string why = checkPasswordTransport(result, plainPassword); !why.empty())
+    return failure(why);
+  return result;
 }
 
 } // namespace orvane
