@@ -50,5 +50,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins at run time, so no library dependency names them. The Session
 # Viewer plots with QCustomPlot's Qt 6 build; it is named as well as found by dpkg-shlibdeps.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqcustomplot2.1-qt6")
+# mqtts:// trusts the system's certificates unless given its own; the postinst creates the
+# logger's user with systemd-sysusers, or adduser where there is none.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqcustomplot2.1-qt6, ca-certificates, systemd | adduser")
 include(CPack)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Static checks of src/ and tools/: clang-tidy with the repository's .clang-tidy, and cppcheck
-# (warnings, performance, portability). Fails on any finding. A finding that is wrong is suppressed
-# where it occurs, with the reason next to it.
+# Static checks of src/ and tools/: clang-tidy with the repository's .clang-tidy, cppcheck (warnings,
+# performance, portability), and the logger unit's sandbox score. Fails on any finding. A finding that
+# is wrong is suppressed where it occurs, with the reason next to it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh check
@@ -17,6 +17,13 @@ commands = json.load(open("build-check/compile_commands.json"))
 json.dump([c for c in commands if "_autogen" not in c["file"]], open("build-check/sources.json", "w"))
 EOF
 mapfile -t sources < <(python3 -c 'import json; print("\n".join(c["file"] for c in json.load(open("build-check/sources.json"))))')
+
+echo "== the logger's sandbox =="
+unit=resources/systemd/orvane-trend-logger.service
+exposure=$(systemd-analyze security --offline=yes "$unit" 2>/dev/null | sed -n 's/.*Overall exposure level.*: \([0-9.]*\).*/\1/p')
+awk -v score="$exposure" 'BEGIN { exit !(score != "" && score <= 2.0) }' ||
+  { echo "$unit scores ${exposure:-nothing} in systemd-analyze security, above 2.0" >&2; exit 1; }
+echo "exposure $exposure"
 
 echo "== cppcheck =="
 # The window and control names checked at compile time (ListedName) hold one string_view and are

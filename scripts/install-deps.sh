@@ -17,6 +17,10 @@ fi
 if [[ "${1:-build}" == package ]]; then
   packages+=(dpkg-dev)
 fi
+# systemd-analyze scores the logger's unit (package.sh --check, check.sh).
+if [[ "${1:-build}" == package || "${1:-build}" == check ]]; then
+  packages+=(systemd)
+fi
 if [[ "${1:-build}" == check ]]; then
   packages+=(clang clang-tidy cppcheck python3)
 fi
