@@ -15,6 +15,9 @@ WindowPublishing::WindowPublishing(const std::string& configPath, MonitoringSess
   }
   if (!config.settings)
     return;
+  // allow_plain_password=yes: said at each start, since the password crosses the network as text.
+  if (!config.warning.empty())
+    messages.show(MessageIcon::Exclamation, MessageButtons::Ok, "MQTT", "Warning: " + config.warning + ".");
   settings_ = *config.settings;
   publisher_ = std::make_unique<Publisher>(settings_, PublisherOptions{});
   listener_ = std::make_unique<SessionPublishing>(*publisher_);
