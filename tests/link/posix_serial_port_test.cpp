@@ -121,9 +121,7 @@ TEST(PosixSerialPort, aRunningProgramsLockFileKeepsThePortAndTheOpenPortIsHeldEx
     return std::string(std::istreambuf_iterator(std::ifstream(lockFile).rdbuf()), {});
   };
   const int watcher = ::open(device.c_str(), O_RDWR | O_NOCTTY);
-  auto exclusive = [watcher, mode = 0]() mutable {
-    return ioctl(watcher, TIOCGEXCL, &mode) == 0 && mode == 1;
-  };
+  auto exclusive = [watcher, mode = 0]() mutable { return ioctl(watcher, TIOCGEXCL, &mode) == 0 && mode == 1; };
   PosixSerialPort port(device, folder);
 
   std::ofstream(lockFile) << lockOf(getppid());
