@@ -24,6 +24,7 @@ struct LoggerOptions {
   std::string mqttUrl;           // --mqtt URL: publish to this broker; empty: no publishing
   std::string mqttCaFile;        // --mqtt-ca FILE
   std::string mqttPasswordFile;  // --mqtt-password-file FILE
+  std::string limitsFile;        // --limits FILE: limits.conf to watch; empty: no limits
   bool quiet = false;            // no status lines
   bool verbose = false;          // a status line for every sample as well
   bool help = false;
