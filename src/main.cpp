@@ -10,6 +10,7 @@
 #include "platform/steady_clock.h"
 #include "platform/version.h"
 #include "render/render_command.h"
+#include "summary/summary_command.h"
 #include "viewer/ui/session_viewer_window.h"
 
 #include <QApplication>
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     return orvane::runLoggerCommand(argc, argv);
   case orvane::Command::Render:
     return orvane::runRenderCommand(argc, argv);
+  case orvane::Command::Summary:
+    return orvane::runSummaryCommand(argc, argv);
   case orvane::Command::Help:
     std::fputs(orvane::usageText(), stdout);
     return 0;

@@ -33,6 +33,8 @@ CommandChoice chooseCommand(std::span<const std::string_view> arguments) {
   const std::string_view first = arguments.front();
   if (first == "--render")
     return {Command::Render, {}, {}};
+  if (first == "--summary")
+    return {Command::Summary, {}, {}};
   if ((first == "--help" || first == "-h" || first == "--version") && arguments.size() == 1)
     return {first == "--version" ? Command::Version : Command::Help, {}, {}};
   if (first == "--view") {
@@ -51,12 +53,14 @@ const char* usageText() {
   return "usage: orvane-trend [-platform NAME] [-display NAME] [-style NAME]\n"
          "       orvane-trend --view FILE|DIR\n"
          "       orvane-trend --render FILE|DIR (--png OUT | --pdf OUT) [...]\n"
+         "       orvane-trend --summary FILE|DIR [--from T] [--to T] [--json] [--limits FILE]\n"
          "       orvane-trend --log-only [...]\n"
          "\n"
          "  (no command)       the monitoring window; -platform, -display and -style choose Qt's display and "
          "look\n"
          "  --view FILE|DIR    the Session Viewer alone on a session log, or a folder of the logger's files\n"
          "  --render ...       a picture of a session log without a display (--render alone lists its options)\n"
+         "  --summary ...      running hours, starts, reversals, trips, peaks and missing samples per day\n"
          "  --log-only ...     record the drive unattended without a display (--log-only --help lists its flags)\n"
          "  --help, --version  this text; the version\n"
          "\n"

@@ -11,6 +11,7 @@ enum class Command {
   Window,  // no command: the main window
   View,    // --view FILE|DIR: the Session Viewer alone
   Render,  // --render ...: a picture, its own arguments checked by it
+  Summary, // --summary ...: figures per day, its own arguments checked by it
   Logger,  // --log-only anywhere: the unattended logger, its own arguments checked by it
   Help,    // --help: the usage on standard output
   Version, // --version

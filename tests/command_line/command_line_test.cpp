@@ -28,6 +28,7 @@ TEST(CommandChoiceTest, routesEachCommandWithTheViewersFileOrFolder) {
   EXPECT_EQ(choose({}).command, Command::Window);
   EXPECT_EQ(choose({"-platform", "offscreen", "-style", "fusion"}).command, Command::Window);
   EXPECT_EQ(choose({"--render", "whatever", "it", "checks"}).command, Command::Render);
+  EXPECT_EQ(choose({"--summary", "/var/log/drive", "--json"}).command, Command::Summary);
   EXPECT_EQ(choose({"--port", "2", "--log-only"}).command, Command::Logger);
   EXPECT_EQ(choose({"--help"}).command, Command::Help);
   const CommandChoice folder = choose({"--view", "/var/log/drive", "-platform", "offscreen"});
@@ -48,7 +49,7 @@ TEST(CommandLineProcessTest, anUnknownOptionIsRefusedWithoutADisplay) {
   EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program.exitCode(), 2);
   const QString usage = QString::fromUtf8(program.readAllStandardError());
-  for (const char* named : {"--no-such-option", "--view", "--render", "--log-only", "-platform"})
+  for (const char* named : {"--no-such-option", "--view", "--render", "--summary", "--log-only", "-platform"})
     EXPECT_TRUE(usage.contains(QLatin1String(named))) << named;
 }
 
