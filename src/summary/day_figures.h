@@ -11,6 +11,7 @@
 
 namespace orvane {
 
+// A trip of Events.CSV; only a log with clock times has any.
 struct TripSeen {
   double time = 0; // seconds since the epoch
   std::string text;

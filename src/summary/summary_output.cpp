@@ -16,10 +16,6 @@ std::optional<double> dcLinkMean(const DayFigures& day) {
   return day.samples > 0 ? std::optional(day.dcLinkSum / static_cast<double>(day.samples)) : std::nullopt;
 }
 
-std::string clockText(const Summary& summary, double time) {
-  return summary.clockTimes ? localClockText(time) : std::string();
-}
-
 std::string dayJson(const Summary& summary, const DayFigures& day) {
   std::string json = "{\"date\":" + (day.day ? jsonString(day.day->text()) : std::string("null"));
   json += ",\"samples\":" + std::to_string(day.samples);
@@ -30,7 +26,7 @@ std::string dayJson(const Summary& summary, const DayFigures& day) {
   json += ",\"trips\":[";
   for (const TripSeen& trip : day.trips)
     json += std::string(&trip == day.trips.data() ? "" : ",") +
-            "{\"time\":" + jsonString(clockText(summary, trip.time)) + ",\"text\":" + jsonString(trip.text) + "}";
+            "{\"time\":" + jsonString(localClockText(trip.time)) + ",\"text\":" + jsonString(trip.text) + "}";
   json += "],\"peak_current_a\":" + valueText(day.peakCurrent);
   json += ",\"peak_current_time\":" + (day.peakCurrent && summary.clockTimes
                                            ? jsonString(localClockText(day.peakCurrentTime))
@@ -96,7 +92,7 @@ std::string summaryTable(const Summary& summary) {
   if (!summary.total.trips.empty())
     table += "\ntrips:\n";
   for (const TripSeen& trip : summary.total.trips)
-    table += "  " + (summary.clockTimes ? localClockText(trip.time) : std::string()) + "  " + trip.text + '\n';
+    table += "  " + localClockText(trip.time) + "  " + trip.text + '\n';
   return table;
 }
 
