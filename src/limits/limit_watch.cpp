@@ -5,24 +5,27 @@
 namespace orvane {
 namespace {
 
+// Readings are the 32-bit values the session log holds, and are written as such.
+std::string valueText(double value) { return plainText(static_cast<float>(value)); }
+
 bool backInside(const Limit& limit, double value) {
   return limit.side == Limit::Side::Above ? value <= limit.value - limit.hysteresis
                                           : value >= limit.value + limit.hysteresis;
 }
 
 LimitEvent raisedEvent(const Limit& limit, double value) {
-  std::string text = limit.name + ": " + std::string(quantityName(limit.quantity)) + " " + plainText(value) +
-                     (limit.side == Limit::Side::Above ? " > " : " < ") + plainText(limit.value);
+  std::string text = limit.name + ": " + std::string(quantityName(limit.quantity)) + " " + valueText(value) +
+                     (limit.side == Limit::Side::Above ? " > " : " < ") + valueText(limit.value);
   if (limit.seconds > 0)
-    text += " for " + plainText(limit.seconds) + " s";
+    text += " for " + valueText(limit.seconds) + " s";
   return {LimitEvent::Kind::Raised, limit.name, limit.quantity, value, limit.value, std::move(text)};
 }
 
 LimitEvent clearedEvent(const Limit& limit, double value) {
   const bool above = limit.side == Limit::Side::Above;
-  std::string text = limit.name + ": " + std::string(quantityName(limit.quantity)) + " " + plainText(value) +
+  std::string text = limit.name + ": " + std::string(quantityName(limit.quantity)) + " " + valueText(value) +
                      (above ? ", back at or below " : ", back at or above ") +
-                     plainText(above ? limit.value - limit.hysteresis : limit.value + limit.hysteresis);
+                     valueText(above ? limit.value - limit.hysteresis : limit.value + limit.hysteresis);
   return {LimitEvent::Kind::Cleared, limit.name, limit.quantity, value, limit.value, std::move(text)};
 }
 

@@ -51,7 +51,8 @@ struct Seen {
 TEST(LimitWatchTest, raisesAndClearsExactlyOnceEach) {
   LimitWatch watch({{"overload", LimitQuantity::CurrentPercent, Limit::Side::Above, 90, 2, 5},
                     {"undervolt", LimitQuantity::DcLinkV, Limit::Side::Below, 500, 0, 0}});
-  const std::vector<double> current{80, 95, 89, 92, 93, 94, 95, 96, 88, 91, 85, 95, 80, 97};
+  // 96.3 as the drive's 32-bit reading gives it: written with a float's digits.
+  const std::vector<double> current{80, 95, 89, 92, 93, 94, 95, 96.3F, 88, 91, 85, 95, 80, 97};
   std::vector<Seen> seen;
   for (std::size_t at = 0; at < current.size(); ++at) {
     LimitReading reading{.currentPercent = current[at]};
@@ -63,7 +64,7 @@ TEST(LimitWatchTest, raisesAndClearsExactlyOnceEach) {
   const std::vector<Seen> expected{
       {1.5, LimitEvent::Kind::Raised, "undervolt: dc_link_v 490 < 500"},
       {3, LimitEvent::Kind::Cleared, "undervolt: dc_link_v 500, back at or above 500"},
-      {3.5, LimitEvent::Kind::Raised, "overload: current_pct 96 > 90 for 2 s"},
+      {3.5, LimitEvent::Kind::Raised, "overload: current_pct 96.3 > 90 for 2 s"},
       {5, LimitEvent::Kind::Cleared, "overload: current_pct 85, back at or below 85"}};
   EXPECT_EQ(seen, expected);
 }
