@@ -47,13 +47,6 @@ AppliedSettings storedSettings() {
 
 } // namespace
 
-bool isLoggerCommand(int argc, const char* const* argv) {
-  for (int at = 1; at < argc; ++at)
-    if (std::string_view(argv[at]) == "--log-only")
-      return true;
-  return false;
-}
-
 int runLoggerCommand(int argc, const char* const* argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const ParsedArguments parsed = parseLoggerArguments(arguments);
