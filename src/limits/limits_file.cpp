@@ -13,7 +13,7 @@
 namespace orvane {
 namespace {
 
-constexpr std::size_t kLargestFile = 64 * 1024;
+constexpr std::size_t kLargestFile = std::size_t{64} * 1024;
 
 // Words split at blanks; "=", "<" and ">" are words of their own even without blanks around them.
 std::vector<std::string_view> words(std::string_view line) {
@@ -122,8 +122,10 @@ LoadedLimits parseLimits(std::string_view text, const std::string& source) {
     std::optional<Limit> limit = limitOf(found, reason);
     if (limit && std::ranges::any_of(loaded.limits, [&](const Limit& other) { return other.name == limit->name; }))
       reason = "the name " + limit->name + " is given twice";
-    if (!reason.empty())
-      return {{}, source + " line " + std::to_string(lineNumber) + ": " + reason};
+    if (!reason.empty()) {
+      std::string error = source + " line " + std::to_string(lineNumber) + ": ";
+      return {{}, error.append(reason)};
+    }
     loaded.limits.push_back(std::move(*limit));
   }
   return loaded;
