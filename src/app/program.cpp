@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "limits/limits_file.h"
 #include "monitor/startup.h"
 #include "monitor/ui/splash_window.h"
 #include "publish/broker_config_file.h"
@@ -9,6 +10,8 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
+#include <ctime>
 
 // The images live in the static library; its resources are registered by hand.
 static void registerResources() { Q_INIT_RESOURCE(resources); }
@@ -20,6 +23,8 @@ namespace {
 constexpr int kExposeLimitMs = 2000;
 // The publisher is asked how it goes this often; a word on it needs no more.
 constexpr int kPublishingLookEvery = 1000;
+// Limit events the tooltip of the limits' state lists.
+constexpr std::size_t kLimitEventsShown = 5;
 
 // Ends a wait when the window system has put the window on screen.
 class ExposeWatch final : public QObject {
@@ -75,6 +80,35 @@ void Program::Main() {
   commands_->options().applyStoredSettings();
   publishing_ = std::make_unique<WindowPublishing>(brokerConfigPath(), commands_->session(), platform_.messages);
   showPublishing();
+  limits_ = std::make_unique<WindowLimits>(windowLimitsPath(), commands_->session(), publishing_->listener(),
+                                           platform_.messages,
+                                           [this](const std::vector<LimitEvent>& events) { limitsHeard(events); });
+  if (limits_->watching())
+    limitsHeard({});
+}
+
+void Program::limitsHeard(const std::vector<LimitEvent>& events) {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  char time[16];
+  std::strftime(time, sizeof time, "%H:%M:%S", &local);
+  for (const LimitEvent& event : events) {
+    publishing_->publishEvent(event.kind == LimitEvent::Kind::Raised ? EventKind::limit : EventKind::limitCleared,
+                              event.text);
+    limitEvents_.push_front(std::string(time) + " " + limitEventName(event.kind) + ": " + event.text);
+    if (limitEvents_.size() > kLimitEventsShown)
+      limitEvents_.pop_back();
+  }
+  const std::vector<std::string> raised = limits_->watch().raisedNames();
+  std::string text = raised.empty() ? "Limits: within" : "Limit: ";
+  for (std::size_t at = 0; at < raised.size(); ++at)
+    text += (at == 0 ? "" : ", ") + raised[at];
+  std::string detail =
+      "Limits watched: " + std::to_string(limits_->watch().limits().size()) + ", from " + windowLimitsPath();
+  for (const std::string& line : limitEvents_)
+    detail += "\n" + line;
+  trend_->showLimits(text, detail);
 }
 
 void Program::showPublishing() {

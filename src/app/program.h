@@ -2,6 +2,7 @@
 
 #include "app/trend_commands.h"
 #include "link/link.h"
+#include "live_limits/window_limits.h"
 #include "live_publish/window_publishing.h"
 #include "monitor/tick_guard.h"
 #include "monitor/ui/trend_window.h"
@@ -9,6 +10,7 @@
 #include "platform/desktop.h"
 #include "state/shared_state.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -37,6 +39,8 @@ public:
 private:
   // Keeps the main window's word on the publisher current while it publishes.
   void showPublishing();
+  // Publishes what the limits raised or cleared and shows their state.
+  void limitsHeard(const std::vector<LimitEvent>& events);
 
   Platform& platform_;
   Link& link_;
@@ -47,6 +51,8 @@ private:
   std::unique_ptr<TrendWindow> trend_;
   std::unique_ptr<TrendCommands> commands_;
   std::unique_ptr<WindowPublishing> publishing_; // after the commands: it listens to their session
+  std::unique_ptr<WindowLimits> limits_;         // after the publishing: it passes the session on to it
+  std::deque<std::string> limitEvents_;          // the last few, for the tooltip
 };
 
 } // namespace orvane

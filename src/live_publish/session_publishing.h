@@ -24,10 +24,10 @@ public:
   void tripped(const std::string& displayText) override;
   void failed(const std::string& reason) override { event(EventKind::failure, reason); }
   void stopped() override;
-
-private:
+  // An event of the window's own (a limit raised or cleared), stamped now.
   void event(EventKind kind, const std::string& text = {});
 
+private:
   Publisher& publisher_;
   WallClockNow now_;
   PublishedStatus status_;

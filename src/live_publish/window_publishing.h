@@ -23,6 +23,14 @@ public:
   WindowPublishing& operator=(const WindowPublishing&) = delete;
 
   bool publishing() const { return publisher_ != nullptr; }
+  // The listener that publishes the session, for another listener to pass the session's calls on
+  // to; none when nothing is published.
+  SessionListener* listener() const { return listener_.get(); }
+  // Publishes an event of the window's own; nothing when nothing is published.
+  void publishEvent(EventKind kind, const std::string& text) const {
+    if (listener_)
+      listener_->event(kind, text);
+  }
   // How the publishing goes, for the window; nothing when nothing is published.
   std::optional<PublisherSummary> summary() const;
 

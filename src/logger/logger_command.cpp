@@ -1,5 +1,6 @@
 #include "logger/logger_command.h"
 
+#include "limits/limits_file.h"
 #include "link/link.h"
 #include "logger/logger_options.h"
 #include "logger/logger_publishing.h"
@@ -46,13 +47,6 @@ AppliedSettings storedSettings() {
 }
 
 } // namespace
-
-bool isLoggerCommand(int argc, const char* const* argv) {
-  for (int at = 1; at < argc; ++at)
-    if (std::string_view(argv[at]) == "--log-only")
-      return true;
-  return false;
-}
 
 int runLoggerCommand(int argc, const char* const* argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
@@ -112,6 +106,14 @@ int runLoggerCommand(int argc, const char* const* argv) {
   Link link(platform);
   // A signal abandons the link's wait or pause in progress, so the end comes at once.
   SignalStop stop([&link] { link.abandon(); });
+  // A bad limits file must not keep the drive from being recorded: it is told, and nothing is watched.
+  const LoadedLimits limits =
+      options.limitsFile.empty() ? LoadedLimits{} : loadLimitsFile(options.limitsFile, false);
+  if (!limits.error.empty())
+    status.report("limits", limits.error + "; recording without limits");
+  else if (!limits.limits.empty())
+    status.report("limits", std::to_string(limits.limits.size()) + " watched, from " + options.limitsFile);
+  LimitWatch limitWatch(limits.limits);
   StatusEvents events(status);
   LoggerDrive drive(link, events, quantities);
   std::unique_ptr<Publisher> publisher;
@@ -120,8 +122,9 @@ int runLoggerCommand(int argc, const char* const* argv) {
     publisher = std::make_unique<Publisher>(*broker.settings, PublisherOptions{rateTenths / 10.0});
     publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, status);
   }
-  UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get()},
-                          {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
+  UnattendedLogger logger(
+      {drive, clock, wall, stop, status, publishing.get(), limits.limits.empty() ? nullptr : &limitWatch},
+      {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
   return logger.run();
 }
 

@@ -65,7 +65,7 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
       continue;
     }
     if (flag != "--device" && flag != "--port" && flag != "--rate" && flag != "--dir" && flag != "--mqtt" &&
-        flag != "--mqtt-ca" && flag != "--mqtt-password-file")
+        flag != "--mqtt-ca" && flag != "--mqtt-password-file" && flag != "--limits")
       return fail("unknown argument \"" + std::string(flag) + "\"");
     if (at + 1 == arguments.size())
       return fail(std::string(flag) + " needs a value");
@@ -90,6 +90,10 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
       options.mqttCaFile = value;
     } else if (flag == "--mqtt-password-file") {
       options.mqttPasswordFile = value;
+    } else if (flag == "--limits") {
+      if (value.empty())
+        return fail("--limits needs a file (limits.conf)");
+      options.limitsFile = value;
     } else {
       if (value.empty())
         return fail("--dir needs a folder");
@@ -107,7 +111,8 @@ ParsedArguments parseLoggerArguments(std::span<const std::string_view> arguments
 
 std::string loggerHelpText() {
   return "usage: orvane-trend --log-only [--device PATH | --port 1|2] [--rate SECONDS] [--dir DIR]\n"
-         "                    [--mqtt URL [--mqtt-ca FILE] [--mqtt-password-file FILE]] [--quiet | --verbose]\n"
+         "                    [--mqtt URL [--mqtt-ca FILE] [--mqtt-password-file FILE]] [--limits FILE]\n"
+         "                    [--quiet | --verbose]\n"
          "\n"
          "Records the drive unattended, without a window: one session file Trend-YYYY-MM-DD_HH-MM-SS.CSV\n"
          "a session (each start, each reconnection, each local midnight), trips in Events.CSV.\n"
@@ -127,6 +132,10 @@ std::string loggerHelpText() {
          "  --mqtt-allow-plain-password\n"
          "                   send the password over plain mqtt:// to another machine (refused unless\n"
          "                   given: anyone on the network between could read it)\n"
+         "  --limits FILE    limits to watch, one a line: NAME = QUANTITY (>|<) VALUE [for SECONDS]\n"
+         "                   [hysteresis VALUE], QUANTITY frequency_hz, current_a, current_pct or\n"
+         "                   dc_link_v; each crossing and clearing is an event (a bad file is told\n"
+         "                   and the drive is recorded without limits)\n"
          "  --quiet          no status lines\n"
          "  --verbose        a status line for every sample as well\n"
          "  --help           this text\n"

@@ -25,6 +25,7 @@ struct LoggerOptions {
   std::string mqttCaFile;        // --mqtt-ca FILE
   std::string mqttPasswordFile;  // --mqtt-password-file FILE
   bool plainPassword = false;    // --mqtt-allow-plain-password
+  std::string limitsFile;        // --limits FILE: limits.conf to watch; empty: no limits
   bool quiet = false;            // no status lines
   bool verbose = false;          // a status line for every sample as well
   bool help = false;

@@ -1,5 +1,6 @@
 #include "logger/unattended_logger.h"
 
+#include "live_limits/reading_limits.h"
 #include "live_publish/published_reading.h"
 #include "logger/logger_options.h"
 #include "logger/trip_history_lines.h"
@@ -187,6 +188,20 @@ void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& 
   parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(logged));
   if (parts_.observer)
     parts_.observer->sampleLogged(tickStart, recorder_.lastSeconds(), reading);
+  watchLimits(reading);
+}
+
+// On the monotonic clock, so that a clock step or a new session file neither shortens nor
+// lengthens a limit's duration; a trip's pause and a reconnection count as time beyond.
+void UnattendedLogger::watchLimits(const Reading& reading) {
+  if (!parts_.limits)
+    return;
+  const double now = std::chrono::duration<double>(parts_.clock.now()).count();
+  for (const LimitEvent& event : parts_.limits->feed(now, limitReading(reading))) {
+    recordEvent(limitEventName(event.kind), event.text);
+    announce(event.kind == LimitEvent::Kind::Raised ? EventKind::limit : EventKind::limitCleared,
+             limitEventName(event.kind), event.text);
+  }
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "limits/limit_watch.h"
 #include "logger/event_log.h"
 #include "logger/logger_drive.h"
 #include "logger/session_recorder.h"
@@ -42,6 +43,7 @@ public:
     StopWait& stop;
     const StatusLines& status;
     LoggerObserver* observer = nullptr;
+    LimitWatch* limits = nullptr; // fed every logged reading; what it raises is an event
   };
   struct Settings {
     std::string folder;
@@ -71,6 +73,7 @@ private:
   void announce(EventKind kind, const std::string& status, const std::string& text,
                 const std::vector<std::string>& tripHistory = {});
   void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged);
+  void watchLimits(const Reading& reading);
   Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
 
   Parts parts_;

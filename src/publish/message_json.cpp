@@ -30,6 +30,10 @@ const char* eventName(EventKind kind) {
     return "reconnection";
   case EventKind::stop:
     return "stop";
+  case EventKind::limit:
+    return "limit";
+  case EventKind::limitCleared:
+    return "limit cleared";
   }
   return "unknown";
 }
@@ -71,6 +75,10 @@ std::string eventJson(const PublishedEvent& event) {
     json.text("text", event.text);
   if (event.kind == EventKind::trip)
     json.texts("trip_history", event.tripHistory);
+  // A limit's consumers filter on its type and name without parsing the text, which begins "NAME:".
+  if (event.kind == EventKind::limit || event.kind == EventKind::limitCleared)
+    json.text("type", eventName(event.kind))
+        .text("name", std::string_view(event.text).substr(0, event.text.find(':')));
   return json.finish();
 }
 

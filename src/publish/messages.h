@@ -44,11 +44,12 @@ struct PublishedStatus {
   bool operator==(const PublishedStatus&) const = default;
 };
 
-enum class EventKind { start, trip, failure, reconnection, stop };
+enum class EventKind { start, trip, failure, reconnection, stop, limit, limitCleared };
 
 // Something that happened to the monitoring: a session started or ended, the drive tripped
 // (with its display text and the trip history read then, one decoded line a trip), the link
-// failed (with the reason) or came back.
+// failed (with the reason) or came back, a limit began to count or is over (the text starting
+// with the limit's name and a colon).
 struct PublishedEvent {
   ClockTime clockTime;
   EventKind kind = EventKind::start;

@@ -28,7 +28,8 @@ const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
-  explicit FaultRun(Clock::Duration stopAt) : stop(line.clock, stopAt) {}
+  FaultRun(Clock::Duration stopAt, std::vector<Limit> watched)
+      : stop(line.clock, stopAt), limits(std::move(watched)) {}
   ~FaultRun() { std::fclose(statusFile); }
 
   // The drive at the far end from now on; `silentAfter` host frames are answered, then none.
@@ -58,7 +59,9 @@ struct FaultRun {
   StatusLines status{statusFile, StatusLines::Detail::Normal, wall};
   testing::RecordingAcquisitionEvents heard;
   LoggerDrive drive{line.link, heard, LoggedQuantities{}};
-  UnattendedLogger logger{{drive, line.clock, wall, stop, status}, {folder.path() + "/logs", 5, "/dev/fake1"}};
+  LimitWatch limits;
+  UnattendedLogger logger{{drive, line.clock, wall, stop, status, nullptr, &limits},
+                          {folder.path() + "/logs", 5, "/dev/fake1"}};
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on.
@@ -117,6 +120,7 @@ struct FaultCase {
   std::vector<std::vector<std::string>> sessionTimes;
   std::vector<std::string> statusKinds;
   std::vector<std::string> events;
+  std::vector<Limit> limits;
 };
 
 TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoesOn) {
@@ -134,6 +138,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
        {{"0", "0.5", "1"}, grid(0, 25)},
        {"start", "identified", "session", "failure", "failure", "failure", "failure", "identified", "reconnected",
         "session", "end"},
+       {},
        {}},
       {"silence while the panel is probed",
        40s,
@@ -143,6 +148,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
        },
        {grid(0, 18.5)},
        {"start", "failure", "failure", "failure", "identified", "reconnected", "session", "end"},
+       {},
        {}},
       {"device vanishing and returning",
        120s,
@@ -157,6 +163,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
        {grid(0, 9.5), grid(0, 6.5)},
        {"start", "identified", "session", "failure", "failure", "failure", "failure", "failure", "failure",
         "identified", "reconnected", "session", "end"},
+       {},
        {}},
       {"unknown drive, then a known one",
        50s,
@@ -167,8 +174,9 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
        {grid(0, 4.5)},
        {"start", "failure", "failure", "failure", "failure", "failure", "identified", "reconnected", "session",
         "end"},
+       {},
        {}},
-      {"trip, then cleared at the drive",
+      {"trip, then cleared at the drive, a limit held through it",
        15s,
        [](FaultRun& run) {
          run.connect(R"({"model": "mk410", "frequency": 50, "current": 8.3, "percent": 50,
@@ -181,13 +189,16 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
          times.insert(times.end(), after.begin(), after.end());
          return times;
        }()},
-       {"start", "identified", "session", "trip", "trip cleared", "end"},
-       {"trip,ERR E07 OVERVOLT PRESS STOP/RESET", "trip history,Total trips: 1",
+       {"start", "identified", "session", "limit", "trip", "trip cleared", "end"},
+       {"limit,fast: frequency_hz 50 > 40 for 1 s", "trip,ERR E07 OVERVOLT PRESS STOP/RESET",
+        "trip history,Total trips: 1",
         "trip history,\"Last Trip: Over Voltage from Regeneration, 50 Hz, 50 %, 325 Vdc, 40 Hours\"",
-        "trip cleared,50.00Hz FWD 8.3A   325Vdc"}},
+        "trip cleared,50.00Hz FWD 8.3A   325Vdc"},
+       // Raised once while the drive runs above it, and not again after the trip's pause.
+       {{"fast", LimitQuantity::FrequencyHz, Limit::Side::Above, 40, 1, 0}}},
   };
   for (const FaultCase& entry : cases) {
-    FaultRun run(entry.stopAt);
+    FaultRun run(entry.stopAt, entry.limits);
     entry.script(run);
     EXPECT_EQ(run.logger.run(), 0) << entry.name;
     std::fflush(run.statusFile);

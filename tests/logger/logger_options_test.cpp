@@ -40,6 +40,8 @@ TEST(LoggerOptionsTest, argumentsAreAcceptedOrRefusedWithTheReason) {
       {{"--log-only", "--mqtt", "http://broker/plant"}, "--mqtt: "},
       {{"--log-only", "--mqtt", "mqtt://broker:0/plant"}, "--mqtt: the port"},
       {{"--log-only", "--mqtt-ca", "ca.pem"}, "go with --mqtt URL"},
+      {{"--log-only", "--limits", "/etc/orvane/limits.conf"}, ""},
+      {{"--log-only", "--limits", ""}, "--limits needs a file"},
   };
   for (const ArgumentCase& entry : cases) {
     const ParsedArguments parsed = parseLoggerArguments(entry.arguments);
@@ -59,7 +61,7 @@ TEST(LoggerOptionsTest, argumentsAreAcceptedOrRefusedWithTheReason) {
 TEST(LoggerOptionsTest, helpListsEveryFlagAndExitCode) {
   const std::string help = loggerHelpText();
   for (const char* flag : {"--device", "--port", "--rate", "--dir", "--mqtt", "--mqtt-ca", "--mqtt-password-file",
-                           "--mqtt-allow-plain-password", "--quiet", "--verbose", "--help"})
+                           "--mqtt-allow-plain-password", "--limits", "--quiet", "--verbose", "--help"})
     EXPECT_NE(help.find(flag), std::string::npos) << flag;
   for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  "})
     EXPECT_NE(help.find(code), std::string::npos) << code;

@@ -173,6 +173,10 @@ TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"stop"})");
   EXPECT_EQ(eventJson(event(evening, EventKind::failure, "the drive does not answer")),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"failure","text":"the drive does not answer"})");
+  EXPECT_EQ(
+      eventJson(event(evening, EventKind::limitCleared, "dc: dc_link_v 700, back at or below 740")),
+      R"({"time":"2023-11-14T23:13:20.250+01:00","event":"limit cleared","text":"dc: dc_link_v 700, back at )"
+      R"(or below 740","type":"limit cleared","name":"dc"})");
 }
 
 TEST(OutgoingQueue, keepsOrderAndPushesOutTheOldestOfAKindWhenFull) {

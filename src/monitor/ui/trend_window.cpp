@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -27,6 +28,7 @@ bool isToolbarKey(const std::string& name) {
 
 constexpr const char* kTitle = "Orvane Trend Analysis";
 constexpr const char* kLongestPublishingText = "MQTT: not connected";
+constexpr const char* kLongestLimitsText = "Limits: within";
 
 } // namespace
 
@@ -119,20 +121,40 @@ void TrendWindow::showLinkStatus(const std::string& status) {
   setWindowTitle(QString::fromStdString(title));
 }
 
-void TrendWindow::showPublishing(const std::string& text, const std::string& detail) {
-  const QString words = QString::fromStdString(text);
-  if (!publishingLabel_) {
-    // The menu bar sizes its corner once, so the label is made wide enough for its longest words.
-    publishingLabel_ = new QLabel(words, this);
-    publishingLabel_->setContentsMargins(8, 0, 8, 0);
-    publishingLabel_->setAlignment(Qt::AlignVCenter);
-    publishingLabel_->setMinimumWidth(publishingLabel_->fontMetrics().horizontalAdvance(kLongestPublishingText) +
-                                      16);
-    menuBar()->setCornerWidget(publishingLabel_, Qt::TopRightCorner);
-    publishingLabel_->show(); // the menu bar is on screen already; a widget moved into it is hidden
+QLabel& TrendWindow::cornerLabel(QLabel*& label, const char* longest) {
+  if (label)
+    return *label;
+  if (!corner_) {
+    corner_ = new QWidget(this);
+    auto* row = new QHBoxLayout(corner_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
   }
-  publishingLabel_->setText(words);
-  publishingLabel_->setToolTip(QString::fromStdString(detail));
+  label = new QLabel(corner_);
+  label->setContentsMargins(8, 0, 8, 0);
+  label->setAlignment(Qt::AlignVCenter);
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromUtf8(longest)) + 16);
+  corner_->layout()->addWidget(label);
+  // The menu bar sizes its corner when it is given one, so it is given it again with each label,
+  // shown (a widget moved into a shown one is hidden, and a hidden one takes no room).
+  label->show();
+  corner_->adjustSize();
+  menuBar()->setCornerWidget(nullptr, Qt::TopRightCorner);
+  menuBar()->setCornerWidget(corner_, Qt::TopRightCorner);
+  corner_->show();
+  return *label;
+}
+
+void TrendWindow::showPublishing(const std::string& text, const std::string& detail) {
+  QLabel& label = cornerLabel(publishingLabel_, kLongestPublishingText);
+  label.setText(QString::fromStdString(text));
+  label.setToolTip(QString::fromStdString(detail));
+}
+
+void TrendWindow::showLimits(const std::string& text, const std::string& detail) {
+  QLabel& label = cornerLabel(limitsLabel_, kLongestLimitsText);
+  label.setText(QString::fromStdString(text));
+  label.setToolTip(QString::fromStdString(detail));
 }
 
 void TrendWindow::exitmenu_Click() {

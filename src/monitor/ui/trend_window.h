@@ -48,6 +48,8 @@ public:
   // The publisher's state at the right of the menu bar, where it moves no control; the detail
   // is its tooltip.
   void showPublishing(const std::string& text, const std::string& detail);
+  // The limits' state beside it, the last events in its tooltip.
+  void showLimits(const std::string& text, const std::string& detail);
 
   // "E&xit": ends the link and the program at once, with no further events.
   void exitmenu_Click();
@@ -62,6 +64,8 @@ private:
   void connectCommands();
   void onTick(const std::string& timer);
   GraphBox& graphBox(const std::string& name);
+  // A label in the menu bar's corner, made wide enough for `longest` when first asked for.
+  QLabel& cornerLabel(QLabel*& label, const char* longest);
 
   SharedState& state_;
   WindowRegistry& windows_;
@@ -71,7 +75,9 @@ private:
   std::map<std::string, Handler> timerHandlers_;
   std::function<void(const std::string&)> toolbarHandler_;
   Handler endLink_;
+  QWidget* corner_ = nullptr;
   QLabel* publishingLabel_ = nullptr;
+  QLabel* limitsLabel_ = nullptr;
 };
 
 } // namespace orvane

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "limits/limit.h"
+#include "monitor/reading.h"
+
+namespace orvane {
+
+// What a tick read, as the limits watch it: the unsigned frequency, the current in A and %, the
+// DC link; nothing for what the tick did not read.
+LimitReading limitReading(const Reading& reading);
+
+} // namespace orvane

@@ -1,0 +1,65 @@
+#include "timeline/logger_files.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ctime>
+#include <filesystem>
+#include <tuple>
+
+namespace orvane {
+namespace {
+
+// "Trend-YYYY-MM-DD_HH-MM-SS" before the occurrence or the extension.
+constexpr std::size_t kStampedStem = 25;
+
+// The N of "…-SS-N.CSV"; 1 without it.
+int occurrence(const std::string& name) {
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot <= kStampedStem + 1 || name[kStampedStem] != '-')
+    return 1;
+  int value = 1;
+  std::from_chars(name.data() + kStampedStem + 1, name.data() + dot, value);
+  return value;
+}
+
+} // namespace
+
+double localEpochSeconds(const LogStartTime& local) {
+  std::tm fields{};
+  fields.tm_year = local.year - 1900;
+  fields.tm_mon = local.month - 1;
+  fields.tm_mday = local.day;
+  fields.tm_hour = local.hour;
+  fields.tm_min = local.minute;
+  fields.tm_sec = local.second;
+  fields.tm_isdst = -1;
+  return static_cast<double>(std::mktime(&fields));
+}
+
+std::vector<LoggerFile> loggerFiles(const std::string& folder) {
+  struct Found {
+    LoggerFile file;
+    int occurrence;
+  };
+  std::vector<Found> found;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    const std::optional<LogStartTime> start = sessionLogStartTime(name);
+    std::error_code notFile;
+    if (!start || !entry->is_regular_file(notFile))
+      continue;
+    found.push_back({{entry->path().string(), localEpochSeconds(*start)}, occurrence(name)});
+  }
+  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+    return std::tie(a.file.start, a.occurrence) < std::tie(b.file.start, b.occurrence);
+  });
+  std::vector<LoggerFile> files;
+  files.reserve(found.size());
+  for (Found& each : found)
+    files.push_back(std::move(each.file));
+  return files;
+}
+
+} // namespace orvane
