@@ -42,6 +42,11 @@ SessionLogModel::Change SessionLogModel::apply(const LogBatch& batch) {
   change_ = {};
   if (batch.restarted)
     startAfresh();
+  clockOrigin_ = batch.clockOrigin;
+  if (batch.events) {
+    events_ = *batch.events;
+    change_.newEvents = true;
+  }
   const std::span<const Sample> samples(batch.samples);
   std::size_t from = 0;
   for (const LogBatch::Mark& mark : batch.marks) {
@@ -58,6 +63,8 @@ SessionLogModel::Change SessionLogModel::apply(const LogBatch& batch) {
 
 void SessionLogModel::startAfresh() {
   store_.clear();
+  gaps_.clear();
+  events_.clear();
   sessions_.clear();
   skippedBeforeFirst_ = 0;
   shown_ = 0;
@@ -69,6 +76,7 @@ void SessionLogModel::startSession() {
   skippedBeforeFirst_ = 0;
   shown_ = sessions_.size() - 1;
   change_.newSession = true;
+  gaps_.restart();
 }
 
 void SessionLogModel::add(std::span<const Sample> samples) {
@@ -76,6 +84,8 @@ void SessionLogModel::add(std::span<const Sample> samples) {
     return;
   if (sessions_.empty())
     startSession();
+  for (std::size_t i = 0; i < samples.size(); ++i)
+    gaps_.add(store_.size() + i, samples[i].time);
   store_.append(samples);
   SessionSummary& session = sessions_.back();
   session.samples += samples.size();
@@ -138,13 +148,14 @@ double SessionLogModel::progress() const {
   return fileSize_ == 0 ? 1.0 : static_cast<double>(readSoFar_) / static_cast<double>(fileSize_);
 }
 
-SessionLogModel::Change readAvailable(LogScanner& scanner, SessionLogModel& model) {
+SessionLogModel::Change readAvailable(BatchSource& source, SessionLogModel& model) {
   SessionLogModel::Change change;
   for (bool more = true; more;) {
-    const LogBatch batch = scanner.next(kPieceBytes);
+    const LogBatch batch = source.next(kPieceBytes, {});
     const SessionLogModel::Change step = model.apply(batch);
     change.newSamples = change.newSamples || step.newSamples;
     change.newSession = change.newSession || step.newSession;
+    change.newEvents = change.newEvents || step.newEvents;
     more = batch.more;
   }
   return change;
