@@ -157,11 +157,12 @@ void SessionViewerWindow::showFile(const QString& path) {
 
 void SessionViewerWindow::showBatch(const LogBatch& batch) {
   const SessionLogModel::Change change = model_.apply(batch);
-  if (change.newEvents)
-    listEvents();
   newSession_ = newSession_ || change.newSession;
   newSamples_ = newSamples_ || change.newSamples;
   refresh();
+  // After the refresh: the list writes times as the time axis does.
+  if (change.newEvents)
+    listEvents();
 }
 
 void SessionViewerWindow::refresh() {
@@ -237,6 +238,7 @@ void SessionViewerWindow::showClockTime() {
   const bool available = start.has_value() && (model_.clockOrigin() || model_.shownSession() == 0);
   clockTime_->setEnabled(available);
   plot_->setClockStart(available && clockTime_->isChecked() ? start : std::nullopt);
+  listEvents();
   plot_->setVisibleTime(plot_->visibleTime());
 }
 
