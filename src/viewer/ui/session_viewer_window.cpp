@@ -82,6 +82,7 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   sessions->addAction("Next Event >", this, [this] { stepEvent(1); });
 
   eventList_->setObjectName("events");
+  eventList_->setMinimumWidth(340);
   connect(eventList_, &QListWidget::currentRowChanged, this, &SessionViewerWindow::showListedEvent);
   eventDock_ = new QDockWidget("Events", this);
   eventDock_->setObjectName("eventDock");
