@@ -6,7 +6,6 @@
 
 #include <QPainter>
 #include <ctime>
-#include <filesystem>
 
 namespace orvane {
 namespace {
@@ -58,8 +57,7 @@ LoadedSession loadSession(const RenderRequest& request) {
   if (fileStart && firstSession)
     loaded.clockStart = origin ? *origin : epochSeconds(*fileStart);
   if (request.events && loaded.clockStart)
-    loaded.events =
-        origin ? loaded.log->events() : readEvents(std::filesystem::path(request.log).parent_path().string());
+    loaded.events = loaded.log->events();
   return loaded;
 }
 

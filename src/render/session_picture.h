@@ -26,7 +26,7 @@ struct LoadedSession {
   // clock time, as the Session Viewer's does for a logger's first session and
   // a folder's timeline.
   std::optional<double> clockStart;
-  // The events marked: those of the folder's Events.CSV unless left out.
+  // The events marked: those of the Events.CSV of the folder (or beside the logger's file) unless left out.
   std::vector<TimelineEvent> events;
 };
 

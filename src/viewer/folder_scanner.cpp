@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace orvane {
 
@@ -10,6 +9,10 @@ std::unique_ptr<BatchSource> openBatchSource(const std::string& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error))
     return std::make_unique<FolderScanner>(path);
+  const std::filesystem::path file(path);
+  if (sessionLogStartTime(file.filename().string()))
+    return std::make_unique<LoggerFileScanner>(path,
+                                               std::filesystem::absolute(file, error).parent_path().string());
   return std::make_unique<LogScanner>(path);
 }
 
@@ -46,7 +49,7 @@ LogBatch FolderScanner::next(std::size_t maxBytes, std::vector<Sample> room) {
   if (files_.empty()) {
     batch.status = FileUpdate::Status::Failed;
     batch.reason = "the folder holds no logger files (Trend-YYYY-MM-DD_HH-MM-SS.CSV)";
-    readEventsIfChanged(batch);
+    batch.events = events_.changed();
     return batch;
   }
   if (!scanner_)
@@ -74,7 +77,7 @@ LogBatch FolderScanner::next(std::size_t maxBytes, std::vector<Sample> room) {
   if (!batch.more)
     batch.readSoFar = batch.fileSize;
   batch.clockOrigin = origin_;
-  readEventsIfChanged(batch);
+  batch.events = events_.changed();
   return batch;
 }
 
@@ -107,17 +110,10 @@ void FolderScanner::keepRising(LogBatch& batch) {
   batch.marks = std::move(marks);
 }
 
-void FolderScanner::readEventsIfChanged(LogBatch& batch) {
-  struct stat status {};
-  const std::string path = folder_ + "/" + kEventsFileName;
-  std::optional<std::pair<std::uint64_t, std::int64_t>> seen;
-  if (::stat(path.c_str(), &status) == 0)
-    seen = {static_cast<std::uint64_t>(status.st_size),
-            static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
-  if (seen == eventsSeen_)
-    return;
-  eventsSeen_ = seen;
-  batch.events = seen ? readEvents(folder_) : std::vector<TimelineEvent>{};
+LogBatch LoggerFileScanner::next(std::size_t maxBytes, std::vector<Sample> room) {
+  LogBatch batch = scanner_.next(maxBytes, std::move(room));
+  batch.events = events_.changed();
+  return batch;
 }
 
 } // namespace orvane

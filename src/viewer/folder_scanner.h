@@ -1,6 +1,7 @@
 #pragma once
 
 #include "timeline/logger_files.h"
+#include "viewer/events_watch.h"
 #include "viewer/log_scanner.h"
 
 #include <memory>
@@ -20,16 +21,16 @@ namespace orvane {
 // it changes.
 class FolderScanner final : public BatchSource {
 public:
-  explicit FolderScanner(std::string folder) : folder_(std::move(folder)) {}
+  explicit FolderScanner(std::string folder) : folder_(std::move(folder)), events_(folder_) {}
 
   LogBatch next(std::size_t maxBytes, std::vector<Sample> room) override;
 
 private:
   void listFiles();
   void keepRising(LogBatch& batch);
-  void readEventsIfChanged(LogBatch& batch);
 
   std::string folder_;
+  EventsWatch events_;
   std::vector<LoggerFile> files_;
   std::vector<std::uint64_t> sizes_;
   std::size_t reading_ = 0;
@@ -38,12 +39,23 @@ private:
   double lastTime_ = 0;
   bool anySample_ = false;
   std::uint64_t readBefore_ = 0;
-  // Size and change time of Events.CSV at the last read.
-  std::optional<std::pair<std::uint64_t, std::int64_t>> eventsSeen_;
 };
 
-// A FolderScanner for a folder, else a LogScanner. Looks at the disk: call it
-// where a wait on the disk holds up no window.
+// A logger's file (named by its start) and the events of the Events.CSV beside it.
+class LoggerFileScanner final : public BatchSource {
+public:
+  LoggerFileScanner(const std::string& path, std::string folder) : scanner_(path), events_(std::move(folder)) {}
+
+  LogBatch next(std::size_t maxBytes, std::vector<Sample> room) override;
+
+private:
+  LogScanner scanner_;
+  EventsWatch events_;
+};
+
+// A FolderScanner for a folder, a LoggerFileScanner for a logger's file, else
+// a LogScanner. Looks at the disk: call it where a wait on the disk holds up
+// no window.
 std::unique_ptr<BatchSource> openBatchSource(const std::string& path);
 
 } // namespace orvane

@@ -22,6 +22,7 @@ std::optional<double> SessionSummary::percentPerAmpere() const {
 
 void SessionLogModel::reopen(std::string path) {
   path_ = std::move(path);
+  events_.clear();
   startAfresh();
   change_ = {};
   looked_ = false;
@@ -64,7 +65,6 @@ SessionLogModel::Change SessionLogModel::apply(const LogBatch& batch) {
 void SessionLogModel::startAfresh() {
   store_.clear();
   gaps_.clear();
-  events_.clear();
   sessions_.clear();
   skippedBeforeFirst_ = 0;
   shown_ = 0;

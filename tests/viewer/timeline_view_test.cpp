@@ -104,6 +104,14 @@ TEST_F(TimelineViewTest, nextAndPreviousVisitEveryEventInOrderAndCentreIt) {
   EXPECT_EQ(window.plot().visibleTime().center(), 750.0);
 }
 
+TEST_F(TimelineViewTest, aLoggersFileAloneHasTheEventsBesideIt) {
+  window_ = std::make_unique<SessionViewerWindow>(folder_.filePath("Trend-2026-12-06_23-50-00.CSV"));
+  waitFor([&] { return window_->model().caughtUp() && window_->eventList().count() == 3; });
+  window_->plot().setVisibleTime(QCPRange(0, 10));
+  window_->stepEvent(1);
+  EXPECT_EQ(window_->plot().visibleTime().center(), 120.0);
+}
+
 TEST_F(TimelineViewTest, theNewestFileIsFollowedIntoTheNextDay) {
   SessionViewerWindow& window = open();
   writeFile("Trend-2026-12-07_00-05-01.CSV", 10);

@@ -42,6 +42,7 @@ public:
   void setClockStart(std::optional<double> epochSeconds);
   // A time of the session as the time axis gives it.
   QString timeText(double seconds) const;
+  bool showsClockTime() const { return clockStart_.has_value(); }
 
   // Where the traces break, and the events marked (in time order, times in
   // seconds since the epoch, drawn while the axis gives clock time). Neither

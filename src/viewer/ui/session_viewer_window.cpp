@@ -262,7 +262,8 @@ void SessionViewerWindow::listEvents() {
   shownEvent_.reset();
   for (const TimelineEvent& event : model_.events())
     eventList_->addItem(plot_->eventText(event).section('\n', 0, 0));
-  eventDock_->setVisible(!model_.events().empty());
+  // Events have a place on a clock-time axis only (a logger file's later sessions have none).
+  eventDock_->setVisible(!model_.events().empty() && plot_->showsClockTime());
   plot_->setTimeline(&model_.gaps(), &model_.events());
 }
 
@@ -276,6 +277,8 @@ void SessionViewerWindow::showListedEvent(int index) {
 // From the event shown while the view still centres it, else from the view's middle, so
 // that events of one second are each visited.
 void SessionViewerWindow::stepEvent(int direction) {
+  if (!plot_->showsClockTime())
+    return;
   const std::vector<TimelineEvent>& events = model_.events();
   const double centre = plot_->visibleTime().center();
   std::optional<std::size_t> next;
