@@ -92,8 +92,9 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   eventDock_->hide();
   counts_->setObjectName("counts");
   statusBar()->addWidget(counts_, 1);
-  statusBar()->addPermanentWidget(new QLabel(
-      "Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or double click: whole session", this));
+  statusBar()->addPermanentWidget(new QLabel("Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or "
+                                             "double click: whole session · N/P: next/previous event",
+                                             this));
   showFile(path);
 }
 
