@@ -219,7 +219,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
 // a status line, and a text a spreadsheet would evaluate is kept as text.
 TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFormula) {
   const FixedZone zone("UTC0");
-  FaultRun run(5s);
+  FaultRun run(5s, {});
   run.connect(R"({"model": "mk410", "trips": [{"at": 1, "code": 7, "text": "ERR\nend: forged"}]})");
   EXPECT_EQ(run.logger.run(), 0);
   std::fflush(run.statusFile);
