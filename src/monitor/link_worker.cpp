@@ -27,12 +27,32 @@ void LinkWorker::setParked(bool parked) {
 }
 
 void LinkWorker::stop() {
-  const std::lock_guard lock(mutex_);
-  jobs_.clear();
-  if (running_ && !parked_)
-    link_.abandon(); // the worker closes the port once the job has let go of it
-  else
-    link_.port().close();
+  {
+    const std::lock_guard lock(mutex_);
+    jobs_.clear();
+    if (running_) {
+      link_.requestStop(); // the worker closes the port once the job has let go of it
+      return;
+    }
+    jobs_.push_back([this] { link_.port().close(); });
+  }
+  changed_.notify_all();
+}
+
+void LinkWorker::closePort() {
+  {
+    const std::lock_guard lock(mutex_);
+    if (running_ && parked_ && !link_.stopping()) {
+      link_.port().close();
+      return;
+    }
+    if (running_) {
+      link_.requestStop();
+      return;
+    }
+    jobs_.push_back([this] { link_.port().close(); });
+  }
+  changed_.notify_all();
 }
 
 void LinkWorker::shutDown() {
@@ -43,7 +63,7 @@ void LinkWorker::shutDown() {
       return;
     ending_ = true;
     dropped.swap(jobs_);
-    link_.abandon();
+    link_.requestStop(); // the tick in progress ends whole
   }
   changed_.notify_all();
   if (thread_.joinable())
@@ -70,7 +90,7 @@ void LinkWorker::run() {
     lock.lock();
     running_ = false;
     parked_ = false;
-    if (link_.abandoned() && !ending_) {
+    if (link_.stopping() && !ending_) {
       link_.port().close();
       link_.resume();
     }
