@@ -57,6 +57,10 @@ public:
   bool holdSilentWaits = false;
   std::atomic<int> heldWaits = 0;
 
+  // Runs after every send and before every read of the receive buffer: the
+  // points between and inside exchanges where a test may stop the session.
+  std::function<void()> onActivity;
+
   // Every send, in order.
   std::vector<Bytes> sends;
   int opens = 0;

@@ -45,7 +45,7 @@ std::vector<std::string> readLines(const std::string& path) {
 }
 
 // A whole session of each model on the fake line and clock: Start with every
-// box ticked, ticks, Stop asked for in the middle of a tick, the trip history
+// box ticked, ticks, Stop pressed in the middle of a tick (which ends whole), the trip history
 // read, a new start that runs into a trip, Reset with its restart, and the
 // final stop. The wire must stay what it was, byte for byte: a change shows
 // as a diff of tests/golden/<model>.txt (ORVANE_WRITE_GOLDEN=1 writes them).
@@ -78,8 +78,24 @@ TEST_P(GoldenTranscript, wholeSessionIsByteForByteTheRecordedWire) {
 
   session.startmonmenu_Click();
   tick(3);
+  // Stop pressed in the middle of the fourth tick, as the window presses it:
+  // the port is closed once the tick has ended.
+  session.setClosePort([this] {
+    if (!link.stopping())
+      port.close();
+  });
+  int points = 0;
+  port.onActivity = [&] {
+    if (++points == 20) {
+      link.requestStop();
+      session.stopmonmenu_Click();
+    }
+  };
   tick(1);
-  session.stopmonmenu_Click();
+  ASSERT_TRUE(link.stopping());
+  port.close();
+  link.resume();
+  port.onActivity = nullptr;
   trips.tripmenu_Click();
   session.startmonmenu_Click();
   tick(20);
