@@ -64,7 +64,7 @@ void ScriptedSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::siz
     clock_.advance(std::max(Clock::Duration{}, pending_.front().due - clock_.now()));
     return;
   }
-  if (holdSilentWaits && wakeup_) {
+  if (holdSilentWaits && wakeup_ && timeout > kHeldWaitsFrom) {
     ++heldWaits;
     if (!wakeup_->sleepFor(std::chrono::hours(1)))
       return;

@@ -53,7 +53,9 @@ public:
   void setWakeup(Wakeup* wakeup) override { wakeup_ = wakeup; }
 
   // A wait that no reply ends blocks the waiting thread until the link's
-  // wakeup is raised, as a silent drive on a real port does; counted.
+  // wakeup is raised, as a silent drive on a real port does; counted. The
+  // short wait for a reply's due time after a stop passes on the fake clock.
+  static constexpr std::chrono::milliseconds kHeldWaitsFrom{200};
   bool holdSilentWaits = false;
   std::atomic<int> heldWaits = 0;
 
