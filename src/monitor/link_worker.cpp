@@ -11,7 +11,17 @@ void LinkWorker::post(Job job) {
     const std::lock_guard lock(mutex_);
     if (ending_)
       return;
-    jobs_.push_back(std::move(job));
+    jobs_.push_back({std::move(job)});
+  }
+  changed_.notify_all();
+}
+
+void LinkWorker::postPortWork(Job job) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (ending_)
+      return;
+    jobs_.push_back({std::move(job), true});
   }
   changed_.notify_all();
 }
@@ -29,12 +39,12 @@ void LinkWorker::setParked(bool parked) {
 void LinkWorker::stop() {
   {
     const std::lock_guard lock(mutex_);
-    jobs_.clear();
+    std::erase_if(jobs_, [](const Queued& queued) { return !queued.keptByStop; });
     if (running_) {
       link_.requestStop(); // the worker closes the port once the job has let go of it
       return;
     }
-    jobs_.push_back([this] { link_.port().close(); });
+    jobs_.push_back({[this] { link_.port().close(); }});
   }
   changed_.notify_all();
 }
@@ -50,13 +60,13 @@ void LinkWorker::closePort() {
       link_.requestStop();
       return;
     }
-    jobs_.push_back([this] { link_.port().close(); });
+    jobs_.push_back({[this] { link_.port().close(); }});
   }
   changed_.notify_all();
 }
 
 void LinkWorker::shutDown() {
-  std::deque<Job> dropped; // let go of outside the lock: a job's end may hand work over
+  std::deque<Queued> dropped; // let go of outside the lock: a job's end may hand work over
   {
     const std::lock_guard lock(mutex_);
     if (ending_ && !thread_.joinable())
@@ -77,7 +87,7 @@ void LinkWorker::run() {
     changed_.wait(lock, [this] { return ending_ || !jobs_.empty(); });
     if (ending_)
       return;
-    Job job = std::move(jobs_.front());
+    Job job = std::move(jobs_.front().job);
     jobs_.pop_front();
     running_ = true;
     lock.unlock();

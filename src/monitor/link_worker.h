@@ -23,6 +23,9 @@ public:
   LinkWorker& operator=(const LinkWorker&) = delete;
 
   void post(Job job);
+  // Work on the port alone that the user asked for outside a session (Options closing the port or
+  // choosing another): queued in order like any job, and kept by a stop.
+  void postPortWork(Job job);
   // True while a job is queued or running.
   bool busy() const;
 
@@ -48,7 +51,11 @@ private:
   Link& link_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
-  std::deque<Job> jobs_;
+  struct Queued {
+    Job job;
+    bool keptByStop = false;
+  };
+  std::deque<Queued> jobs_;
   bool running_ = false;
   bool parked_ = false;
   bool ending_ = false;
