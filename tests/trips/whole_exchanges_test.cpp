@@ -14,7 +14,7 @@ bool isCommand(const Bytes& frame) { return frame.size() == 5 && frame[0] == 0x0
 // window presses it: the link asked to stop, the stop shown at once, the port
 // closed by the link's thread once the job has ended.
 struct StoppedSession : TripSession {
-  StoppedSession(sim::Scenario drive, int stopAt) : stopAt(stopAt) {
+  StoppedSession(sim::Scenario drive, int stopPoint) : stopAt(stopPoint) {
     connect(std::move(drive));
     for (const char* box :
          {"currentmenu", "DCmenu", "directionmenu", "runningmenu", "inputmenu", "outputmenu", "directiongraph"})
