@@ -16,7 +16,10 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
              TripHistoryWindows{tripView_, tripPages_, desktop.files}),
       output_(state, link.platform().messages, desktop, windows, window) {
   options_.setClearGraph([this] { procedures_.graph.clearGraph(); });
-  procedures_.session.setClosePort([this] { worker_.stop(); });
+  options_.setPortWork([this](OptionsForm::PortWork work) {
+    worker_.postPortWork([this, work = std::move(work)] { work(link_.port()); });
+  });
+  procedures_.session.setClosePort([this] { worker_.closePort(); });
   procedures_.events.setStatusLine([&window](const std::string& text) { window.showLinkStatus(text); });
   window.setEndLink([this] {
     ui_.end();

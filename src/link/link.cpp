@@ -3,6 +3,19 @@
 #include <algorithm>
 
 namespace orvane {
+namespace {
+
+// When the reply to a frame just sent is complete from a drive that answers
+// normally: the frame and the reply at 4800 baud (some 2.3 ms a byte) and the
+// drive's answer delay. A wait still running past it under a stop is given up.
+constexpr Clock::Duration kAnswerAllowance = std::chrono::milliseconds(40);
+constexpr Clock::Duration kByteTime = std::chrono::microseconds(2300);
+
+Clock::Duration replyDue(std::size_t count) {
+  return kAnswerAllowance + static_cast<Clock::Duration::rep>(count) * kByteTime;
+}
+
+} // namespace
 
 Link::Link(Platform& platform) : platform_(platform) { platform_.port.setWakeup(&wakeup_); }
 
@@ -13,12 +26,27 @@ void Link::abandon() {
   wakeup_.raise();
 }
 
+void Link::requestStop() {
+  stopping_ = true;
+  wakeup_.raise(); // a wait in progress looks again at its deadline
+}
+
 void Link::resume() {
   abandoned_ = false;
+  stopping_ = false;
   wakeup_.clear();
 }
 
-bool Link::pause(Clock::Duration duration) { return !abandoned_ && platform_.clock.sleepFor(duration, wakeup_); }
+bool Link::giveUp() {
+  abandoned_ = true;
+  return false;
+}
+
+bool Link::pause(Clock::Duration duration) {
+  if (stopping())
+    return giveUp();
+  return platform_.clock.sleepFor(duration, wakeup_) || giveUp();
+}
 
 void Link::stopMonitor() {
   if (stopMonitor_)
@@ -45,17 +73,30 @@ void Link::send(const Bytes& bytes) {
 
 bool Link::waitForBytes(std::size_t count, Clock::Duration since) {
   Clock& clock = platform_.clock;
+  const Clock::Duration due = clock.now() + replyDue(count);
   for (;;) {
     if (abandoned_)
       return false;
-    const Clock::Duration waited = clock.now() - since;
+    const Clock::Duration now = clock.now();
+    const Clock::Duration waited = now - since;
     if (waited > kReplyTimeout)
       return false;
     const std::size_t received = port().bytesReceived();
     if (received >= count)
       return true;
     // Sleep on the device until the missing bytes arrive, or just past the limit.
-    port().waitForInput(kReplyTimeout - waited + std::chrono::milliseconds(1), count - received);
+    Clock::Duration limit = kReplyTimeout - waited + std::chrono::milliseconds(1);
+    if (stopping_) {
+      if (now >= due)
+        return giveUp();
+      // The stop has been seen: sleep on until the reply is due, unless
+      // abandoned meanwhile (abandon() raises the wakeup after setting its flag).
+      wakeup_.clear();
+      if (abandoned_)
+        return false;
+      limit = std::min(limit, due - now);
+    }
+    port().waitForInput(limit, count - received);
   }
 }
 
@@ -67,6 +108,10 @@ std::optional<Bytes> Link::exchange(const Bytes& commandBytes, const Bytes& data
   const auto waitFor = [&](std::size_t count) {
     return budget == WaitBudget::WholeExchange ? waitForBytes(count, start) : waitForBytes(count);
   };
+  if (abandoned_ || (stopping_ && !wholeTick_)) {
+    giveUp();
+    return std::nullopt;
+  }
   discardInput();
   send(commandBytes);
   if (!waitFor(1))

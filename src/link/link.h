@@ -35,7 +35,7 @@ enum class WaitBudget {
 
 // The serial link to the drive: frames, waits and the memory read. Every wait
 // blocks the caller but sleeps on the device. One thread talks on the link at
-// a time; any thread may abandon what it is doing.
+// a time; any thread may ask it to stop, or abandon what it is doing.
 class Link {
 public:
   explicit Link(Platform& platform);
@@ -79,8 +79,30 @@ public:
   // every wait fails at once, every pause ends and nothing more is sent,
   // until resume().
   void abandon();
+  // "Stop Monitor", from any thread: the exchange in progress goes on while
+  // the drive answers in time, so the wire carries only whole exchanges; no
+  // exchange starts after it (but those of a whole tick, see WholeTick). A
+  // wait past its reply's due time, and every pause, is abandoned at once.
+  void requestStop();
   void resume();
+  // A wait or pause was given up, or an exchange refused: what the caller
+  // was doing is incomplete.
   bool abandoned() const { return abandoned_; }
+  // A stop was asked for or the link abandoned: the caller's work ends.
+  bool stopping() const { return stopping_ || abandoned_; }
+
+  // While one lives, a stop lets every exchange of the tick in progress run,
+  // so the tick ends whole with its log line. Made on the link's thread.
+  class WholeTick {
+  public:
+    explicit WholeTick(Link& link) : link_(link) { link_.wholeTick_ = true; }
+    ~WholeTick() { link_.wholeTick_ = false; }
+    WholeTick(const WholeTick&) = delete;
+    WholeTick& operator=(const WholeTick&) = delete;
+
+  private:
+    Link& link_;
+  };
 
   // The communications message (exclamation icon, OK).
   void showCommunicationsError();
@@ -99,7 +121,12 @@ public:
 private:
   Platform& platform_;
   std::function<void()> stopMonitor_;
+  // Gives up the work in progress: nothing more is sent.
+  bool giveUp();
+
   std::atomic<bool> abandoned_ = false;
+  std::atomic<bool> stopping_ = false;
+  bool wholeTick_ = false;
   Wakeup wakeup_;
 };
 

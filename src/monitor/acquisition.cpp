@@ -28,7 +28,7 @@ constexpr Clock::Duration kResetWait = std::chrono::seconds(2);
 } // namespace
 
 LinkFailure Acquisition::timedOut() {
-  if (!link_.abandoned())
+  if (!link_.stopping())
     events_.beep();
   return LinkFailure::ExchangeTimedOut;
 }
@@ -153,7 +153,7 @@ LinkResult<std::optional<std::string>> Acquisition::readDisplayOnce(const std::s
     const std::optional<Bytes> block = panel.panelBlock();
     if (!block) {
       const LinkFailure failure = timedOut();
-      if (!link_.abandoned())
+      if (!link_.stopping())
         events_.communicationsError();
       return failure;
     }
@@ -166,7 +166,7 @@ LinkResult<std::optional<std::string>> Acquisition::readDisplayOnce(const std::s
 LinkResult<std::optional<std::string>> Acquisition::readDisplay(const std::string& model) {
   LinkResult<std::optional<std::string>> text = readDisplayOnce(model);
   bool retried = false;
-  for (int retry = 1; retry <= kDisplayRetries && !text && !link_.abandoned(); ++retry) {
+  for (int retry = 1; retry <= kDisplayRetries && !text && !link_.stopping(); ++retry) {
     events_.beep();
     events_.retrying(retry, kDisplayRetries);
     retried = true;
@@ -174,7 +174,7 @@ LinkResult<std::optional<std::string>> Acquisition::readDisplay(const std::strin
       break;
     text = readDisplayOnce(model);
   }
-  if (retried && !link_.abandoned())
+  if (retried && !link_.stopping())
     events_.retriesOver();
   return text;
 }

@@ -16,9 +16,9 @@ namespace orvane {
 // values: identification, the reads and the write of the start, the trip
 // check with its retries, one tick's reading, the reset. The bytes, their
 // order, the time-outs, pauses, retries and beeps are the program's; what a
-// failure shows and whether it stops anything is the caller's. After
-// Link::abandon() every call returns at once with a failure and shows and
-// sounds nothing more.
+// failure shows and whether it stops anything is the caller's. Once the link
+// is stopping, a call ends after the exchange in progress (a tick runs whole
+// under Link::WholeTick) and shows and sounds nothing more.
 class Acquisition {
 public:
   Acquisition(Link& link, AcquisitionEvents& events) : link_(link), events_(events) {}
@@ -52,7 +52,7 @@ public:
   // The reset write; false after a time-out, with a beep. Throws
   // PortOpenError.
   bool sendReset(const std::string& model);
-  // The 2-second wait after "Reset"; false when abandoned.
+  // The 2-second wait after "Reset"; false when stopped.
   bool waitAfterReset();
 
 private:
@@ -62,7 +62,7 @@ private:
   LinkResult<double> read(const Register& where);
   // A read kept in single precision, failing as the narrowed value does.
   LinkResult<float> readSingle(const Register& where);
-  // The failure of an exchange without an answer: beeps unless abandoned.
+  // The failure of an exchange without an answer: beeps unless stopping.
   LinkFailure timedOut();
   void readInto(Reading& reading, const TickPlan& plan, const LiveValueRegisters& registers);
 

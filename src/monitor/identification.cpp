@@ -6,11 +6,11 @@ namespace orvane {
 
 void Identification::CheckInverter(std::int16_t& OK) {
   const LinkResult<std::string> model = acquisition_.identify();
-  if (link_.abandoned()) {
+  if (link_.stopping()) {
     OK = 1;
     return;
   }
-  const bool ran = ui_.run([&] {
+  const bool ran = runUnlessStopped(ui_, link_, [&] {
     state_.drive.newinverter = model ? *model : std::string(model::kUnknown);
     state_.startcancelled = false;
     if (model)

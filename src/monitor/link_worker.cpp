@@ -11,7 +11,17 @@ void LinkWorker::post(Job job) {
     const std::lock_guard lock(mutex_);
     if (ending_)
       return;
-    jobs_.push_back(std::move(job));
+    jobs_.push_back({std::move(job)});
+  }
+  changed_.notify_all();
+}
+
+void LinkWorker::postPortWork(Job job) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (ending_)
+      return;
+    jobs_.push_back({std::move(job), true});
   }
   changed_.notify_all();
 }
@@ -27,23 +37,43 @@ void LinkWorker::setParked(bool parked) {
 }
 
 void LinkWorker::stop() {
-  const std::lock_guard lock(mutex_);
-  jobs_.clear();
-  if (running_ && !parked_)
-    link_.abandon(); // the worker closes the port once the job has let go of it
-  else
-    link_.port().close();
+  {
+    const std::lock_guard lock(mutex_);
+    std::erase_if(jobs_, [](const Queued& queued) { return !queued.keptByStop; });
+    if (running_) {
+      link_.requestStop(); // the worker closes the port once the job has let go of it
+      return;
+    }
+    jobs_.push_back({[this] { link_.port().close(); }});
+  }
+  changed_.notify_all();
+}
+
+void LinkWorker::closePort() {
+  {
+    const std::lock_guard lock(mutex_);
+    if (running_ && parked_ && !link_.stopping()) {
+      link_.port().close();
+      return;
+    }
+    if (running_) {
+      link_.requestStop();
+      return;
+    }
+    jobs_.push_back({[this] { link_.port().close(); }});
+  }
+  changed_.notify_all();
 }
 
 void LinkWorker::shutDown() {
-  std::deque<Job> dropped; // let go of outside the lock: a job's end may hand work over
+  std::deque<Queued> dropped; // let go of outside the lock: a job's end may hand work over
   {
     const std::lock_guard lock(mutex_);
     if (ending_ && !thread_.joinable())
       return;
     ending_ = true;
     dropped.swap(jobs_);
-    link_.abandon();
+    link_.requestStop(); // the tick in progress ends whole
   }
   changed_.notify_all();
   if (thread_.joinable())
@@ -57,7 +87,7 @@ void LinkWorker::run() {
     changed_.wait(lock, [this] { return ending_ || !jobs_.empty(); });
     if (ending_)
       return;
-    Job job = std::move(jobs_.front());
+    Job job = std::move(jobs_.front().job);
     jobs_.pop_front();
     running_ = true;
     lock.unlock();
@@ -70,7 +100,7 @@ void LinkWorker::run() {
     lock.lock();
     running_ = false;
     parked_ = false;
-    if (link_.abandoned() && !ending_) {
+    if (link_.stopping() && !ending_) {
       link_.port().close();
       link_.resume();
     }

@@ -23,6 +23,9 @@ public:
   LinkWorker& operator=(const LinkWorker&) = delete;
 
   void post(Job job);
+  // Work on the port alone that the user asked for outside a session (Options closing the port or
+  // choosing another): queued in order like any job, and kept by a stop.
+  void postPortWork(Job job);
   // True while a job is queued or running.
   bool busy() const;
 
@@ -30,10 +33,15 @@ public:
   // use the port itself.
   void setParked(bool parked);
 
-  // "Stop Monitor": drops the queued jobs and ends the running one's wait or
-  // pause at once; the port is closed as soon as nothing uses it, and nothing
-  // more is sent. Jobs posted afterwards run as usual.
+  // "Stop Monitor" asked for by the user: drops the queued jobs; the running
+  // one ends after its exchange in progress (a tick after its last), a wait
+  // past its reply's due time or a pause at once. The port is closed on this
+  // thread once the job has ended. Jobs posted afterwards run as usual.
   void stop();
+  // The session stopped: the port is closed on this thread after the running
+  // job, or now when the job itself stopped it from the user-interface thread
+  // (it waits, parked, and may go on to start again).
+  void closePort();
   // Stops and ends the thread.
   void shutDown();
 
@@ -43,7 +51,11 @@ private:
   Link& link_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
-  std::deque<Job> jobs_;
+  struct Queued {
+    Job job;
+    bool keptByStop = false;
+  };
+  std::deque<Queued> jobs_;
   bool running_ = false;
   bool parked_ = false;
   bool ending_ = false;

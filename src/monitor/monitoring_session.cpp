@@ -105,7 +105,7 @@ void MonitoringSession::start() {
   SelectInverter(OK);
   std::string model;
   bool goOn = false;
-  if (link_.abandoned() || !ui([&] {
+  if (link_.stopping() || !ui([&] {
         goOn = checkIdentified(OK);
         model = state_.drive.inverter;
       }) ||
@@ -114,17 +114,17 @@ void MonitoringSession::start() {
   link_.openIfClosed();
 
   const LinkResult<float> maxSpeed = procedures_.acquisition.readMaxSpeed(model);
-  if (link_.abandoned() || !ui([&] { goOn = takeMaximumFrequency(maxSpeed); }) || !goOn)
+  if (link_.stopping() || !ui([&] { goOn = takeMaximumFrequency(maxSpeed); }) || !goOn)
     return;
   const LinkResult<std::int16_t> voltCode = procedures_.acquisition.readVoltCode(model);
-  if (link_.abandoned() || !ui([&] { goOn = takeVoltCode(voltCode); }) || !goOn)
+  if (link_.stopping() || !ui([&] { goOn = takeVoltCode(voltCode); }) || !goOn)
     return;
   if (!procedures_.acquisition.writeStartOfMonitoring(model)) {
-    if (!link_.abandoned())
+    if (!link_.stopping())
       ui([this] { stopmonmenu_Click(); });
     return;
   }
-  if (link_.abandoned())
+  if (link_.stopping())
     return;
   const std::optional<std::string> failure = log_.start();
   ui([&] {
@@ -265,10 +265,11 @@ void MonitoringSession::stopmonmenu_Click() {
   closePort_();
   if (startHeard_) {
     startHeard_ = false;
-    listener_->stopped();
+    // The tick under way still logs and hands over its sample: the stop comes after it.
+    tick_.afterTickInProgress([listener = listener_] { listener->stopped(); });
   }
-  for (const char* display : {"displayspeed", "displaycurrent", "displayvoltage"})
-    trend.setCaption(display, "");
+  for (const char* readout : kReadouts)
+    trend.setCaption(readout, "");
   for (const char* indicator : kIdleHidden)
     trend.setVisible(indicator, false);
   trend.setVisible("redlight", true);
@@ -304,7 +305,7 @@ void MonitoringSession::tripreset_Click() {
     });
     return;
   }
-  if (link_.abandoned() || !procedures_.acquisition.waitAfterReset() || !ui([this] { stopmonmenu_Click(); }))
+  if (link_.stopping() || !procedures_.acquisition.waitAfterReset() || !ui([this] { stopmonmenu_Click(); }))
     return;
   startmonmenu_Click();
 }

@@ -71,7 +71,9 @@ private:
   void failedStartRead(LinkFailure failure);
   MessageAnswer ask(const std::string& title, const std::string& text);
   void tell(const std::string& title, const std::string& text);
-  bool ui(const std::function<void()>& work) { return procedures_.ui.run(work); }
+  // Hands `work` to the user-interface thread; false when it did not run
+  // because the session was stopped meanwhile.
+  bool ui(const std::function<void()>& work) { return runUnlessStopped(procedures_.ui, link_, work); }
 
   SharedState& state_;
   Link& link_;

@@ -2,6 +2,8 @@
 
 #include "platform/number_text.h"
 
+#include <utility>
+
 namespace orvane {
 
 SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick)
@@ -64,9 +66,28 @@ void SamplingTick::Direction(std::int16_t& OK) {
 
 void SamplingTick::Timer1_Timer() {
   TickPlan plan;
-  if (!parts_.ui.run([&] { plan = this->plan(); }))
+  bool monitoring = false;
+  if (!parts_.ui.run([&] {
+        monitoring = !parts_.link.stopping() && state_.trend.checked("startmonmenu");
+        inProgress_ = monitoring;
+        if (monitoring)
+          plan = this->plan();
+      }) ||
+      !monitoring)
     return;
-  Reading reading = parts_.acquisition.tick(plan);
+  // The window hears that the tick has ended, however it ends.
+  struct TickEnd {
+    SamplingTick& tick;
+    ~TickEnd() {
+      tick.parts_.ui.post([&tick = tick] { tick.endTick(); });
+    }
+  } const ended{*this};
+  Reading reading;
+  {
+    const Link::WholeTick whole(parts_.link);
+    reading = parts_.acquisition.tick(plan);
+  }
+  // A stop that gave up a late reply leaves no reading: the tick is dropped whole.
   if (parts_.link.abandoned())
     return;
   std::optional<LogLine> line;
@@ -91,9 +112,27 @@ void SamplingTick::Timer1_Timer() {
   });
 }
 
+void SamplingTick::endTick() {
+  inProgress_ = false;
+  if (afterTick_)
+    std::exchange(afterTick_, nullptr)();
+}
+
+void SamplingTick::afterTickInProgress(std::function<void()> then) {
+  if (inProgress_)
+    afterTick_ = std::move(then);
+  else
+    then();
+}
+
 std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
-  // A stop that came while the drive was read ends the tick here.
-  if (!state_.trend.checked("startmonmenu") || !state_.trend.enabled("Timer1"))
+  // A stop that came while the drive was read lets the tick end as it would
+  // have before the stop: its graph point and log line. The window stays as
+  // the stop left it.
+  finishing_ = !state_.trend.checked("startmonmenu");
+  if (finishing_)
+    return finishSamples();
+  if (!state_.trend.enabled("Timer1"))
     return std::nullopt;
   if (reading_.failure && reading_.failure->step == Reading::Step::Display) {
     if (listener_)
@@ -109,6 +148,21 @@ std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
     return std::nullopt;
   }
 
+  return plotSamples();
+}
+
+std::optional<SamplingTick::LogLine> SamplingTick::finishSamples() {
+  if (reading_.failure || reading_.tripped)
+    return std::nullopt;
+  if (reading_.displayText)
+    state_.latest.lcdtext = *reading_.displayText;
+  std::optional<LogLine> line = plotSamples();
+  for (const char* readout : kReadouts)
+    state_.trend.setCaption(readout, "");
+  return line;
+}
+
+std::optional<SamplingTick::LogLine> SamplingTick::plotSamples() {
   std::int16_t OK = 0;
   const ControlModel& options = state_.options;
   TrendGraph& graph = parts_.graph;
@@ -151,6 +205,8 @@ void SamplingTick::showStatus(const std::optional<std::string>& logFailure) {
   }
   state_.graph.samplecount = static_cast<std::int16_t>(state_.graph.samplecount + 1);
   state_.graph.graphx = static_cast<std::int16_t>(state_.graph.lastx + state_.graph.xstep);
+  if (finishing_)
+    return;
 
   const ControlModel& options = state_.options;
   StatusIndicators& indicators = parts_.indicators;

@@ -21,7 +21,8 @@ namespace orvane {
 // (one Reading), then the trip indicators, the read-outs and the graph take it
 // on the user-interface thread, the session log line is appended where the
 // link work runs, and the status indicators follow. A failed read shows what
-// it always showed and stops the session.
+// it always showed and stops the session. A tick under way when the session
+// is stopped runs whole: its exchanges, graph point, log line and sample.
 class SamplingTick {
 public:
   struct Parts {
@@ -39,6 +40,9 @@ public:
 
   // Runs where the link work runs.
   void Timer1_Timer();
+  // Runs `then` on the user-interface thread once the tick under way has
+  // ended, or at once when none is; called there.
+  void afterTickInProgress(std::function<void()> then);
   // Hears of each reading logged and of a trip; none by default.
   void setListener(SessionListener* listener) { listener_ = listener; }
 
@@ -64,6 +68,10 @@ private:
   };
 
   std::optional<LogLine> showSamples();
+  // The tick's reading after a stop: graph point and log line only.
+  std::optional<LogLine> finishSamples();
+  std::optional<LogLine> plotSamples();
+  void endTick();
   void showStatus(const std::optional<std::string>& logFailure);
   // Reacts to a read the reading lacks: the communications message and "Stop
   // Monitor" for a read without an answer. Sets OK to 1.
@@ -74,6 +82,11 @@ private:
   std::function<void()> stopTick_;
   SessionListener* listener_ = nullptr;
   Reading reading_;
+  // On the user-interface thread: a tick has begun and not yet ended; it is
+  // finishing after a stop; what waits for its end.
+  bool inProgress_ = false;
+  bool finishing_ = false;
+  std::function<void()> afterTick_;
 };
 
 } // namespace orvane

@@ -10,6 +10,9 @@
 
 namespace orvane {
 
+// The read-outs beside the graph, empty while no session runs.
+inline constexpr const char* kReadouts[] = {"displayspeed", "displaycurrent", "displayvoltage"};
+
 struct GraphTrace;
 
 // The reads the plotting procedures make before they draw (the live values,

@@ -20,11 +20,11 @@ bool TripWatch::showTrip() {
 
 void TripWatch::resetmenu_Click() {
   std::string model;
-  if (!ui_.run([&] { model = state_.drive.inverter; }))
+  if (!runUnlessStopped(ui_, link_, [&] { model = state_.drive.inverter; }))
     return;
-  if (acquisition_.sendReset(model) || link_.abandoned())
+  if (acquisition_.sendReset(model) || link_.stopping())
     return;
-  ui_.run([this] {
+  runUnlessStopped(ui_, link_, [this] {
     link_.showCommunicationsError();
     link_.stopMonitor();
     state_.trend.setEnabled("Timer1", false);

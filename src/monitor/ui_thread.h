@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/link.h"
+
 #include <functional>
 
 namespace orvane {
@@ -25,5 +27,19 @@ public:
   }
   void post(std::function<void()> work) override { work(); }
 };
+
+// Runs link work's hand-over on the user-interface thread unless a stop came
+// first, there or on the link: a job stopped while it waits for the window
+// changes nothing more. True when `work` ran.
+inline bool runUnlessStopped(UiThread& ui, const Link& link, const std::function<void()>& work) {
+  bool ran = false;
+  ui.run([&] {
+    if (link.stopping())
+      return;
+    work();
+    ran = true;
+  });
+  return ran;
+}
 
 } // namespace orvane

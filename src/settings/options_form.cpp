@@ -64,7 +64,8 @@ std::string sliderlabelCaption(int tenths) {
 std::string Slider2labelCaption(int scale) { return std::to_string(scale) + " : 1"; }
 
 OptionsForm::OptionsForm(SharedState& state, SerialPort& port, MessageBoxes& messages)
-    : state_(state), port_(port), messages_(messages), devices_(state.options) {
+    : state_(state), port_(port), messages_(messages), devices_(state.options),
+      runPortWork_([this](const PortWork& work) { work(port_); }) {
   // Whoever reads a control of an unloaded dialog loads it from the file.
   state_.options.setLoader([this] { ensureLoaded(); });
 }
@@ -203,8 +204,10 @@ void OptionsForm::OKbutton_Click() {
 }
 
 void OptionsForm::closePortIfOpen() {
-  if (port_.isOpen())
-    port_.close();
+  runPortWork_([](SerialPort& port) {
+    if (port.isOpen())
+      port.close();
+  });
 }
 
 // Asks before the graph is cleared by a change of sample rate, scale or graph kind. No puts those
@@ -250,12 +253,12 @@ void OptionsForm::applySettings(double graphWidth) {
   state_.applied.graphscale = static_cast<std::int16_t>(scale);
 
   if (controls.checked("Port1")) {
-    port_.setPortNumber(1);
+    runPortWork_([](SerialPort& port) { port.setPortNumber(1); });
     state_.applied.port1on = true;
     state_.applied.port2on = 0;
   }
   if (controls.checked("Port2")) {
-    port_.setPortNumber(2);
+    runPortWork_([](SerialPort& port) { port.setPortNumber(2); });
     state_.applied.port2on = 1;
     state_.applied.port1on = false;
   }

@@ -34,6 +34,10 @@ public:
   OptionsForm(const OptionsForm&) = delete;
   OptionsForm& operator=(const OptionsForm&) = delete;
 
+  // What Apply and OK do to the serial port (close it, take port 1 or 2): by default at once; the
+  // program queues it as link work, done on the link's thread after the work in progress.
+  using PortWork = std::function<void(SerialPort&)>;
+  void setPortWork(std::function<void(PortWork)> run) { runPortWork_ = std::move(run); }
   // Clears the graph without a question; the sample arrays are zeroed up to the maxpoints in
   // force, which is still the old one when Apply or OK calls this.
   void setClearGraph(std::function<void()> clearGraph) { clearGraph_ = std::move(clearGraph); }
@@ -90,6 +94,7 @@ private:
   SerialPort& port_;
   MessageBoxes& messages_;
   PortDevices devices_;
+  std::function<void(PortWork)> runPortWork_;
   std::function<void()> clearGraph_;
   std::function<void()> showModal_;
   std::function<void()> hide_;

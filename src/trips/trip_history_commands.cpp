@@ -14,7 +14,7 @@ void TripHistoryCommands::tripmenu_Click() {
   try {
     shown = readAndShow();
   } catch (const PortOpenError& error) {
-    ui_.run([&] {
+    runUnlessStopped(ui_, link_, [&] {
       link_.showOpenFailure(error);
       link_.stopMonitor();
     });
@@ -34,25 +34,26 @@ bool TripHistoryCommands::readAndShow() {
     return false;
   std::string model;
   bool taken = false;
-  if (!ui_.run([&] {
-        if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) ==
-            ModelChangeOutcome::Declined)
-          return;
-        state_.drive.inverterknown = true;
-        state_.drive.inverter = state_.drive.newinverter;
-        model = state_.drive.inverter;
-        if (!window_)
-          window_.emplace();
-        taken = true;
-      }) ||
+  if (!runUnlessStopped(ui_, link_,
+                        [&] {
+                          if (applyModelChange(state_, messages_, ModelChangeQuestion::BeforeTripHistory) ==
+                              ModelChangeOutcome::Declined)
+                            return;
+                          state_.drive.inverterknown = true;
+                          state_.drive.inverter = state_.drive.newinverter;
+                          model = state_.drive.inverter;
+                          if (!window_)
+                            window_.emplace();
+                          taken = true;
+                        }) ||
       !taken)
     return false;
 
   const TripHistory history = read_.read(model);
-  if (link_.abandoned())
+  if (link_.stopping())
     return false;
   bool read = false;
-  ui_.run([&] {
+  runUnlessStopped(ui_, link_, [&] {
     read_.show(history, model, *window_, OK);
     if (OK == 1) {
       link_.stopMonitor();

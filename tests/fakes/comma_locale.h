@@ -10,7 +10,7 @@ namespace orvane::testing {
 // Switches the C library to a desktop whose numbers use a decimal comma, as
 // Qt does from the environment. The machine may have no compiled locales: one
 // is built from the locale sources into a temporary folder. False when even
-// that is impossible (the caller skips its test).
+// that is impossible: the test then fails, for a pin that skips pins nothing.
 inline bool useCommaLocale() {
   const std::filesystem::path compiled = std::filesystem::temp_directory_path() / "orvane-locales";
   if (!std::filesystem::exists(compiled / "de_DE.UTF-8")) {

@@ -31,6 +31,8 @@ void ScriptedSerialPort::send(std::span<const std::uint8_t> bytes) {
     pending_.push_back({std::move(reply.bytes), clock_.now() + reply.delay});
   std::stable_sort(pending_.begin(), pending_.end(),
                    [](const Pending& a, const Pending& b) { return a.due < b.due; });
+  if (onActivity)
+    onActivity();
 }
 
 void ScriptedSerialPort::deliverDue() {
@@ -48,6 +50,8 @@ std::size_t ScriptedSerialPort::bytesReceived() {
 }
 
 std::vector<std::uint8_t> ScriptedSerialPort::readAll() {
+  if (onActivity)
+    onActivity();
   deliverDue();
   Bytes bytes;
   bytes.swap(received_);
@@ -60,7 +64,7 @@ void ScriptedSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::siz
     clock_.advance(std::max(Clock::Duration{}, pending_.front().due - clock_.now()));
     return;
   }
-  if (holdSilentWaits && wakeup_) {
+  if (holdSilentWaits && wakeup_ && timeout > kHeldWaitsFrom) {
     ++heldWaits;
     if (!wakeup_->sleepFor(std::chrono::hours(1)))
       return;

@@ -53,9 +53,15 @@ public:
   void setWakeup(Wakeup* wakeup) override { wakeup_ = wakeup; }
 
   // A wait that no reply ends blocks the waiting thread until the link's
-  // wakeup is raised, as a silent drive on a real port does; counted.
+  // wakeup is raised, as a silent drive on a real port does; counted. The
+  // short wait for a reply's due time after a stop passes on the fake clock.
+  static constexpr std::chrono::milliseconds kHeldWaitsFrom{200};
   bool holdSilentWaits = false;
   std::atomic<int> heldWaits = 0;
+
+  // Runs after every send and before every read of the receive buffer: the
+  // points between and inside exchanges where a test may stop the session.
+  std::function<void()> onActivity;
 
   // Every send, in order.
   std::vector<Bytes> sends;

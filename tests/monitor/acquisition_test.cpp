@@ -86,26 +86,6 @@ TEST_F(AcquisitionTest, aSilentDisplayIsRetriedFourTimesAfterABeepAndAPauseEach)
   EXPECT_EQ(port.sends.size(), 5u);
 }
 
-// Abandoned in the middle of a wait, the tick sends nothing more, pauses
-// for nothing and tells nothing; a resumed link talks again.
-TEST_F(AcquisitionTest, anAbandonedTickStopsAtOnceAndSendsNothingMore) {
-  connect(R"({"model": "vector"})");
-  port.setResponder([respond = port.responder(), this](const Bytes& sent) {
-    if (sent == Bytes{0x01, 0x0A, 0x03, 0x00, 0x09})
-      link.abandon();
-    return respond(sent);
-  });
-  const Reading reading = acquisition.tick(everything(model::kVector));
-  ASSERT_TRUE(reading.failure);
-  EXPECT_EQ(reading.failure->step, Reading::Step::Display);
-  EXPECT_EQ(port.sends.size(), 1u);
-  EXPECT_TRUE(events.seen.empty() && clock.sleeps.empty());
-
-  link.resume();
-  connect(R"({"model": "vector"})");
-  EXPECT_FALSE(acquisition.tick(everything(model::kVector)).failure);
-}
-
 TEST_F(AcquisitionTest, theStartReadsAndTheResetGiveValuesAndBeepOnlyForTheirOwnTimeOuts) {
   connect(R"({"model": "profi", "max_frequency": 60, "voltage_class": "high"})");
   EXPECT_EQ(*acquisition.identify(), model::kProfi);

@@ -264,21 +264,5 @@ TEST_F(SessionFixture, failedDisplayReadsAreRetriedFourTimesAfterABeepAndAPauseT
   EXPECT_EQ(logLines().size(), 2u);
 }
 
-TEST_F(SessionFixture, resetFramesDependOnTheModel) {
-  for (const auto& [model, command] : {std::pair{"vector", Bytes{0x01, 0x09, 0x05, 0x00, 0x0C}},
-                                       std::pair{"sc", Bytes{0x01, 0x09, 0x05, 0x00, 0x0C}},
-                                       std::pair{"mk410", Bytes{0x01, 0x23, 0x05, 0x00, 0x26}},
-                                       std::pair{"profi", Bytes{0x01, 0x23, 0x05, 0x00, 0x26}}}) {
-    connect(std::string(R"({"model": ")") + model + R"("})");
-    session.startmonmenu_Click();
-    session.stopmonmenu_Click();
-    port.sends.clear();
-    tripWatch.resetmenu_Click();
-    EXPECT_EQ(port.sends, (std::vector<Bytes>{command, {0x02, 0x02, 0x00, 0x00, 0x00, 0x04, 0x06}, {0x06}}))
-        << model;
-    port.close();
-  }
-}
-
 } // namespace
 } // namespace orvane::testing

@@ -101,8 +101,7 @@ TEST_F(SessionLogModelTest, keepsEveryValueAsLogged) {
 
 // Qt sets the C library's locale from the desktop's; the log's "." stays the decimal point.
 TEST_F(SessionLogModelTest, readsLogsOnACommaDecimalDesktop) {
-  if (!testing::useCommaLocale())
-    GTEST_SKIP() << "no comma-decimal locale: install the Debian package locales";
+  ASSERT_TRUE(testing::useCommaLocale()) << "no comma-decimal locale: the Debian package locales is missing";
   write(kHeader + "0,-49.5,12.25,81.66667,560\r\n0.6,49.98,6.12,81.6,561\r\n1.20000002384186,1,2,3,4\r\n");
   read();
   testing::restoreCLocale();
