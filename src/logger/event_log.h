@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logger/line_file.h"
 #include "logger/wall_clock.h"
+#include "session_log/line_file.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "logger/session_recorder.h"
 
-#include "monitor/session_log_format.h"
-#include "monitor/session_log_name.h"
 #include "platform/number_text.h"
+#include "session_log/session_log_format.h"
+#include "session_log/session_log_name.h"
 
 #include <cerrno>
 

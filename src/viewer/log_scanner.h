@@ -1,7 +1,7 @@
 #pragma once
 
+#include "session_log/log_reader.h"
 #include "viewer/log_follower.h"
-#include "viewer/log_reader.h"
 
 #include <optional>
 #include <string>

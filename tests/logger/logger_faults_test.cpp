@@ -3,8 +3,8 @@
 #include "logger/logger_drive.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
-#include "monitor/session_log_format.h"
 #include "platform/number_text.h"
+#include "session_log/session_log_format.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "fakes/drive_sim_process.h"
 #include "fakes/mosquitto_broker.h"
 #include "logger_rig.h"
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 
 #include <csignal>
 #include <fcntl.h>

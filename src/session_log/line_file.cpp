@@ -1,6 +1,6 @@
-#include "logger/line_file.h"
+#include "session_log/line_file.h"
 
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 
 #include <cerrno>
 #include <fcntl.h>

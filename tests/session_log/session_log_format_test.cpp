@@ -1,6 +1,6 @@
-#include "monitor/decimal_text.h"
-#include "monitor/session_log_format.h"
-#include "monitor/session_log_name.h"
+#include "session_log/decimal_text.h"
+#include "session_log/session_log_format.h"
+#include "session_log/session_log_name.h"
 
 #include <bit>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "monitor/session_log_name.h"
+#include "session_log/session_log_name.h"
 
 #include <charconv>
 #include <cstdio>
