@@ -18,8 +18,8 @@ std::string csvField(const std::string& text) {
   return quoted ? '"' + field + '"' : field;
 }
 
-int EventLog::open(const std::string& folder) {
-  if (const int error = file_.openForAppend(folder + "/" + kFileName))
+int EventLog::open(const LogFolder& folder) {
+  if (const int error = file_.openForAppend(folder, kFileName))
     return error;
   return file_.empty() ? file_.appendLine(kHeader, Clock::Duration::zero()) : 0;
 }

@@ -16,7 +16,7 @@ public:
   static constexpr const char* kHeader = "Clock time,Session file,Event,Text";
 
   // Opens (or creates, with its header) the file in `folder`. Returns the errno on failure.
-  int open(const std::string& folder);
+  int open(const LogFolder& folder);
   // Returns the errno when the line could not be written whole.
   int write(WallClock::TimePoint when, const std::string& sessionFile, const std::string& event,
             const std::string& text, Clock::Duration now);

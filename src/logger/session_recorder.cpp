@@ -26,7 +26,7 @@ int SessionRecorder::createFile(WallClock::TimePoint start, Clock::Duration now)
   int error = EEXIST;
   for (int occurrence = 1; occurrence <= kMostOccurrences && error == EEXIST; ++occurrence) {
     fileName_ = sessionLogFileName(startOf(local), occurrence);
-    error = file_.createNew(folder_ + "/" + fileName_);
+    error = file_.createNew(folder_, fileName_);
   }
   if (error)
     return error;

@@ -24,7 +24,7 @@ struct LoggedValues {
 // in a new file named by the first sample of the new day, its time column again from 0.
 class SessionRecorder {
 public:
-  SessionRecorder(std::string folder, const WallClock& wallClock) : folder_(std::move(folder)), wall_(wallClock) {}
+  SessionRecorder(const LogFolder& folder, const WallClock& wallClock) : folder_(folder), wall_(wallClock) {}
 
   // Begins a new file named by the local time now. Returns the errno on failure.
   int begin(int rateTenths, Clock::Duration now);
@@ -45,7 +45,7 @@ public:
 private:
   int createFile(WallClock::TimePoint start, Clock::Duration now);
 
-  std::string folder_;
+  const LogFolder& folder_;
   const WallClock& wall_;
   LineFile file_;
   std::string fileName_;

@@ -6,8 +6,10 @@
 #include "platform/number_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
@@ -40,14 +42,28 @@ Clock::Duration retryDelay(int failuresInARow) {
 }
 
 UnattendedLogger::UnattendedLogger(const Parts& parts, Settings settings)
-    : parts_(parts), settings_(std::move(settings)), recorder_(settings_.folder, parts.wall) {}
+    : parts_(parts), settings_(std::move(settings)), recorder_(folder_, parts.wall) {}
+
+std::string UnattendedLogger::openFolder() {
+  const std::filesystem::path folder(settings_.folder);
+  std::error_code created;
+  if (folder.has_parent_path())
+    std::filesystem::create_directories(folder.parent_path(), created);
+  if (created)
+    return created.message();
+  if (::mkdir(folder.c_str(), 0750) != 0 && errno != EEXIST)
+    return std::strerror(errno);
+  if (const int error = folder_.open(settings_.folder))
+    return std::strerror(error);
+  if (std::string refusal = lock_.take(folder_); !refusal.empty())
+    return refusal;
+  const int error = events_.open(folder_);
+  return error ? std::string(EventLog::kFileName) + ": " + std::strerror(error) : std::string();
+}
 
 int UnattendedLogger::run() {
-  std::error_code created;
-  std::filesystem::create_directories(settings_.folder, created);
-  if (const int error = created ? created.value() : events_.open(settings_.folder)) {
-    parts_.status.report("failure",
-                         "the log folder " + settings_.folder + " cannot be written: " + std::strerror(error));
+  if (const std::string refusal = openFolder(); !refusal.empty()) {
+    parts_.status.report("failure", "the log folder " + settings_.folder + " cannot be written: " + refusal);
     return logger_exit::kFolderUnusable;
   }
   announce(EventKind::start, "start",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logger/event_log.h"
+#include "logger/folder_lock.h"
 #include "logger/logger_drive.h"
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
@@ -61,6 +62,8 @@ private:
     std::string fault;
   };
 
+  // Opens the folder (made 0750 when missing) and takes it; the refusal in words, empty when taken.
+  std::string openFolder();
   bool connectAndBegin(std::string& fault);
   SessionEnd recordSession();
   SessionEnd recordTrip(const Reading& reading);
@@ -75,6 +78,8 @@ private:
 
   Parts parts_;
   Settings settings_;
+  LogFolder folder_;
+  FolderLock lock_;
   SessionRecorder recorder_;
   EventLog events_;
   int failuresInARow_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "session_log/log_folder.h"
 
 #include <optional>
 #include <string>
@@ -8,30 +9,39 @@
 
 namespace orvane {
 
-// A text file that only ever grows by whole lines. Each line, with its CR LF, goes to the kernel
-// in one write() as soon as it is formed; a write the kernel takes only in part (a full disk) is
-// cut back off, so the file never ends in a broken line. Written lines are synced at the latest
-// when syncDue() says, and when the file is closed.
+// A text file in a LogFolder that only ever grows by whole lines. Each line, with its CR LF, goes
+// to the kernel in one write() as soon as it is formed; of a write the kernel takes only in part
+// (a full disk) the part is cut back off, once the file shows it ends in that part, so the file
+// never ends in a broken line and never loses what another program appended. Only regular files
+// are opened, by their name within the folder, never through a link; files are made 0640.
+// With Sync::Interval written lines are synced at the latest when syncDue() says, and when the
+// file is closed; with Sync::Kernel they are left to the kernel.
 class LineFile {
 public:
+  enum class Sync { Interval, Kernel };
   // How long a written line may wait in the kernel before it is synced to the disk.
   static constexpr Clock::Duration kSyncInterval = std::chrono::seconds(10);
 
-  LineFile() = default;
+  explicit LineFile(Sync sync = Sync::Interval) : syncMode_(sync) {}
   ~LineFile();
   LineFile(LineFile&& other) noexcept;
   LineFile& operator=(LineFile&& other) noexcept;
   LineFile(const LineFile&) = delete;
   LineFile& operator=(const LineFile&) = delete;
 
-  // Creates `path`, which must not exist yet (EEXIST otherwise), and makes its name durable.
-  // Returns the errno on failure.
-  int createNew(const std::string& path);
-  // Opens `path` for appending, creating it when missing. Returns the errno on failure.
-  int openForAppend(const std::string& path);
+  // Each returns the errno on failure; EINVAL names something there that is not a regular file.
+  // Creates `name`, which must not exist yet (EEXIST otherwise), and makes its name durable.
+  int createNew(const LogFolder& folder, const std::string& name);
+  // Opens `name` for appending, creating it when missing. A last line without its line end is
+  // given one, so the next line is not glued onto it.
+  int openForAppend(const LogFolder& folder, const std::string& name);
+  // Opens `name` emptied, creating it when missing.
+  int openEmptied(const LogFolder& folder, const std::string& name);
 
   bool isOpen() const { return fd_ >= 0; }
   bool empty() const { return size_ == 0; }
+  // Whether `name` in `folder` is still this file (not renamed away, deleted or replaced).
+  bool isAt(const LogFolder& folder, const std::string& name) const;
 
   // Writes the line and its CR LF; `now` starts the sync interval for a file that was synced.
   // Returns the errno when the line could not be written whole (nothing of it stays then).
@@ -40,13 +50,18 @@ public:
   std::optional<Clock::Duration> syncDue() const {
     return dirtySince_ ? std::optional(*dirtySince_ + kSyncInterval) : std::nullopt;
   }
-  // Syncs when the interval has run out.
-  void syncIfDue(Clock::Duration now);
-  void sync();
-  // Syncs and closes.
-  void close();
+  // Syncs when the interval has run out. Each returns the errno when the disk refused.
+  int syncIfDue(Clock::Duration now);
+  int sync();
+  // Syncs and closes; the file is closed whatever the result.
+  int close();
 
 private:
+  int open(const LogFolder& folder, const std::string& name, int flags);
+  int write(std::string_view bytes);
+  int cutBackPartial(std::string_view part);
+
+  Sync syncMode_;
   int fd_ = -1;
   off_t size_ = 0;
   std::optional<Clock::Duration> dirtySince_;

@@ -23,7 +23,9 @@ TEST(SessionRecorderTest, aSessionPastLocalMidnightGoesOnInANewFileWithItsOwnHea
   TemporaryFolder folder;
   FakeClock clock;
   FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
-  SessionRecorder recorder(folder.path(), wall);
+  LogFolder logFolder;
+  ASSERT_EQ(logFolder.open(folder.path()), 0);
+  SessionRecorder recorder(logFolder, wall);
   ASSERT_EQ(recorder.begin(5, {}), 0);
   EXPECT_EQ(recorder.fileName(), "Trend-2026-12-06_23-59-59.CSV");
   for (int slot = 0; slot < 4; ++slot) {
@@ -46,8 +48,10 @@ TEST(SessionRecorderTest, anExistingFileIsNeverTouchedAndTheNewSessionTakesTheNe
   FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
   const std::string taken = folder.path() + "/Trend-2026-12-06_20-59-59.CSV";
   std::ofstream(taken) << "a night that mattered\r\n";
-  SessionRecorder first(folder.path(), wall);
-  SessionRecorder second(folder.path(), wall);
+  LogFolder logFolder;
+  ASSERT_EQ(logFolder.open(folder.path()), 0);
+  SessionRecorder first(logFolder, wall);
+  SessionRecorder second(logFolder, wall);
   ASSERT_EQ(first.begin(5, {}), 0);
   ASSERT_EQ(second.begin(5, {}), 0);
   EXPECT_EQ(first.fileName(), "Trend-2026-12-06_20-59-59-2.CSV");

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
@@ -11,32 +12,106 @@ namespace {
 using testing::readFile;
 using testing::TemporaryFolder;
 
-TEST(LineFileTest, aLineTheDiskTakesOnlyInPartLeavesNothingOfItBehind) {
-  TemporaryFolder folder;
+// A file size limit, with SIGXFSZ ignored, for as long as this lives: the kernel takes a write that
+// would pass it only in part, as a full disk would.
+class FileSizeLimit {
+public:
+  explicit FileSizeLimit(rlim_t bytes) : savedHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit tight = saved_;
+    tight.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &tight);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, savedHandler_);
+  }
+
+private:
+  rlimit saved_{};
+  void (*savedHandler_)(int);
+};
+
+struct OpenFolder {
+  OpenFolder() { EXPECT_EQ(folder.open(temporary.path()), 0); }
+  std::string path(const std::string& name) const { return temporary.path() + "/" + name; }
+  TemporaryFolder temporary;
+  LogFolder folder;
+};
+
+// The writer's own partial line goes; what others wrote after it opened, or a file emptied under
+// it, stays as it is: nothing of theirs is cut, nothing is padded.
+TEST(LineFileTest, aShortWriteCutsBackOnlyItsOwnPartialLine) {
+  struct Case {
+    const char* name;
+    std::function<void(const OpenFolder&, LineFile& other)> meanwhile;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"alone", [](const OpenFolder&, LineFile&) {}, "first\r\nthird\r\n"},
+      {"another writer appended",
+       [](const OpenFolder&, LineFile& other) { EXPECT_EQ(other.appendLine("theirs, longer", {}), 0); },
+       "first\r\ntheirs, longer\r\nthird\r\n"},
+      {"emptied under it",
+       [](const OpenFolder& at, LineFile&) { EXPECT_EQ(::truncate(at.path("lines.CSV").c_str(), 0), 0); },
+       "third\r\n"},
+  };
+  for (const Case& entry : cases) {
+    OpenFolder at;
+    LineFile file, other;
+    ASSERT_EQ(file.createNew(at.folder, "lines.CSV"), 0);
+    ASSERT_EQ(file.appendLine("first", {}), 0);
+    ASSERT_EQ(other.openForAppend(at.folder, "lines.CSV"), 0);
+    entry.meanwhile(at, other);
+    int error = 0;
+    {
+      const FileSizeLimit limit(std::filesystem::file_size(at.path("lines.CSV")) + 4);
+      error = file.appendLine("second line", {});
+    }
+    EXPECT_NE(error, 0) << entry.name;
+    ASSERT_EQ(file.appendLine("third", {}), 0);
+    EXPECT_EQ(file.close(), 0);
+    EXPECT_EQ(readFile(at.path("lines.CSV")), entry.expected) << entry.name;
+  }
+}
+
+// Only a regular file at the name is opened, never through a link, and a new one is 0640; a file
+// whose last line lacks its end gets one before the next line.
+TEST(LineFileTest, opensRegularFilesByNameOnlyAndEndsABrokenLastLine) {
+  OpenFolder at;
+  std::filesystem::create_symlink(at.path("elsewhere"), at.path("link.CSV"));
+  ASSERT_EQ(::mkfifo(at.path("fifo.CSV").c_str(), 0600), 0);
   LineFile file;
-  const std::string path = folder.path() + "/lines.CSV";
-  ASSERT_EQ(file.createNew(path), 0);
-  ASSERT_EQ(file.appendLine("first", {}), 0);
-  // A file size limit makes the kernel take the next line in part, as a full disk would.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = 10;
-  setrlimit(RLIMIT_FSIZE, &tight);
-  const int error = file.appendLine("second line", {});
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, savedHandler);
-  EXPECT_NE(error, 0);
-  ASSERT_EQ(file.appendLine("third", {}), 0);
-  file.close();
-  EXPECT_EQ(readFile(path), "first\r\nthird\r\n");
+  EXPECT_EQ(file.openForAppend(at.folder, "link.CSV"), ELOOP);
+  EXPECT_EQ(file.openForAppend(at.folder, "fifo.CSV"), EINVAL);
+  EXPECT_FALSE(std::filesystem::exists(at.path("elsewhere")));
+  std::ofstream(at.path("Events.CSV")) << "header\r\nglued";
+  ASSERT_EQ(file.openForAppend(at.folder, "Events.CSV"), 0);
+  ASSERT_EQ(file.appendLine("next", {}), 0);
+  EXPECT_EQ(readFile(at.path("Events.CSV")), "header\r\nglued\r\nnext\r\n");
+  ASSERT_EQ(file.createNew(at.folder, "new.CSV"), 0);
+  EXPECT_EQ(std::filesystem::status(at.path("new.CSV")).permissions(), std::filesystem::perms(0640));
+}
+
+// A file renamed away, deleted or replaced is no longer the one at its name.
+TEST(LineFileTest, knowsWhenItsNameNoLongerLeadsToIt) {
+  OpenFolder at;
+  LineFile file;
+  ASSERT_EQ(file.createNew(at.folder, "a.CSV"), 0);
+  EXPECT_TRUE(file.isAt(at.folder, "a.CSV"));
+  std::filesystem::rename(at.path("a.CSV"), at.path("b.CSV"));
+  EXPECT_FALSE(file.isAt(at.folder, "a.CSV"));
+  std::ofstream(at.path("a.CSV")) << "someone else's\r\n";
+  EXPECT_FALSE(file.isAt(at.folder, "a.CSV"));
+  EXPECT_TRUE(file.isAt(at.folder, "b.CSV"));
+  std::filesystem::remove(at.path("b.CSV"));
+  EXPECT_FALSE(file.isAt(at.folder, "b.CSV"));
 }
 
 TEST(LineFileTest, writtenLinesAreDueForASyncWithinTenSeconds) {
-  TemporaryFolder folder;
+  OpenFolder at;
   LineFile file;
-  ASSERT_EQ(file.createNew(folder.path() + "/lines.CSV"), 0);
+  ASSERT_EQ(file.createNew(at.folder, "lines.CSV"), 0);
   EXPECT_FALSE(file.syncDue());
   file.appendLine("one", std::chrono::seconds(100));
   file.appendLine("two", std::chrono::seconds(104));
