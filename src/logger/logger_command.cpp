@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -113,7 +114,8 @@ int runLoggerCommand(int argc, const char* const* argv) {
     publisher = std::make_unique<Publisher>(*broker.settings, PublisherOptions{rateTenths / 10.0});
     publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, status);
   }
-  UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get()},
+  ServiceNotifier notifier(std::getenv("NOTIFY_SOCKET"));
+  UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get(), &notifier},
                           {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
   return logger.run();
 }

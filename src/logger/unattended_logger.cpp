@@ -66,6 +66,9 @@ int UnattendedLogger::run() {
     parts_.status.report("failure", "the log folder " + settings_.folder + " cannot be written: " + refusal);
     return logger_exit::kFolderUnusable;
   }
+  if (parts_.notifier)
+    parts_.notifier->ready();
+  notifyStatus("waiting for the drive on " + settings_.device);
   announce(EventKind::start, "start",
            "logging from " + settings_.device + " every " + seconds(interval()) + " into " + settings_.folder);
   while (!parts_.stop.stopRequested()) {
@@ -81,11 +84,15 @@ int UnattendedLogger::run() {
       break;
     ++failuresInARow_;
     const Clock::Duration delay = retryDelay(failuresInARow_);
-    if (!fault.empty())
+    if (!fault.empty()) {
       announce(EventKind::failure, "failure", fault + "; port closed, next try in " + seconds(delay));
-    if (parts_.stop.waitFor(delay))
+      notifyStatus("waiting for the drive on " + settings_.device + ": " + fault);
+    }
+    if (pause(delay))
       break;
   }
+  if (parts_.notifier)
+    parts_.notifier->stopping();
   recorder_.end();
   parts_.drive.disconnect();
   announce(EventKind::stop, "end", "stopped; port closed, every file complete");
@@ -115,7 +122,26 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
   failuresInARow_ = 0;
   ++sessions_;
   parts_.status.report("session", recorder_.fileName());
+  notifyStatus("recording " + identity->model + " on " + settings_.device + " into " + recorder_.fileName());
   return true;
+}
+
+bool UnattendedLogger::pause(Clock::Duration duration) {
+  // Well within the service's watchdog time of 60 s.
+  constexpr Clock::Duration kLongestSilence = std::chrono::seconds(20);
+  const Clock::Duration end = parts_.clock.now() + duration;
+  for (Clock::Duration left = duration; left > Clock::Duration::zero(); left = end - parts_.clock.now()) {
+    if (parts_.notifier)
+      parts_.notifier->watchdog();
+    if (parts_.stop.waitFor(std::min(left, kLongestSilence)))
+      return true;
+  }
+  return parts_.stop.stopRequested();
+}
+
+void UnattendedLogger::notifyStatus(const std::string& text) {
+  if (parts_.notifier)
+    parts_.notifier->status(text);
 }
 
 UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
@@ -123,6 +149,9 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
   std::int64_t slot = 0;
   bool tripped = false;
   for (;;) {
+    // Each tick tells the watchdog the loop goes round: a tick stuck in a call stops the pings.
+    if (parts_.notifier)
+      parts_.notifier->watchdog();
     const WallClock::TimePoint tickStart = parts_.wall.now();
     const DriveResult<Reading> reading = parts_.drive.tick();
     if (!reading)

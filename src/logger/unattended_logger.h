@@ -3,6 +3,7 @@
 #include "logger/event_log.h"
 #include "logger/folder_lock.h"
 #include "logger/logger_drive.h"
+#include "logger/service_notifier.h"
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
 #include "logger/stop_wait.h"
@@ -43,6 +44,7 @@ public:
     StopWait& stop;
     const StatusLines& status;
     LoggerObserver* observer = nullptr;
+    ServiceNotifier* notifier = nullptr;
   };
   struct Settings {
     std::string folder;
@@ -67,6 +69,9 @@ private:
   bool connectAndBegin(std::string& fault);
   SessionEnd recordSession();
   SessionEnd recordTrip(const Reading& reading);
+  // Waits `duration` between tries, telling the watchdog the loop lives; true when a stop was asked.
+  bool pause(Clock::Duration duration);
+  void notifyStatus(const std::string& text);
   // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
   bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
   void recordEvent(const std::string& event, const std::string& text);

@@ -1,4 +1,5 @@
 #include "fakes/engine_line.h"
+#include "fakes/notify_socket.h"
 #include "fakes/recording_acquisition_events.h"
 #include "logger/logger_drive.h"
 #include "logger/unattended_logger.h"
@@ -57,7 +58,10 @@ struct FaultRun {
   StatusLines status{statusFile, StatusLines::Detail::Normal, wall};
   testing::RecordingAcquisitionEvents heard;
   LoggerDrive drive{line.link, heard, LoggedQuantities{}};
-  UnattendedLogger logger{{drive, line.clock, wall, stop, status}, {folder.path() + "/logs", 5, "/dev/fake1"}};
+  testing::NotifySocket serviceManager{folder.path() + "/notify"};
+  ServiceNotifier notifier{serviceManager.path().c_str()};
+  UnattendedLogger logger{{drive, line.clock, wall, stop, status, nullptr, &notifier},
+                          {folder.path() + "/logs", 5, "/dev/fake1"}};
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on.
@@ -201,6 +205,47 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
     EXPECT_FALSE(run.line.port.isOpen()) << entry.name;
     expectReadsAndPanelKeysOnly(run.line.port.sends);
   }
+}
+
+// The service manager hears READY=1, the drive and file, and a watchdog ping from every tick; a
+// tick stuck on a silent drive pings no more until the loop goes round again.
+TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsStuck) {
+  const FixedZone zone("UTC0");
+  FaultRun run(60s);
+  std::vector<std::string> messages;
+  std::vector<Clock::Duration> pings;
+  const auto listen = [&run, &messages, &pings] {
+    for (std::string& message : run.serviceManager.received()) {
+      if (message == "WATCHDOG=1")
+        pings.push_back(run.line.clock.now() - run.connectedAt);
+      else
+        messages.push_back(std::move(message));
+    }
+  };
+  run.connect(kMk410);
+  run.line.port.setResponder([listen, drive = run.line.port.responder()](const Bytes& sent) {
+    listen();
+    return drive(sent);
+  });
+  run.stop.at(10s, [&run, listen] {
+    run.line.port.setResponder([listen](const Bytes&) {
+      listen();
+      return std::vector<testing::ScriptedSerialPort::Reply>{};
+    });
+  });
+  for (Clock::Duration at = 11s; at < 60s; at += 1s)
+    run.stop.at(at, listen);
+  EXPECT_EQ(run.logger.run(), 0);
+  listen();
+  ASSERT_GE(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "READY=1");
+  EXPECT_EQ(messages[2], "STATUS=recording MK410 on /dev/fake1 into Trend-2026-12-06_10-00-00.CSV");
+  EXPECT_EQ(messages.back(), "STOPPING=1");
+  const auto stuck = std::find_if(pings.begin(), pings.end(), [](Clock::Duration at) { return at > 10s; });
+  ASSERT_TRUE(stuck != pings.begin() && stuck != pings.end());
+  for (auto ping = pings.begin() + 1; ping != stuck; ++ping)
+    EXPECT_EQ(*ping - *(ping - 1), 500ms);
+  EXPECT_GT(*stuck - *(stuck - 1), 20s); // the read's time-out and the display read's four retries
 }
 
 } // namespace
