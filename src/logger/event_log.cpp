@@ -30,8 +30,8 @@ int EventLog::write(WallClock::TimePoint when, const std::string& sessionFile, c
       csvField(clockText(when)) + "," + csvField(sessionFile) + "," + csvField(event) + "," + csvField(text);
   const int error = file_.appendLine(line, now);
   // Events are few and are what a user comes back for: each goes to the disk at once.
-  file_.sync();
-  return error;
+  const int syncError = file_.sync();
+  return error ? error : syncError;
 }
 
 } // namespace orvane

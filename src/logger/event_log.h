@@ -17,7 +17,9 @@ public:
 
   // Opens (or creates, with its header) the file in `folder`. Returns the errno on failure.
   int open(const LogFolder& folder);
-  // Returns the errno when the line could not be written whole.
+  // Whether the file at its name in `folder` is still the one written.
+  bool inPlace(const LogFolder& folder) const { return file_.isAt(folder, kFileName); }
+  // Returns the errno when the line could not be written whole, or not synced.
   int write(WallClock::TimePoint when, const std::string& sessionFile, const std::string& event,
             const std::string& text, Clock::Duration now);
 

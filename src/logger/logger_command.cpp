@@ -108,11 +108,12 @@ int runLoggerCommand(int argc, const char* const* argv) {
   SignalStop stop([&link] { link.abandon(); });
   StatusEvents events(status);
   LoggerDrive drive(link, events, quantities);
+  RepeatedStatus repeatedStatus(status, clock);
   std::unique_ptr<Publisher> publisher;
   std::unique_ptr<LoggerPublishing> publishing;
   if (broker.settings) {
     publisher = std::make_unique<Publisher>(*broker.settings, PublisherOptions{rateTenths / 10.0});
-    publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, status);
+    publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, repeatedStatus);
   }
   ServiceNotifier notifier(std::getenv("NOTIFY_SOCKET"));
   UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get(), &notifier},

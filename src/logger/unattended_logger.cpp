@@ -42,7 +42,8 @@ Clock::Duration retryDelay(int failuresInARow) {
 }
 
 UnattendedLogger::UnattendedLogger(const Parts& parts, Settings settings)
-    : parts_(parts), settings_(std::move(settings)), recorder_(folder_, parts.wall) {}
+    : parts_(parts), settings_(std::move(settings)), recorder_(folder_, parts.wall),
+      repeated_(parts.status, parts.clock) {}
 
 std::string UnattendedLogger::openFolder() {
   const std::filesystem::path folder(settings_.folder);
@@ -76,7 +77,8 @@ int UnattendedLogger::run() {
     SessionEnd end;
     if (connectAndBegin(fault)) {
       end = recordSession();
-      recorder_.end();
+      if (const int error = recorder_.end())
+        fileFault("the session file " + recorder_.fileName() + " could not be closed: " + std::strerror(error));
       fault = end.fault;
     }
     parts_.drive.disconnect();
@@ -93,9 +95,10 @@ int UnattendedLogger::run() {
   }
   if (parts_.notifier)
     parts_.notifier->stopping();
-  recorder_.end();
   parts_.drive.disconnect();
-  announce(EventKind::stop, "end", "stopped; port closed, every file complete");
+  announce(EventKind::stop, "end",
+           "stopped; port closed, every file complete" +
+               (unwritten_ > 0 ? "; " + std::to_string(unwritten_) + " samples could not be written" : ""));
   return logger_exit::kStopped;
 }
 
@@ -115,15 +118,89 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
     announce(EventKind::reconnection, "reconnected",
              "the drive answers again after " + std::to_string(failuresInARow_) +
                  (failuresInARow_ == 1 ? " failed attempt" : " failed attempts"));
-  if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
-    fault = "a session file cannot be created in " + settings_.folder + ": " + std::strerror(error);
-    return false;
-  }
   failuresInARow_ = 0;
   ++sessions_;
+  if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
+    fileFault("a session file cannot be created in " + settings_.folder + ": " + std::strerror(error));
+    return true;
+  }
   parts_.status.report("session", recorder_.fileName());
   notifyStatus("recording " + identity->model + " on " + settings_.device + " into " + recorder_.fileName());
   return true;
+}
+
+void UnattendedLogger::fileFault(const std::string& what) {
+  recorder_.abandon();
+  lastFileFault_ = what;
+  unwrittenSince_ = 0;
+  nextFileTry_ = parts_.clock.now() + kFileRetry;
+  recordEvent("file fault", what);
+  announce(EventKind::failure, "file fault", what + "; sampling goes on, recording resumes in a new file");
+  notifyStatus("sampling " + settings_.device + ", not recording: " + what);
+}
+
+bool UnattendedLogger::storeSample(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& logged) {
+  if (!recorder_.recording() && !resumeRecording(slot))
+    return false;
+  if (const int error = recorder_.record(slot, tickStart, logged, parts_.clock.now())) {
+    fileFault("the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error));
+    return false;
+  }
+  return true;
+}
+
+bool UnattendedLogger::resumeRecording(std::int64_t slot) {
+  const Clock::Duration now = parts_.clock.now();
+  if (now < nextFileTry_)
+    return false;
+  if (const int error = recorder_.resume(slot, now)) {
+    nextFileTry_ = now + kFileRetry;
+    repeated_.report("new file", "file fault",
+                     "still no session file in " + settings_.folder + ": " + std::strerror(error) + "; " +
+                         std::to_string(unwritten_) + " samples unwritten so far");
+    return false;
+  }
+  const std::string text = "recording again after " + lastFileFault_ + "; " + std::to_string(unwrittenSince_) +
+                           " samples could not be written";
+  recordEvent("recording resumed", text);
+  announce(EventKind::reconnection, "session", recorder_.fileName() + ": " + text);
+  notifyStatus("recording on " + settings_.device + " into " + recorder_.fileName());
+  return true;
+}
+
+void UnattendedLogger::keepFiles() {
+  LineFile& file = recorder_.file();
+  const std::optional<Clock::Duration> due = file.syncDue();
+  if (!due || parts_.clock.now() < *due)
+    return;
+  if (const int error = file.sync()) {
+    fileFault("the session file " + recorder_.fileName() + " could not be synced: " + std::strerror(error));
+    return;
+  }
+  if (!recorder_.inPlace()) {
+    const std::string name = recorder_.fileName();
+    static_cast<void>(recorder_.end()); // what it holds now lives on under another name, or nowhere
+    lastFileFault_ = "the session file " + name + " was renamed or deleted";
+    unwrittenSince_ = 0;
+    nextFileTry_ = parts_.clock.now();
+    recordEvent("file fault", lastFileFault_);
+    announce(EventKind::failure, "file fault", lastFileFault_ + "; recording goes on in a new file");
+  }
+  keepEventLog();
+}
+
+void UnattendedLogger::keepEventLog() {
+  if (events_.inPlace(folder_))
+    return;
+  if (const int error = events_.open(folder_)) {
+    repeated_.report("events", "failure",
+                     std::string(EventLog::kFileName) + " cannot be opened again: " + std::strerror(error));
+    return;
+  }
+  const std::string text = std::string(EventLog::kFileName) + " was renamed or deleted; created again";
+  static_cast<void>(
+      events_.write(parts_.wall.now(), recorder_.fileName(), "file fault", text, parts_.clock.now()));
+  parts_.status.report("file fault", text);
 }
 
 bool UnattendedLogger::pause(Clock::Duration duration) {
@@ -167,9 +244,12 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
         parts_.status.report("trip cleared", "logging again");
       }
       const LoggedValues logged = parts_.drive.logged(*reading);
-      if (const int error = recorder_.record(slot, tickStart, logged, parts_.clock.now()))
-        return {false, "the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error)};
-      logSample(tickStart, *reading, logged);
+      const bool written = storeSample(slot, tickStart, logged);
+      if (!written) {
+        ++unwritten_;
+        ++unwrittenSince_;
+      }
+      logSample(tickStart, *reading, logged, slot, written);
     }
     if (!waitForNextSlot(origin, slot))
       return {true, {}};
@@ -207,17 +287,18 @@ bool UnattendedLogger::waitForNextSlot(Clock::Duration origin, std::int64_t& slo
     const Clock::Duration wake = std::min(due, file.syncDue().value_or(due));
     if (parts_.stop.waitFor(std::max(wake - at, Clock::Duration::zero())))
       return false;
-    file.syncIfDue(parts_.clock.now());
+    keepFiles();
   }
-  file.syncIfDue(parts_.clock.now());
+  keepFiles();
   return true;
 }
 
 void UnattendedLogger::recordEvent(const std::string& event, const std::string& text) {
+  keepEventLog();
   const WallClock::TimePoint when = parts_.wall.now();
   if (const int error = events_.write(when, recorder_.fileName(), event, text, parts_.clock.now()))
-    parts_.status.report("failure",
-                         std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
+    repeated_.report("events", "failure",
+                     std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
 }
 
 void UnattendedLogger::announce(EventKind kind, const std::string& status, const std::string& text,
@@ -228,10 +309,11 @@ void UnattendedLogger::announce(EventKind kind, const std::string& status, const
 }
 
 void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& reading,
-                                 const LoggedValues& logged) {
-  parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(logged));
+                                 const LoggedValues& logged, std::int64_t slot, bool written) {
+  parts_.status.sample((written ? recorder_.fileName() + " at " + recorder_.lastTime() + " s: " : "unwritten: ") +
+                       valuesText(logged));
   if (parts_.observer)
-    parts_.observer->sampleLogged(tickStart, recorder_.lastSeconds(), reading);
+    parts_.observer->sampleLogged(tickStart, recorder_.secondsAt(slot), reading);
 }
 
 } // namespace orvane

@@ -3,27 +3,31 @@
 #include "logger/event_log.h"
 #include "logger/folder_lock.h"
 #include "logger/logger_drive.h"
+#include "logger/repeated_status.h"
 #include "logger/service_notifier.h"
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
 #include "logger/stop_wait.h"
 #include "publish/messages.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvane {
 
 // Where other consumers attach to the recording (a publisher, for one): the drive identified at
-// each connection, every sample once it is in its file, and what happens to the recording (its
-// start and stop, a trip with its trip history, a failure with its reason, the drive answering
+// each connection, every sample once it is in its file (or known to stay unwritten), and what happens to the
+// recording (its start and stop, a trip with its trip history, a failure with its reason, the drive answering
 // again). Called on the logger's thread; a consumer that must not delay the next tick hands the
 // work on.
 class LoggerObserver {
 public:
   virtual ~LoggerObserver() = default;
   virtual void identified(const DriveIdentity& identity) = 0;
-  // `sessionSeconds` is the sample's time column in its session file.
+  // `sessionSeconds` is the sample's time column in its session file (where it would stand, for one
+  // no file took).
   virtual void sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) = 0;
   virtual void happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
                         const std::vector<std::string>& tripHistory) = 0;
@@ -67,6 +71,17 @@ private:
   // Opens the folder (made 0750 when missing) and takes it; the refusal in words, empty when taken.
   std::string openFolder();
   bool connectAndBegin(std::string& fault);
+  // A file that cannot be written ends, said everywhere; sampling goes on and recording resumes in
+  // a new file when the disk takes one (a file fault is not the drive's).
+  void fileFault(const std::string& what);
+  // Writes the sample of grid slot `slot`, in a new file when the last one ended; false when it
+  // stays unwritten.
+  bool storeSample(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& logged);
+  bool resumeRecording(std::int64_t slot);
+  // Syncs the session file when due and makes sure it and Events.CSV are still at their names.
+  void keepFiles();
+  // Reopens Events.CSV when its name no longer leads to the file the logger writes.
+  void keepEventLog();
   SessionEnd recordSession();
   SessionEnd recordTrip(const Reading& reading);
   // Waits `duration` between tries, telling the watchdog the loop lives; true when a stop was asked.
@@ -78,8 +93,12 @@ private:
   // Reports a status line and tells the observer.
   void announce(EventKind kind, const std::string& status, const std::string& text,
                 const std::vector<std::string>& tripHistory = {});
-  void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged);
+  void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged,
+                 std::int64_t slot, bool written);
   Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
+
+  // How often a new session file is tried while the disk refuses them.
+  static constexpr Clock::Duration kFileRetry = std::chrono::seconds(10);
 
   Parts parts_;
   Settings settings_;
@@ -87,8 +106,13 @@ private:
   FolderLock lock_;
   SessionRecorder recorder_;
   EventLog events_;
+  RepeatedStatus repeated_;
   int failuresInARow_ = 0;
   int sessions_ = 0;
+  std::uint64_t unwritten_ = 0;      // samples no file took, in all
+  std::uint64_t unwrittenSince_ = 0; // since the last file ended at a fault
+  std::string lastFileFault_;
+  Clock::Duration nextFileTry_{};
 };
 
 } // namespace orvane

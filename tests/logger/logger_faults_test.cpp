@@ -1,4 +1,5 @@
 #include "fakes/engine_line.h"
+#include "fakes/file_size_limit.h"
 #include "fakes/notify_socket.h"
 #include "fakes/recording_acquisition_events.h"
 #include "logger/logger_drive.h"
@@ -29,7 +30,21 @@ const char* const kVector = R"({"model": "vector", "frequency": 45})";
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
   explicit FaultRun(Clock::Duration stopAt) : stop(line.clock, stopAt) {}
-  ~FaultRun() { std::fclose(statusFile); }
+  ~FaultRun() {
+    std::fclose(statusFile);
+    std::free(statusText);
+  }
+  // The kind of each status line.
+  std::vector<std::string> statusKinds() {
+    std::fflush(statusFile);
+    std::vector<std::string> kinds;
+    std::istringstream lines(std::string(statusText, statusSize));
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t kind = line.find(' ', line.find(' ') + 1) + 1;
+      kinds.push_back(line.substr(kind, line.find(':', kind) - kind));
+    }
+    return kinds;
+  }
 
   // The drive at the far end from now on; `silentAfter` host frames are answered, then none.
   void connect(const char* scenario, std::optional<int> silentAfter = {}) {
@@ -54,7 +69,10 @@ struct FaultRun {
   FollowingWallClock wall{line.clock, kStart};
   ScriptedStop stop;
   TemporaryFolder folder;
-  std::FILE* statusFile = std::fopen((folder.path() + "/status").c_str(), "w+");
+  // In memory: a file size limit that stands for a full disk must not silence the status.
+  char* statusText = nullptr;
+  std::size_t statusSize = 0;
+  std::FILE* statusFile = open_memstream(&statusText, &statusSize);
   StatusLines status{statusFile, StatusLines::Detail::Normal, wall};
   testing::RecordingAcquisitionEvents heard;
   LoggerDrive drive{line.link, heard, LoggedQuantities{}};
@@ -65,12 +83,12 @@ struct FaultRun {
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on.
-std::vector<std::string> columnsFrom(const std::string& path, int column, char separator = ',') {
+std::vector<std::string> columnsFrom(const std::string& path, int column) {
   std::vector<std::string> parts;
   for (const std::string& line : testing::linesOf(path)) {
     std::size_t at = 0;
     for (int skipped = 0; skipped < column; ++skipped)
-      at = line.find(separator, at) + 1;
+      at = line.find(',', at) + 1;
     parts.push_back(line.substr(at));
   }
   return parts;
@@ -193,18 +211,74 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
     FaultRun run(entry.stopAt);
     entry.script(run);
     EXPECT_EQ(run.logger.run(), 0) << entry.name;
-    std::fflush(run.statusFile);
     EXPECT_EQ(sessionTimes(run.folder.path() + "/logs"), entry.sessionTimes) << entry.name;
-    std::vector<std::string> kinds;
-    for (const std::string& line : columnsFrom(run.folder.path() + "/status", 2, ' '))
-      kinds.push_back(line.substr(0, line.find(':')));
-    EXPECT_EQ(kinds, entry.statusKinds) << entry.name;
+    EXPECT_EQ(run.statusKinds(), entry.statusKinds) << entry.name;
     std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2);
     events.erase(events.begin()); // the header
     EXPECT_EQ(events, entry.events) << entry.name;
     EXPECT_FALSE(run.line.port.isOpen()) << entry.name;
     expectReadsAndPanelKeysOnly(run.line.port.sends);
   }
+}
+
+// A disk full for a minute (a file size limit no file of the folder fits under) is a file's fault,
+// not the drive's: no second identification, what was written stays whole, no empty file is left,
+// and every sample is in a file or counted unwritten.
+TEST(LoggerFaultsTest, aFullDiskEndsTheFileNotTheSessionAndCountsEverySampleItCouldNotWrite) {
+  const FixedZone zone("UTC0");
+  FaultRun run(120s);
+  run.connect(kMk410);
+  std::optional<testing::FileSizeLimit> full;
+  run.stop.at(10s, [&full] { full.emplace(30); });
+  run.stop.at(70s, [&full] { full.reset(); });
+  EXPECT_EQ(run.logger.run(), 0);
+  const std::string logs = run.folder.path() + "/logs";
+  EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
+  EXPECT_EQ(testing::fileNames(logs),
+            (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00.CSV",
+                                      "Trend-2026-12-06_10-01-10.CSV"}));
+  EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "failure", "file fault",
+                                                         "file fault", "session", "end"}));
+  const std::string status(run.statusText, run.statusSize);
+  EXPECT_NE(status.find("120 samples could not be written\n"), std::string::npos) << status;
+  EXPECT_NE(readFile(logs + "/Events.CSV")
+                .find(",recording resumed,recording again after the session file "
+                      "Trend-2026-12-06_10-00-00.CSV cannot be written: File too "
+                      "large; 120 samples could not be written\r\n"),
+            std::string::npos);
+}
+
+// A session file renamed away, Events.CSV renamed, and the next session file deleted under the
+// running logger: each is noticed at the next sync, said, and recording goes on in new files.
+TEST(LoggerFaultsTest, filesRenamedOrDeletedUnderItAreNoticedAndRecordingGoesOnInNewFiles) {
+  const FixedZone zone("UTC0");
+  FaultRun run(60s);
+  run.connect(kMk410);
+  const std::string logs = run.folder.path() + "/logs";
+  run.stop.at(15s, [&logs] {
+    std::filesystem::rename(logs + "/Trend-2026-12-06_10-00-00.CSV", logs + "/kept.CSV");
+    std::filesystem::rename(logs + "/Events.CSV", logs + "/Events-old.CSV");
+  });
+  run.stop.at(35s, [&logs] { std::filesystem::remove(logs + "/Trend-2026-12-06_10-00-20.CSV"); });
+  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(testing::fileNames(logs),
+            (std::vector<std::string>{".orvane-logger.lock", "Events-old.CSV", "Events.CSV",
+                                      "Trend-2026-12-06_10-00-40.CSV", "kept.CSV"}));
+  EXPECT_EQ(testing::linesOf(logs + "/kept.CSV").size(), 41u); // every sample until it was noticed
+  EXPECT_EQ(sessionTimes(logs), std::vector<std::vector<std::string>>{grid(0, 19.5)});
+  const char* const resumed = "recording resumed,recording again after the session file ";
+  EXPECT_EQ(columnsFrom(logs + "/Events.CSV", 1),
+            (std::vector<std::string>{
+                "Session file,Event,Text",
+                "Trend-2026-12-06_10-00-00.CSV,file fault,Events.CSV was renamed or deleted; created again",
+                "Trend-2026-12-06_10-00-00.CSV,file fault,the session file Trend-2026-12-06_10-00-00.CSV was "
+                "renamed or deleted",
+                "Trend-2026-12-06_10-00-20.CSV," + std::string(resumed) +
+                    "Trend-2026-12-06_10-00-00.CSV was renamed or deleted; 0 samples could not be written",
+                "Trend-2026-12-06_10-00-20.CSV,file fault,the session file Trend-2026-12-06_10-00-20.CSV was "
+                "renamed or deleted",
+                "Trend-2026-12-06_10-00-40.CSV," + std::string(resumed) +
+                    "Trend-2026-12-06_10-00-20.CSV was renamed or deleted; 0 samples could not be written"}));
 }
 
 // The service manager hears READY=1, the drive and file, and a watchdog ping from every tick; a

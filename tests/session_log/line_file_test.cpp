@@ -1,36 +1,16 @@
+#include "fakes/file_size_limit.h"
 #include "fakes/temporary_folder.h"
 #include "session_log/line_file.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace orvane {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::readFile;
 using testing::TemporaryFolder;
-
-// A file size limit, with SIGXFSZ ignored, for as long as this lives: the kernel takes a write that
-// would pass it only in part, as a full disk would.
-class FileSizeLimit {
-public:
-  explicit FileSizeLimit(rlim_t bytes) : savedHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit tight = saved_;
-    tight.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &tight);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
-  }
-
-private:
-  rlimit saved_{};
-  void (*savedHandler_)(int);
-};
 
 struct OpenFolder {
   OpenFolder() { EXPECT_EQ(folder.open(temporary.path()), 0); }
