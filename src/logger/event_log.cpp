@@ -26,8 +26,8 @@ int EventLog::open(const LogFolder& folder) {
 
 int EventLog::write(WallClock::TimePoint when, const std::string& sessionFile, const std::string& event,
                     const std::string& text, Clock::Duration now) {
-  const std::string line =
-      csvField(clockText(when)) + "," + csvField(sessionFile) + "," + csvField(event) + "," + csvField(text);
+  const std::string line = csvField(clockTextWithOffset(when)) + "," + csvField(sessionFile) + "," +
+                           csvField(event) + "," + csvField(text);
   const int error = file_.appendLine(line, now);
   // Events are few and are what a user comes back for: each goes to the disk at once.
   const int syncError = file_.sync();

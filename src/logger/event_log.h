@@ -8,7 +8,8 @@
 namespace orvane {
 
 // Events.CSV in the log folder: one line an event, kept across runs (appended, never truncated),
-// each line synced as it is written. Columns: clock time, session file, event, text; a field
+// each line synced as it is written. Columns: clock time (with its UTC offset), session file,
+// event, text; a field
 // holding a comma or a quote is quoted, its quotes doubled.
 class EventLog {
 public:

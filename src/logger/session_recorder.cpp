@@ -27,7 +27,7 @@ int SessionRecorder::createFile(WallClock::TimePoint start, Clock::Duration now)
   const std::tm local = localTime(start);
   int error = EEXIST;
   for (int occurrence = 1; occurrence <= kMostOccurrences && error == EEXIST; ++occurrence) {
-    fileName_ = sessionLogFileName(startOf(local), occurrence);
+    fileName_ = sessionLogFileName(startOf(local), occurrence, static_cast<int>(local.tm_gmtoff / 60));
     error = file_.createNew(folder_, fileName_);
   }
   if (error)

@@ -189,6 +189,30 @@ void UnattendedLogger::keepFiles() {
   keepEventLog();
 }
 
+void UnattendedLogger::watchClock(WallClock::TimePoint tickStart) {
+  constexpr auto kLargestDrift = std::chrono::seconds(1);
+  const Clock::Duration now = parts_.clock.now();
+  const WallClock::TimePoint expected =
+      lastTickWall_ + std::chrono::duration_cast<WallClock::TimePoint::duration>(now - lastTickClock_);
+  lastTickWall_ = tickStart;
+  lastTickClock_ = now;
+  if (tickStart - expected <= kLargestDrift && expected - tickStart <= kLargestDrift)
+    return;
+  const std::string text =
+      "the clock went from " + clockTextWithOffset(expected) + " to " + clockTextWithOffset(tickStart);
+  recordEvent("clock changed", text);
+  parts_.status.report("clock changed", text);
+  if (!recorder_.recording())
+    return;
+  if (const int error = recorder_.end()) {
+    fileFault("the session file " + recorder_.fileName() + " could not be closed: " + std::strerror(error));
+    return;
+  }
+  lastFileFault_ = "the clock changed";
+  unwrittenSince_ = 0;
+  nextFileTry_ = now;
+}
+
 void UnattendedLogger::keepEventLog() {
   if (events_.inPlace(folder_))
     return;
@@ -223,6 +247,8 @@ void UnattendedLogger::notifyStatus(const std::string& text) {
 
 UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
   const Clock::Duration origin = parts_.clock.now();
+  lastTickWall_ = parts_.wall.now();
+  lastTickClock_ = origin;
   std::int64_t slot = 0;
   bool tripped = false;
   for (;;) {
@@ -230,6 +256,7 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
     if (parts_.notifier)
       parts_.notifier->watchdog();
     const WallClock::TimePoint tickStart = parts_.wall.now();
+    watchClock(tickStart);
     const DriveResult<Reading> reading = parts_.drive.tick();
     if (!reading)
       return {reading.failure.fault == DriveFault::Stopped, reading.failure.detail};

@@ -82,6 +82,10 @@ private:
   void keepFiles();
   // Reopens Events.CSV when its name no longer leads to the file the logger writes.
   void keepEventLog();
+  // Compares the wall clock with the monotonic one at each tick: after a step of more than 1 s
+  // (NTP at boot, a manual correction) the file ends and the next begins under the true time,
+  // so that a file's name plus its time column stays the clock time of each sample.
+  void watchClock(WallClock::TimePoint tickStart);
   SessionEnd recordSession();
   SessionEnd recordTrip(const Reading& reading);
   // Waits `duration` between tries, telling the watchdog the loop lives; true when a stop was asked.
@@ -113,6 +117,8 @@ private:
   std::uint64_t unwrittenSince_ = 0; // since the last file ended at a fault
   std::string lastFileFault_;
   Clock::Duration nextFileTry_{};
+  WallClock::TimePoint lastTickWall_{};
+  Clock::Duration lastTickClock_{};
 };
 
 } // namespace orvane

@@ -235,15 +235,15 @@ TEST(LoggerFaultsTest, aFullDiskEndsTheFileNotTheSessionAndCountsEverySampleItCo
   const std::string logs = run.folder.path() + "/logs";
   EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
   EXPECT_EQ(testing::fileNames(logs),
-            (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00.CSV",
-                                      "Trend-2026-12-06_10-01-10.CSV"}));
+            (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00+0000.CSV",
+                                      "Trend-2026-12-06_10-01-10+0000.CSV"}));
   EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "failure", "file fault",
                                                          "file fault", "session", "end"}));
   const std::string status(run.statusText, run.statusSize);
   EXPECT_NE(status.find("120 samples could not be written\n"), std::string::npos) << status;
   EXPECT_NE(readFile(logs + "/Events.CSV")
                 .find(",recording resumed,recording again after the session file "
-                      "Trend-2026-12-06_10-00-00.CSV cannot be written: File too "
+                      "Trend-2026-12-06_10-00-00+0000.CSV cannot be written: File too "
                       "large; 120 samples could not be written\r\n"),
             std::string::npos);
 }
@@ -256,29 +256,51 @@ TEST(LoggerFaultsTest, filesRenamedOrDeletedUnderItAreNoticedAndRecordingGoesOnI
   run.connect(kMk410);
   const std::string logs = run.folder.path() + "/logs";
   run.stop.at(15s, [&logs] {
-    std::filesystem::rename(logs + "/Trend-2026-12-06_10-00-00.CSV", logs + "/kept.CSV");
+    std::filesystem::rename(logs + "/Trend-2026-12-06_10-00-00+0000.CSV", logs + "/kept.CSV");
     std::filesystem::rename(logs + "/Events.CSV", logs + "/Events-old.CSV");
   });
-  run.stop.at(35s, [&logs] { std::filesystem::remove(logs + "/Trend-2026-12-06_10-00-20.CSV"); });
+  run.stop.at(35s, [&logs] { std::filesystem::remove(logs + "/Trend-2026-12-06_10-00-20+0000.CSV"); });
   EXPECT_EQ(run.logger.run(), 0);
   EXPECT_EQ(testing::fileNames(logs),
             (std::vector<std::string>{".orvane-logger.lock", "Events-old.CSV", "Events.CSV",
-                                      "Trend-2026-12-06_10-00-40.CSV", "kept.CSV"}));
+                                      "Trend-2026-12-06_10-00-40+0000.CSV", "kept.CSV"}));
   EXPECT_EQ(testing::linesOf(logs + "/kept.CSV").size(), 41u); // every sample until it was noticed
   EXPECT_EQ(sessionTimes(logs), std::vector<std::vector<std::string>>{grid(0, 19.5)});
   const char* const resumed = "recording resumed,recording again after the session file ";
-  EXPECT_EQ(columnsFrom(logs + "/Events.CSV", 1),
-            (std::vector<std::string>{
-                "Session file,Event,Text",
-                "Trend-2026-12-06_10-00-00.CSV,file fault,Events.CSV was renamed or deleted; created again",
-                "Trend-2026-12-06_10-00-00.CSV,file fault,the session file Trend-2026-12-06_10-00-00.CSV was "
-                "renamed or deleted",
-                "Trend-2026-12-06_10-00-20.CSV," + std::string(resumed) +
-                    "Trend-2026-12-06_10-00-00.CSV was renamed or deleted; 0 samples could not be written",
-                "Trend-2026-12-06_10-00-20.CSV,file fault,the session file Trend-2026-12-06_10-00-20.CSV was "
-                "renamed or deleted",
-                "Trend-2026-12-06_10-00-40.CSV," + std::string(resumed) +
-                    "Trend-2026-12-06_10-00-20.CSV was renamed or deleted; 0 samples could not be written"}));
+  EXPECT_EQ(
+      columnsFrom(logs + "/Events.CSV", 1),
+      (std::vector<std::string>{
+          "Session file,Event,Text",
+          "Trend-2026-12-06_10-00-00+0000.CSV,file fault,Events.CSV was renamed or deleted; created again",
+          "Trend-2026-12-06_10-00-00+0000.CSV,file fault,the session file Trend-2026-12-06_10-00-00+0000.CSV was "
+          "renamed or deleted",
+          "Trend-2026-12-06_10-00-20+0000.CSV," + std::string(resumed) +
+              "Trend-2026-12-06_10-00-00+0000.CSV was renamed or deleted; 0 samples could not be written",
+          "Trend-2026-12-06_10-00-20+0000.CSV,file fault,the session file Trend-2026-12-06_10-00-20+0000.CSV was "
+          "renamed or deleted",
+          "Trend-2026-12-06_10-00-40+0000.CSV," + std::string(resumed) +
+              "Trend-2026-12-06_10-00-20+0000.CSV was renamed or deleted; 0 samples could not be written"}));
+}
+
+// The wall clock set an hour forward, then 30 s back, under a running logger: each step ends the
+// file, the next begins under the true time, and Events.CSV gives both times.
+TEST(LoggerFaultsTest, aSteppedWallClockStartsANewFileUnderTheTrueTimeWithAnEvent) {
+  const FixedZone zone("UTC0");
+  FaultRun run(60s);
+  run.connect(kMk410);
+  run.stop.at(20s, [&run] { run.wall.step(3600s); });
+  run.stop.at(40s, [&run] { run.wall.step(-30s); });
+  EXPECT_EQ(run.logger.run(), 0);
+  const std::string logs = run.folder.path() + "/logs";
+  EXPECT_EQ(
+      testing::fileNames(logs),
+      (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00+0000.CSV",
+                                "Trend-2026-12-06_11-00-10+0000.CSV", "Trend-2026-12-06_11-00-20+0000.CSV"}));
+  EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 19.5), grid(0, 19.5), grid(0, 19.5)}));
+  const std::vector<std::string> events = columnsFrom(logs + "/Events.CSV", 2);
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[1], "clock changed,the clock went from 2026-12-06 10:00:20 +0000 to 2026-12-06 11:00:20 +0000");
+  EXPECT_EQ(events[3], "clock changed,the clock went from 2026-12-06 11:00:40 +0000 to 2026-12-06 11:00:10 +0000");
 }
 
 // The service manager hears READY=1, the drive and file, and a watchdog ping from every tick; a
@@ -313,7 +335,7 @@ TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsSt
   listen();
   ASSERT_GE(messages.size(), 3u);
   EXPECT_EQ(messages[0], "READY=1");
-  EXPECT_EQ(messages[2], "STATUS=recording MK410 on /dev/fake1 into Trend-2026-12-06_10-00-00.CSV");
+  EXPECT_EQ(messages[2], "STATUS=recording MK410 on /dev/fake1 into Trend-2026-12-06_10-00-00+0000.CSV");
   EXPECT_EQ(messages.back(), "STOPPING=1");
   const auto stuck = std::find_if(pings.begin(), pings.end(), [](Clock::Duration at) { return at > 10s; });
   ASSERT_TRUE(stuck != pings.begin() && stuck != pings.end());

@@ -36,6 +36,8 @@ public:
   TimePoint now() const override {
     return start_ + std::chrono::duration_cast<std::chrono::system_clock::duration>(clock_.now() - origin_);
   }
+  // The clock is set forward (or back, with a negative step), as NTP or a person sets it.
+  void step(std::chrono::seconds by) { start_ += by; }
 
 private:
   const FakeClock& clock_;
