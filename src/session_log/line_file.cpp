@@ -124,10 +124,6 @@ int LineFile::cutBackPartial(std::string_view part) {
   return errorOf(::ftruncate(fd_, info.st_size - length));
 }
 
-int LineFile::syncIfDue(Clock::Duration now) {
-  return dirtySince_ && now >= *dirtySince_ + kSyncInterval ? sync() : 0;
-}
-
 int LineFile::sync() {
   const bool due = fd_ >= 0 && dirtySince_;
   dirtySince_.reset();

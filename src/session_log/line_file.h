@@ -50,8 +50,7 @@ public:
   std::optional<Clock::Duration> syncDue() const {
     return dirtySince_ ? std::optional(*dirtySince_ + kSyncInterval) : std::nullopt;
   }
-  // Syncs when the interval has run out. Each returns the errno when the disk refused.
-  int syncIfDue(Clock::Duration now);
+  // Returns the errno when the disk refused.
   int sync();
   // Syncs and closes; the file is closed whatever the result.
   int close();

@@ -26,7 +26,6 @@ public:
 
   // Opens `path`, which must be a folder. Returns the errno on failure.
   int open(const std::string& path);
-  bool isOpen() const { return fd_ >= 0; }
   int fd() const { return fd_; }
   // Makes the names created in the folder durable. Returns the errno on failure.
   int sync() const;

@@ -20,8 +20,6 @@ public:
     ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address);
   }
   ~NotifySocket() { ::close(fd_); }
-  NotifySocket(const NotifySocket&) = delete;
-  NotifySocket& operator=(const NotifySocket&) = delete;
 
   const std::string& path() const { return path_; }
   // The messages that came since the last call, in order.

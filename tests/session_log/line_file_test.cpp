@@ -73,21 +73,6 @@ TEST(LineFileTest, opensRegularFilesByNameOnlyAndEndsABrokenLastLine) {
   EXPECT_EQ(std::filesystem::status(at.path("new.CSV")).permissions(), std::filesystem::perms(0640));
 }
 
-// A file renamed away, deleted or replaced is no longer the one at its name.
-TEST(LineFileTest, knowsWhenItsNameNoLongerLeadsToIt) {
-  OpenFolder at;
-  LineFile file;
-  ASSERT_EQ(file.createNew(at.folder, "a.CSV"), 0);
-  EXPECT_TRUE(file.isAt(at.folder, "a.CSV"));
-  std::filesystem::rename(at.path("a.CSV"), at.path("b.CSV"));
-  EXPECT_FALSE(file.isAt(at.folder, "a.CSV"));
-  std::ofstream(at.path("a.CSV")) << "someone else's\r\n";
-  EXPECT_FALSE(file.isAt(at.folder, "a.CSV"));
-  EXPECT_TRUE(file.isAt(at.folder, "b.CSV"));
-  std::filesystem::remove(at.path("b.CSV"));
-  EXPECT_FALSE(file.isAt(at.folder, "b.CSV"));
-}
-
 TEST(LineFileTest, writtenLinesAreDueForASyncWithinTenSeconds) {
   OpenFolder at;
   LineFile file;
@@ -96,9 +81,7 @@ TEST(LineFileTest, writtenLinesAreDueForASyncWithinTenSeconds) {
   file.appendLine("one", std::chrono::seconds(100));
   file.appendLine("two", std::chrono::seconds(104));
   EXPECT_EQ(file.syncDue(), std::chrono::seconds(110));
-  file.syncIfDue(std::chrono::seconds(109));
-  EXPECT_EQ(file.syncDue(), std::chrono::seconds(110));
-  file.syncIfDue(std::chrono::seconds(110));
+  EXPECT_EQ(file.sync(), 0);
   EXPECT_FALSE(file.syncDue());
 }
 
