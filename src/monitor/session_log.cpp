@@ -9,12 +9,12 @@
 namespace orvane {
 namespace {
 
-// Opens the log by its name in its folder, writes one line and closes it again; the kernel keeps
-// the line for the disk, so a tick never waits for a sync.
+// Opens the log where its name leads, writes one line and closes it again; the kernel keeps the
+// line for the disk, so a tick never waits for a sync.
 std::optional<std::string> writeLine(const std::string& path, bool emptied, const std::string& line) {
   const std::filesystem::path file(path);
   LogFolder folder;
-  LineFile log(LineFile::Sync::Kernel);
+  LineFile log(LineFile::Use::WindowLog);
   int error = folder.open(file.has_parent_path() ? file.parent_path().string() : ".");
   if (!error)
     error = emptied ? log.openEmptied(folder, file.filename().string())

@@ -21,13 +21,13 @@ int errorOf(int result) { return result == 0 ? 0 : errno; }
 LineFile::~LineFile() { close(); }
 
 LineFile::LineFile(LineFile&& other) noexcept
-    : syncMode_(other.syncMode_), fd_(std::exchange(other.fd_, -1)), size_(other.size_),
+    : use_(other.use_), fd_(std::exchange(other.fd_, -1)), size_(other.size_),
       dirtySince_(std::exchange(other.dirtySince_, {})) {}
 
 LineFile& LineFile::operator=(LineFile&& other) noexcept {
   if (this != &other) {
     close();
-    syncMode_ = other.syncMode_;
+    use_ = other.use_;
     fd_ = std::exchange(other.fd_, -1);
     size_ = other.size_;
     dirtySince_ = std::exchange(other.dirtySince_, {});
@@ -36,22 +36,24 @@ LineFile& LineFile::operator=(LineFile&& other) noexcept {
 }
 
 // Opens without blocking (a FIFO put at the name would hold the open until a reader came) and
-// keeps only a regular file. Reading is allowed too: a cut-back and a missing line end look at
-// the file's last bytes first.
+// keeps only a regular file, for the logger. Reading is allowed too: a cut-back and a missing
+// line end look at the file's last bytes first.
 int LineFile::open(const LogFolder& folder, const std::string& name, int flags) {
   close();
+  const bool own = use_ == Use::LoggerFile;
   const int fd = ::openat(folder.fd(), name.c_str(),
-                          O_RDWR | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | flags, kFileMode);
+                          O_RDWR | O_APPEND | O_CLOEXEC | O_NONBLOCK | (own ? O_NOFOLLOW : 0) | flags, kFileMode);
   if (fd < 0)
     return errno;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::fcntl(fd, F_SETFL, O_APPEND) != 0) {
-    const int error = S_ISREG(info.st_mode) ? errno : EINVAL;
+  const bool fits = ::fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || !own);
+  if (!fits || ::fcntl(fd, F_SETFL, O_APPEND) != 0) {
+    const int error = fits ? errno : EINVAL;
     ::close(fd);
     return error;
   }
   fd_ = fd;
-  size_ = info.st_size;
+  size_ = S_ISREG(info.st_mode) ? info.st_size : 0;
   return 0;
 }
 
@@ -87,7 +89,7 @@ int LineFile::appendLine(std::string_view line, Clock::Duration now) {
   whole += kLogLineEnd;
   if (const int error = write(whole))
     return error;
-  if (!dirtySince_ && syncMode_ == Sync::Interval)
+  if (!dirtySince_ && use_ == Use::LoggerFile)
     dirtySince_ = now;
   return 0;
 }

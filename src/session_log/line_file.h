@@ -12,24 +12,26 @@ namespace orvane {
 // A text file in a LogFolder that only ever grows by whole lines. Each line, with its CR LF, goes
 // to the kernel in one write() as soon as it is formed; of a write the kernel takes only in part
 // (a full disk) the part is cut back off, once the file shows it ends in that part, so the file
-// never ends in a broken line and never loses what another program appended. Only regular files
-// are opened, by their name within the folder, never through a link; files are made 0640.
-// With Sync::Interval written lines are synced at the latest when syncDue() says, and when the
-// file is closed; with Sync::Kernel they are left to the kernel.
+// never ends in a broken line and never loses what another program appended. New files are 0640.
 class LineFile {
 public:
-  enum class Sync { Interval, Kernel };
+  // The logger's own files are regular files opened by their name within the folder, never
+  // through a link, and their lines synced at the latest when syncDue() says and at the close.
+  // The window's log is wherever the user's name for it leads (a link, a device), its lines left
+  // to the kernel, as it always was.
+  enum class Use { LoggerFile, WindowLog };
   // How long a written line may wait in the kernel before it is synced to the disk.
   static constexpr Clock::Duration kSyncInterval = std::chrono::seconds(10);
 
-  explicit LineFile(Sync sync = Sync::Interval) : syncMode_(sync) {}
+  explicit LineFile(Use use = Use::LoggerFile) : use_(use) {}
   ~LineFile();
   LineFile(LineFile&& other) noexcept;
   LineFile& operator=(LineFile&& other) noexcept;
   LineFile(const LineFile&) = delete;
   LineFile& operator=(const LineFile&) = delete;
 
-  // Each returns the errno on failure; EINVAL names something there that is not a regular file.
+  // Each returns the errno on failure; EINVAL names something there that is not a regular file,
+  // ELOOP a link, for a logger's file.
   // Creates `name`, which must not exist yet (EEXIST otherwise), and makes its name durable.
   int createNew(const LogFolder& folder, const std::string& name);
   // Opens `name` for appending, creating it when missing. A last line without its line end is
@@ -60,7 +62,7 @@ private:
   int write(std::string_view bytes);
   int cutBackPartial(std::string_view part);
 
-  Sync syncMode_;
+  Use use_;
   int fd_ = -1;
   off_t size_ = 0;
   std::optional<Clock::Duration> dirtySince_;
