@@ -101,7 +101,7 @@ std::vector<std::vector<std::string>> sessionTimes(const std::string& folder) {
     if (!name.starts_with("Trend-"))
       continue;
     const std::vector<std::string> lines = testing::linesOf(folder + "/" + name);
-    EXPECT_EQ(lines.front(), kSessionLogHeader) << name;
+    EXPECT_EQ(lines.empty() ? "(empty)" : lines.front(), kSessionLogHeader) << name;
     std::vector<std::string> times;
     for (std::size_t at = 1; at < lines.size(); ++at)
       times.push_back(lines[at].substr(0, lines[at].find(',')));
