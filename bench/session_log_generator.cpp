@@ -1,6 +1,6 @@
 #include "session_log_generator.h"
 
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 
 #include <algorithm>
 #include <cmath>

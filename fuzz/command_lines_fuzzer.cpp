@@ -5,7 +5,7 @@
 // hold a host, a port and a topic prefix without an empty level or a wildcard.
 
 #include "logger/logger_options.h"
-#include "monitor/session_log_name.h"
+#include "session_log/session_log_name.h"
 #include "publish/broker_config_file.h"
 #include "render/render_request.h"
 

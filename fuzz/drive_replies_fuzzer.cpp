@@ -17,6 +17,7 @@
 #include "monitor/platform_acquisition_events.h"
 #include "monitor/trip_watch.h"
 #include "monitor/ui_thread.h"
+#include "session_log/log_folder.h"
 #include "trips/trip_history_read.h"
 
 #include <algorithm>
@@ -107,7 +108,8 @@ void checkLoggedTexts(const std::vector<std::string>& texts) {
   char* status = nullptr;
   std::size_t statusSize = 0;
   std::FILE* out = open_memstream(&status, &statusSize);
-  if (events.open(eventFolder) != 0)
+  LogFolder folder;
+  if (folder.open(eventFolder) != 0 || events.open(folder) != 0)
     std::abort();
   for (const std::string& text : texts) {
     StatusLines(out, StatusLines::Detail::Normal, EpochClock()).report("trip", text);

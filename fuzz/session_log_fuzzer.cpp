@@ -4,8 +4,8 @@
 // finite, its line (found again by its offset) reads as the same sample, and
 // time never runs backwards within a session; and a number read anywhere in
 // the input reads as std::from_chars reads it, to the bit.
-#include "monitor/decimal_text.h"
-#include "viewer/log_reader.h"
+#include "session_log/decimal_text.h"
+#include "session_log/log_reader.h"
 
 #include <algorithm>
 #include <bit>

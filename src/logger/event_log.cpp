@@ -20,20 +20,20 @@ std::string csvField(const std::string& text) {
   return quoted ? '"' + field + '"' : field;
 }
 
-int EventLog::open(const std::string& folder) {
-  if (const int error = file_.openForAppend(folder + "/" + kFileName))
+int EventLog::open(const LogFolder& folder) {
+  if (const int error = file_.openForAppend(folder, kFileName))
     return error;
   return file_.empty() ? file_.appendLine(kHeader, Clock::Duration::zero()) : 0;
 }
 
 int EventLog::write(WallClock::TimePoint when, const std::string& sessionFile, const std::string& event,
                     const std::string& text, Clock::Duration now) {
-  const std::string line = csvField(clockText(when)) + "," + csvField(sessionFile) + "," + csvField(event) + "," +
-                           csvField(spreadsheetText(text));
+  const std::string line = csvField(clockTextWithOffset(when)) + "," + csvField(sessionFile) + "," +
+                           csvField(event) + "," + csvField(spreadsheetText(text));
   const int error = file_.appendLine(line, now);
   // Events are few and are what a user comes back for: each goes to the disk at once.
-  file_.sync();
-  return error;
+  const int syncError = file_.sync();
+  return error ? error : syncError;
 }
 
 } // namespace orvane

@@ -11,6 +11,7 @@
 #include "settings/settings_file.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <sys/prctl.h>
@@ -116,15 +117,17 @@ int runLoggerCommand(int argc, const char* const* argv) {
   LimitWatch limitWatch(limits.limits);
   StatusEvents events(status);
   LoggerDrive drive(link, events, quantities);
+  RepeatedStatus repeatedStatus(status, clock);
   std::unique_ptr<Publisher> publisher;
   std::unique_ptr<LoggerPublishing> publishing;
   if (broker.settings) {
     publisher = std::make_unique<Publisher>(*broker.settings, PublisherOptions{rateTenths / 10.0});
-    publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, status);
+    publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, repeatedStatus);
   }
-  UnattendedLogger logger(
-      {drive, clock, wall, stop, status, publishing.get(), limits.limits.empty() ? nullptr : &limitWatch},
-      {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
+  ServiceNotifier notifier(std::getenv("NOTIFY_SOCKET"));
+  UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get(),
+                           limits.limits.empty() ? nullptr : &limitWatch, &notifier},
+                          {options.folder.empty() ? defaultLogFolder() : options.folder, rateTenths, device});
   return logger.run();
 }
 

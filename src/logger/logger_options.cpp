@@ -148,7 +148,7 @@ std::string loggerHelpText() {
          "  0  ended by SIGINT or SIGTERM (port closed, every file whole)\n"
          "  1  an internal error\n"
          "  2  a bad argument (not worth restarting)\n"
-         "  3  the log folder cannot be created or written\n";
+         "  3  the log folder cannot be created or written, or another logger records into it\n";
 }
 
 std::string defaultLogFolder() {

@@ -12,7 +12,7 @@ namespace logger_exit {
 inline constexpr int kStopped = 0;        // SIGINT or SIGTERM: port closed, every file whole
 inline constexpr int kInternalError = 1;  // something no retry can mend
 inline constexpr int kBadArgument = 2;    // a flag or value the logger does not accept
-inline constexpr int kFolderUnusable = 3; // the log folder cannot be created or written
+inline constexpr int kFolderUnusable = 3; // the log folder cannot be written, or another logger has it
 } // namespace logger_exit
 
 // What the command line asks for; what it leaves out comes from ta.ini and devices.conf.

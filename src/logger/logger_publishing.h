@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logger/status_lines.h"
+#include "logger/repeated_status.h"
 #include "logger/unattended_logger.h"
 #include "publish/publisher.h"
 #include "publish/publisher_report.h"
@@ -10,10 +10,11 @@ namespace orvane {
 // The recording published: the status at each identification (model, rated current, maximum
 // frequency, sample rate), every sample logged and every event. Each call only hands a copy to
 // the publisher's queue; what changes in the publisher's health (the broker reached or lost,
-// messages dropped) goes to the status lines as it is noticed.
+// messages dropped) goes to the status lines as it is noticed, a condition that repeats (the queue
+// full at every sample while the broker is away) at most once a minute.
 class LoggerPublishing final : public LoggerObserver {
 public:
-  LoggerPublishing(Publisher& publisher, const BrokerSettings& settings, int rateTenths, const StatusLines& status)
+  LoggerPublishing(Publisher& publisher, const BrokerSettings& settings, int rateTenths, RepeatedStatus& status)
       : publisher_(publisher), report_(settings), rateTenths_(rateTenths), status_(status) {}
 
   void identified(const DriveIdentity& identity) override;
@@ -27,7 +28,7 @@ private:
   Publisher& publisher_;
   PublisherReport report_;
   int rateTenths_;
-  const StatusLines& status_;
+  RepeatedStatus& status_;
 };
 
 } // namespace orvane

@@ -1,16 +1,17 @@
 #include "logger/session_recorder.h"
 
-#include "monitor/session_log_format.h"
-#include "monitor/session_log_name.h"
 #include "platform/number_text.h"
+#include "session_log/session_log_format.h"
+#include "session_log/session_log_name.h"
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace orvane {
 namespace {
 
 // Two sessions in one second, or an hour the clocks went back through: enough room either way.
-constexpr int kMostOccurrences = 1000;
+constexpr int kMostOccurrences = 999;
 
 int dayOf(const std::tm& local) { return (local.tm_year + 1900) * 1000 + local.tm_yday; }
 
@@ -21,20 +22,34 @@ LogStartTime startOf(const std::tm& local) {
 } // namespace
 
 int SessionRecorder::createFile(WallClock::TimePoint start, Clock::Duration now) {
-  file_.close();
+  if (const int error = file_.close())
+    return error;
   const std::tm local = localTime(start);
   int error = EEXIST;
   for (int occurrence = 1; occurrence <= kMostOccurrences && error == EEXIST; ++occurrence) {
-    fileName_ = sessionLogFileName(startOf(local), occurrence);
-    error = file_.createNew(folder_ + "/" + fileName_);
+    fileName_ = sessionLogFileName(startOf(local), occurrence, static_cast<int>(local.tm_gmtoff / 60));
+    error = file_.createNew(folder_, fileName_);
   }
   if (error)
     return error;
   fileDay_ = dayOf(local);
+  samplesInFile_ = 0;
   error = file_.appendLine(kSessionLogHeader, now);
   if (error)
-    file_.close();
+    abandon();
   return error;
+}
+
+int SessionRecorder::resume(std::int64_t slot, Clock::Duration now) {
+  firstSlot_ = slot;
+  return createFile(wall_.now(), now);
+}
+
+void SessionRecorder::abandon() {
+  const bool remove = samplesInFile_ == 0 && inPlace();
+  static_cast<void>(file_.close()); // the fault that ended the file is the one reported
+  if (remove)
+    static_cast<void>(::unlinkat(folder_.fd(), fileName_.c_str(), 0));
 }
 
 int SessionRecorder::begin(int rateTenths, Clock::Duration now) {
@@ -52,11 +67,14 @@ int SessionRecorder::record(std::int64_t slot, WallClock::TimePoint tickStart, c
       return error;
     firstSlot_ = slot;
   }
-  lastSeconds_ = static_cast<double>(slot - firstSlot_) * rateTenths_ / 10.0;
+  lastSeconds_ = secondsAt(slot);
   lastTime_ = plainText(lastSeconds_);
-  return file_.appendLine(
+  const int error = file_.appendLine(
       formatSessionLogLine(lastTime_, values.frequency, values.current, values.currentPercent, values.dcLink),
       now);
+  if (!error)
+    ++samplesInFile_;
+  return error;
 }
 
 } // namespace orvane

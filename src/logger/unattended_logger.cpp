@@ -7,8 +7,10 @@
 #include "platform/number_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
@@ -41,16 +43,34 @@ Clock::Duration retryDelay(int failuresInARow) {
 }
 
 UnattendedLogger::UnattendedLogger(const Parts& parts, Settings settings)
-    : parts_(parts), settings_(std::move(settings)), recorder_(settings_.folder, parts.wall) {}
+    : parts_(parts), settings_(std::move(settings)), recorder_(folder_, parts.wall),
+      repeated_(parts.status, parts.clock) {}
+
+std::string UnattendedLogger::openFolder() {
+  const std::filesystem::path folder(settings_.folder);
+  std::error_code created;
+  if (folder.has_parent_path())
+    std::filesystem::create_directories(folder.parent_path(), created);
+  if (created)
+    return created.message();
+  if (::mkdir(folder.c_str(), 0750) != 0 && errno != EEXIST)
+    return std::strerror(errno);
+  if (const int error = folder_.open(settings_.folder))
+    return std::strerror(error);
+  if (std::string refusal = lock_.take(folder_); !refusal.empty())
+    return refusal;
+  const int error = events_.open(folder_);
+  return error ? std::string(EventLog::kFileName) + ": " + std::strerror(error) : std::string();
+}
 
 int UnattendedLogger::run() {
-  std::error_code created;
-  std::filesystem::create_directories(settings_.folder, created);
-  if (const int error = created ? created.value() : events_.open(settings_.folder)) {
-    parts_.status.report("failure",
-                         "the log folder " + settings_.folder + " cannot be written: " + std::strerror(error));
+  if (const std::string refusal = openFolder(); !refusal.empty()) {
+    parts_.status.report("failure", "the log folder " + settings_.folder + " cannot be written: " + refusal);
     return logger_exit::kFolderUnusable;
   }
+  if (parts_.notifier)
+    parts_.notifier->ready();
+  notifyStatus("waiting for the drive on " + settings_.device);
   announce(EventKind::start, "start",
            "logging from " + settings_.device + " every " + seconds(interval()) + " into " + settings_.folder);
   while (!parts_.stop.stopRequested()) {
@@ -58,7 +78,8 @@ int UnattendedLogger::run() {
     SessionEnd end;
     if (connectAndBegin(fault)) {
       end = recordSession();
-      recorder_.end();
+      if (const int error = recorder_.end())
+        fileFault("the session file " + recorder_.fileName() + " could not be closed: " + std::strerror(error));
       fault = end.fault;
     }
     parts_.drive.disconnect();
@@ -66,14 +87,19 @@ int UnattendedLogger::run() {
       break;
     ++failuresInARow_;
     const Clock::Duration delay = retryDelay(failuresInARow_);
-    if (!fault.empty())
+    if (!fault.empty()) {
       announce(EventKind::failure, "failure", fault + "; port closed, next try in " + seconds(delay));
-    if (parts_.stop.waitFor(delay))
+      notifyStatus("waiting for the drive on " + settings_.device + ": " + fault);
+    }
+    if (pause(delay))
       break;
   }
-  recorder_.end();
+  if (parts_.notifier)
+    parts_.notifier->stopping();
   parts_.drive.disconnect();
-  announce(EventKind::stop, "end", "stopped; port closed, every file complete");
+  announce(EventKind::stop, "end",
+           "stopped; port closed, every file complete" +
+               (unwritten_ > 0 ? "; " + std::to_string(unwritten_) + " samples could not be written" : ""));
   return logger_exit::kStopped;
 }
 
@@ -93,22 +119,145 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
     announce(EventKind::reconnection, "reconnected",
              "the drive answers again after " + std::to_string(failuresInARow_) +
                  (failuresInARow_ == 1 ? " failed attempt" : " failed attempts"));
-  if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
-    fault = "a session file cannot be created in " + settings_.folder + ": " + std::strerror(error);
-    return false;
-  }
   failuresInARow_ = 0;
   ++sessions_;
+  if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
+    fileFault("a session file cannot be created in " + settings_.folder + ": " + std::strerror(error));
+    return true;
+  }
   parts_.status.report("session", recorder_.fileName());
+  notifyStatus("recording " + identity->model + " on " + settings_.device + " into " + recorder_.fileName());
   return true;
+}
+
+void UnattendedLogger::fileFault(const std::string& what) {
+  recorder_.abandon();
+  lastFileFault_ = what;
+  unwrittenSince_ = 0;
+  nextFileTry_ = parts_.clock.now() + kFileRetry;
+  recordEvent("file fault", what);
+  announce(EventKind::failure, "file fault", what + "; sampling goes on, recording resumes in a new file");
+  notifyStatus("sampling " + settings_.device + ", not recording: " + what);
+}
+
+bool UnattendedLogger::storeSample(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& logged) {
+  if (!recorder_.recording() && !resumeRecording(slot))
+    return false;
+  if (const int error = recorder_.record(slot, tickStart, logged, parts_.clock.now())) {
+    fileFault("the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error));
+    return false;
+  }
+  return true;
+}
+
+bool UnattendedLogger::resumeRecording(std::int64_t slot) {
+  const Clock::Duration now = parts_.clock.now();
+  if (now < nextFileTry_)
+    return false;
+  if (const int error = recorder_.resume(slot, now)) {
+    nextFileTry_ = now + kFileRetry;
+    repeated_.report("new file", "file fault",
+                     "still no session file in " + settings_.folder + ": " + std::strerror(error) + "; " +
+                         std::to_string(unwritten_) + " samples unwritten so far");
+    return false;
+  }
+  const std::string text = "recording again after " + lastFileFault_ + "; " + std::to_string(unwrittenSince_) +
+                           " samples could not be written";
+  recordEvent("recording resumed", text);
+  announce(EventKind::reconnection, "session", recorder_.fileName() + ": " + text);
+  notifyStatus("recording on " + settings_.device + " into " + recorder_.fileName());
+  return true;
+}
+
+void UnattendedLogger::keepFiles() {
+  LineFile& file = recorder_.file();
+  const std::optional<Clock::Duration> due = file.syncDue();
+  if (!due || parts_.clock.now() < *due)
+    return;
+  if (const int error = file.sync()) {
+    fileFault("the session file " + recorder_.fileName() + " could not be synced: " + std::strerror(error));
+    return;
+  }
+  if (!recorder_.inPlace()) {
+    const std::string name = recorder_.fileName();
+    static_cast<void>(recorder_.end()); // what it holds now lives on under another name, or nowhere
+    lastFileFault_ = "the session file " + name + " was renamed or deleted";
+    unwrittenSince_ = 0;
+    nextFileTry_ = parts_.clock.now();
+    recordEvent("file fault", lastFileFault_);
+    announce(EventKind::failure, "file fault", lastFileFault_ + "; recording goes on in a new file");
+  }
+  keepEventLog();
+}
+
+void UnattendedLogger::watchClock(WallClock::TimePoint tickStart) {
+  constexpr auto kLargestDrift = std::chrono::seconds(1);
+  const Clock::Duration now = parts_.clock.now();
+  const WallClock::TimePoint expected =
+      lastTickWall_ + std::chrono::duration_cast<WallClock::TimePoint::duration>(now - lastTickClock_);
+  lastTickWall_ = tickStart;
+  lastTickClock_ = now;
+  if (tickStart - expected <= kLargestDrift && expected - tickStart <= kLargestDrift)
+    return;
+  const std::string text =
+      "the clock went from " + clockTextWithOffset(expected) + " to " + clockTextWithOffset(tickStart);
+  recordEvent("clock changed", text);
+  parts_.status.report("clock changed", text);
+  if (!recorder_.recording())
+    return;
+  if (const int error = recorder_.end()) {
+    fileFault("the session file " + recorder_.fileName() + " could not be closed: " + std::strerror(error));
+    return;
+  }
+  lastFileFault_ = "the clock changed";
+  unwrittenSince_ = 0;
+  nextFileTry_ = now;
+}
+
+void UnattendedLogger::keepEventLog() {
+  if (events_.inPlace(folder_))
+    return;
+  if (const int error = events_.open(folder_)) {
+    repeated_.report("events", "failure",
+                     std::string(EventLog::kFileName) + " cannot be opened again: " + std::strerror(error));
+    return;
+  }
+  const std::string text = std::string(EventLog::kFileName) + " was renamed or deleted; created again";
+  static_cast<void>(
+      events_.write(parts_.wall.now(), recorder_.fileName(), "file fault", text, parts_.clock.now()));
+  parts_.status.report("file fault", text);
+}
+
+bool UnattendedLogger::pause(Clock::Duration duration) {
+  // Well within the service's watchdog time of 60 s.
+  constexpr Clock::Duration kLongestSilence = std::chrono::seconds(20);
+  const Clock::Duration end = parts_.clock.now() + duration;
+  for (Clock::Duration left = duration; left > Clock::Duration::zero(); left = end - parts_.clock.now()) {
+    if (parts_.notifier)
+      parts_.notifier->watchdog();
+    if (parts_.stop.waitFor(std::min(left, kLongestSilence)))
+      return true;
+  }
+  return parts_.stop.stopRequested();
+}
+
+void UnattendedLogger::notifyStatus(const std::string& text) {
+  if (parts_.notifier)
+    parts_.notifier->status(text);
 }
 
 UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
   const Clock::Duration origin = parts_.clock.now();
+  lastTickWall_ = parts_.wall.now();
+  lastTickClock_ = origin;
   std::int64_t slot = 0;
   bool tripped = false;
   for (;;) {
+    // Each tick tells the watchdog the loop goes round: a tick stuck in a call stops the pings.
+    if (parts_.notifier)
+      parts_.notifier->watchdog();
     const WallClock::TimePoint tickStart = parts_.wall.now();
+    watchClock(tickStart);
     const DriveResult<Reading> reading = parts_.drive.tick();
     if (!reading)
       return {reading.failure.fault == DriveFault::Stopped, reading.failure.detail};
@@ -123,9 +272,12 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
         parts_.status.report("trip cleared", "logging again");
       }
       const LoggedValues logged = parts_.drive.logged(*reading);
-      if (const int error = recorder_.record(slot, tickStart, logged, parts_.clock.now()))
-        return {false, "the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error)};
-      logSample(tickStart, *reading, logged);
+      const bool written = storeSample(slot, tickStart, logged);
+      if (!written) {
+        ++unwritten_;
+        ++unwrittenSince_;
+      }
+      logSample(tickStart, *reading, logged, slot, written);
     }
     if (!waitForNextSlot(origin, slot))
       return {true, {}};
@@ -163,17 +315,18 @@ bool UnattendedLogger::waitForNextSlot(Clock::Duration origin, std::int64_t& slo
     const Clock::Duration wake = std::min(due, file.syncDue().value_or(due));
     if (parts_.stop.waitFor(std::max(wake - at, Clock::Duration::zero())))
       return false;
-    file.syncIfDue(parts_.clock.now());
+    keepFiles();
   }
-  file.syncIfDue(parts_.clock.now());
+  keepFiles();
   return true;
 }
 
 void UnattendedLogger::recordEvent(const std::string& event, const std::string& text) {
+  keepEventLog();
   const WallClock::TimePoint when = parts_.wall.now();
   if (const int error = events_.write(when, recorder_.fileName(), event, text, parts_.clock.now()))
-    parts_.status.report("failure",
-                         std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
+    repeated_.report("events", "failure",
+                     std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
 }
 
 void UnattendedLogger::announce(EventKind kind, const std::string& status, const std::string& text,
@@ -184,10 +337,11 @@ void UnattendedLogger::announce(EventKind kind, const std::string& status, const
 }
 
 void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& reading,
-                                 const LoggedValues& logged) {
-  parts_.status.sample(recorder_.fileName() + " at " + recorder_.lastTime() + " s: " + valuesText(logged));
+                                 const LoggedValues& logged, std::int64_t slot, bool written) {
+  parts_.status.sample((written ? recorder_.fileName() + " at " + recorder_.lastTime() + " s: " : "unwritten: ") +
+                       valuesText(logged));
   if (parts_.observer)
-    parts_.observer->sampleLogged(tickStart, recorder_.lastSeconds(), reading);
+    parts_.observer->sampleLogged(tickStart, recorder_.secondsAt(slot), reading);
   watchLimits(reading);
 }
 

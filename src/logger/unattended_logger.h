@@ -2,27 +2,33 @@
 
 #include "limits/limit_watch.h"
 #include "logger/event_log.h"
+#include "logger/folder_lock.h"
 #include "logger/logger_drive.h"
+#include "logger/repeated_status.h"
+#include "logger/service_notifier.h"
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
 #include "logger/stop_wait.h"
 #include "publish/messages.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvane {
 
 // Where other consumers attach to the recording (a publisher, for one): the drive identified at
-// each connection, every sample once it is in its file, and what happens to the recording (its
-// start and stop, a trip with its trip history, a failure with its reason, the drive answering
+// each connection, every sample once it is in its file (or known to stay unwritten), and what happens to the
+// recording (its start and stop, a trip with its trip history, a failure with its reason, the drive answering
 // again). Called on the logger's thread; a consumer that must not delay the next tick hands the
 // work on.
 class LoggerObserver {
 public:
   virtual ~LoggerObserver() = default;
   virtual void identified(const DriveIdentity& identity) = 0;
-  // `sessionSeconds` is the sample's time column in its session file.
+  // `sessionSeconds` is the sample's time column in its session file (where it would stand, for one
+  // no file took).
   virtual void sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) = 0;
   virtual void happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
                         const std::vector<std::string>& tripHistory) = 0;
@@ -44,6 +50,7 @@ public:
     const StatusLines& status;
     LoggerObserver* observer = nullptr;
     LimitWatch* limits = nullptr; // fed every logged reading; what it raises is an event
+    ServiceNotifier* notifier = nullptr;
   };
   struct Settings {
     std::string folder;
@@ -63,25 +70,58 @@ private:
     std::string fault;
   };
 
+  // Opens the folder (made 0750 when missing) and takes it; the refusal in words, empty when taken.
+  std::string openFolder();
   bool connectAndBegin(std::string& fault);
+  // A file that cannot be written ends, said everywhere; sampling goes on and recording resumes in
+  // a new file when the disk takes one (a file fault is not the drive's).
+  void fileFault(const std::string& what);
+  // Writes the sample of grid slot `slot`, in a new file when the last one ended; false when it
+  // stays unwritten.
+  bool storeSample(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& logged);
+  bool resumeRecording(std::int64_t slot);
+  // Syncs the session file when due and makes sure it and Events.CSV are still at their names.
+  void keepFiles();
+  // Reopens Events.CSV when its name no longer leads to the file the logger writes.
+  void keepEventLog();
+  // Compares the wall clock with the monotonic one at each tick: after a step of more than 1 s
+  // (NTP at boot, a manual correction) the file ends and the next begins under the true time,
+  // so that a file's name plus its time column stays the clock time of each sample.
+  void watchClock(WallClock::TimePoint tickStart);
   SessionEnd recordSession();
   SessionEnd recordTrip(const Reading& reading);
+  // Waits `duration` between tries, telling the watchdog the loop lives; true when a stop was asked.
+  bool pause(Clock::Duration duration);
+  void notifyStatus(const std::string& text);
   // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
   bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
   void recordEvent(const std::string& event, const std::string& text);
   // Reports a status line and tells the observer.
   void announce(EventKind kind, const std::string& status, const std::string& text,
                 const std::vector<std::string>& tripHistory = {});
-  void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged);
+  void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged,
+                 std::int64_t slot, bool written);
   void watchLimits(const Reading& reading);
   Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
 
+  // How often a new session file is tried while the disk refuses them.
+  static constexpr Clock::Duration kFileRetry = std::chrono::seconds(10);
+
   Parts parts_;
   Settings settings_;
+  LogFolder folder_;
+  FolderLock lock_;
   SessionRecorder recorder_;
   EventLog events_;
+  RepeatedStatus repeated_;
   int failuresInARow_ = 0;
   int sessions_ = 0;
+  std::uint64_t unwritten_ = 0;      // samples no file took, in all
+  std::uint64_t unwrittenSince_ = 0; // since the last file ended at a fault
+  std::string lastFileFault_;
+  Clock::Duration nextFileTry_{};
+  WallClock::TimePoint lastTickWall_{};
+  Clock::Duration lastTickClock_{};
 };
 
 } // namespace orvane

@@ -20,4 +20,11 @@ std::string clockText(WallClock::TimePoint when) {
   return text;
 }
 
+std::string clockTextWithOffset(WallClock::TimePoint when) {
+  const std::tm local = localTime(when);
+  char offset[16];
+  std::strftime(offset, sizeof offset, " %z", &local);
+  return clockText(when) + offset;
+}
+
 } // namespace orvane

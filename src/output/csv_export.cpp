@@ -1,7 +1,7 @@
 #include "output/csv_export.h"
 
-#include "monitor/session_log_format.h"
 #include "output/sequential_input.h"
+#include "session_log/session_log_format.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "render/render_request.h"
 
-#include "monitor/session_log_name.h"
+#include "session_log/session_log_name.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "limits/limit.h"
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 #include "summary/local_days.h"
 
 #include <map>

@@ -41,9 +41,9 @@ SummaryOutcome summarise(const SummaryRequest& request, const std::vector<Limit>
     events = readEvents(request.path);
   } else {
     const fs::path path(request.path);
-    const std::optional<LogStartTime> start = sessionLogStartTime(path.filename().string());
+    const std::optional<double> start = loggerFileStartSeconds(path.filename().string());
     clockTimes = start.has_value();
-    files.push_back({request.path, start ? localEpochSeconds(*start) : 0});
+    files.push_back({request.path, start.value_or(0)});
     if (clockTimes)
       for (TimelineEvent& event : readEvents(path.parent_path().empty() ? "." : path.parent_path().string()))
         if (event.sessionFile == path.filename().string())

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "monitor/session_log_name.h"
+#include "session_log/session_log_name.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,15 @@ namespace orvane {
 // A logger's session file and the clock time its name gives its first line.
 struct LoggerFile {
   std::string path;
-  // Seconds since the epoch of the local start time in the name.
+  // Seconds since the epoch of the start time in the name: exact where the name carries its UTC
+  // offset, else read in the local time zone.
   double start = 0;
 };
 
-// The logger's files of `folder` (Trend-YYYY-MM-DD_HH-MM-SS[-N].CSV), in the
+// The start a logger's file name gives (see LoggerFile::start); none for another name.
+std::optional<double> loggerFileStartSeconds(const std::string& name);
+
+// The logger's files of `folder` (Trend-YYYY-MM-DD_HH-MM-SS[+HHMM][-N].CSV), in the
 // order they were begun: by start, then by occurrence. Other files, folders
 // and names with dates that do not exist are left out; a folder that cannot
 // be read has none.

@@ -83,7 +83,13 @@ std::optional<int> utcOffset(std::string_view text) {
   return (text[0] == '-' ? -1 : 1) * (*hours * 3600 + *minutes * 60);
 }
 
+// The logger writes its clock times with their offset ("2026-12-06 23:45:10 +0100"); an offset
+// column of another writer counts the same.
 std::optional<double> eventTime(std::string_view clock, std::optional<std::string_view> offset) {
+  if (clock.size() > 20 && clock[19] == ' ') {
+    offset = offset.value_or(clock.substr(20));
+    clock = clock.substr(0, 19);
+  }
   std::optional<std::tm> fields = clockFields(clock);
   if (!fields)
     return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 #include "timeline/logger_files.h"
 
 #include <functional>

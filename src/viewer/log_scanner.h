@@ -1,8 +1,8 @@
 #pragma once
 
+#include "session_log/log_reader.h"
 #include "timeline/timeline_events.h"
 #include "viewer/log_follower.h"
-#include "viewer/log_reader.h"
 
 #include <optional>
 #include <string>

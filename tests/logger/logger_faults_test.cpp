@@ -1,11 +1,14 @@
 #include "fakes/engine_line.h"
+#include "fakes/file_size_limit.h"
+#include "fakes/notify_socket.h"
 #include "fakes/recording_acquisition_events.h"
 #include "logger/event_log.h"
 #include "logger/logger_drive.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
-#include "monitor/session_log_format.h"
 #include "platform/number_text.h"
+#include "session_log/log_folder.h"
+#include "session_log/session_log_format.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +31,23 @@ const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
-  FaultRun(Clock::Duration stopAt, std::vector<Limit> watched)
+  explicit FaultRun(Clock::Duration stopAt, std::vector<Limit> watched = {})
       : stop(line.clock, stopAt), limits(std::move(watched)) {}
-  ~FaultRun() { std::fclose(statusFile); }
+  ~FaultRun() {
+    std::fclose(statusFile);
+    std::free(statusText);
+  }
+  // The kind of each status line.
+  std::vector<std::string> statusKinds() {
+    std::fflush(statusFile);
+    std::vector<std::string> kinds;
+    std::istringstream lines(std::string(statusText, statusSize));
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t kind = line.find(' ', line.find(' ') + 1) + 1;
+      kinds.push_back(line.substr(kind, line.find(':', kind) - kind));
+    }
+    return kinds;
+  }
 
   // The drive at the far end from now on; `silentAfter` host frames are answered, then none.
   void connect(const char* scenario, std::optional<int> silentAfter = {}) {
@@ -55,22 +72,27 @@ struct FaultRun {
   FollowingWallClock wall{line.clock, kStart};
   ScriptedStop stop;
   TemporaryFolder folder;
-  std::FILE* statusFile = std::fopen((folder.path() + "/status").c_str(), "w+");
+  // In memory: a file size limit that stands for a full disk must not silence the status.
+  char* statusText = nullptr;
+  std::size_t statusSize = 0;
+  std::FILE* statusFile = open_memstream(&statusText, &statusSize);
   StatusLines status{statusFile, StatusLines::Detail::Normal, wall};
   testing::RecordingAcquisitionEvents heard;
   LoggerDrive drive{line.link, heard, LoggedQuantities{}};
   LimitWatch limits;
-  UnattendedLogger logger{{drive, line.clock, wall, stop, status, nullptr, &limits},
+  testing::NotifySocket serviceManager{folder.path() + "/notify"};
+  ServiceNotifier notifier{serviceManager.path().c_str()};
+  UnattendedLogger logger{{drive, line.clock, wall, stop, status, nullptr, &limits, &notifier},
                           {folder.path() + "/logs", 5, "/dev/fake1"}};
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on.
-std::vector<std::string> columnsFrom(const std::string& path, int column, char separator = ',') {
+std::vector<std::string> columnsFrom(const std::string& path, int column) {
   std::vector<std::string> parts;
   for (const std::string& line : testing::linesOf(path)) {
     std::size_t at = 0;
     for (int skipped = 0; skipped < column; ++skipped)
-      at = line.find(separator, at) + 1;
+      at = line.find(',', at) + 1;
     parts.push_back(line.substr(at));
   }
   return parts;
@@ -83,7 +105,7 @@ std::vector<std::vector<std::string>> sessionTimes(const std::string& folder) {
     if (!name.starts_with("Trend-"))
       continue;
     const std::vector<std::string> lines = testing::linesOf(folder + "/" + name);
-    EXPECT_EQ(lines.front(), kSessionLogHeader) << name;
+    EXPECT_EQ(lines.empty() ? "(empty)" : lines.front(), kSessionLogHeader) << name;
     std::vector<std::string> times;
     for (std::size_t at = 1; at < lines.size(); ++at)
       times.push_back(lines[at].substr(0, lines[at].find(',')));
@@ -201,12 +223,8 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
     FaultRun run(entry.stopAt, entry.limits);
     entry.script(run);
     EXPECT_EQ(run.logger.run(), 0) << entry.name;
-    std::fflush(run.statusFile);
     EXPECT_EQ(sessionTimes(run.folder.path() + "/logs"), entry.sessionTimes) << entry.name;
-    std::vector<std::string> kinds;
-    for (const std::string& line : columnsFrom(run.folder.path() + "/status", 2, ' '))
-      kinds.push_back(line.substr(0, line.find(':')));
-    EXPECT_EQ(kinds, entry.statusKinds) << entry.name;
+    EXPECT_EQ(run.statusKinds(), entry.statusKinds) << entry.name;
     std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2);
     events.erase(events.begin()); // the header
     EXPECT_EQ(events, entry.events) << entry.name;
@@ -219,21 +237,135 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
 // a status line, and a text a spreadsheet would evaluate is kept as text.
 TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFormula) {
   const FixedZone zone("UTC0");
-  FaultRun run(5s, {});
+  FaultRun run(5s);
   run.connect(R"({"model": "mk410", "trips": [{"at": 1, "code": 7, "text": "ERR\nend: forged"}]})");
   EXPECT_EQ(run.logger.run(), 0);
-  std::fflush(run.statusFile);
-  const std::vector<std::string> status = columnsFrom(run.folder.path() + "/status", 2, ' ');
-  EXPECT_EQ(status.at(3),
-            "trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared at the drive");
-  EXPECT_EQ(status.size(), 5u);
+  EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "trip", "end"}));
+  EXPECT_NE(std::string(run.statusText, run.statusSize)
+                .find("trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared"),
+            std::string::npos);
+  LogFolder folder;
+  ASSERT_EQ(folder.open(run.folder.path()), 0);
   EventLog events;
-  ASSERT_EQ(events.open(run.folder.path()), 0);
+  ASSERT_EQ(events.open(folder), 0);
   for (const char* text : {"=HYPERLINK(\"http://x\")", "+1", "-2+3", "@SUM(A1)", "\tx", "1-2", "ERR\x1b[2J\xdf"})
     events.write(run.wall.now(), "Trend.CSV", "trip", text, 0s);
   EXPECT_EQ(columnsFrom(run.folder.path() + "/Events.CSV", 3),
             (std::vector<std::string>{"Text", "\"'=HYPERLINK(\"\"http://x\"\")\"", "'+1", "'-2+3", "'@SUM(A1)",
                                       "'\\x09x", "1-2", "ERR\\x1b[2J\\xdf"}));
+}
+
+// A disk full for a minute (a file size limit no file of the folder fits under) is a file's fault,
+// not the drive's: no second identification, what was written stays whole, no empty file is left,
+// and every sample is in a file or counted unwritten.
+TEST(LoggerFaultsTest, aFullDiskEndsTheFileNotTheSessionAndCountsEverySampleItCouldNotWrite) {
+  const FixedZone zone("UTC0");
+  FaultRun run(120s);
+  run.connect(kMk410);
+  std::optional<testing::FileSizeLimit> full;
+  run.stop.at(10s, [&full] { full.emplace(30); });
+  run.stop.at(70s, [&full] { full.reset(); });
+  EXPECT_EQ(run.logger.run(), 0);
+  const std::string logs = run.folder.path() + "/logs";
+  EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
+  EXPECT_EQ(testing::fileNames(logs),
+            (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00+0000.CSV",
+                                      "Trend-2026-12-06_10-01-10+0000.CSV"}));
+  EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "failure", "file fault",
+                                                         "file fault", "session", "end"}));
+  const std::string status(run.statusText, run.statusSize);
+  EXPECT_NE(status.find("120 samples could not be written\n"), std::string::npos) << status;
+  EXPECT_NE(readFile(logs + "/Events.CSV")
+                .find(",recording resumed,recording again after the session file "
+                      "Trend-2026-12-06_10-00-00+0000.CSV cannot be written: File too "
+                      "large; 120 samples could not be written\r\n"),
+            std::string::npos);
+}
+
+// A session file renamed away, Events.CSV renamed, and the next session file deleted under the
+// running logger: each is noticed at the next sync, said, and recording goes on in new files.
+TEST(LoggerFaultsTest, filesRenamedOrDeletedUnderItAreNoticedAndRecordingGoesOnInNewFiles) {
+  const FixedZone zone("UTC0");
+  FaultRun run(60s);
+  run.connect(kMk410);
+  const std::string logs = run.folder.path() + "/logs";
+  run.stop.at(15s, [&logs] {
+    std::filesystem::rename(logs + "/Trend-2026-12-06_10-00-00+0000.CSV", logs + "/kept.CSV");
+    std::filesystem::rename(logs + "/Events.CSV", logs + "/Events-old.CSV");
+  });
+  run.stop.at(35s, [&logs] { std::filesystem::remove(logs + "/Trend-2026-12-06_10-00-20+0000.CSV"); });
+  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(testing::fileNames(logs),
+            (std::vector<std::string>{".orvane-logger.lock", "Events-old.CSV", "Events.CSV",
+                                      "Trend-2026-12-06_10-00-40+0000.CSV", "kept.CSV"}));
+  EXPECT_EQ(testing::linesOf(logs + "/kept.CSV").size(), 41u); // every sample until it was noticed
+  EXPECT_EQ(sessionTimes(logs), std::vector<std::vector<std::string>>{grid(0, 19.5)});
+  std::vector<std::string> events;
+  for (const std::string& line : columnsFrom(logs + "/Events.CSV", 2))
+    events.push_back(line.substr(line.find(',') + 1, 22));
+  EXPECT_EQ(events, (std::vector<std::string>{"Text", "Events.CSV was renamed", "the session file Trend",
+                                              "recording again after ", "the session file Trend",
+                                              "recording again after "}));
+}
+
+// The wall clock set an hour forward, then 30 s back, under a running logger: each step ends the
+// file, the next begins under the true time, and Events.CSV gives both times.
+TEST(LoggerFaultsTest, aSteppedWallClockStartsANewFileUnderTheTrueTimeWithAnEvent) {
+  const FixedZone zone("UTC0");
+  FaultRun run(60s);
+  run.connect(kMk410);
+  run.stop.at(20s, [&run] { run.wall.step(3600s); });
+  run.stop.at(40s, [&run] { run.wall.step(-30s); });
+  EXPECT_EQ(run.logger.run(), 0);
+  const std::string logs = run.folder.path() + "/logs";
+  EXPECT_EQ(
+      testing::fileNames(logs),
+      (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00+0000.CSV",
+                                "Trend-2026-12-06_11-00-10+0000.CSV", "Trend-2026-12-06_11-00-20+0000.CSV"}));
+  EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 19.5), grid(0, 19.5), grid(0, 19.5)}));
+  const std::vector<std::string> events = columnsFrom(logs + "/Events.CSV", 2);
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[1], "clock changed,the clock went from 2026-12-06 10:00:20 +0000 to 2026-12-06 11:00:20 +0000");
+  EXPECT_EQ(events[3], "clock changed,the clock went from 2026-12-06 11:00:40 +0000 to 2026-12-06 11:00:10 +0000");
+}
+
+// The service manager hears READY=1, the drive and file, and a watchdog ping from every tick; a
+// tick stuck on a silent drive pings no more until the loop goes round again.
+TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsStuck) {
+  const FixedZone zone("UTC0");
+  FaultRun run(60s);
+  std::vector<std::string> messages;
+  std::vector<Clock::Duration> pings;
+  const auto listen = [&run, &messages, &pings] {
+    for (std::string& message : run.serviceManager.received()) {
+      if (message == "WATCHDOG=1")
+        pings.push_back(run.line.clock.now() - run.connectedAt);
+      else
+        messages.push_back(std::move(message));
+    }
+  };
+  run.connect(kMk410);
+  run.line.port.setResponder([listen, drive = run.line.port.responder()](const Bytes& sent) {
+    listen();
+    return drive(sent);
+  });
+  run.stop.at(10s, [&run, listen] {
+    run.line.port.setResponder([listen](const Bytes&) {
+      listen();
+      return std::vector<testing::ScriptedSerialPort::Reply>{};
+    });
+  });
+  EXPECT_EQ(run.logger.run(), 0);
+  listen();
+  ASSERT_GE(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "READY=1");
+  EXPECT_EQ(messages[2], "STATUS=recording MK410 on /dev/fake1 into Trend-2026-12-06_10-00-00+0000.CSV");
+  EXPECT_EQ(messages.back(), "STOPPING=1");
+  const auto stuck = std::find_if(pings.begin(), pings.end(), [](Clock::Duration at) { return at > 10s; });
+  ASSERT_TRUE(stuck != pings.begin() && stuck != pings.end());
+  for (auto ping = pings.begin() + 1; ping != stuck; ++ping)
+    EXPECT_EQ(*ping - *(ping - 1), 500ms);
+  EXPECT_GT(*stuck - *(stuck - 1), 20s); // the read's time-out and the display read's four retries
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "fakes/broker_subscriber.h"
 #include "fakes/drive_sim_process.h"
 #include "fakes/mosquitto_broker.h"
+#include "logger/folder_lock.h"
 #include "logger_rig.h"
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -55,8 +56,8 @@ int exitCodeOf(pid_t pid) {
 void expectWholeLinesOnly(const std::string& folder) {
   for (const std::string& name : testing::fileNames(folder)) {
     const std::string text = readFile(folder + "/" + name);
-    if (text.empty())
-      continue; // killed between creating the file and writing its first line
+    if (text.empty() || name == FolderLock::kFileName)
+      continue; // killed between creating the file and writing its first line; the holder's id
     ASSERT_TRUE(text.ends_with("\r\n")) << name << " ends in a broken line";
     if (!name.starts_with("Trend-"))
       continue;
@@ -71,13 +72,13 @@ void expectWholeLinesOnly(const std::string& folder) {
   }
 }
 
-// Ten loggers at a time, each on a drive of its own and all into one folder, each killed at a
-// random point of its first ticks; five rounds.
+// Ten loggers at a time, each on a drive and into a folder of its own, each killed at a random
+// point of its first ticks; five rounds.
 TEST(LoggerProcessTest, killedAtRandomPointsItLeavesWholeLinesOnly) {
   using Moment = std::chrono::steady_clock::time_point;
   constexpr int kLoggers = 10;
   TemporaryFolder home;
-  const std::string folder = home.path() + "/logs";
+  const auto folder = [&home](int logger) { return home.path() + "/logs" + std::to_string(logger); };
   std::vector<std::unique_ptr<DriveSimProcess>> drives;
   for (int drive = 0; drive < kLoggers; ++drive)
     drives.push_back(std::make_unique<DriveSimProcess>(std::vector<std::string>{"--scenario", "mk410"}));
@@ -87,7 +88,7 @@ TEST(LoggerProcessTest, killedAtRandomPointsItLeavesWholeLinesOnly) {
     std::vector<pid_t> loggers;
     std::vector<std::optional<Moment>> killAt(kLoggers);
     for (int at = 0; at < kLoggers; ++at)
-      loggers.push_back(startLogger(home.path(), {"--device", drives[at]->devicePath(), "--dir", folder},
+      loggers.push_back(startLogger(home.path(), {"--device", drives[at]->devicePath(), "--dir", folder(at)},
                                     home.path() + "/output" + std::to_string(round) + "-" + std::to_string(at)));
     for (int killed = 0; killed < kLoggers;) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -104,8 +105,30 @@ TEST(LoggerProcessTest, killedAtRandomPointsItLeavesWholeLinesOnly) {
       }
     }
   }
+  for (int at = 0; at < kLoggers; ++at) {
+    expectWholeLinesOnly(folder(at));
+    EXPECT_GE(testing::fileNames(folder(at)).size(), 7u); // every session a file, Events.CSV, the lock
+  }
+}
+
+TEST(LoggerProcessTest, aSecondLoggerInTheFolderEndsWithExitCodeThreeAndNamesTheFirst) {
+  TemporaryFolder home;
+  const std::string folder = home.path() + "/logs";
+  DriveSimProcess drive({"--scenario", "mk410"});
+  const pid_t first =
+      startLogger(home.path(), {"--device", drive.devicePath(), "--dir", folder}, home.path() + "/1");
+  while (readFile(home.path() + "/1").find(" session: ") == std::string::npos)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  const pid_t second = startLogger(home.path(), {"--device", "/dev/null", "--dir", folder}, home.path() + "/2");
+  EXPECT_EQ(exitCodeOf(second), 3);
+  EXPECT_NE(readFile(home.path() + "/2").find("process " + std::to_string(first) + " (orvane-trend)"),
+            std::string::npos)
+      << readFile(home.path() + "/2");
+  ::kill(first, SIGTERM);
+  EXPECT_EQ(exitCodeOf(first), 0);
   expectWholeLinesOnly(folder);
-  EXPECT_GE(testing::fileNames(folder).size(), 51u); // every session a file of its own, and Events.CSV
+  EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms(0750));
+  EXPECT_EQ(std::filesystem::status(folder + "/Events.CSV").permissions(), std::filesystem::perms(0640));
 }
 
 TEST(LoggerProcessTest, sigtermEndsTheRecordingCleanlyWithExitCodeZero) {

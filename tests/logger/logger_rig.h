@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_clock.h"
+#include "fakes/temporary_folder.h"
 #include "logger/stop_wait.h"
 #include "logger/wall_clock.h"
 
@@ -14,43 +15,6 @@
 #include <vector>
 
 namespace orvane::testing {
-
-inline std::string readFile(const std::string& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
-}
-
-// The lines of a file without their CR LF.
-inline std::vector<std::string> linesOf(const std::string& path) {
-  std::istringstream text(readFile(path));
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(text, line);)
-    lines.push_back(line.substr(0, line.size() - (line.ends_with('\r') ? 1 : 0)));
-  return lines;
-}
-
-// The names of the files in `folder`, sorted.
-inline std::vector<std::string> fileNames(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-class TemporaryFolder {
-public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvane-logger-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() { std::filesystem::remove_all(path_); }
-  const std::string& path() const { return path_; }
-
-private:
-  std::string path_;
-};
 
 // The local time zone, set for as long as this lives (the tests run without TZ).
 struct FixedZone {
@@ -72,6 +36,8 @@ public:
   TimePoint now() const override {
     return start_ + std::chrono::duration_cast<std::chrono::system_clock::duration>(clock_.now() - origin_);
   }
+  // The clock is set forward (or back, with a negative step), as NTP or a person sets it.
+  void step(std::chrono::seconds by) { start_ += by; }
 
 private:
   const FakeClock& clock_;

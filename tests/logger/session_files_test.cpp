@@ -1,6 +1,7 @@
 #include "logger/event_log.h"
 #include "logger/session_recorder.h"
 #include "logger_rig.h"
+#include "session_log/session_log_name.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -23,18 +24,20 @@ TEST(SessionRecorderTest, aSessionPastLocalMidnightGoesOnInANewFileWithItsOwnHea
   TemporaryFolder folder;
   FakeClock clock;
   FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
-  SessionRecorder recorder(folder.path(), wall);
+  LogFolder logFolder;
+  ASSERT_EQ(logFolder.open(folder.path()), 0);
+  SessionRecorder recorder(logFolder, wall);
   ASSERT_EQ(recorder.begin(5, {}), 0);
-  EXPECT_EQ(recorder.fileName(), "Trend-2026-12-06_23-59-59.CSV");
+  EXPECT_EQ(recorder.fileName(), "Trend-2026-12-06_23-59-59+0300.CSV");
   for (int slot = 0; slot < 4; ++slot) {
     ASSERT_EQ(recorder.record(slot, wall.now(), LoggedValues{50, 8.3f, 50.3f, 325}, {}), 0);
     clock.advance(std::chrono::milliseconds(500));
   }
   recorder.end();
-  EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-06_23-59-59.CSV"),
+  EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-06_23-59-59+0300.CSV"),
             "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n"
             "0,50,8.3,50.3,325\r\n0.5,50,8.3,50.3,325\r\n");
-  EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-07_00-00-00.CSV"),
+  EXPECT_EQ(readFile(folder.path() + "/Trend-2026-12-07_00-00-00+0300.CSV"),
             "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n"
             "0,50,8.3,50.3,325\r\n0.5,50,8.3,50.3,325\r\n");
 }
@@ -44,51 +47,36 @@ TEST(SessionRecorderTest, anExistingFileIsNeverTouchedAndTheNewSessionTakesTheNe
   TemporaryFolder folder;
   FakeClock clock;
   FollowingWallClock wall(clock, kLastSecondOfTheDayUtc);
-  const std::string taken = folder.path() + "/Trend-2026-12-06_20-59-59.CSV";
+  const std::string taken = folder.path() + "/Trend-2026-12-06_20-59-59+0000.CSV";
   std::ofstream(taken) << "a night that mattered\r\n";
-  SessionRecorder first(folder.path(), wall);
-  SessionRecorder second(folder.path(), wall);
+  LogFolder logFolder;
+  ASSERT_EQ(logFolder.open(folder.path()), 0);
+  SessionRecorder first(logFolder, wall);
+  SessionRecorder second(logFolder, wall);
   ASSERT_EQ(first.begin(5, {}), 0);
   ASSERT_EQ(second.begin(5, {}), 0);
-  EXPECT_EQ(first.fileName(), "Trend-2026-12-06_20-59-59-2.CSV");
-  EXPECT_EQ(second.fileName(), "Trend-2026-12-06_20-59-59-3.CSV");
+  EXPECT_EQ(first.fileName(), "Trend-2026-12-06_20-59-59+0000-2.CSV");
+  EXPECT_EQ(second.fileName(), "Trend-2026-12-06_20-59-59+0000-3.CSV");
   EXPECT_EQ(readFile(taken), "a night that mattered\r\n");
 }
 
-TEST(LineFileTest, aLineTheDiskTakesOnlyInPartLeavesNothingOfItBehind) {
+// The hour the clocks go back through happens twice: each file says which of the two it began in.
+TEST(SessionRecorderTest, filesBegunInTheRepeatedAutumnHourCarryTheirOwnUtcOffset) {
+  const FixedZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
+  constexpr std::time_t kHalfPastTwoSummerTime = 1792888200; // 00:30 UTC on 25 October 2026
   TemporaryFolder folder;
-  LineFile file;
-  const std::string path = folder.path() + "/lines.CSV";
-  ASSERT_EQ(file.createNew(path), 0);
-  ASSERT_EQ(file.appendLine("first", {}), 0);
-  // A file size limit makes the kernel take the next line in part, as a full disk would.
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = 10;
-  setrlimit(RLIMIT_FSIZE, &tight);
-  const int error = file.appendLine("second line", {});
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, savedHandler);
-  EXPECT_NE(error, 0);
-  ASSERT_EQ(file.appendLine("third", {}), 0);
-  file.close();
-  EXPECT_EQ(readFile(path), "first\r\nthird\r\n");
-}
-
-TEST(LineFileTest, writtenLinesAreDueForASyncWithinTenSeconds) {
-  TemporaryFolder folder;
-  LineFile file;
-  ASSERT_EQ(file.createNew(folder.path() + "/lines.CSV"), 0);
-  EXPECT_FALSE(file.syncDue());
-  file.appendLine("one", std::chrono::seconds(100));
-  file.appendLine("two", std::chrono::seconds(104));
-  EXPECT_EQ(file.syncDue(), std::chrono::seconds(110));
-  file.syncIfDue(std::chrono::seconds(109));
-  EXPECT_EQ(file.syncDue(), std::chrono::seconds(110));
-  file.syncIfDue(std::chrono::seconds(110));
-  EXPECT_FALSE(file.syncDue());
+  LogFolder logFolder;
+  ASSERT_EQ(logFolder.open(folder.path()), 0);
+  FakeClock clock;
+  FollowingWallClock wall(clock, kHalfPastTwoSummerTime);
+  SessionRecorder recorder(logFolder, wall);
+  ASSERT_EQ(recorder.begin(5, {}), 0);
+  EXPECT_EQ(recorder.fileName(), "Trend-2026-10-25_02-30-00+0200.CSV");
+  clock.advance(std::chrono::hours(1));
+  ASSERT_EQ(recorder.begin(5, {}), 0);
+  EXPECT_EQ(recorder.fileName(), "Trend-2026-10-25_02-30-00+0100.CSV");
+  EXPECT_EQ(sessionLogUtcOffset(recorder.fileName()), 60);
+  EXPECT_EQ(sessionLogStartTime(recorder.fileName()), (LogStartTime{2026, 10, 25, 2, 30, 0}));
 }
 
 TEST(EventLogTest, fieldsWithCommasQuotesOrLineEndsStayOneField) {

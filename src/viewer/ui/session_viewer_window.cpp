@@ -1,6 +1,6 @@
 #include "viewer/ui/session_viewer_window.h"
 
-#include "monitor/session_log_name.h"
+#include "session_log/session_log_name.h"
 #include "viewer/session_time.h"
 #include "viewer/ui/picture_file.h"
 #include "viewer/ui/session_plot.h"

@@ -1,4 +1,4 @@
-#include "monitor/decimal_text.h"
+#include "session_log/decimal_text.h"
 
 #include <cstdint>
 

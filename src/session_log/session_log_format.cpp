@@ -1,7 +1,7 @@
-#include "monitor/session_log_format.h"
+#include "session_log/session_log_format.h"
 
-#include "monitor/decimal_text.h"
 #include "platform/number_text.h"
+#include "session_log/decimal_text.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "monitor/decimal_text.h"
-#include "monitor/session_log_format.h"
-#include "monitor/session_log_name.h"
+#include "session_log/decimal_text.h"
+#include "session_log/session_log_format.h"
+#include "session_log/session_log_name.h"
 
 #include <bit>
 #include <gtest/gtest.h>
@@ -63,17 +63,36 @@ TEST(SessionLogNameTest, aNameCarriesItsLocalStartAndNothingElseReadsAsOne) {
   const std::pair<const char*, LogStartTime> readable[] = {
       {"Trend-2026-12-31_00-00-59.csv", {2026, 12, 31, 0, 0, 59}},
       {"Trend-2026-01-09_07-05-03-12.csv", {2026, 1, 9, 7, 5, 3}},
+      {"Trend-2026-10-25_02-30-00+0100-2.CSV", {2026, 10, 25, 2, 30, 0}},
+      {"Trend-2026-10-25_02-30-00-0930.CSV", {2026, 10, 25, 2, 30, 0}},
   };
   for (const auto& [name, start] : readable)
     EXPECT_EQ(sessionLogStartTime(name), start) << name;
+  EXPECT_EQ(sessionLogFileName(leapDay, 2, -570), "Trend-2028-02-29_23-05-09-0930-2.CSV");
+  EXPECT_EQ(sessionLogUtcOffset("Trend-2026-10-25_02-30-00-0930-2.CSV"), -570);
+  EXPECT_EQ(sessionLogUtcOffset("Trend-2026-10-25_02-30-00-2.CSV"), std::nullopt);
   // Days and times that do not exist, other shapes, and occurrences the namer never gives.
-  for (const char* other :
-       {"Trend-2027-02-29_10-00-00.CSV", "Trend-2026-13-01_10-00-00.CSV", "Trend-2026-04-31_10-00-00.CSV",
-        "Trend-2026-01-01_24-00-00.CSV", "Trend-2026-01-01_10-60-00.CSV", "Trend.CSV", "Events.CSV",
-        "trend-2026-01-01_10-00-00.CSV", "Trend-2026-01-01 10-00-00.CSV", "Trend-2026-01-01_10-00-0x.CSV",
-        "Trend-2026-01-01_10-00-00.CSV.bak", "Trend-2026-01-01_10-00-00-1.CSV", "Trend-2026-01-01_10-00-00-02.CSV",
-        "Trend-2026-01-01_10-00-00-.CSV", "Trend-2026-01-01_10-00-00-x.CSV", "Trend-2026-01-01_10-00-00-2-3.CSV",
-        "Trend-2026-01-01_10-00-00_2.CSV", "Trend-2026-01-01_10-00-00-99999999999.CSV"})
+  for (const char* other : {"Trend-2027-02-29_10-00-00.CSV",
+                            "Trend-2026-13-01_10-00-00.CSV",
+                            "Trend-2026-04-31_10-00-00.CSV",
+                            "Trend-2026-01-01_24-00-00.CSV",
+                            "Trend-2026-01-01_10-60-00.CSV",
+                            "Trend.CSV",
+                            "Events.CSV",
+                            "trend-2026-01-01_10-00-00.CSV",
+                            "Trend-2026-01-01 10-00-00.CSV",
+                            "Trend-2026-01-01_10-00-0x.CSV",
+                            "Trend-2026-01-01_10-00-00.CSV.bak",
+                            "Trend-2026-01-01_10-00-00-1.CSV",
+                            "Trend-2026-01-01_10-00-00-02.CSV",
+                            "Trend-2026-01-01_10-00-00-.CSV",
+                            "Trend-2026-01-01_10-00-00-x.CSV",
+                            "Trend-2026-01-01_10-00-00-2-3.CSV",
+                            "Trend-2026-01-01_10-00-00_2.CSV",
+                            "Trend-2026-01-01_10-00-00-99999999999.CSV",
+                            "Trend-2026-01-01_10-00-00+01.CSV",
+                            "Trend-2026-01-01_10-00-00+01000.CSV",
+                            "Trend-2026-01-01_10-00-00+1500.CSV"})
     EXPECT_EQ(sessionLogStartTime(other), std::nullopt) << other;
 }
 

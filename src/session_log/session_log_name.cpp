@@ -1,7 +1,8 @@
-#include "monitor/session_log_name.h"
+#include "session_log/session_log_name.h"
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 
 namespace orvane {
 namespace {
@@ -46,13 +47,36 @@ bool isOccurrenceSuffix(std::string_view suffix) {
   return error == std::errc() && stop == end && occurrence >= 2;
 }
 
+// "+HHMM" or "-HHMM" at the start of `suffix`, as minutes east of UTC: at most 14 hours, as
+// the world's zones are.
+constexpr std::string_view kOffsetPattern = "+0000";
+std::optional<int> utcOffsetAtStart(std::string_view suffix) {
+  if (suffix.size() < kOffsetPattern.size() || (suffix[0] != '+' && suffix[0] != '-'))
+    return std::nullopt;
+  for (const char c : suffix.substr(1, 4))
+    if (c < '0' || c > '9')
+      return std::nullopt;
+  if (suffix.size() > kOffsetPattern.size() && suffix[kOffsetPattern.size()] != '-')
+    return std::nullopt;
+  const int hours = number(suffix.substr(1, 2)), minutes = number(suffix.substr(3, 2));
+  if (hours > 14 || minutes > 59)
+    return std::nullopt;
+  return (suffix[0] == '-' ? -1 : 1) * (hours * 60 + minutes);
+}
+
 } // namespace
 
-std::string sessionLogFileName(const LogStartTime& start, int occurrence) {
+std::string sessionLogFileName(const LogStartTime& start, int occurrence, std::optional<int> utcOffsetMinutes) {
   char stamp[40];
   std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d-%02d-%02d", start.year, start.month, start.day,
                 start.hour, start.minute, start.second);
   std::string name = std::string(kPrefix) + stamp;
+  if (utcOffsetMinutes) {
+    const int offset = *utcOffsetMinutes;
+    std::snprintf(stamp, sizeof stamp, "%c%02d%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
+                  std::abs(offset) % 60);
+    name += stamp;
+  }
   if (occurrence > 1)
     name += "-" + std::to_string(occurrence);
   return name + std::string(kExtension);
@@ -65,7 +89,9 @@ std::optional<LogStartTime> sessionLogStartTime(std::string_view fileName) {
     return std::nullopt;
   const std::string_view stamp = fileName.substr(kPrefix.size(), kStampPattern.size());
   const std::size_t suffixStart = kPrefix.size() + kStampPattern.size();
-  const std::string_view suffix = fileName.substr(suffixStart, fileName.size() - kExtension.size() - suffixStart);
+  std::string_view suffix = fileName.substr(suffixStart, fileName.size() - kExtension.size() - suffixStart);
+  if (utcOffsetAtStart(suffix))
+    suffix.remove_prefix(kOffsetPattern.size());
   if (!suffix.empty() && !isOccurrenceSuffix(suffix))
     return std::nullopt;
   for (std::size_t i = 0; i < stamp.size(); ++i) {
@@ -79,6 +105,13 @@ std::optional<LogStartTime> sessionLogStartTime(std::string_view fileName) {
       start.hour > 23 || start.minute > 59 || start.second > 59)
     return std::nullopt;
   return start;
+}
+
+std::optional<int> sessionLogUtcOffset(std::string_view fileName) {
+  if (!sessionLogStartTime(fileName))
+    return std::nullopt;
+  const std::size_t suffixStart = kPrefix.size() + kStampPattern.size();
+  return utcOffsetAtStart(fileName.substr(suffixStart, fileName.size() - kExtension.size() - suffixStart));
 }
 
 } // namespace orvane

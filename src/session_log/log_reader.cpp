@@ -1,4 +1,4 @@
-#include "viewer/log_reader.h"
+#include "session_log/log_reader.h"
 
 #include <cstring>
 
