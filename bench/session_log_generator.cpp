@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <numbers>
 #include <random>
@@ -83,6 +85,30 @@ long writeSessionLog(const std::string& path, double hours) {
     log << formatSessionLogLine(logTimeText(time), rounded(r.hz, 0.01), amps,
                                 static_cast<float>(amps / kRatedCurrent * 100), rounded(r.volts, 1))
         << kLogLineEnd;
+  }
+  return samples;
+}
+
+long writeLoggerFolder(const std::string& folder, int days) {
+  std::ofstream events(folder + "/Events.CSV", std::ios::binary | std::ios::trunc);
+  events << "Clock time,Session file,Event,Text\r\n";
+  long samples = 0;
+  for (int day = 0; day < days; ++day) {
+    std::tm date{};
+    date.tm_year = 2026 - 1900;
+    date.tm_mon = 10;
+    date.tm_mday = 1 + day;
+    date.tm_isdst = -1;
+    std::mktime(&date);
+    char name[64];
+    std::snprintf(name, sizeof name, "Trend-%04d-%02d-%02d_00-00-00.CSV", date.tm_year + 1900, date.tm_mon + 1,
+                  date.tm_mday);
+    samples += writeSessionLog(folder + "/" + name, 24);
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d ", date.tm_year + 1900, date.tm_mon + 1, date.tm_mday);
+    events << stamp << "13:20:03," << name << ",trip,ERR 3 Over Current\r\n"
+           << stamp << "13:20:04," << name << ",trip history,Total trips: " << day + 1 << "\r\n"
+           << stamp << "13:22:03," << name << ",trip cleared,\r\n";
   }
   return samples;
 }

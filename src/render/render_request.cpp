@@ -107,6 +107,11 @@ ParsedRender parseRenderArguments(const std::vector<std::string_view>& arguments
   bool output = false;
   for (std::size_t i = 2; i < arguments.size(); i += 2) {
     const std::string_view option = arguments[i];
+    if (option == "--no-events") {
+      request.events = false;
+      --i;
+      continue;
+    }
     if (i + 1 >= arguments.size())
       return refused(std::string(option) + " needs a value");
     const std::string_view value = arguments[i + 1];

@@ -1,9 +1,11 @@
 #include "render/session_picture.h"
 
 #include "render/png_file.h"
+#include "viewer/folder_scanner.h"
 #include "viewer/ui/session_plot.h"
 
 #include <QPainter>
+#include <ctime>
 
 namespace orvane {
 namespace {
@@ -29,23 +31,33 @@ RenderOutcome showAskedSession(const RenderRequest& request, SessionLogModel& lo
   return {};
 }
 
+ClockTime localClockTime(double epochSeconds) {
+  const auto whole = static_cast<std::time_t>(epochSeconds);
+  std::tm local{};
+  localtime_r(&whole, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     static_cast<double>(local.tm_sec)};
+}
+
 } // namespace
 
 LoadedSession loadSession(const RenderRequest& request) {
   LoadedSession loaded;
   loaded.log = std::make_unique<SessionLogModel>(request.log);
-  LogScanner scanner(request.log);
-  readAvailable(scanner, *loaded.log);
+  readAvailable(*openBatchSource(request.log), *loaded.log);
   loaded.outcome = showAskedSession(request, *loaded.log);
   if (loaded.outcome.exitStatus != 0)
     return loaded;
-  const bool firstSession = loaded.log->shownSession() == 0;
-  const std::optional<ClockTime> fileStart = loggerFileStart(request.log);
+  const std::optional<double> origin = loaded.log->clockOrigin();
+  const bool firstSession = origin || loaded.log->shownSession() == 0;
+  const std::optional<ClockTime> fileStart = origin ? localClockTime(*origin) : loggerFileStart(request.log);
   loaded.range = sessionRange(request, fileStart, firstSession);
   if (!loaded.range.error.empty())
     loaded.outcome = {2, loaded.range.error};
   if (fileStart && firstSession)
-    loaded.clockStart = epochSeconds(*fileStart);
+    loaded.clockStart = origin ? *origin : epochSeconds(*fileStart);
+  if (request.events && loaded.clockStart)
+    loaded.events = loaded.log->events();
   return loaded;
 }
 
@@ -62,6 +74,7 @@ RenderOutcome drawSessionPicture(const LoadedSession& session, const RenderReque
   SessionPlot plot(log.store());
   plot.resize(request.width, request.height);
   plot.setClockStart(session.clockStart);
+  plot.setTimeline(&log.gaps(), &session.events);
   const auto [first, last] = log.shownSamples();
   plot.showSamples(first, last, log.sessions()[log.shownSession()].percentPerAmpere());
   const QCPRange whole = plot.visibleTime();

@@ -16,15 +16,18 @@ struct RenderOutcome {
   std::string reason;
 };
 
-// A session log read whole into the viewer's model, the asked session shown,
-// and the time range to draw.
+// A session log, or a logger's folder as one timeline, read whole into the viewer's model, the asked session
+// shown, and the time range to draw.
 struct LoadedSession {
   RenderOutcome outcome;
   std::unique_ptr<SessionLogModel> log;
   SessionRange range;
   // The session's start in seconds since the epoch when its time axis gives
-  // clock time, as the Session Viewer's does for a logger's first session.
+  // clock time, as the Session Viewer's does for a logger's first session and
+  // a folder's timeline.
   std::optional<double> clockStart;
+  // The events marked: those of the Events.CSV of the folder (or beside the logger's file) unless left out.
+  std::vector<TimelineEvent> events;
 };
 
 // Reads the whole session log and shows the asked session. Needs no

@@ -1,5 +1,7 @@
 #include "viewer/log_loader.h"
 
+#include "viewer/folder_scanner.h"
+
 #include <chrono>
 
 namespace orvane {
@@ -17,7 +19,7 @@ constexpr std::chrono::milliseconds kFollowInterval{100};
 } // namespace
 
 LogLoader::LogLoader(std::string path, Deliver deliver)
-    : scanner_(std::move(path)), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
+    : path_(std::move(path)), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
 
 LogLoader::~LogLoader() {
   {
@@ -77,8 +79,9 @@ bool LogLoader::worthDelivering(const LogBatch& batch) {
 }
 
 void LogLoader::run() {
+  source_ = openBatchSource(path_);
   for (;;) {
-    LogBatch batch = scanner_.next(kPieceBytes, spareRoom());
+    LogBatch batch = source_->next(kPieceBytes, spareRoom());
     const bool more = batch.more;
     if (worthDelivering(batch)) {
       {

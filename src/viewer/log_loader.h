@@ -10,10 +10,9 @@
 
 namespace orvane {
 
-// Reads a session log on a thread of its own, so that neither a large file
-// nor a slow disk holds up the window: hands each piece it reads to
-// `deliver` (called on the reading thread), a few pieces ahead of the
-// receiver, then looks for appended lines every tenth of a second while
+// Reads a session log, or a folder of logger files as one timeline, on a thread of its own, so that neither a
+// large file nor a slow disk holds up the window: hands each piece it reads to `deliver` (called on the reading
+// thread), a few pieces ahead of the receiver, then looks for appended lines every tenth of a second while
 // following. The receiver gives each piece's sample memory back for a later
 // one, so that reading a large file touches fresh memory only for the first
 // few pieces.
@@ -38,7 +37,9 @@ private:
   std::vector<Sample> spareRoom();
   void keepRoom(std::vector<Sample> room);
 
-  LogScanner scanner_;
+  std::string path_;
+  // Made on the reading thread: telling a folder from a file looks at the disk.
+  std::unique_ptr<BatchSource> source_;
   Deliver deliver_;
   std::mutex mutex_;
   std::condition_variable wake_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "timeline/timeline_events.h"
 #include "viewer/log_follower.h"
 #include "viewer/log_reader.h"
 
@@ -33,12 +34,25 @@ struct LogBatch {
   std::uint64_t unfinishedBytes = 0;
   // More of the file is waiting to be read.
   bool more = false;
+  // A folder read as one timeline: sample times count from this clock time
+  // (seconds since the epoch), and its events when they changed.
+  std::optional<double> clockOrigin;
+  std::optional<std::vector<TimelineEvent>> events;
 
-  bool empty() const { return samples.empty() && marks.empty() && !restarted; }
+  bool empty() const { return samples.empty() && marks.empty() && !restarted && !events; }
+};
+
+// What the viewer reads from: one session log, or a folder of logger files
+// as one timeline. Each call looks once and returns what was found.
+class BatchSource {
+public:
+  virtual ~BatchSource() = default;
+  // `room`: memory for the samples, left by an earlier batch.
+  virtual LogBatch next(std::size_t maxBytes, std::vector<Sample> room) = 0;
 };
 
 // Follows a session log and reads what it gains, a piece at a time.
-class LogScanner final : private SessionSink {
+class LogScanner final : public BatchSource, private SessionSink {
 public:
   explicit LogScanner(std::string path) : follower_(std::move(path)) {
     reader_.emplace(static_cast<SessionSink&>(*this));
@@ -46,7 +60,9 @@ public:
 
   const std::string& path() const { return follower_.path(); }
   // `room`: memory for the samples, left by an earlier batch.
-  LogBatch next(std::size_t maxBytes, std::vector<Sample> room = {});
+  LogBatch next(std::size_t maxBytes, std::vector<Sample> room = {}) override;
+  // Frees the read buffer of a file no longer followed.
+  void release() { follower_.releaseBuffer(); }
 
 private:
   void sessionStarted(std::uint64_t offset) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "timeline/gap_finder.h"
 #include "viewer/log_scanner.h"
 #include "viewer/sample_store.h"
 
@@ -35,6 +36,7 @@ public:
     bool newSamples = false;
     // The shown session was replaced by a new one.
     bool newSession = false;
+    bool newEvents = false;
   };
 
   explicit SessionLogModel(std::string path) : path_(std::move(path)) {}
@@ -61,6 +63,13 @@ public:
   // The shown session's samples in the store, [first, last).
   std::pair<std::size_t, std::size_t> shownSamples() const;
 
+  // Where the samples break: the gaps of every session, by store index.
+  const GapFinder& gaps() const { return gaps_; }
+  // A folder read as one timeline: the clock time its sample times count
+  // from, and the events of its Events.CSV in time order.
+  std::optional<double> clockOrigin() const { return clockOrigin_; }
+  const std::vector<TimelineEvent>& events() const { return events_; }
+
 private:
   void startAfresh();
   void startSession();
@@ -69,6 +78,9 @@ private:
 
   std::string path_;
   SampleStore store_;
+  GapFinder gaps_;
+  std::optional<double> clockOrigin_;
+  std::vector<TimelineEvent> events_;
   std::vector<SessionSummary> sessions_;
   std::size_t skippedBeforeFirst_ = 0;
   std::size_t shown_ = 0;
@@ -82,7 +94,7 @@ private:
   bool more_ = false;
 };
 
-// Reads all the file holds now into the model, on the calling thread.
-SessionLogModel::Change readAvailable(LogScanner& scanner, SessionLogModel& model);
+// Reads all the file or folder holds now into the model, on the calling thread.
+SessionLogModel::Change readAvailable(BatchSource& source, SessionLogModel& model);
 
 } // namespace orvane

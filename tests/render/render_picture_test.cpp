@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -175,6 +176,55 @@ TEST_F(RenderPicture, aLoggersFirstSessionIsOnClockTime) {
   request.log = log;
   request.session = 1;
   EXPECT_FALSE(loadSession(request).clockStart);
+}
+
+// A logger's folder of two files ten minutes apart, each of 300 s: one
+// timeline with its gap, and the trip of Events.CSV marked at its clock time
+// unless left out.
+TEST_F(RenderPicture, aFolderIsDrawnAsOneTimelineWithItsEventMarks) {
+  const std::string dir = (folder.path() + "/logs").toStdString();
+  std::filesystem::create_directory(dir);
+  for (const char* name : {"/Trend-2026-12-06_23-50-00.CSV", "/Trend-2026-12-07_00-00-00.CSV"})
+    writeLog(dir + name, {[](int) { return Values{25, 5, 560}; }}, 601);
+  std::ofstream(dir + "/Events.CSV") << "Clock time,Session file,Event,Text\n2026-12-06 23:52:00,a,trip,ERR\n";
+  RenderRequest request;
+  request.log = dir;
+  request.picture = picture;
+  const auto draw = [&] {
+    EXPECT_EQ(drawSessionPicture(loadSession(request), request).exitStatus, 0);
+    return image();
+  };
+  const auto markColumns = [](const QImage& drawn) {
+    std::vector<int> columns;
+    for (int x = 0; x < drawn.width(); ++x) {
+      int rows = 0;
+      for (int y = 0; y < drawn.height(); ++y)
+        rows += drawn.pixelColor(x, y) == QColor(220, 0, 0);
+      if (rows > drawn.height() / 2)
+        columns.push_back(x);
+    }
+    return columns;
+  };
+  const QImage drawn = draw();
+  const TracePicture dc(drawn, Trace::DcLink);
+  // The flat DC link runs from the first sample's column to the last one's, broken in between.
+  int first = drawn.width() / 8, last = drawn.width() * 7 / 8;
+  const int row = dc.top[first];
+  while (first > 0 && dc.top[first - 1] == row)
+    --first;
+  while (last + 1 < drawn.width() && dc.top[last + 1] == row)
+    ++last;
+  const auto column = [&](double time) {
+    return first + static_cast<int>(std::lround(time / 900 * (last - first)));
+  };
+  EXPECT_EQ(dc.top[column(450)], -1) << "no line across the gap";
+  EXPECT_GE(dc.top[column(200)], 0);
+  EXPECT_GE(dc.top[column(700)], 0);
+  const std::vector<int> marks = markColumns(drawn);
+  ASSERT_EQ(marks.size(), 1u);
+  EXPECT_NEAR(marks[0], column(120), 1);
+  request.events = false;
+  EXPECT_TRUE(markColumns(draw()).empty());
 }
 
 // The program itself, with no display server named and no platform chosen.

@@ -22,6 +22,7 @@ TEST(RenderArguments, areReadIntoARequestOrRefusedWithTheirReason) {
       {words({"--render", "a.CSV", "--png", "a.png", "--from", "1:02:03.5", "--to", "7200"}), ""},
       {words({"--render", "a.CSV", "--png", "a.png", "--from", "2026-12-06T22:30"}), ""},
       {words({"--render", "a.CSV", "--png", "a.png", "--to", "2026-12-06 22:30:15"}), ""},
+      {words({"--render", "logs", "--no-events", "--png", "a.png", "--no-events"}), ""},
       {words({"--render"}), "needs the session log"},
       {words({"--render", "a.CSV"}), "--png OUT or --pdf OUT"},
       {words({"--render", "a.CSV", "--png"}), "--png needs a value"},

@@ -1,8 +1,10 @@
 #include "viewer/ui/session_plot.h"
 
 #include "viewer/session_time.h"
+#include "viewer/ui/event_marks.h"
 #include "viewer/ui/trace_plottable.h"
 
+#include <QToolTip>
 #include <cmath>
 
 namespace orvane {
@@ -14,6 +16,8 @@ constexpr double kDay = 86400;
 // then lies at nine tenths of its width.
 constexpr double kStepWidth = 10.0 / 9;
 const QString kSessionTimeLabel = QStringLiteral("Time from the session's start (h:mm:ss)");
+// How near the pointer must come to a mark, in pixels, for it to say its event.
+constexpr double kMarkReach = 4;
 
 QCPAxis* timeAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atBottom); }
 QCPAxis* valueAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atLeft); }
@@ -90,6 +94,7 @@ QCPAxisRect* SessionPlot::addPlot(int row, Quantity quantity, const QString& lab
 
   traces_[quantity] = new TracePlottable(timeAxis(rect), valueAxis(rect), store_, quantity);
   traces_[quantity]->setPen(QPen(colour, 1));
+  marks_[quantity] = new EventMarks(timeAxis(rect), valueAxis(rect));
   connect(timeAxis(rect), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
           &SessionPlot::timeRangeChanged);
 
@@ -112,7 +117,56 @@ void SessionPlot::setClockStart(std::optional<double> epochSeconds) {
   for (QCPAxisRect* rect : rects_)
     timeAxis(rect)->setTicker(ticker);
   timeAxis(rects_[DcLink])->setLabel(epochSeconds ? QStringLiteral("Clock time") : kSessionTimeLabel);
+  setTimeline(gaps_, events_);
+}
+
+void SessionPlot::setTimeline(const GapFinder* gaps, const std::vector<TimelineEvent>* events) {
+  gaps_ = gaps;
+  events_ = events;
+  for (TracePlottable* trace : traces_)
+    trace->setGaps(gaps);
+  for (EventMarks* marks : marks_)
+    marks->setEvents(clockStart_ ? events : nullptr, clockStart_.value_or(0));
   drawAgain();
+}
+
+double SessionPlot::axisTime(const TimelineEvent& event) const { return event.time - clockStart_.value_or(0); }
+
+void SessionPlot::centreOn(double time) {
+  const QCPRange shown = visibleTime();
+  setVisibleTime(QCPRange(time - shown.size() / 2, time + shown.size() / 2));
+}
+
+QString SessionPlot::eventText(const TimelineEvent& event) const {
+  QString text = timeText(axisTime(event)) + "  " + QString::fromStdString(event.kind);
+  if (!event.text.empty())
+    text += ": " + QString::fromStdString(event.text);
+  for (const std::string& line : event.details)
+    text += "\n" + QString::fromStdString(line);
+  return text;
+}
+
+// Over a mark, its event; else, in a gap, how long no sample was taken.
+void SessionPlot::showPointerTip(QMouseEvent* event, double time) {
+  QCPAxis* axis = timeAxis(rects_[DcLink]);
+  const double perPixel = std::abs(axis->pixelToCoord(1) - axis->pixelToCoord(0));
+  QString tip;
+  if (clockStart_ && events_) {
+    const double reach = kMarkReach * perPixel;
+    const double clock = time + *clockStart_;
+    auto at = std::lower_bound(events_->begin(), events_->end(), clock - reach,
+                               [](const TimelineEvent& e, double t) { return e.time < t; });
+    for (; at != events_->end() && at->time <= clock + reach; ++at)
+      tip += (tip.isEmpty() ? "" : "\n") + eventText(*at);
+  }
+  if (tip.isEmpty() && gaps_)
+    if (const std::optional<Gap> gap = gaps_->at(time, first_, last_))
+      tip = "No samples for " + QString::fromStdString(sessionTimeText(gap->length())) + ", from " +
+            timeText(gap->from) + " to " + timeText(gap->to);
+  if (tip.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(event->globalPosition().toPoint(), tip, this);
 }
 
 QString SessionPlot::timeText(double seconds) const {
@@ -250,6 +304,7 @@ bool SessionPlot::fitValueAxes(const VisibleStatistics& statistics) {
 
 void SessionPlot::moveCursor(QMouseEvent* event) {
   const double time = timeAxis(rects_[DcLink])->pixelToCoord(event->position().x());
+  showPointerTip(event, time);
   const std::optional<std::size_t> nearest = store_.nearest(first_, last_, time);
   if (!nearest)
     return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timeline/gap_finder.h"
+#include "timeline/timeline_events.h"
 #include "viewer/range_statistics.h"
 #include "viewer/sample_store.h"
 
@@ -10,6 +12,7 @@
 
 namespace orvane {
 
+class EventMarks;
 class TracePlottable;
 
 using VisibleStatistics = std::array<std::optional<RangeStatistics>, kPlottedQuantities>;
@@ -18,7 +21,9 @@ using VisibleStatistics = std::array<std::optional<RangeStatistics>, kPlottedQua
 // three stacked plots on one time axis. The wheel zooms time around the
 // pointer, dragging pans, Shift+drag (or a right-button drag) zooms to a
 // range, a double click fits the whole session; the value axes follow what
-// is in view. Draws without being shown, to a picture as well as on screen.
+// is in view. The traces break at gaps; a timeline's events are marks across
+// the plots, and the pointer over a mark or a gap says what it is. Draws
+// without being shown, to a picture as well as on screen.
 class SessionPlot final : public QCustomPlot {
 public:
   explicit SessionPlot(const SampleStore& store, QWidget* parent = nullptr);
@@ -37,6 +42,18 @@ public:
   void setClockStart(std::optional<double> epochSeconds);
   // A time of the session as the time axis gives it.
   QString timeText(double seconds) const;
+  bool showsClockTime() const { return clockStart_.has_value(); }
+
+  // Where the traces break, and the events marked (in time order, times in
+  // seconds since the epoch, drawn while the axis gives clock time). Neither
+  // is owned; none leaves them out.
+  void setTimeline(const GapFinder* gaps, const std::vector<TimelineEvent>* events);
+  // The event's time on the time axis (its clock time less the clock start).
+  double axisTime(const TimelineEvent& event) const;
+  // The view moved, its width kept, so that `time` lies in its middle.
+  void centreOn(double time);
+  // What the pointer shows over an event's mark.
+  QString eventText(const TimelineEvent& event) const;
 
   // While held, the plots are not drawn again for what changes; released,
   // they are drawn once if anything changed meanwhile. A large file read in
@@ -61,6 +78,7 @@ private:
   // Whether any value axis moved.
   bool fitValueAxes(const VisibleStatistics& statistics);
   void moveCursor(QMouseEvent* event);
+  void showPointerTip(QMouseEvent* event, double time);
   void zoomToBand(const QRect& band);
   void drawAgain();
 
@@ -71,6 +89,9 @@ private:
   std::optional<double> clockStart_;
   std::array<QCPAxisRect*, kPlottedQuantities> rects_{};
   std::array<TracePlottable*, kPlottedQuantities> traces_{};
+  std::array<EventMarks*, kPlottedQuantities> marks_{};
+  const GapFinder* gaps_ = nullptr;
+  const std::vector<TimelineEvent>* events_ = nullptr;
   std::array<QCPItemStraightLine*, kPlottedQuantities> cursor_{};
   bool endInSight_ = true;
   bool syncing_ = false;

@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStackedWidget>
@@ -23,6 +25,8 @@ namespace orvane {
 namespace {
 
 constexpr qint64 kDrawIntervalWhileReading = 250;
+// Times closer than this are one time for the event navigation (a millisecond, far below any pixel).
+constexpr double kSameTime = 1e-3;
 
 QString grouped(std::size_t count) { return QLocale(QLocale::English).toString(static_cast<qulonglong>(count)); }
 
@@ -40,7 +44,7 @@ std::optional<double> startInName(const QString& path) {
 
 SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), pages_(new QStackedWidget(this)), message_(new QLabel(pages_)),
-      sessionChoice_(new QComboBox(this)), counts_(new QLabel(this)) {
+      sessionChoice_(new QComboBox(this)), counts_(new QLabel(this)), eventList_(new QListWidget(this)) {
   // The file is read while the window is built.
   startReading(path);
   resize(1100, 800);
@@ -64,6 +68,7 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
 
   plot_->setStatisticsHandler([this](const VisibleStatistics& in) { statistics_->showStatistics(in); });
   plot_->setCursorHandler([this](std::size_t sample) { statistics_->showCursor(sample); });
+  plot_->setTimeline(&model_.gaps(), &model_.events());
 
   buildMenus();
   auto* sessions = addToolBar("Sessions");
@@ -72,10 +77,24 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   sessionChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   sessions->addWidget(sessionChoice_);
   connect(sessionChoice_, qOverload<int>(&QComboBox::activated), this, &SessionViewerWindow::pickSession);
+  sessions->addSeparator();
+  sessions->addAction("< Previous Event", this, [this] { stepEvent(-1); });
+  sessions->addAction("Next Event >", this, [this] { stepEvent(1); });
+
+  eventList_->setObjectName("events");
+  eventList_->setMinimumWidth(340);
+  connect(eventList_, &QListWidget::currentRowChanged, this, &SessionViewerWindow::showListedEvent);
+  eventDock_ = new QDockWidget("Events", this);
+  eventDock_->setObjectName("eventDock");
+  eventDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  eventDock_->setWidget(eventList_);
+  addDockWidget(Qt::RightDockWidgetArea, eventDock_);
+  eventDock_->hide();
   counts_->setObjectName("counts");
   statusBar()->addWidget(counts_, 1);
-  statusBar()->addPermanentWidget(new QLabel(
-      "Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or double click: whole session", this));
+  statusBar()->addPermanentWidget(new QLabel("Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or "
+                                             "double click: whole session · N/P: next/previous event",
+                                             this));
   showFile(path);
 }
 
@@ -85,6 +104,7 @@ SessionViewerWindow::~SessionViewerWindow() { loader_.reset(); }
 void SessionViewerWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   file->addAction("&Open...", QKeySequence::Open, this, &SessionViewerWindow::openFromDialog);
+  file->addAction("Open &Folder...", this, &SessionViewerWindow::openFolderFromDialog);
   file->addAction("&Save Picture...", QKeySequence::Save, this, &SessionViewerWindow::savePictureFromDialog);
   file->addAction("&Copy Picture", QKeySequence::Copy, this, &SessionViewerWindow::copyPicture);
   file->addSeparator();
@@ -95,6 +115,9 @@ void SessionViewerWindow::buildMenus() {
   clockTime_->setObjectName("clockTime");
   clockTime_->setCheckable(true);
   clockTime_->setChecked(true);
+  view->addSeparator();
+  view->addAction("&Next Event", QKeySequence(Qt::Key_N), this, [this] { stepEvent(1); });
+  view->addAction("&Previous Event", QKeySequence(Qt::Key_P), this, [this] { stepEvent(-1); });
 }
 
 void SessionViewerWindow::open(const QString& path) {
@@ -127,6 +150,7 @@ void SessionViewerWindow::showFile(const QString& path) {
   setWindowFilePath(path);
   fileStart_ = startInName(path);
   sessionChoice_->clear();
+  listEvents();
   newSession_ = true;
   newSamples_ = false;
   sinceDrawn_.start();
@@ -138,6 +162,9 @@ void SessionViewerWindow::showBatch(const LogBatch& batch) {
   newSession_ = newSession_ || change.newSession;
   newSamples_ = newSamples_ || change.newSamples;
   refresh();
+  // After the refresh: the list writes times as the time axis does.
+  if (change.newEvents)
+    listEvents();
 }
 
 void SessionViewerWindow::refresh() {
@@ -207,11 +234,13 @@ void SessionViewerWindow::pickSession(int index) {
   refresh();
 }
 
-// Clock time belongs to the session the file's name dates: its first.
+// Clock time belongs to the session the file's name dates, its first, and to a folder's whole timeline.
 void SessionViewerWindow::showClockTime() {
-  const bool available = fileStart_.has_value() && model_.shownSession() == 0;
+  const std::optional<double> start = model_.clockOrigin() ? model_.clockOrigin() : fileStart_;
+  const bool available = start.has_value() && (model_.clockOrigin() || model_.shownSession() == 0);
   clockTime_->setEnabled(available);
-  plot_->setClockStart(available && clockTime_->isChecked() ? fileStart_ : std::nullopt);
+  plot_->setClockStart(available && clockTime_->isChecked() ? start : std::nullopt);
+  listEvents();
   plot_->setVisibleTime(plot_->visibleTime());
 }
 
@@ -220,6 +249,56 @@ void SessionViewerWindow::openFromDialog() {
                                                     "Session logs (*.csv *.CSV);;All files (*)");
   if (!path.isEmpty())
     open(path);
+}
+
+void SessionViewerWindow::openFolderFromDialog() {
+  const QString path = QFileDialog::getExistingDirectory(this, "Open Folder", QFileInfo(windowFilePath()).path());
+  if (!path.isEmpty())
+    open(path);
+}
+
+void SessionViewerWindow::listEvents() {
+  const QSignalBlocker quiet(eventList_);
+  eventList_->clear();
+  shownEvent_.reset();
+  for (const TimelineEvent& event : model_.events())
+    eventList_->addItem(plot_->eventText(event).section('\n', 0, 0));
+  // Events have a place on a clock-time axis only (a logger file's later sessions have none).
+  eventDock_->setVisible(!model_.events().empty() && plot_->showsClockTime());
+  plot_->setTimeline(&model_.gaps(), &model_.events());
+}
+
+void SessionViewerWindow::showListedEvent(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= model_.events().size())
+    return;
+  shownEvent_ = static_cast<std::size_t>(index);
+  plot_->centreOn(plot_->axisTime(model_.events()[*shownEvent_]));
+}
+
+// From the event shown while the view still centres it, else from the view's middle, so
+// that events of one second are each visited.
+void SessionViewerWindow::stepEvent(int direction) {
+  if (!plot_->showsClockTime())
+    return;
+  const std::vector<TimelineEvent>& events = model_.events();
+  const double centre = plot_->visibleTime().center();
+  std::optional<std::size_t> next;
+  if (shownEvent_ && *shownEvent_ < events.size() &&
+      std::abs(plot_->axisTime(events[*shownEvent_]) - centre) < kSameTime) {
+    if (direction > 0 && *shownEvent_ + 1 < events.size())
+      next = *shownEvent_ + 1;
+    else if (direction < 0 && *shownEvent_ > 0)
+      next = *shownEvent_ - 1;
+  } else {
+    const double clock = events.empty() ? 0 : centre - plot_->axisTime(events[0]) + events[0].time;
+    next = direction > 0 ? nextEvent(events, clock + kSameTime) : previousEvent(events, clock - kSameTime);
+  }
+  if (!next)
+    return;
+  if (eventList_->currentRow() == static_cast<int>(*next))
+    showListedEvent(eventList_->currentRow());
+  else
+    eventList_->setCurrentRow(static_cast<int>(*next));
 }
 
 void SessionViewerWindow::savePictureFromDialog() {

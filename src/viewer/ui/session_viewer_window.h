@@ -10,7 +10,9 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QLabel;
+class QListWidget;
 class QStackedWidget;
 
 namespace orvane {
@@ -22,7 +24,9 @@ class StatisticsPanel;
 // session at a time, followed while it grows. The file is read on a thread
 // of its own; the window shows each piece as it comes and never waits for
 // the disk. A log named by its start time (Trend-YYYY-MM-DD_HH-MM-SS.CSV) can
-// show clock time on its time axis.
+// show clock time on its time axis. A logger's folder is one timeline across
+// its files, its newest file followed, with the events of Events.CSV as marks,
+// listed in a side panel and visited in order with N and P.
 class SessionViewerWindow final : public QMainWindow {
 public:
   explicit SessionViewerWindow(const QString& path, QWidget* parent = nullptr);
@@ -33,6 +37,9 @@ public:
   const SessionLogModel& model() const { return model_; }
   // Shows what the reading thread found; its pieces come here in order.
   void showBatch(const LogBatch& batch);
+  // Centres the next or previous event (direction +1 or -1) and selects it in the list.
+  void stepEvent(int direction);
+  QListWidget& eventList() { return *eventList_; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -47,6 +54,9 @@ private:
   void pickSession(int index);
   void showClockTime();
   void openFromDialog();
+  void openFolderFromDialog();
+  void listEvents();
+  void showListedEvent(int index);
   void savePictureFromDialog();
   void copyPicture();
 
@@ -61,6 +71,9 @@ private:
   QComboBox* sessionChoice_;
   QLabel* counts_;
   QAction* clockTime_ = nullptr;
+  QListWidget* eventList_;
+  QDockWidget* eventDock_ = nullptr;
+  std::optional<std::size_t> shownEvent_;
   bool newSession_ = false;
   bool newSamples_ = false;
   QElapsedTimer sinceDrawn_;

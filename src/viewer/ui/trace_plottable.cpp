@@ -48,15 +48,30 @@ void TracePlottable::draw(QCPPainter* painter) {
   begin -= begin > first_ ? 1 : 0;
   end += end < last_ ? 1 : 0;
   const double columns = std::abs(mKeyAxis->coordToPixel(range.upper) - mKeyAxis->coordToPixel(range.lower));
+  const bool spans = static_cast<double>(end - begin) > kSamplesPerColumnDrawnWhole * std::max(columns, 1.0);
+  if (spans)
+    // Spans a pixel column wide gain nothing from smoothing, and draw far quicker without it.
+    painter->setAntialiasing(false);
+  else
+    applyDefaultAntialiasingHint(painter);
+  painter->setPen(mPen);
+  painter->setBrush(Qt::NoBrush);
+  std::size_t from = begin;
+  if (gaps_)
+    for (const Gap& gap : gaps_->within(begin, end)) {
+      drawRun(painter, from, gap.before, spans);
+      from = gap.before;
+    }
+  drawRun(painter, from, end, spans);
+}
+
+void TracePlottable::drawRun(QCPPainter* painter, std::size_t begin, std::size_t end, bool spans) {
   points_.clear();
   lastColumn_.reset();
-  if (static_cast<double>(end - begin) <= kSamplesPerColumnDrawnWhole * std::max(columns, 1.0)) {
-    applyDefaultAntialiasingHint(painter);
+  if (!spans) {
     for (std::size_t i = begin; i < end; ++i)
       points_.append(pixel(store_.time(i), store_.value(quantity_, i)));
   } else {
-    // Spans a pixel column wide gain nothing from smoothing, and draw far quicker without it.
-    painter->setAntialiasing(false);
     for (std::size_t i = begin; i < end;) {
       const double column = std::floor(mKeyAxis->coordToPixel(store_.time(i)));
       const std::size_t next = store_.nextAtOrAfter(i + 1, end, mKeyAxis->pixelToCoord(column + 1));
@@ -72,8 +87,6 @@ void TracePlottable::draw(QCPPainter* painter) {
     spanTop_ = std::round(std::min(minimumAt, maximumAt));
     spanBottom_ = std::round(std::max(minimumAt, maximumAt));
   }
-  painter->setPen(mPen);
-  painter->setBrush(Qt::NoBrush);
   painter->drawPolyline(points_.constData(), static_cast<int>(points_.size()));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "timeline/gap_finder.h"
 #include "viewer/sample_store.h"
 
 #include <qcustomplot.h>
@@ -10,12 +11,15 @@ namespace orvane {
 // are in view than the plot has pixel columns, each column is drawn as the
 // span of its samples' extremes, found in the store's summaries, so a week
 // draws as quickly as a minute and the plot keeps no copy of the samples.
+// The line breaks at each gap: nothing is drawn where no sample was taken.
 class TracePlottable final : public QCPAbstractPlottable {
 public:
   TracePlottable(QCPAxis* keyAxis, QCPAxis* valueAxis, const SampleStore& store, Quantity quantity);
 
   // The samples [first, last) of the store, in time order.
   void setSamples(std::size_t first, std::size_t last);
+  // Where the line breaks; none without.
+  void setGaps(const GapFinder* gaps) { gaps_ = gaps; }
   // Whether the samples [first, last), added since the last draw, would change
   // the picture with the axes as they are: not when each falls on the last
   // pixel column drawn, within the span already drawn there.
@@ -32,9 +36,12 @@ protected:
 
 private:
   QPointF pixel(double key, float value) const;
+  // Samples [begin, end), a run without a gap: one by one, or a span a pixel column.
+  void drawRun(QCPPainter* painter, std::size_t begin, std::size_t end, bool spans);
 
   const SampleStore& store_;
   Quantity quantity_;
+  const GapFinder* gaps_ = nullptr;
   std::size_t first_ = 0;
   std::size_t last_ = 0;
   QVector<QPointF> points_;
