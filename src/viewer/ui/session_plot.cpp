@@ -2,6 +2,7 @@
 
 #include "viewer/session_time.h"
 #include "viewer/ui/event_marks.h"
+#include "viewer/ui/limit_marks.h"
 #include "viewer/ui/trace_plottable.h"
 
 #include <QToolTip>
@@ -92,6 +93,8 @@ QCPAxisRect* SessionPlot::addPlot(int row, Quantity quantity, const QString& lab
   valueAxis(rect)->setLabel(label);
   valueAxis(rect)->setLabelColor(colour);
 
+  // Under the trace, so that a band never hides it.
+  limitMarks_[quantity] = new LimitMarks(timeAxis(rect), valueAxis(rect), store_, quantity, colour);
   traces_[quantity] = new TracePlottable(timeAxis(rect), valueAxis(rect), store_, quantity);
   traces_[quantity]->setPen(QPen(colour, 1));
   marks_[quantity] = new EventMarks(timeAxis(rect), valueAxis(rect));
@@ -127,6 +130,12 @@ void SessionPlot::setTimeline(const GapFinder* gaps, const std::vector<TimelineE
     trace->setGaps(gaps);
   for (EventMarks* marks : marks_)
     marks->setEvents(clockStart_ ? events : nullptr, clockStart_.value_or(0));
+  drawAgain();
+}
+
+void SessionPlot::setLimits(const LimitSpans* spans) {
+  for (LimitMarks* marks : limitMarks_)
+    marks->setLimits(spans);
   drawAgain();
 }
 
@@ -183,6 +192,8 @@ void SessionPlot::showSamples(std::size_t first, std::size_t last, std::optional
   percentPerAmpere_ = percentPerAmpere;
   for (TracePlottable* trace : traces_)
     trace->setSamples(first, last);
+  for (LimitMarks* marks : limitMarks_)
+    marks->setSession(first, last, percentPerAmpere);
   for (QCPItemStraightLine* line : cursor_)
     line->setVisible(false);
   fitSession();
@@ -197,6 +208,8 @@ void SessionPlot::samplesAdded(std::size_t last, std::optional<double> percentPe
   percentPerAmpere_ = percentPerAmpere;
   for (TracePlottable* trace : traces_)
     trace->setSamples(first_, last_);
+  for (LimitMarks* marks : limitMarks_)
+    marks->setSession(first_, last_, percentPerAmpere);
   if (!endInSight_)
     return;
   if (before - first_ < 2)
