@@ -19,6 +19,7 @@ constexpr double kStepWidth = 10.0 / 9;
 const QString kSessionTimeLabel = QStringLiteral("Time from the session's start (h:mm:ss)");
 // How near the pointer must come to a mark, in pixels, for it to say its event.
 constexpr double kMarkReach = 4;
+const QString kLimitsLayer = QStringLiteral("limits");
 
 QCPAxis* timeAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atBottom); }
 QCPAxis* valueAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atLeft); }
@@ -93,10 +94,13 @@ QCPAxisRect* SessionPlot::addPlot(int row, Quantity quantity, const QString& lab
   valueAxis(rect)->setLabel(label);
   valueAxis(rect)->setLabelColor(colour);
 
-  // Under the trace, so that a band never hides it.
-  limitMarks_[quantity] = new LimitMarks(timeAxis(rect), valueAxis(rect), store_, quantity, colour);
   traces_[quantity] = new TracePlottable(timeAxis(rect), valueAxis(rect), store_, quantity);
   traces_[quantity]->setPen(QPen(colour, 1));
+  // On a layer under the traces', so that a band never hides a trace.
+  if (!layer(kLimitsLayer))
+    addLayer(kLimitsLayer, layer(QStringLiteral("main")), limBelow);
+  limitMarks_[quantity] = new LimitMarks(timeAxis(rect), valueAxis(rect), store_, quantity, colour);
+  limitMarks_[quantity]->setLayer(kLimitsLayer);
   marks_[quantity] = new EventMarks(timeAxis(rect), valueAxis(rect));
   connect(timeAxis(rect), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
           &SessionPlot::timeRangeChanged);

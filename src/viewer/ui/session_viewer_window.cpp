@@ -1,6 +1,8 @@
 #include "viewer/ui/session_viewer_window.h"
 
+#include "limits/limits_file.h"
 #include "monitor/session_log_name.h"
+#include "viewer/range_figures.h"
 #include "viewer/session_time.h"
 #include "viewer/ui/picture_file.h"
 #include "viewer/ui/session_plot.h"
@@ -25,6 +27,8 @@ namespace orvane {
 namespace {
 
 constexpr qint64 kDrawIntervalWhileReading = 250;
+constexpr int kFiguresAfterMoveMs = 120;
+constexpr int kLimitsMessageMs = 30000;
 // Times closer than this are one time for the event navigation (a millisecond, far below any pixel).
 constexpr double kSameTime = 1e-3;
 
@@ -45,6 +49,10 @@ std::optional<double> startInName(const QString& path) {
 SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), pages_(new QStackedWidget(this)), message_(new QLabel(pages_)),
       sessionChoice_(new QComboBox(this)), counts_(new QLabel(this)), eventList_(new QListWidget(this)) {
+  // The limits are watched as the samples are stored: known before the first piece comes. A
+  // file with a fault is said once and the log is shown without limits.
+  const LoadedLimits limits = loadLimitsFile(windowLimitsPath(), true);
+  model_.setLimits(limits.limits);
   // The file is read while the window is built.
   startReading(path);
   resize(1100, 800);
@@ -66,9 +74,16 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   pages_->setCurrentWidget(view);
   setCentralWidget(pages_);
 
-  plot_->setStatisticsHandler([this](const VisibleStatistics& in) { statistics_->showStatistics(in); });
+  plot_->setStatisticsHandler([this](const VisibleStatistics& in) {
+    statistics_->showStatistics(in);
+    figuresDue_.start();
+  });
+  figuresDue_.setSingleShot(true);
+  figuresDue_.setInterval(kFiguresAfterMoveMs);
+  connect(&figuresDue_, &QTimer::timeout, this, &SessionViewerWindow::showFiguresInView);
   plot_->setCursorHandler([this](std::size_t sample) { statistics_->showCursor(sample); });
   plot_->setTimeline(&model_.gaps(), &model_.events());
+  plot_->setLimits(&model_.limitSpans());
 
   buildMenus();
   auto* sessions = addToolBar("Sessions");
@@ -95,7 +110,25 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   statusBar()->addPermanentWidget(new QLabel("Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or "
                                              "double click: whole session · N/P: next/previous event",
                                              this));
+  if (!limits.error.empty())
+    statusBar()->showMessage(QString::fromStdString(limits.error) + " - no limits shown", kLimitsMessageMs);
   showFile(path);
+}
+
+void SessionViewerWindow::showFiguresInView() {
+  const auto [first, last] = model_.shownSamples();
+  const QCPRange view = plot_->visibleTime();
+  FiguresRange range;
+  range.first = model_.store().firstAtOrAfter(first, last, view.lower);
+  range.last = model_.store().firstAfter(range.first, last, view.upper);
+  range.time = {view.lower, view.upper};
+  range.interval = sampleInterval(model_.gaps().interval().value_or(0));
+  if (plot_->clockStart()) {
+    range.events = &model_.events();
+    range.origin = *plot_->clockStart();
+  }
+  statistics_->showFigures(rangeFigures(model_.store(), range, model_.limitSpans().limits()),
+                           model_.limitSpans().limits());
 }
 
 // The reading thread ends before the model it feeds.

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -26,7 +27,9 @@ class StatisticsPanel;
 // the disk. A log named by its start time (Trend-YYYY-MM-DD_HH-MM-SS.CSV) can
 // show clock time on its time axis. A logger's folder is one timeline across
 // its files, its newest file followed, with the events of Events.CSV as marks,
-// listed in a side panel and visited in order with N and P.
+// listed in a side panel and visited in order with N and P. The limits of
+// limits.conf beside ta.ini are drawn, and the statistics panel gives the
+// summary's figures of the time in view.
 class SessionViewerWindow final : public QMainWindow {
 public:
   explicit SessionViewerWindow(const QString& path, QWidget* parent = nullptr);
@@ -59,6 +62,7 @@ private:
   void showListedEvent(int index);
   void savePictureFromDialog();
   void copyPicture();
+  void showFiguresInView();
 
   SessionLogModel model_{""};
   std::unique_ptr<LogLoader> loader_;
@@ -77,6 +81,9 @@ private:
   bool newSession_ = false;
   bool newSamples_ = false;
   QElapsedTimer sinceDrawn_;
+  // The figures of the range in view follow it once it has stopped moving: a zoom or pan stays
+  // as quick as the drawing, and a drag sums up the range once, not at every step.
+  QTimer figuresDue_;
 };
 
 } // namespace orvane
