@@ -22,13 +22,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace orvane {
 namespace {
 
 constexpr qint64 kDrawIntervalWhileReading = 250;
 constexpr int kFiguresAfterMoveMs = 120;
-constexpr int kLimitsMessageMs = 30000;
 // Times closer than this are one time for the event navigation (a millisecond, far below any pixel).
 constexpr double kSameTime = 1e-3;
 
@@ -110,8 +110,17 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   statusBar()->addPermanentWidget(new QLabel("Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or "
                                              "double click: whole session · N/P: next/previous event",
                                              this));
-  if (!limits.error.empty())
-    statusBar()->showMessage(QString::fromStdString(limits.error) + " - no limits shown", kLimitsMessageMs);
+  if (!limits.error.empty()) {
+    // Said once, where it stays in sight while the log is read and followed; the whole text
+    // (the file's path first) under the pointer.
+    const QString path = QString::fromStdString(windowLimitsPath());
+    auto* problem =
+        new QLabel("No limits: " + QString::fromStdString(limits.error).replace(path, "limits.conf"), this);
+    problem->setObjectName("limitsProblem");
+    problem->setStyleSheet("color: #b00000");
+    problem->setToolTip(QString::fromStdString(limits.error));
+    statusBar()->addWidget(problem);
+  }
   showFile(path);
 }
 
@@ -121,7 +130,8 @@ void SessionViewerWindow::showFiguresInView() {
   FiguresRange range;
   range.first = model_.store().firstAtOrAfter(first, last, view.lower);
   range.last = model_.store().firstAfter(range.first, last, view.upper);
-  range.time = {view.lower, view.upper};
+  // The sample at the view's right edge is in view too: the range's end is just after it.
+  range.time = {view.lower, std::nextafter(view.upper, HUGE_VAL)};
   range.interval = sampleInterval(model_.gaps().interval().value_or(0));
   if (plot_->clockStart()) {
     range.events = &model_.events();

@@ -84,7 +84,8 @@ void StatisticsPanel::showFigures(const DayFigures& figures, const std::vector<L
     figures_->clear();
     return;
   }
-  QStringList parts{QStringLiteral("running %1 h").arg(plain(figures.runningSeconds / 3600)),
+  QStringList parts{QStringLiteral("running %1 h")
+                        .arg(QString::fromStdString(formatNumber(figures.runningSeconds / 3600, 2, true))),
                     counted(static_cast<std::size_t>(figures.starts), "start", "starts"),
                     counted(static_cast<std::size_t>(figures.reversals), "reversal", "reversals"),
                     counted(figures.trips.size(), "trip", "trips")};
