@@ -3,10 +3,14 @@
 #include <cmath>
 
 namespace orvane {
+namespace {
 
+// The frequency unsigned, as the live watch reads it.
 LimitReading limitReading(const Sample& sample) {
   return {std::abs(sample.frequency), sample.current, sample.currentPercent, sample.dcLink};
 }
+
+} // namespace
 
 void LimitSpans::setLimits(std::vector<Limit> limits) {
   watch_ = LimitWatch(std::move(limits));

@@ -41,7 +41,4 @@ private:
   double lastTime_ = 0;
 };
 
-// The reading a logged sample gives the limits: the frequency unsigned, as the live watch reads it.
-LimitReading limitReading(const Sample& sample);
-
 } // namespace orvane

@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -29,6 +30,9 @@ namespace {
 
 constexpr qint64 kDrawIntervalWhileReading = 250;
 constexpr int kFiguresAfterMoveMs = 120;
+// The figures' pass over a month in view takes a while; followed live, the window spends at most
+// a tenth of its time on them.
+constexpr int kFiguresCostShare = 10;
 // Times closer than this are one time for the event navigation (a millisecond, far below any pixel).
 constexpr double kSameTime = 1e-3;
 
@@ -76,7 +80,8 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
 
   plot_->setStatisticsHandler([this](const VisibleStatistics& in) {
     statistics_->showStatistics(in);
-    figuresDue_.start();
+    if (!figuresDue_.isActive())
+      figuresDue_.start();
   });
   figuresDue_.setSingleShot(true);
   figuresDue_.setInterval(kFiguresAfterMoveMs);
@@ -125,6 +130,8 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
 }
 
 void SessionViewerWindow::showFiguresInView() {
+  QElapsedTimer cost;
+  cost.start();
   const auto [first, last] = model_.shownSamples();
   const QCPRange view = plot_->visibleTime();
   FiguresRange range;
@@ -139,6 +146,8 @@ void SessionViewerWindow::showFiguresInView() {
   }
   statistics_->showFigures(rangeFigures(model_.store(), range, model_.limitSpans().limits()),
                            model_.limitSpans().limits());
+  figuresDue_.setInterval(
+      std::max<int>(kFiguresAfterMoveMs, static_cast<int>(cost.elapsed()) * kFiguresCostShare));
 }
 
 // The reading thread ends before the model it feeds.

@@ -81,8 +81,9 @@ private:
   bool newSession_ = false;
   bool newSamples_ = false;
   QElapsedTimer sinceDrawn_;
-  // The figures of the range in view follow it once it has stopped moving: a zoom or pan stays
-  // as quick as the drawing, and a drag sums up the range once, not at every step.
+  // The figures of the range in view are one pass over its samples: they follow the view a
+  // while after it moves (whatever it is then), not at every step of a drag or every sample
+  // followed, and the while grows with what the last pass cost.
   QTimer figuresDue_;
 };
 
