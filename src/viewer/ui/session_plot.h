@@ -46,7 +46,6 @@ public:
   // A time of the session as the time axis gives it.
   QString timeText(double seconds) const;
   bool showsClockTime() const { return clockStart_.has_value(); }
-  std::optional<double> clockStart() const { return clockStart_; }
 
   // Where the traces break, and the events marked (in time order, times in
   // seconds since the epoch, drawn while the axis gives clock time). Neither

@@ -140,9 +140,10 @@ void SessionViewerWindow::showFiguresInView() {
   // The sample at the view's right edge is in view too: the range's end is just after it.
   range.time = {view.lower, std::nextafter(view.upper, HUGE_VAL)};
   range.interval = sampleInterval(model_.gaps().interval().value_or(0));
-  if (plot_->clockStart()) {
+  // The trips count whether or not the axis shows clock time.
+  if (const std::optional<double> start = shownClockStart()) {
     range.events = &model_.events();
-    range.origin = *plot_->clockStart();
+    range.origin = *start;
   }
   statistics_->showFigures(rangeFigures(model_.store(), range, model_.limitSpans().limits()),
                            model_.limitSpans().limits());
@@ -287,11 +288,15 @@ void SessionViewerWindow::pickSession(int index) {
 }
 
 // Clock time belongs to the session the file's name dates, its first, and to a folder's whole timeline.
-void SessionViewerWindow::showClockTime() {
+std::optional<double> SessionViewerWindow::shownClockStart() const {
   const std::optional<double> start = model_.clockOrigin() ? model_.clockOrigin() : fileStart_;
-  const bool available = start.has_value() && (model_.clockOrigin() || model_.shownSession() == 0);
-  clockTime_->setEnabled(available);
-  plot_->setClockStart(available && clockTime_->isChecked() ? start : std::nullopt);
+  return model_.clockOrigin() || model_.shownSession() == 0 ? start : std::nullopt;
+}
+
+void SessionViewerWindow::showClockTime() {
+  const std::optional<double> start = shownClockStart();
+  clockTime_->setEnabled(start.has_value());
+  plot_->setClockStart(clockTime_->isChecked() ? start : std::nullopt);
   listEvents();
   plot_->setVisibleTime(plot_->visibleTime());
 }

@@ -55,6 +55,8 @@ private:
   void refresh();
   void listSessions();
   void pickSession(int index);
+  // The shown session's start in seconds since the epoch, when its samples have clock times.
+  std::optional<double> shownClockStart() const;
   void showClockTime();
   void openFromDialog();
   void openFolderFromDialog();
