@@ -29,7 +29,10 @@ int runRenderCommand(int argc, char* argv[]) {
   std::future<LoadedSession> session = std::async(std::launch::async, loadSession, *parsed.request);
   QApplication application(argc, argv);
   prepareDrawing();
-  const RenderOutcome outcome = drawSessionPicture(session.get(), *parsed.request);
+  const LoadedSession loaded = session.get();
+  if (!loaded.limitsWarning.empty())
+    std::fprintf(stderr, "orvane-trend: %s\n", loaded.limitsWarning.c_str());
+  const RenderOutcome outcome = drawSessionPicture(loaded, *parsed.request);
   if (outcome.exitStatus != 0)
     std::fprintf(stderr, "orvane-trend: %s\n", outcome.reason.c_str());
   if (outcome.exitStatus == 2)

@@ -135,6 +135,10 @@ ParsedRender parseRenderArguments(const std::vector<std::string_view>& arguments
         return refused(std::string(option) +
                        " takes seconds, h:mm:ss or YYYY-MM-DDTHH:MM[:SS]: " + std::string(value));
       (option == "--from" ? request.from : request.to) = *limit;
+    } else if (option == "--limits") {
+      if (value.empty())
+        return refused("--limits needs a file");
+      request.limitsFile = value;
     } else {
       return refused("unknown option " + std::string(option));
     }

@@ -38,6 +38,8 @@ struct RenderRequest {
   std::optional<TimeLimit> to;
   // The events of Events.CSV as marks, for a folder or a logger's file.
   bool events = true;
+  // The limits drawn: this file, or when none is named limits.conf beside ta.ini if there is one.
+  std::string limitsFile;
 };
 
 // The request, or why the arguments are not one.
@@ -48,13 +50,14 @@ struct ParsedRender {
 
 inline constexpr std::string_view kRenderUsage =
     "usage: orvane-trend --render FILE|DIR (--png OUT | --pdf OUT) [--size WxH] [--session N]\n"
-    "                    [--from TIME] [--to TIME] [--no-events]\n"
+    "                    [--from TIME] [--to TIME] [--no-events] [--limits FILE]\n"
     "  DIR          a logger's folder: its files as one timeline, in clock time\n"
     "  --size WxH   picture size in pixels (default 1600x900)\n"
     "  --session N  the Nth session of the file, from 1 (default: the last)\n"
     "  TIME         seconds or h:mm:ss from the session's start, or a clock time\n"
     "               YYYY-MM-DDTHH:MM[:SS] for a folder or a file named Trend-YYYY-MM-DD_HH-MM-SS.CSV\n"
-    "  --no-events  leaves out the marks of the events in the folder's Events.CSV\n";
+    "  --no-events  leaves out the marks of the events in the folder's Events.CSV\n"
+    "  --limits FILE  the limits drawn (default: limits.conf beside ta.ini, when there is one)\n";
 
 // Reads the arguments after the program's name, the first being "--render".
 ParsedRender parseRenderArguments(const std::vector<std::string_view>& arguments);

@@ -1,5 +1,6 @@
 #include "render/session_picture.h"
 
+#include "limits/limits_file.h"
 #include "render/png_file.h"
 #include "viewer/folder_scanner.h"
 #include "viewer/ui/session_plot.h"
@@ -44,6 +45,16 @@ ClockTime localClockTime(double epochSeconds) {
 LoadedSession loadSession(const RenderRequest& request) {
   LoadedSession loaded;
   loaded.log = std::make_unique<SessionLogModel>(request.log);
+  // Limits named on the command line must be right; the window's own file is only a default,
+  // whose fault is told and the picture drawn without limits.
+  const LoadedLimits limits = request.limitsFile.empty() ? loadLimitsFile(windowLimitsPath(), true)
+                                                         : loadLimitsFile(request.limitsFile, false);
+  if (!limits.error.empty() && !request.limitsFile.empty()) {
+    loaded.outcome = {2, limits.error};
+    return loaded;
+  }
+  loaded.limitsWarning = limits.error;
+  loaded.log->setLimits(limits.limits);
   readAvailable(*openBatchSource(request.log), *loaded.log);
   loaded.outcome = showAskedSession(request, *loaded.log);
   if (loaded.outcome.exitStatus != 0)
@@ -75,6 +86,7 @@ RenderOutcome drawSessionPicture(const LoadedSession& session, const RenderReque
   plot.resize(request.width, request.height);
   plot.setClockStart(session.clockStart);
   plot.setTimeline(&log.gaps(), &session.events);
+  plot.setLimits(&log.limitSpans());
   const auto [first, last] = log.shownSamples();
   plot.showSamples(first, last, log.sessions()[log.shownSession()].percentPerAmpere());
   const QCPRange whole = plot.visibleTime();

@@ -28,6 +28,8 @@ struct LoadedSession {
   std::optional<double> clockStart;
   // The events marked: those of the Events.CSV of the folder (or beside the logger's file) unless left out.
   std::vector<TimelineEvent> events;
+  // What is wrong with the default limits file, drawn without; empty when nothing is.
+  std::string limitsWarning;
 };
 
 // Reads the whole session log and shows the asked session. Needs no

@@ -21,6 +21,11 @@ void keepGreatest(std::optional<double>& kept, const std::optional<double>& valu
 
 } // namespace
 
+double sampleInterval(double smallestStep) {
+  constexpr double kTenth = 0.1;
+  return smallestStep >= kTenth / 2 ? std::round(smallestStep / kTenth) * kTenth : smallestStep;
+}
+
 void DayFigures::merge(const DayFigures& other) {
   samples += other.samples;
   missingSamples += other.missingSamples;

@@ -49,6 +49,10 @@ struct SummaryRange {
   std::optional<double> to;
 };
 
+// The sample interval from the smallest step between samples, to the tenth of a second the
+// program's rates come in (a float time column is a little off it).
+double sampleInterval(double smallestStep);
+
 // Sums up samples in time order, day by day. With clock times the samples' times are seconds
 // since the epoch and each goes to its local day; without, they are seconds from the log's start
 // and make one range.

@@ -4,22 +4,19 @@
 #include "timeline/timeline_events.h"
 #include "timeline/timeline_reader.h"
 
-#include <cmath>
 #include <filesystem>
 
 namespace orvane {
 namespace {
 
-// The smallest step between the samples of a file's first piece: the sample interval, to the
-// tenth of a second the program's rates come in (a float time column is a little off it).
+// The sample interval from the smallest step between the samples of a file's first piece.
 std::optional<double> intervalOf(std::span<const Sample> samples) {
   std::optional<double> smallest;
   for (std::size_t at = 1; at < samples.size(); ++at)
     if (const double step = samples[at].time - samples[at - 1].time; step > 0 && (!smallest || step < *smallest))
       smallest = step;
-  constexpr double kTenth = 0.1;
-  if (smallest && *smallest >= kTenth / 2)
-    smallest = std::round(*smallest / kTenth) * kTenth;
+  if (smallest)
+    smallest = sampleInterval(*smallest);
   return smallest;
 }
 

@@ -65,6 +65,7 @@ SessionLogModel::Change SessionLogModel::apply(const LogBatch& batch) {
 void SessionLogModel::startAfresh() {
   store_.clear();
   gaps_.clear();
+  limitSpans_.clear();
   sessions_.clear();
   skippedBeforeFirst_ = 0;
   shown_ = 0;
@@ -77,6 +78,7 @@ void SessionLogModel::startSession() {
   shown_ = sessions_.size() - 1;
   change_.newSession = true;
   gaps_.restart();
+  limitSpans_.restart();
 }
 
 void SessionLogModel::add(std::span<const Sample> samples) {
@@ -84,8 +86,10 @@ void SessionLogModel::add(std::span<const Sample> samples) {
     return;
   if (sessions_.empty())
     startSession();
-  for (std::size_t i = 0; i < samples.size(); ++i)
+  for (std::size_t i = 0; i < samples.size(); ++i) {
     gaps_.add(store_.size() + i, samples[i].time);
+    limitSpans_.add(store_.size() + i, samples[i]);
+  }
   store_.append(samples);
   SessionSummary& session = sessions_.back();
   session.samples += samples.size();

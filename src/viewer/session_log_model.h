@@ -1,6 +1,7 @@
 #pragma once
 
 #include "timeline/gap_finder.h"
+#include "viewer/limit_spans.h"
 #include "viewer/log_scanner.h"
 #include "viewer/sample_store.h"
 
@@ -69,6 +70,10 @@ public:
   // from, and the events of its Events.CSV in time order.
   std::optional<double> clockOrigin() const { return clockOrigin_; }
   const std::vector<TimelineEvent>& events() const { return events_; }
+  // The limits watched over every session as it is read, and the times they were raised.
+  // Set before reading: samples already stored are not watched.
+  void setLimits(std::vector<Limit> limits) { limitSpans_.setLimits(std::move(limits)); }
+  const LimitSpans& limitSpans() const { return limitSpans_; }
 
 private:
   void startAfresh();
@@ -79,6 +84,7 @@ private:
   std::string path_;
   SampleStore store_;
   GapFinder gaps_;
+  LimitSpans limitSpans_;
   std::optional<double> clockOrigin_;
   std::vector<TimelineEvent> events_;
   std::vector<SessionSummary> sessions_;

@@ -227,6 +227,44 @@ TEST_F(RenderPicture, aFolderIsDrawnAsOneTimelineWithItsEventMarks) {
   EXPECT_TRUE(markColumns(draw()).empty());
 }
 
+// DC link above 600 V from 50 s to 100 s with a dip to 595 V at 75 s: raised at 55 s (5 s beyond)
+// and not cleared by the dip (inside by less than 10 V), so the band covers 55 s to 100 s only.
+TEST_F(RenderPicture, aLimitsBandCoversTheTimeItWasRaised) {
+  writeLog(log, {[](int i) {
+             return Values{25, 5, i < 100 || i >= 200 ? 560.0 : i == 150 ? 595.0 : 620.0};
+           }},
+           600);
+  const std::string limits = (folder.path() + "/limits.conf").toStdString();
+  std::ofstream(limits) << "hot = dc_link_v > 600 for 5 hysteresis 10\n";
+  RenderRequest request;
+  request.log = log;
+  request.picture = picture;
+  request.limitsFile = limits;
+  ASSERT_EQ(drawSessionPicture(loadSession(request), request).exitStatus, 0);
+  const QImage drawn = image();
+  // The plots' edges: where the flat frequency line begins and ends.
+  const TracePicture frequency(drawn, Trace::Frequency);
+  int left = drawn.width() / 2, right = left;
+  while (left > 0 && frequency.top[left - 1] == frequency.top[left])
+    --left;
+  while (right + 1 < drawn.width() && frequency.top[right + 1] == frequency.top[right])
+    ++right;
+  // Rows of the column tinted as a band is (a trace's own pixels are far stronger).
+  const auto bandRows = [&](double time) {
+    const int x = left + static_cast<int>(std::lround(time / 299.5 * (right - left)));
+    int rows = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+      rows += tint(drawn.pixel(x, y), Trace::DcLink) >= 24 && tint(drawn.pixel(x, y), Trace::DcLink) < 64;
+    return rows;
+  };
+  for (const double inside : {56.0, 75.0, 99.0})
+    EXPECT_GT(bandRows(inside), 100) << inside;
+  for (const double outside : {45.0, 53.0, 102.0, 200.0})
+    EXPECT_LT(bandRows(outside), 10) << outside;
+  request.limitsFile = folder.path().toStdString() + "/none.conf";
+  EXPECT_EQ(loadSession(request).outcome.exitStatus, 2);
+}
+
 // The program itself, with no display server named and no platform chosen.
 TEST(RenderCommand, drawsWithNoDisplayAndExitsOneForAFileAndTwoForArguments) {
   const QTemporaryDir folder;

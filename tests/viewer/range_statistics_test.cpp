@@ -1,6 +1,13 @@
+#include "limits/limits_file.h"
+#include "summary/summary_source.h"
+#include "viewer/folder_scanner.h"
+#include "viewer/range_figures.h"
 #include "viewer/sample_store.h"
+#include "viewer/session_log_model.h"
 #include "viewer/session_time.h"
 
+#include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
@@ -94,6 +101,53 @@ TEST(SessionTimeTest, writesHoursMinutesSecondsAndTenths) {
       {0, "0:00:00"}, {59.5, "0:00:59.5"}, {3723.5, "1:02:03.5"}, {90061, "25:01:01"}, {-4, "0:00:00"}};
   for (const auto& [seconds, text] : cases)
     EXPECT_EQ(sessionTimeText(seconds), text);
+}
+
+// A folder of two files with a gap, a trip and a limit: the statistics panel's figures of a range
+// in view are --summary's for the same clock times, whether the range reaches past the samples,
+// crosses the gap or holds a few samples of the first file.
+TEST(RangeFigures, areTheSummarysFiguresForTheSameRange) {
+  const QTemporaryDir folder;
+  const auto write = [&](const char* name, const char* text) {
+    std::ofstream(folder.filePath(name).toStdString(), std::ios::binary) << text;
+  };
+  write("Trend-2026-12-06_23-59-55.CSV", "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n"
+                                         "0,0,0,0,560\r\n0.5,0,0,0,561\r\n1,10,2,20,570\r\n1.5,20,4,40,580\r\n"
+                                         "2.5,30,9.5,95,600\r\n3,0,0,0,590\r\n3.5,-10,3,30,575\r\n"
+                                         "4,-20,5,50,565\r\n5,-20,6,60,560\r\n5.5,20,7,70,555\r\n6,0,0,0,550\r\n");
+  write("Trend-2026-12-07_00-00-10.CSV", "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n"
+                                         "0,0,0,0,540\r\n0.5,5,1,10,545\r\n1,5,1,10,545\r\n");
+  write("Events.CSV", "Clock time,Session file,Event,Text\r\n"
+                      "2026-12-06 23:59:58,Trend-2026-12-06_23-59-55.CSV,trip,ERR E07\r\n");
+  const std::vector<Limit> limits = parseLimits("hot = current_pct > 50 for 10", "limits.conf").limits;
+  SessionLogModel model(folder.path().toStdString());
+  model.setLimits(limits);
+  readAvailable(*openBatchSource(model.path()), model);
+  ASSERT_TRUE(model.clockOrigin());
+  const double origin = *model.clockOrigin();
+  const SampleStore& store = model.store();
+  for (const auto& [from, to] : {std::pair{-10.0, 40.0}, {1.0, 15.5}, {2.5, 4.0}}) {
+    const Summary expected = *summarise({model.path(), origin + from, origin + to, false, {}}, limits).summary;
+    FiguresRange range{store.firstAtOrAfter(0, store.size(), from), 0, {from, to}, 0, &model.events(), origin};
+    range.last = store.firstAfter(range.first, store.size(), to);
+    range.interval = sampleInterval(*model.gaps().interval());
+    const DayFigures got = rangeFigures(store, range, limits);
+    const DayFigures& want = expected.total;
+    SCOPED_TRACE(from);
+    EXPECT_EQ(got.samples, want.samples);
+    EXPECT_EQ(got.missingSamples, want.missingSamples);
+    EXPECT_DOUBLE_EQ(got.runningSeconds, want.runningSeconds);
+    EXPECT_EQ(std::tie(got.starts, got.reversals), std::tie(want.starts, want.reversals));
+    ASSERT_EQ(got.trips.size(), want.trips.size());
+    for (std::size_t at = 0; at < got.trips.size(); ++at)
+      EXPECT_EQ(std::pair(got.trips[at].text, got.trips[at].time + origin),
+                std::pair(want.trips[at].text, want.trips[at].time));
+    EXPECT_EQ(got.peakCurrent, want.peakCurrent);
+    EXPECT_DOUBLE_EQ(got.peakCurrentTime + origin, want.peakCurrentTime);
+    EXPECT_EQ(std::tie(got.dcLinkMin, got.dcLinkMax, got.dcLinkSum),
+              std::tie(want.dcLinkMin, want.dcLinkMax, want.dcLinkSum));
+    EXPECT_EQ(got.secondsBeyond, want.secondsBeyond);
+  }
 }
 
 } // namespace

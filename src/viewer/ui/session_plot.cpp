@@ -2,6 +2,7 @@
 
 #include "viewer/session_time.h"
 #include "viewer/ui/event_marks.h"
+#include "viewer/ui/limit_marks.h"
 #include "viewer/ui/trace_plottable.h"
 
 #include <QToolTip>
@@ -18,6 +19,7 @@ constexpr double kStepWidth = 10.0 / 9;
 const QString kSessionTimeLabel = QStringLiteral("Time from the session's start (h:mm:ss)");
 // How near the pointer must come to a mark, in pixels, for it to say its event.
 constexpr double kMarkReach = 4;
+const QString kLimitsLayer = QStringLiteral("limits");
 
 QCPAxis* timeAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atBottom); }
 QCPAxis* valueAxis(QCPAxisRect* rect) { return rect->axis(QCPAxis::atLeft); }
@@ -94,6 +96,11 @@ QCPAxisRect* SessionPlot::addPlot(int row, Quantity quantity, const QString& lab
 
   traces_[quantity] = new TracePlottable(timeAxis(rect), valueAxis(rect), store_, quantity);
   traces_[quantity]->setPen(QPen(colour, 1));
+  // On a layer under the traces', so that a band never hides a trace.
+  if (!layer(kLimitsLayer))
+    addLayer(kLimitsLayer, layer(QStringLiteral("main")), limBelow);
+  limitMarks_[quantity] = new LimitMarks(timeAxis(rect), valueAxis(rect), store_, quantity, colour);
+  limitMarks_[quantity]->setLayer(kLimitsLayer);
   marks_[quantity] = new EventMarks(timeAxis(rect), valueAxis(rect));
   connect(timeAxis(rect), qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
           &SessionPlot::timeRangeChanged);
@@ -127,6 +134,12 @@ void SessionPlot::setTimeline(const GapFinder* gaps, const std::vector<TimelineE
     trace->setGaps(gaps);
   for (EventMarks* marks : marks_)
     marks->setEvents(clockStart_ ? events : nullptr, clockStart_.value_or(0));
+  drawAgain();
+}
+
+void SessionPlot::setLimits(const LimitSpans* spans) {
+  for (LimitMarks* marks : limitMarks_)
+    marks->setLimits(spans);
   drawAgain();
 }
 
@@ -183,6 +196,8 @@ void SessionPlot::showSamples(std::size_t first, std::size_t last, std::optional
   percentPerAmpere_ = percentPerAmpere;
   for (TracePlottable* trace : traces_)
     trace->setSamples(first, last);
+  for (LimitMarks* marks : limitMarks_)
+    marks->setSession(first, last, percentPerAmpere);
   for (QCPItemStraightLine* line : cursor_)
     line->setVisible(false);
   fitSession();
@@ -197,6 +212,8 @@ void SessionPlot::samplesAdded(std::size_t last, std::optional<double> percentPe
   percentPerAmpere_ = percentPerAmpere;
   for (TracePlottable* trace : traces_)
     trace->setSamples(first_, last_);
+  for (LimitMarks* marks : limitMarks_)
+    marks->setSession(first_, last_, percentPerAmpere);
   if (!endInSight_)
     return;
   if (before - first_ < 2)

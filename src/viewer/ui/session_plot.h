@@ -13,6 +13,8 @@
 namespace orvane {
 
 class EventMarks;
+class LimitMarks;
+class LimitSpans;
 class TracePlottable;
 
 using VisibleStatistics = std::array<std::optional<RangeStatistics>, kPlottedQuantities>;
@@ -22,7 +24,8 @@ using VisibleStatistics = std::array<std::optional<RangeStatistics>, kPlottedQua
 // pointer, dragging pans, Shift+drag (or a right-button drag) zooms to a
 // range, a double click fits the whole session; the value axes follow what
 // is in view. The traces break at gaps; a timeline's events are marks across
-// the plots, and the pointer over a mark or a gap says what it is. Draws
+// the plots, and the pointer over a mark or a gap says what it is. Limits are
+// dashed lines on their quantity's plot, the times they were raised bands. Draws
 // without being shown, to a picture as well as on screen.
 class SessionPlot final : public QCustomPlot {
 public:
@@ -48,6 +51,8 @@ public:
   // seconds since the epoch, drawn while the axis gives clock time). Neither
   // is owned; none leaves them out.
   void setTimeline(const GapFinder* gaps, const std::vector<TimelineEvent>* events);
+  // The limits drawn and the times they were raised (not owned); none leaves them out.
+  void setLimits(const LimitSpans* spans);
   // The event's time on the time axis (its clock time less the clock start).
   double axisTime(const TimelineEvent& event) const;
   // The view moved, its width kept, so that `time` lies in its middle.
@@ -90,6 +95,7 @@ private:
   std::array<QCPAxisRect*, kPlottedQuantities> rects_{};
   std::array<TracePlottable*, kPlottedQuantities> traces_{};
   std::array<EventMarks*, kPlottedQuantities> marks_{};
+  std::array<LimitMarks*, kPlottedQuantities> limitMarks_{};
   const GapFinder* gaps_ = nullptr;
   const std::vector<TimelineEvent>* events_ = nullptr;
   std::array<QCPItemStraightLine*, kPlottedQuantities> cursor_{};

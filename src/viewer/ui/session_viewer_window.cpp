@@ -1,6 +1,8 @@
 #include "viewer/ui/session_viewer_window.h"
 
+#include "limits/limits_file.h"
 #include "session_log/session_log_name.h"
+#include "viewer/range_figures.h"
 #include "viewer/session_time.h"
 #include "viewer/ui/picture_file.h"
 #include "viewer/ui/session_plot.h"
@@ -20,11 +22,17 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace orvane {
 namespace {
 
 constexpr qint64 kDrawIntervalWhileReading = 250;
+constexpr int kFiguresAfterMoveMs = 120;
+// The figures' pass over a month in view takes a while; followed live, the window spends at most
+// a tenth of its time on them.
+constexpr int kFiguresCostShare = 10;
 // Times closer than this are one time for the event navigation (a millisecond, far below any pixel).
 constexpr double kSameTime = 1e-3;
 
@@ -45,6 +53,10 @@ std::optional<double> startInName(const QString& path) {
 SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), pages_(new QStackedWidget(this)), message_(new QLabel(pages_)),
       sessionChoice_(new QComboBox(this)), counts_(new QLabel(this)), eventList_(new QListWidget(this)) {
+  // The limits are watched as the samples are stored: known before the first piece comes. A
+  // file with a fault is said once and the log is shown without limits.
+  const LoadedLimits limits = loadLimitsFile(windowLimitsPath(), true);
+  model_.setLimits(limits.limits);
   // The file is read while the window is built.
   startReading(path);
   resize(1100, 800);
@@ -66,9 +78,17 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   pages_->setCurrentWidget(view);
   setCentralWidget(pages_);
 
-  plot_->setStatisticsHandler([this](const VisibleStatistics& in) { statistics_->showStatistics(in); });
+  plot_->setStatisticsHandler([this](const VisibleStatistics& in) {
+    statistics_->showStatistics(in);
+    if (!figuresDue_.isActive())
+      figuresDue_.start();
+  });
+  figuresDue_.setSingleShot(true);
+  figuresDue_.setInterval(kFiguresAfterMoveMs);
+  connect(&figuresDue_, &QTimer::timeout, this, &SessionViewerWindow::showFiguresInView);
   plot_->setCursorHandler([this](std::size_t sample) { statistics_->showCursor(sample); });
   plot_->setTimeline(&model_.gaps(), &model_.events());
+  plot_->setLimits(&model_.limitSpans());
 
   buildMenus();
   auto* sessions = addToolBar("Sessions");
@@ -95,7 +115,40 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
   statusBar()->addPermanentWidget(new QLabel("Wheel: zoom · drag: pan · Shift+drag: zoom to a range · Home or "
                                              "double click: whole session · N/P: next/previous event",
                                              this));
+  if (!limits.error.empty()) {
+    // Said once, where it stays in sight while the log is read and followed; the whole text
+    // (the file's path first) under the pointer.
+    const QString path = QString::fromStdString(windowLimitsPath());
+    auto* problem =
+        new QLabel("No limits: " + QString::fromStdString(limits.error).replace(path, "limits.conf"), this);
+    problem->setObjectName("limitsProblem");
+    problem->setStyleSheet("color: #b00000");
+    problem->setToolTip(QString::fromStdString(limits.error));
+    statusBar()->addWidget(problem);
+  }
   showFile(path);
+}
+
+void SessionViewerWindow::showFiguresInView() {
+  QElapsedTimer cost;
+  cost.start();
+  const auto [first, last] = model_.shownSamples();
+  const QCPRange view = plot_->visibleTime();
+  FiguresRange range;
+  range.first = model_.store().firstAtOrAfter(first, last, view.lower);
+  range.last = model_.store().firstAfter(range.first, last, view.upper);
+  // The sample at the view's right edge is in view too: the range's end is just after it.
+  range.time = {view.lower, std::nextafter(view.upper, HUGE_VAL)};
+  range.interval = sampleInterval(model_.gaps().interval().value_or(0));
+  // The trips count whether or not the axis shows clock time.
+  if (const std::optional<double> start = shownClockStart()) {
+    range.events = &model_.events();
+    range.origin = *start;
+  }
+  statistics_->showFigures(rangeFigures(model_.store(), range, model_.limitSpans().limits()),
+                           model_.limitSpans().limits());
+  figuresDue_.setInterval(
+      std::max<int>(kFiguresAfterMoveMs, static_cast<int>(cost.elapsed()) * kFiguresCostShare));
 }
 
 // The reading thread ends before the model it feeds.
@@ -235,11 +288,15 @@ void SessionViewerWindow::pickSession(int index) {
 }
 
 // Clock time belongs to the session the file's name dates, its first, and to a folder's whole timeline.
-void SessionViewerWindow::showClockTime() {
+std::optional<double> SessionViewerWindow::shownClockStart() const {
   const std::optional<double> start = model_.clockOrigin() ? model_.clockOrigin() : fileStart_;
-  const bool available = start.has_value() && (model_.clockOrigin() || model_.shownSession() == 0);
-  clockTime_->setEnabled(available);
-  plot_->setClockStart(available && clockTime_->isChecked() ? start : std::nullopt);
+  return model_.clockOrigin() || model_.shownSession() == 0 ? start : std::nullopt;
+}
+
+void SessionViewerWindow::showClockTime() {
+  const std::optional<double> start = shownClockStart();
+  clockTime_->setEnabled(start.has_value());
+  plot_->setClockStart(clockTime_->isChecked() ? start : std::nullopt);
   listEvents();
   plot_->setVisibleTime(plot_->visibleTime());
 }

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -26,7 +27,9 @@ class StatisticsPanel;
 // the disk. A log named by its start time (Trend-YYYY-MM-DD_HH-MM-SS.CSV) can
 // show clock time on its time axis. A logger's folder is one timeline across
 // its files, its newest file followed, with the events of Events.CSV as marks,
-// listed in a side panel and visited in order with N and P.
+// listed in a side panel and visited in order with N and P. The limits of
+// limits.conf beside ta.ini are drawn, and the statistics panel gives the
+// summary's figures of the time in view.
 class SessionViewerWindow final : public QMainWindow {
 public:
   explicit SessionViewerWindow(const QString& path, QWidget* parent = nullptr);
@@ -52,6 +55,8 @@ private:
   void refresh();
   void listSessions();
   void pickSession(int index);
+  // The shown session's start in seconds since the epoch, when its samples have clock times.
+  std::optional<double> shownClockStart() const;
   void showClockTime();
   void openFromDialog();
   void openFolderFromDialog();
@@ -59,6 +64,7 @@ private:
   void showListedEvent(int index);
   void savePictureFromDialog();
   void copyPicture();
+  void showFiguresInView();
 
   SessionLogModel model_{""};
   std::unique_ptr<LogLoader> loader_;
@@ -77,6 +83,10 @@ private:
   bool newSession_ = false;
   bool newSamples_ = false;
   QElapsedTimer sinceDrawn_;
+  // The figures of the range in view are one pass over its samples: they follow the view a
+  // while after it moves (whatever it is then), not at every step of a drag or every sample
+  // followed, and the while grows with what the last pass cost.
+  QTimer figuresDue_;
 };
 
 } // namespace orvane

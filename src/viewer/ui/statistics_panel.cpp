@@ -1,5 +1,7 @@
 #include "viewer/ui/statistics_panel.h"
 
+#include "platform/number_text.h"
+
 #include <QGridLayout>
 
 namespace orvane {
@@ -11,11 +13,16 @@ constexpr const char* kUnit[kPlottedQuantities] = {" Hz", " A", " V"};
 constexpr const char* kName[kPlottedQuantities] = {"Frequency", "Current", "DC link"};
 
 QString logged(float value) { return QString::fromStdString(logValueText(value)); }
+// Values as the summary writes them: the logged float's digits, the mean to a tenth.
+QString plain(double value) { return QString::fromStdString(plainText(static_cast<float>(value))); }
+QString counted(std::size_t count, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
 
 } // namespace
 
 StatisticsPanel::StatisticsPanel(const SessionPlot& plot, const SampleStore& store, QWidget* parent)
-    : QWidget(parent), plot_(plot), store_(store), cursor_(new QLabel(this)) {
+    : QWidget(parent), plot_(plot), store_(store), cursor_(new QLabel(this)), figures_(new QLabel(this)) {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(8, 4, 8, 4);
   grid->addWidget(cursor_, 0, 0, 1, 4);
@@ -31,6 +38,9 @@ StatisticsPanel::StatisticsPanel(const SessionPlot& plot, const SampleStore& sto
       grid->addWidget(cells_[quantity][column], quantity + 2, column + 1);
     }
   }
+  grid->addWidget(figures_, kPlottedQuantities + 2, 0, 1, 4);
+  figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  figures_->setWordWrap(true);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(3, 1);
@@ -39,6 +49,8 @@ StatisticsPanel::StatisticsPanel(const SessionPlot& plot, const SampleStore& sto
 
 void StatisticsPanel::clear() {
   cursor_->setText("Point at the plots to read a sample.");
+  figures_->clear();
+  figures_->setToolTip({});
   for (auto& row : cells_)
     for (QLabel* cell : row)
       cell->clear();
@@ -65,6 +77,36 @@ void StatisticsPanel::showStatistics(const VisibleStatistics& statistics) {
     row[Maximum]->setText(valueText(in.maximum.index, q) + " at " + plot_.timeText(in.maximum.time));
     row[Mean]->setText(QString::number(in.mean, 'f', 2) + kUnit[quantity]);
   }
+}
+
+void StatisticsPanel::showFigures(const DayFigures& figures, const std::vector<Limit>& limits) {
+  if (figures.samples == 0) {
+    figures_->clear();
+    return;
+  }
+  QStringList parts{QStringLiteral("running %1 h")
+                        .arg(QString::fromStdString(formatNumber(figures.runningSeconds / 3600, 2, true))),
+                    counted(static_cast<std::size_t>(figures.starts), "start", "starts"),
+                    counted(static_cast<std::size_t>(figures.reversals), "reversal", "reversals"),
+                    counted(figures.trips.size(), "trip", "trips")};
+  if (figures.peakCurrent)
+    parts << QStringLiteral("peak %1 A at %2")
+                 .arg(plain(*figures.peakCurrent), plot_.timeText(figures.peakCurrentTime));
+  if (figures.dcLinkMin && figures.dcLinkMax)
+    parts << QStringLiteral("DC link %1 / %2 / %3 V")
+                 .arg(plain(*figures.dcLinkMin),
+                      QString::fromStdString(
+                          formatNumber(figures.dcLinkSum / static_cast<double>(figures.samples), 1, true)),
+                      plain(*figures.dcLinkMax));
+  for (std::size_t at = 0; at < limits.size() && at < figures.secondsBeyond.size(); ++at)
+    parts << QStringLiteral("above %1 %2 s")
+                 .arg(QString::fromStdString(limits[at].name), plain(figures.secondsBeyond[at]));
+  parts << counted(figures.missingSamples, "sample missing", "samples missing");
+  figures_->setText("<b>Summary in view</b> &nbsp; " + parts.join(" · "));
+  QStringList trips;
+  for (const TripSeen& trip : figures.trips)
+    trips << plot_.timeText(trip.time) + "  " + QString::fromStdString(trip.text);
+  figures_->setToolTip(trips.join('\n'));
 }
 
 void StatisticsPanel::showCursor(std::size_t sample) {
