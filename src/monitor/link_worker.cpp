@@ -1,5 +1,7 @@
 #include "monitor/link_worker.h"
 
+#include <utility>
+
 namespace orvane {
 
 LinkWorker::LinkWorker(Link& link) : link_(link), thread_([this] { run(); }) {}
@@ -32,8 +34,14 @@ bool LinkWorker::busy() const {
 }
 
 void LinkWorker::setParked(bool parked) {
-  const std::lock_guard lock(mutex_);
-  parked_ = parked;
+  bool closing = false;
+  {
+    const std::lock_guard lock(mutex_);
+    parked_ = parked;
+    closing = !parked && std::exchange(closeWhenBack_, false);
+  }
+  if (closing)
+    link_.port().close();
 }
 
 void LinkWorker::stop() {
@@ -53,7 +61,7 @@ void LinkWorker::closePort() {
   {
     const std::lock_guard lock(mutex_);
     if (running_ && parked_ && !link_.stopping()) {
-      link_.port().close();
+      closeWhenBack_ = true;
       return;
     }
     if (running_) {
@@ -78,15 +86,18 @@ void LinkWorker::shutDown() {
   changed_.notify_all();
   if (thread_.joinable())
     thread_.join();
-  link_.port().close();
 }
 
 void LinkWorker::run() {
+  link_.port().takeOver();
   std::unique_lock lock(mutex_);
   for (;;) {
     changed_.wait(lock, [this] { return ending_ || !jobs_.empty(); });
-    if (ending_)
+    if (ending_) {
+      lock.unlock();
+      link_.port().close();
       return;
+    }
     Job job = std::move(jobs_.front().job);
     jobs_.pop_front();
     running_ = true;

@@ -10,7 +10,8 @@
 
 namespace orvane {
 
-// The one thread that talks to the drive: it owns the serial port and runs
+// The one thread that talks to the drive: it owns the serial port (takes it
+// over when it starts and closes it when it ends) and runs
 // every piece of link work (identification, ticks, the trip history read,
 // the reset and its wait) one after another in the order they were posted.
 class LinkWorker {
@@ -29,8 +30,8 @@ public:
   // True while a job is queued or running.
   bool busy() const;
 
-  // The running job is waiting for the user-interface thread, which may then
-  // use the port itself.
+  // The running job is waiting for the user-interface thread (called on this
+  // thread); a close asked for meanwhile is done here when it comes back.
   void setParked(bool parked);
 
   // "Stop Monitor" asked for by the user: drops the queued jobs; the running
@@ -39,8 +40,8 @@ public:
   // thread once the job has ended. Jobs posted afterwards run as usual.
   void stop();
   // The session stopped: the port is closed on this thread after the running
-  // job, or now when the job itself stopped it from the user-interface thread
-  // (it waits, parked, and may go on to start again).
+  // job or, when the job itself stopped it from a hand-over (it waits, parked,
+  // and may go on to start again, as Reset does), as soon as it comes back.
   void closePort();
   // Stops and ends the thread.
   void shutDown();
@@ -58,6 +59,7 @@ private:
   std::deque<Queued> jobs_;
   bool running_ = false;
   bool parked_ = false;
+  bool closeWhenBack_ = false;
   bool ending_ = false;
   std::thread thread_;
 };

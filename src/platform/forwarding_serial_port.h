@@ -24,6 +24,7 @@ public:
     port_.waitForInput(timeout, wanted);
   }
   void setWakeup(Wakeup* wakeup) override { port_.setWakeup(wakeup); }
+  void takeOver() override { port_.takeOver(); }
 
 private:
   SerialPort& port_;

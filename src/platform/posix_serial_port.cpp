@@ -65,9 +65,11 @@ termios requestedLineSettings(termios current) {
   return settings;
 }
 
-PosixSerialPort::~PosixSerialPort() { close(); }
+// The port is gone with its owner: whichever thread ends it, no other can use it any more.
+PosixSerialPort::~PosixSerialPort() { closeDevice(); }
 
 void PosixSerialPort::open() {
+  checkThread("PosixSerialPort::open");
   if (isOpen())
     return;
   const std::string device = fixedDevice_.empty() ? serialDeviceForPort(portNumber_) : fixedDevice_;
@@ -128,7 +130,12 @@ void PosixSerialPort::configureLine(const std::string& device) {
 }
 
 void PosixSerialPort::close() {
-  if (!isOpen())
+  checkThread("PosixSerialPort::close");
+  closeDevice();
+}
+
+void PosixSerialPort::closeDevice() {
+  if (fd_ < 0)
     return;
   if (savedSettings_)
     tcsetattr(fd_, TCSANOW, &*savedSettings_);
@@ -144,6 +151,7 @@ void PosixSerialPort::close() {
 }
 
 void PosixSerialPort::send(std::span<const std::uint8_t> bytes) {
+  checkThread("PosixSerialPort::send");
   if (!isOpen())
     return;
   std::size_t written = 0;
@@ -180,11 +188,13 @@ void PosixSerialPort::drainDevice() {
 }
 
 std::size_t PosixSerialPort::bytesReceived() {
+  checkThread("PosixSerialPort::bytesReceived");
   drainDevice();
   return received_.size();
 }
 
 std::vector<std::uint8_t> PosixSerialPort::readAll() {
+  checkThread("PosixSerialPort::readAll");
   drainDevice();
   std::vector<std::uint8_t> bytes;
   bytes.swap(received_);
@@ -201,6 +211,7 @@ void PosixSerialPort::sleepUntil(std::chrono::steady_clock::time_point time) {
 }
 
 void PosixSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t wanted) {
+  checkThread("PosixSerialPort::waitForInput");
   using std::chrono::steady_clock;
   const auto deadline = steady_clock::now() + timeout;
   if (!isOpen()) {

@@ -25,15 +25,30 @@ public:
   PosixSerialPort(const PosixSerialPort&) = delete;
   PosixSerialPort& operator=(const PosixSerialPort&) = delete;
 
-  void setPortNumber(int number) override { portNumber_ = number; }
-  int portNumber() const override { return portNumber_; }
+  void setPortNumber(int number) override {
+    checkThread("PosixSerialPort::setPortNumber");
+    portNumber_ = number;
+  }
+  int portNumber() const override {
+    checkThread("PosixSerialPort::portNumber");
+    return portNumber_;
+  }
 
   void open() override;
   void close() override;
-  bool isOpen() const override { return fd_ >= 0; }
+  bool isOpen() const override {
+    checkThread("PosixSerialPort::isOpen");
+    return fd_ >= 0;
+  }
 
-  void setInputMode(InputMode mode) override { inputMode_ = mode; }
-  InputMode inputMode() const override { return inputMode_; }
+  void setInputMode(InputMode mode) override {
+    checkThread("PosixSerialPort::setInputMode");
+    inputMode_ = mode;
+  }
+  InputMode inputMode() const override {
+    checkThread("PosixSerialPort::inputMode");
+    return inputMode_;
+  }
 
   void send(std::span<const std::uint8_t> bytes) override;
   std::size_t bytesReceived() override;
@@ -42,6 +57,7 @@ public:
   void setWakeup(Wakeup* wakeup) override { wakeup_ = wakeup; }
 
 private:
+  void closeDevice();
   void configureLine(const std::string& device);
   void drainDevice();
   // Sleeps until the time, or less when the wakeup is raised.

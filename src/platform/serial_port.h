@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/thread_owner.h"
 #include "platform/wakeup.h"
 
 #include <chrono>
@@ -63,6 +64,15 @@ public:
   // A signal that ends waitForInput at once when raised from another thread.
   // A port whose waits never block on a device may ignore it.
   virtual void setWakeup(Wakeup* wakeup) { (void)wakeup; }
+
+  // One thread uses a port: the first that calls it, or the link's once it takes the port over.
+  virtual void takeOver() { owner_.takeOver(); }
+
+protected:
+  void checkThread(const char* call) const { owner_.check(call); }
+
+private:
+  ThreadOwner owner_;
 };
 
 } // namespace orvane

@@ -15,6 +15,7 @@ void ControlModel::requireDeclared(std::string_view name) const {
 
 const ControlModel::Control& ControlModel::get(std::string_view name) const {
   static const Control untouched;
+  owner_.check("ControlModel read");
   if (loader_)
     loader_();
   const auto found = controls_.find(name);
@@ -25,6 +26,7 @@ const ControlModel::Control& ControlModel::get(std::string_view name) const {
 }
 
 template <typename Change> void ControlModel::change(std::string_view name, Change&& apply) {
+  owner_.check("ControlModel change");
   auto found = controls_.find(name);
   if (found == controls_.end()) {
     requireDeclared(name);

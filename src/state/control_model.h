@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/thread_owner.h"
+
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -17,7 +19,8 @@ public:
 
 // The state of a window's named controls (visibility, enabled, checked,
 // caption, value), kept as plain data so that the logic can run and be tested
-// without widgets. A window mirrors it by listening to changes.
+// without widgets. A window mirrors it by listening to changes. Used on the
+// user-interface thread alone (the first thread to use it, checked).
 class ControlModel {
 public:
   struct Control {
@@ -71,6 +74,7 @@ private:
   std::map<std::string, Control, std::less<>> controls_;
   Listener listener_;
   std::function<void()> loader_;
+  ThreadOwner owner_;
 };
 
 } // namespace orvane

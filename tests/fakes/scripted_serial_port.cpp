@@ -5,6 +5,7 @@
 namespace orvane::testing {
 
 void ScriptedSerialPort::open() {
+  checkThread("open");
   if (openFailure_)
     throw PortOpenError("/dev/fake" + std::to_string(portNumber_), *openFailure_);
   open_ = true;
@@ -12,12 +13,14 @@ void ScriptedSerialPort::open() {
 }
 
 void ScriptedSerialPort::close() {
+  checkThread("close");
   if (open_)
     ++closes;
   open_ = false;
 }
 
 void ScriptedSerialPort::send(std::span<const std::uint8_t> bytes) {
+  checkThread("send");
   Bytes sent(bytes.begin(), bytes.end());
   sends.push_back(sent);
   std::vector<Reply> replies;
@@ -45,11 +48,13 @@ void ScriptedSerialPort::deliverDue() {
 }
 
 std::size_t ScriptedSerialPort::bytesReceived() {
+  checkThread("bytesReceived");
   deliverDue();
   return received_.size();
 }
 
 std::vector<std::uint8_t> ScriptedSerialPort::readAll() {
+  checkThread("readAll");
   if (onActivity)
     onActivity();
   deliverDue();
@@ -59,6 +64,7 @@ std::vector<std::uint8_t> ScriptedSerialPort::readAll() {
 }
 
 void ScriptedSerialPort::waitForInput(std::chrono::nanoseconds timeout, std::size_t) {
+  checkThread("waitForInput");
   const Clock::Duration limit = clock_.now() + timeout;
   if (!pending_.empty() && pending_.front().due <= limit) {
     clock_.advance(std::max(Clock::Duration{}, pending_.front().due - clock_.now()));

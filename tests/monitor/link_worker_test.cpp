@@ -3,6 +3,7 @@
 
 #include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace orvane::testing {
 namespace {
@@ -26,6 +27,33 @@ TEST(LinkWorker, portWorkWaitsForTheJobInProgressAndOutlivesAStop) {
   idle.get_future().wait();
   EXPECT_EQ(line.port.portNumber(), 2);
   EXPECT_EQ(queuedJobsRun, 0);
+}
+
+// A close asked from a hand-over (a failed read) is done on the link's thread once the job is back.
+TEST(LinkWorker, aCloseAskedWhileTheJobWaitsForTheWindowIsDoneOnTheLinkWhenItIsBack) {
+  FakeLine line;
+  LinkWorker worker(line.link);
+  std::promise<void> parked, handedBack;
+  bool openWhenBack = true;
+  worker.post([&, back = handedBack.get_future().share()] {
+    line.port.open();
+    worker.setParked(true);
+    parked.set_value(), back.wait();
+    worker.setParked(false);
+    openWhenBack = line.port.isOpen();
+  });
+  parked.get_future().wait();
+  worker.closePort(); // from this thread, as the window's hand-over does
+  handedBack.set_value();
+  worker.shutDown();
+  EXPECT_FALSE(openWhenBack);
+}
+
+TEST(LinkWorkerDeathTest, aPortUsedFromASecondThreadAborts) {
+  FakeLine line;
+  line.port.open();
+  EXPECT_DEATH(std::thread([&line] { line.port.close(); }).join(),
+               "close called from a thread that does not own it");
 }
 
 } // namespace
