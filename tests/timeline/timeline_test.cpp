@@ -39,7 +39,9 @@ constexpr double kDay = 1796515200;
 TEST_F(TimelineTest, loggerFilesInTheOrderTheyWereBegunOthersLeftOut) {
   for (const char* name :
        {"Trend-2026-12-07_00-00-00.CSV", "Trend-2026-12-06_23-00-00-2.CSV", "Trend-2026-12-06_23-00-00.csv",
-        "Trend-2026-12-06_23-00-00-10.CSV", "Events.CSV", "notes.CSV", "Trend-2026-02-30_00-00-00.CSV"})
+        "Trend-2026-12-06_23-00-00-10.CSV", "Events.CSV", "notes.CSV", "Trend-2026-02-30_00-00-00.CSV",
+        // Named with their UTC offset, as the logger names them: exact whatever the local zone.
+        "Trend-2026-12-07_00-30-00+0100-2.CSV", "Trend-2026-12-07_00-30-00+0100.CSV"})
     write(name, "");
   fs::create_directories(folder_ / "Trend-2026-12-05_00-00-00.CSV");
   std::vector<std::string> names;
@@ -50,8 +52,10 @@ TEST_F(TimelineTest, loggerFilesInTheOrderTheyWereBegunOthersLeftOut) {
   }
   EXPECT_EQ(names,
             (std::vector<std::string>{"Trend-2026-12-06_23-00-00.csv", "Trend-2026-12-06_23-00-00-2.CSV",
-                                      "Trend-2026-12-06_23-00-00-10.CSV", "Trend-2026-12-07_00-00-00.CSV"}));
-  EXPECT_EQ(starts, (std::vector<double>{kDay + 20 * 3600, kDay + 20 * 3600, kDay + 20 * 3600, kDay + 21 * 3600}));
+                                      "Trend-2026-12-06_23-00-00-10.CSV", "Trend-2026-12-07_00-00-00.CSV",
+                                      "Trend-2026-12-07_00-30-00+0100.CSV", "Trend-2026-12-07_00-30-00+0100-2.CSV"}));
+  EXPECT_EQ(starts, (std::vector<double>{kDay + 20 * 3600, kDay + 20 * 3600, kDay + 20 * 3600, kDay + 21 * 3600,
+                                         kDay + 23.5 * 3600, kDay + 23.5 * 3600}));
   EXPECT_TRUE(loggerFiles((folder_ / "missing").string()).empty());
 }
 
@@ -74,8 +78,8 @@ TEST_F(TimelineTest, eventsByTheirColumnsInTimeOrderWithTheTripHistoryOnTheTrip)
   // No offset: the local zone's.
   EXPECT_EQ(named[2].time, kDay + 13 * 3600 + 300 - 3 * 3600);
 
-  // Without a header the logger's own order: clock time, session file, event, text.
-  const std::vector<TimelineEvent> plain = parseEvents("2026-12-06 03:00:00,Trend-x.CSV,failure,no answer\n");
+  // Without a header the logger's own order: clock time (with its offset), session file, event, text.
+  const std::vector<TimelineEvent> plain = parseEvents("2026-12-06 01:00:00 +0100,Trend-x.CSV,failure,no answer\n");
   ASSERT_EQ(plain.size(), 1u);
   EXPECT_EQ(plain[0].time, kDay);
   EXPECT_EQ(plain[0].sessionFile, "Trend-x.CSV");
