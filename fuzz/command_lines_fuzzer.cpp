@@ -5,9 +5,9 @@
 // hold a host, a port and a topic prefix without an empty level or a wildcard.
 
 #include "logger/logger_options.h"
-#include "session_log/session_log_name.h"
 #include "publish/broker_config_file.h"
 #include "render/render_request.h"
+#include "session_log/session_log_name.h"
 
 #include <algorithm>
 #include <cstdlib>

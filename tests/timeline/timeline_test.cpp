@@ -50,10 +50,10 @@ TEST_F(TimelineTest, loggerFilesInTheOrderTheyWereBegunOthersLeftOut) {
     names.push_back(fs::path(file.path).filename().string());
     starts.push_back(file.start);
   }
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"Trend-2026-12-06_23-00-00.csv", "Trend-2026-12-06_23-00-00-2.CSV",
-                                      "Trend-2026-12-06_23-00-00-10.CSV", "Trend-2026-12-07_00-00-00.CSV",
-                                      "Trend-2026-12-07_00-30-00+0100.CSV", "Trend-2026-12-07_00-30-00+0100-2.CSV"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"Trend-2026-12-06_23-00-00.csv", "Trend-2026-12-06_23-00-00-2.CSV",
+                                             "Trend-2026-12-06_23-00-00-10.CSV", "Trend-2026-12-07_00-00-00.CSV",
+                                             "Trend-2026-12-07_00-30-00+0100.CSV",
+                                             "Trend-2026-12-07_00-30-00+0100-2.CSV"}));
   EXPECT_EQ(starts, (std::vector<double>{kDay + 20 * 3600, kDay + 20 * 3600, kDay + 20 * 3600, kDay + 21 * 3600,
                                          kDay + 23.5 * 3600, kDay + 23.5 * 3600}));
   EXPECT_TRUE(loggerFiles((folder_ / "missing").string()).empty());
@@ -79,7 +79,8 @@ TEST_F(TimelineTest, eventsByTheirColumnsInTimeOrderWithTheTripHistoryOnTheTrip)
   EXPECT_EQ(named[2].time, kDay + 13 * 3600 + 300 - 3 * 3600);
 
   // Without a header the logger's own order: clock time (with its offset), session file, event, text.
-  const std::vector<TimelineEvent> plain = parseEvents("2026-12-06 01:00:00 +0100,Trend-x.CSV,failure,no answer\n");
+  const std::vector<TimelineEvent> plain =
+      parseEvents("2026-12-06 01:00:00 +0100,Trend-x.CSV,failure,no answer\n");
   ASSERT_EQ(plain.size(), 1u);
   EXPECT_EQ(plain[0].time, kDay);
   EXPECT_EQ(plain[0].sessionFile, "Trend-x.CSV");
