@@ -25,12 +25,7 @@ int occurrence(const std::string& name) {
   return value;
 }
 
-// A name with its UTC offset is exact, even in the hour the clocks go back; one without is read
-// in the local time zone, as it was written.
-double startEpochSeconds(const std::string& name, const LogStartTime& start) {
-  const std::optional<int> offsetMinutes = sessionLogUtcOffset(name);
-  if (!offsetMinutes)
-    return localEpochSeconds(start);
+std::tm calendarFields(const LogStartTime& start) {
   std::tm fields{};
   fields.tm_year = start.year - 1900;
   fields.tm_mon = start.month - 1;
@@ -38,20 +33,24 @@ double startEpochSeconds(const std::string& name, const LogStartTime& start) {
   fields.tm_hour = start.hour;
   fields.tm_min = start.minute;
   fields.tm_sec = start.second;
+  fields.tm_isdst = -1;
+  return fields;
+}
+
+// A name with its UTC offset is exact, even in the hour the clocks go back; one without is read
+// in the local time zone, as it was written.
+double startEpochSeconds(const std::string& name, const LogStartTime& start) {
+  const std::optional<int> offsetMinutes = sessionLogUtcOffset(name);
+  if (!offsetMinutes)
+    return localEpochSeconds(start);
+  std::tm fields = calendarFields(start);
   return static_cast<double>(timegm(&fields)) - *offsetMinutes * 60.0;
 }
 
 } // namespace
 
 double localEpochSeconds(const LogStartTime& local) {
-  std::tm fields{};
-  fields.tm_year = local.year - 1900;
-  fields.tm_mon = local.month - 1;
-  fields.tm_mday = local.day;
-  fields.tm_hour = local.hour;
-  fields.tm_min = local.minute;
-  fields.tm_sec = local.second;
-  fields.tm_isdst = -1;
+  std::tm fields = calendarFields(local);
   return static_cast<double>(std::mktime(&fields));
 }
 
