@@ -13,19 +13,32 @@ using testing::BrokerSubscriber;
 using testing::MosquittoBroker;
 using testing::ReceivedMessage;
 
-TEST(PublishedReadingTest, directionAndRunStateComeFromTheRunStateReadAndWhatWasNotReadIsLeftOut) {
+// Every field carries its own reading: distinct values, so a field fed from its neighbour shows.
+TEST(PublishedReadingTest, eachFieldCarriesItsOwnReadingAndWhatWasNotReadIsLeftOut) {
   Reading reading;
   reading.frequency = 45;
   reading.frequencyRunState = 1;
   reading.runState = 2;
+  reading.current = 8.25;
+  reading.currentPercent = 61.5;
+  reading.dcLink = 563;
   reading.inputs = 0x301;
+  reading.outputs = 0x5;
   const PublishedSample sample = publishedSample(reading, {1000, 3600}, 2.5);
+  EXPECT_EQ(sample.clockTime.unixMilliseconds, 1000);
+  EXPECT_EQ(sample.sessionSeconds, 2.5);
   EXPECT_EQ(sample.direction, RotationDirection::reverse);
   EXPECT_EQ(sample.runState, RunState::running);
   EXPECT_EQ(sample.frequencyHz, 45.0);
+  EXPECT_EQ(sample.currentAmperes, 8.25);
+  EXPECT_EQ(sample.currentPercent, 61.5);
+  EXPECT_EQ(sample.dcLinkVolts, 563.0);
   EXPECT_EQ(sample.inputTerminals, 0x301);
-  EXPECT_FALSE(sample.outputTerminals || sample.currentAmperes || sample.dcLinkVolts);
+  EXPECT_EQ(sample.outputTerminals, 0x5);
   EXPECT_EQ(sample.tripped, false);
+  const PublishedSample unread = publishedSample(Reading{}, {}, 0);
+  EXPECT_FALSE(unread.frequencyHz || unread.currentAmperes || unread.currentPercent || unread.dcLinkVolts ||
+               unread.inputTerminals || unread.outputTerminals);
 
   reading.runState.reset();
   EXPECT_EQ(publishedSample(reading, {}, 0).direction, RotationDirection::forward); // read with the frequency

@@ -11,6 +11,14 @@
 #include "session_log/session_log_format.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
+
+#ifdef __has_feature
+#if __has_feature(address_sanitizer)
+#include <sanitizer/allocator_interface.h>
+#define ORVANE_HEAP_FROM_SANITIZER
+#endif
+#endif
 
 namespace orvane {
 namespace {
@@ -31,8 +39,8 @@ const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
-  explicit FaultRun(Clock::Duration stopAt, std::vector<Limit> watched = {})
-      : stop(line.clock, stopAt), limits(std::move(watched)) {}
+  explicit FaultRun(Clock::Duration stopAt, std::vector<Limit> watched = {}, int rateTenths = 5)
+      : stop(line.clock, stopAt), limits(std::move(watched)), rateTenths(rateTenths) {}
   ~FaultRun() {
     std::fclose(statusFile);
     std::free(statusText);
@@ -80,10 +88,11 @@ struct FaultRun {
   testing::RecordingAcquisitionEvents heard;
   LoggerDrive drive{line.link, heard, LoggedQuantities{}};
   LimitWatch limits;
+  int rateTenths;
   testing::NotifySocket serviceManager{folder.path() + "/notify"};
   ServiceNotifier notifier{serviceManager.path().c_str()};
   UnattendedLogger logger{{drive, line.clock, wall, stop, status, nullptr, &limits, &notifier},
-                          {folder.path() + "/logs", 5, "/dev/fake1"}};
+                          {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on.
@@ -366,6 +375,67 @@ TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsSt
   for (auto ping = pings.begin() + 1; ping != stuck; ++ping)
     EXPECT_EQ(*ping - *(ping - 1), 500ms);
   EXPECT_GT(*stuck - *(stuck - 1), 20s); // the read's time-out and the display read's four retries
+}
+
+// The engine answers a tick in milliseconds; a week of ticks takes the answers it gave once, keyed by
+// the frame and the one before it (a reply depends on the command the frame follows).
+void answerFromMemory(FaultRun& run) {
+  auto answer = run.line.port.responder();
+  run.line.port.setResponder([&run, answer,
+                              memory = std::map<Bytes, std::vector<testing::ScriptedSerialPort::Reply>>(),
+                              previous = Bytes()](const Bytes& sent) mutable {
+    Bytes key = previous;
+    key.insert(key.end(), sent.begin(), sent.end());
+    previous = sent;
+    run.line.port.sends.clear(); // the fake's record of a week of frames is not the logger's memory
+    const auto [at, fresh] = memory.try_emplace(key);
+    if (fresh)
+      at->second = answer(sent);
+    return at->second;
+  });
+}
+
+// The bytes the heap holds for the program (under ASan, without what its quarantine keeps of freed blocks).
+std::size_t heapInUse() {
+#ifdef ORVANE_HEAP_FROM_SANITIZER
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  return mallinfo2().uordblks;
+#endif
+}
+
+// A week under Central European time from 21 October 2026 (the autumn change on the 25th, seven
+// midnights), the clock stepped three times and the disk full for an hour: every sample is in a file or
+// counted unwritten, the status lines stay few, and the memory stops growing after the first days.
+TEST(LoggerFaultsTest, aWeekOfClockStepsAndAFullDiskLosesNoSampleUnsaidAndHoldsItsMemory) {
+  const FixedZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
+  constexpr auto kWeek = std::chrono::hours(24 * 7);
+  setenv("TMPDIR", "/dev/shm", 1); // a week of syncs in memory, not on the disk
+  FaultRun run(kWeek, {}, 100);
+  unsetenv("TMPDIR");
+  run.wall.step(std::chrono::seconds(1792576800 - kStart));
+  run.connect(kMk410);
+  run.stop.at(1min, [&run] { answerFromMemory(run); });
+  run.stop.at(26h, [&run] { run.wall.step(3600s); });
+  run.stop.at(75h, [&run] { run.wall.step(-30s); });
+  run.stop.at(122h, [&run] { run.wall.step(120s); });
+  std::optional<testing::FileSizeLimit> full;
+  run.stop.at(100h, [&full] { full.emplace(30); });
+  run.stop.at(101h, [&full] { full.reset(); });
+  std::size_t heapOnDay2 = 0;
+  run.stop.at(48h, [&heapOnDay2] { heapOnDay2 = heapInUse(); });
+  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_LT(heapInUse(), heapOnDay2 + 256 * 1024);
+
+  std::size_t samples = 0;
+  for (const std::vector<std::string>& file : sessionTimes(run.folder.path() + "/logs"))
+    samples += file.size();
+  const std::string status(run.statusText, run.statusSize);
+  const std::size_t unwritten = status.rfind(" samples could not be written"); // the end line's total
+  ASSERT_NE(unwritten, std::string::npos);
+  samples += std::stoul(status.substr(status.rfind(' ', unwritten - 1) + 1));
+  EXPECT_EQ(samples, 6u * 60 * 24 * 7) << status;
+  EXPECT_LT(run.statusKinds().size(), 500u) << status;
 }
 
 } // namespace

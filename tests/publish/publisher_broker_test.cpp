@@ -7,7 +7,10 @@
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <set>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -162,6 +165,60 @@ TEST_F(PublisherAgainstBroker, aBrokerKilledAndRestartedMidSessionLosesNoSample)
   broker.start();
   EXPECT_TRUE(subscriber.waitFor(allArrived));
   EXPECT_EQ(publisher.health().droppedMessages, 0u);
+}
+
+// A broker of the test's own on a loopback port, so that the test counts the attempts and
+// decides which ones succeed.
+class CountingBroker {
+public:
+  CountingBroker() {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
+    listen(listener_, 4);
+    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+    port_ = ntohs(address.sin_port);
+  }
+  ~CountingBroker() { close(listener_); }
+  int port() const { return port_; }
+  // The next connection attempt made within the limit, or -1.
+  int nextAttempt(std::chrono::milliseconds limit) {
+    pollfd waiting{listener_, POLLIN, 0};
+    return poll(&waiting, 1, static_cast<int>(limit.count())) == 1 ? accept(listener_, nullptr, nullptr) : -1;
+  }
+  static void acceptConnection(int connection) {
+    char connect[256];
+    (void)!recv(connection, connect, sizeof connect, 0);
+    const unsigned char connack[] = {0x20, 0x02, 0x00, 0x00};
+    (void)!send(connection, connack, sizeof connack, MSG_NOSIGNAL);
+  }
+
+private:
+  int listener_ = socket(AF_INET, SOCK_STREAM, 0);
+  int port_ = 0;
+};
+
+// Eleven failures grow the pause to 2 s; a connection that succeeded must bring the next outage
+// back to the first pause of 1 ms. The limit of 1 s can only fail a publisher that waits too long.
+TEST_F(PublisherAgainstBroker, theBackOffStartsAgainFromItsFirstPauseAfterAConnectionSucceeded) {
+  CountingBroker broker;
+  Publisher publisher(plainSettings(broker.port()), PublisherOptions{0.5, 1ms, 3600s});
+  for (int attempt = 0; attempt < 11; ++attempt) {
+    const int refused = broker.nextAttempt(5s);
+    ASSERT_GE(refused, 0) << attempt;
+    close(refused);
+  }
+  const int accepted = broker.nextAttempt(5s);
+  ASSERT_GE(accepted, 0);
+  CountingBroker::acceptConnection(accepted);
+  ASSERT_TRUE(eventually([&] { return publisher.health().connected; }));
+  close(accepted);
+  const int again = broker.nextAttempt(1s);
+  EXPECT_GE(again, 0);
+  close(again);
+  publisher.finish(0ms);
 }
 
 TEST_F(PublisherAgainstBroker, refusedCredentialsAreReportedWhileTheQueueStillTakesSamples) {
