@@ -4,6 +4,7 @@
 #include "fakes/recording_acquisition_events.h"
 #include "logger/event_log.h"
 #include "logger/logger_drive.h"
+#include "logger/repeated_status.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
 #include "platform/number_text.h"
@@ -402,6 +403,22 @@ std::size_t heapInUse() {
 #else
   return mallinfo2().uordblks;
 #endif
+}
+
+// A condition that lasts (a broker down for two days, the queue full at every sample) is said at
+// once, then at most once a minute and less often the longer it lasts; once it has ended, its
+// return is said at once.
+TEST(LoggerFaultsTest, aConditionLastingTwoDaysIsSaidFiftyThreeTimesAndAtOnceWhenItComesBack) {
+  FaultRun run(1s);
+  RepeatedStatus repeated(run.status, run.line.clock);
+  const auto queueFull = [&repeated] { repeated.report("queue", "failure", "the broker's queue is full"); };
+  for (int tick = 0; tick < 2 * 24 * 3600 * 2; ++tick, run.line.clock.advance(500ms))
+    queueFull();
+  // At 0, 1, 3, 7, 15, 31 and 63 minutes, then every hour.
+  EXPECT_EQ(run.statusKinds().size(), 53u);
+  run.line.clock.advance(2h);
+  queueFull();
+  EXPECT_EQ(run.statusKinds().size(), 54u);
 }
 
 // A week under Central European time from 21 October 2026 (the autumn change on the 25th, seven
