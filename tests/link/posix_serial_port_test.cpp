@@ -140,6 +140,7 @@ TEST(PosixSerialPort, aRunningProgramsLockFileKeepsThePortAndTheOpenPortIsHeldEx
   EXPECT_FALSE(std::filesystem::exists(lockFile));
   EXPECT_FALSE(exclusive());
   ::close(watcher);
+  std::filesystem::remove(folder);
 }
 
 // A pty drops parity, so the request itself is checked, from a line that
