@@ -37,14 +37,15 @@ struct FaultRun {
     std::fclose(statusFile);
     std::free(statusText);
   }
-  // The kind of each status line.
-  std::vector<std::string> statusKinds() {
+  // The kind of each status line; the link's counts have a test of their own.
+  std::vector<std::string> statusKinds(bool withLink = false) {
     std::fflush(statusFile);
     std::vector<std::string> kinds;
     std::istringstream lines(std::string(statusText, statusSize));
     for (std::string line; std::getline(lines, line);) {
       const std::size_t kind = line.find(' ', line.find(' ') + 1) + 1;
-      kinds.push_back(line.substr(kind, line.find(':', kind) - kind));
+      if (std::string said = line.substr(kind, line.find(':', kind) - kind); withLink || said != "link")
+        kinds.push_back(std::move(said));
     }
     return kinds;
   }
@@ -86,10 +87,13 @@ struct FaultRun {
                           {folder.path() + "/logs", 5, "/dev/fake1"}};
 };
 
-// Of each line of `path`, the part from column `column` (split at commas) on.
-std::vector<std::string> columnsFrom(const std::string& path, int column) {
+// Of each line of `path`, the part from column `column` (split at commas) on; the link's counts
+// only when asked.
+std::vector<std::string> columnsFrom(const std::string& path, int column, bool withLinkHealth = false) {
   std::vector<std::string> parts;
   for (const std::string& line : testing::linesOf(path)) {
+    if (!withLinkHealth && line.find(",link health,") != std::string::npos)
+      continue;
     std::size_t at = 0;
     for (int skipped = 0; skipped < column; ++skipped)
       at = line.find(',', at) + 1;
@@ -366,6 +370,22 @@ TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsSt
   for (auto ping = pings.begin() + 1; ping != stuck; ++ping)
     EXPECT_EQ(*ping - *(ping - 1), 500ms);
   EXPECT_GT(*stuck - *(stuck - 1), 20s); // the read's time-out and the display read's four retries
+}
+
+// The link's counts reach the journal at most once a minute and only while they change, and
+// Events.CSV at the session's end.
+TEST(LoggerFaultsTest, theLinksCountsAreSaidOnceAMinuteWhileTheyChange) {
+  const FixedZone zone("UTC0");
+  FaultRun run(270s);
+  run.connect(kMk410);
+  run.stop.at(90s, [&run] { run.unplug(); });
+  EXPECT_EQ(run.logger.run(), 0);
+  const std::vector<std::string> kinds = run.statusKinds(true);
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 2);
+  const std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2, true);
+  EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                          [](const std::string& event) { return event.starts_with("link health,"); }),
+            1);
 }
 
 } // namespace
