@@ -100,6 +100,7 @@ int UnattendedLogger::run() {
   if (parts_.notifier)
     parts_.notifier->stopping();
   parts_.drive.disconnect();
+  sayLinkHealth(true); // the tries to connect since the last line count too
   announce(EventKind::stop, "end",
            "stopped; port closed, every file complete" +
                (unwritten_ > 0 ? "; " + std::to_string(unwritten_) + " samples could not be written" : ""));
