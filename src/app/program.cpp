@@ -23,6 +23,8 @@ namespace {
 constexpr int kExposeLimitMs = 2000;
 // The publisher is asked how it goes this often; a word on it needs no more.
 constexpr int kPublishingLookEvery = 1000;
+// The link's counts change with every exchange; once a second is enough to read them.
+constexpr int kLinkHealthLookEvery = 1000;
 // Limit events the tooltip of the limits' state lists.
 constexpr std::size_t kLimitEventsShown = 5;
 
@@ -85,6 +87,7 @@ void Program::Main() {
                                            [this](const std::vector<LimitEvent>& events) { limitsHeard(events); });
   if (limits_->watching())
     limitsHeard({});
+  showLinkHealth();
 }
 
 void Program::limitsHeard(const std::vector<LimitEvent>& events) {
@@ -122,6 +125,24 @@ void Program::showPublishing() {
   auto* timer = new QTimer(trend_.get());
   QObject::connect(timer, &QTimer::timeout, trend_.get(), show);
   timer->start(kPublishingLookEvery);
+}
+
+// The counts are atomics of the link and the guard's own: nothing here waits on the link's thread.
+void Program::showLinkHealth() {
+  auto show = [this, last = std::optional<LinkHealth>()]() mutable {
+    LinkHealth health = link_.health();
+    health.lateTicks = guard_.skipped();
+    if (health == last)
+      return;
+    last = health;
+    trend_->showLinkHealth("Link: " + std::to_string(health.exchanges) + " exchanges, " +
+                               std::to_string(health.timeouts) + " time-outs",
+                           "Since the start: " + linkHealthText(health));
+  };
+  show();
+  auto* timer = new QTimer(trend_.get());
+  QObject::connect(timer, &QTimer::timeout, trend_.get(), show);
+  timer->start(kLinkHealthLookEvery);
 }
 
 } // namespace orvane

@@ -48,6 +48,11 @@ bool Link::pause(Clock::Duration duration) {
   return platform_.clock.sleepFor(duration, wakeup_) || giveUp();
 }
 
+bool Link::pauseBeforeRetry(Clock::Duration duration) {
+  ++retries_;
+  return pause(duration);
+}
+
 void Link::stopMonitor() {
   if (stopMonitor_)
     stopMonitor_();
@@ -106,12 +111,17 @@ std::optional<Bytes> Link::exchange(const Bytes& commandBytes, const Bytes& data
                                     WaitBudget budget) {
   const Clock::Duration start = platform_.clock.now();
   const auto waitFor = [&](std::size_t count) {
-    return budget == WaitBudget::WholeExchange ? waitForBytes(count, start) : waitForBytes(count);
+    const bool arrived = budget == WaitBudget::WholeExchange ? waitForBytes(count, start) : waitForBytes(count);
+    // A wait given up at a stop or abandon is no fault of the drive's.
+    if (!arrived && !abandoned_)
+      ++timeouts_;
+    return arrived;
   };
   if (abandoned_ || (stopping_ && !wholeTick_)) {
     giveUp();
     return std::nullopt;
   }
+  ++exchanges_;
   discardInput();
   send(commandBytes);
   if (!waitFor(1))

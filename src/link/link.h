@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/frames.h"
+#include "link/link_health.h"
 #include "link/link_result.h"
 #include "platform/platform.h"
 
@@ -74,6 +75,11 @@ public:
 
   // The 2-second pause between retries; false when abandoned.
   bool pause(Clock::Duration duration);
+  // The pause before a read is tried again, counted as a retry.
+  bool pauseBeforeRetry(Clock::Duration duration);
+
+  // The counts so far, as a copy; the link's thread counts, any thread may ask.
+  LinkHealth health() const { return {exchanges_, timeouts_, retries_, 0}; }
 
   // Ends the wait or pause in progress at once, from any thread: from now on
   // every wait fails at once, every pause ends and nothing more is sent,
@@ -128,6 +134,11 @@ private:
   std::atomic<bool> stopping_ = false;
   bool wholeTick_ = false;
   Wakeup wakeup_;
+  // Atomic each, so that the window reads them without waiting on the link's thread; late ticks
+  // belong to whoever ticks.
+  std::atomic<std::uint64_t> exchanges_ = 0;
+  std::atomic<std::uint64_t> timeouts_ = 0;
+  std::atomic<std::uint64_t> retries_ = 0;
 };
 
 } // namespace orvane

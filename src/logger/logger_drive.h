@@ -64,6 +64,8 @@ public:
   // The whole trip history of the model connected.
   DriveResult<TripHistory> readTripHistory();
   void disconnect() { link_.port().close(); }
+  // The link's counts; the logger's thread is the link's.
+  LinkHealth linkHealth() const { return link_.health(); }
   const std::string& model() const { return plan_.model; }
 
 private:

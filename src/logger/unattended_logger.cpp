@@ -44,7 +44,7 @@ Clock::Duration retryDelay(int failuresInARow) {
 
 UnattendedLogger::UnattendedLogger(const Parts& parts, Settings settings)
     : parts_(parts), settings_(std::move(settings)), recorder_(folder_, parts.wall),
-      repeated_(parts.status, parts.clock) {}
+      repeated_(parts.status, parts.clock), linkHealth_(parts.clock.now()) {}
 
 std::string UnattendedLogger::openFolder() {
   const std::filesystem::path folder(settings_.folder);
@@ -78,9 +78,12 @@ int UnattendedLogger::run() {
     SessionEnd end;
     if (connectAndBegin(fault)) {
       end = recordSession();
+      sayLinkHealth(true);
       if (const int error = recorder_.end())
         fileFault("the session file " + recorder_.fileName() + " could not be closed: " + std::strerror(error));
       fault = end.fault;
+    } else {
+      sayLinkHealth(false);
     }
     parts_.drive.disconnect();
     if (end.stopped)
@@ -97,6 +100,7 @@ int UnattendedLogger::run() {
   if (parts_.notifier)
     parts_.notifier->stopping();
   parts_.drive.disconnect();
+  sayLinkHealth(true); // the tries to connect since the last line count too
   announce(EventKind::stop, "end",
            "stopped; port closed, every file complete" +
                (unwritten_ > 0 ? "; " + std::to_string(unwritten_) + " samples could not be written" : ""));
@@ -279,6 +283,7 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
       }
       logSample(tickStart, *reading, logged, slot, written);
     }
+    sayLinkHealth(false);
     if (!waitForNextSlot(origin, slot))
       return {true, {}};
   }
@@ -309,7 +314,9 @@ bool UnattendedLogger::waitForNextSlot(Clock::Duration origin, std::int64_t& slo
   LineFile& file = recorder_.file();
   const Clock::Duration now = parts_.clock.now();
   // A tick that overran its interval skips the slots it covered; the next one starts on the grid.
-  slot = std::max(slot + 1, (now - origin + interval() - Clock::Duration(1)) / interval());
+  const std::int64_t next = std::max(slot + 1, (now - origin + interval() - Clock::Duration(1)) / interval());
+  lateTicks_ += static_cast<std::uint64_t>(next - slot - 1);
+  slot = next;
   const Clock::Duration due = origin + slot * interval();
   for (Clock::Duration at = now; at < due; at = parts_.clock.now()) {
     const Clock::Duration wake = std::min(due, file.syncDue().value_or(due));
@@ -356,6 +363,16 @@ void UnattendedLogger::watchLimits(const Reading& reading) {
     announce(event.kind == LimitEvent::Kind::Raised ? EventKind::limit : EventKind::limitCleared,
              limitEventName(event.kind), event.text);
   }
+}
+
+void UnattendedLogger::sayLinkHealth(bool sessionEnd) {
+  LinkHealth total = parts_.drive.linkHealth();
+  total.lateTicks = lateTicks_;
+  const Clock::Duration now = parts_.clock.now();
+  if (const std::optional<LinkHealth> said = linkHealth_.statusDue(total, now))
+    parts_.status.report("link", linkHealthText(*said));
+  if (const std::optional<LinkHealth> since = linkHealth_.eventDue(total, now, sessionEnd))
+    recordEvent(kLinkHealthEvent, linkHealthText(*since));
 }
 
 } // namespace orvane

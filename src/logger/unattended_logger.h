@@ -3,6 +3,7 @@
 #include "limits/limit_watch.h"
 #include "logger/event_log.h"
 #include "logger/folder_lock.h"
+#include "logger/link_health_schedule.h"
 #include "logger/logger_drive.h"
 #include "logger/repeated_status.h"
 #include "logger/service_notifier.h"
@@ -102,6 +103,8 @@ private:
   void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged,
                  std::int64_t slot, bool written);
   void watchLimits(const Reading& reading);
+  // The link's counts and the slots skipped, in a status line and in Events.CSV when due.
+  void sayLinkHealth(bool sessionEnd);
   Clock::Duration interval() const { return std::chrono::milliseconds(100) * settings_.rateTenths; }
 
   // How often a new session file is tried while the disk refuses them.
@@ -114,6 +117,8 @@ private:
   SessionRecorder recorder_;
   EventLog events_;
   RepeatedStatus repeated_;
+  LinkHealthSchedule linkHealth_;
+  std::uint64_t lateTicks_ = 0; // grid slots skipped by ticks that overran
   int failuresInARow_ = 0;
   int sessions_ = 0;
   std::uint64_t unwritten_ = 0;      // samples no file took, in all

@@ -170,7 +170,7 @@ LinkResult<std::optional<std::string>> Acquisition::readDisplay(const std::strin
     events_.beep();
     events_.retrying(retry, kDisplayRetries);
     retried = true;
-    if (!link_.pause(kRetryPause))
+    if (!link_.pauseBeforeRetry(kRetryPause))
       break;
     text = readDisplayOnce(model);
   }

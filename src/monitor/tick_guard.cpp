@@ -3,8 +3,12 @@
 namespace orvane {
 
 bool TickGuard::runTick(const std::function<void()>& tick) {
-  if (held() || !tick)
+  if (!tick)
     return false;
+  if (held()) {
+    ++skipped_;
+    return false;
+  }
   const Hold running = hold();
   tick();
   return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace orvane {
@@ -11,7 +12,8 @@ namespace orvane {
 // is in its own link work (the start, the trip history read, the reset and
 // its wait), so two transactions never interleave on the port. Every
 // communications failure message is shown inside one of those and so holds
-// ticks too. A held tick is skipped; the next one comes on time.
+// ticks too. A held tick is skipped, and counted; the next one comes on time.
+// Used on the window's thread.
 class TickGuard {
 public:
   class Hold {
@@ -32,9 +34,12 @@ public:
   // Runs the tick, holding further ticks while it runs, unless ticks are
   // held; true if it ran.
   bool runTick(const std::function<void()>& tick);
+  // Ticks held back so far: ticks that could not run on time.
+  std::uint64_t skipped() const { return skipped_; }
 
 private:
   int holds_ = 0;
+  std::uint64_t skipped_ = 0;
 };
 
 } // namespace orvane

@@ -33,6 +33,8 @@ void DayFigures::merge(const DayFigures& other) {
   starts += other.starts;
   reversals += other.reversals;
   trips.insert(trips.end(), other.trips.begin(), other.trips.end());
+  if (other.link)
+    link = link.value_or(LinkHealth{}) + *other.link;
   if (other.peakCurrent && (!peakCurrent || *other.peakCurrent > *peakCurrent)) {
     peakCurrent = other.peakCurrent;
     peakCurrentTime = other.peakCurrentTime;
@@ -113,6 +115,13 @@ void SummaryBuilder::add(const Sample& sample, double interval) {
 void SummaryBuilder::addTrip(double time, std::string text) {
   if (inRange(time))
     dayOf(time).trips.push_back({time, std::move(text)});
+}
+
+void SummaryBuilder::addLinkHealth(double time, const LinkHealth& counts) {
+  if (!inRange(time))
+    return;
+  std::optional<LinkHealth>& link = dayOf(time).link;
+  link = link.value_or(LinkHealth{}) + counts;
 }
 
 Summary SummaryBuilder::finish() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "limits/limit.h"
+#include "link/link_health.h"
 #include "session_log/session_log_format.h"
 #include "summary/local_days.h"
 
@@ -32,6 +33,7 @@ struct DayFigures {
   std::optional<double> dcLinkMax;
   double dcLinkSum = 0;
   std::vector<double> secondsBeyond; // one a limit, in the limits' order
+  std::optional<LinkHealth> link;    // summed from Events.CSV; none when it told nothing of the link
 
   void merge(const DayFigures& other);
 };
@@ -63,6 +65,8 @@ public:
   // `interval`: the sample interval of the sample's file; 0 when it is not known.
   void add(const Sample& sample, double interval);
   void addTrip(double time, std::string text);
+  // The link's counts of an Events.CSV line: those since the line before.
+  void addLinkHealth(double time, const LinkHealth& counts);
   bool empty() const { return !first_; }
   Summary finish();
 

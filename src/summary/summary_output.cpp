@@ -39,7 +39,13 @@ std::string dayJson(const Summary& summary, const DayFigures& day) {
   for (std::size_t at = 0; at < summary.limits.size(); ++at)
     json += std::string(at == 0 ? "" : ",") + jsonString(summary.limits[at].name) + ":" +
             plainText(at < day.secondsBeyond.size() ? day.secondsBeyond[at] : 0.0);
-  return json + "}}";
+  json += "},\"link\":";
+  if (!day.link)
+    return json + "null}";
+  return json + "{\"exchanges\":" + std::to_string(day.link->exchanges) +
+         ",\"timeouts\":" + std::to_string(day.link->timeouts) +
+         ",\"retries\":" + std::to_string(day.link->retries) +
+         ",\"late_ticks\":" + std::to_string(day.link->lateTicks) + "}}";
 }
 
 // `text` right-aligned in `width` characters.
@@ -93,6 +99,13 @@ std::string summaryTable(const Summary& summary) {
     table += "\ntrips:\n";
   for (const TripSeen& trip : summary.total.trips)
     table += "  " + localClockText(trip.time) + "  " + trip.text + '\n';
+  if (summary.total.link)
+    table += "\nlink:\n";
+  for (const DayFigures& day : summary.days)
+    if (day.link)
+      table += "  " + day.day->text() + "  " + linkHealthText(*day.link) + '\n';
+  if (summary.total.link)
+    table += "  total       " + linkHealthText(*summary.total.link) + '\n';
   return table;
 }
 

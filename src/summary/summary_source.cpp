@@ -75,6 +75,9 @@ SummaryOutcome summarise(const SummaryRequest& request, const std::vector<Limit>
   for (TimelineEvent& event : events)
     if (event.kind == "trip")
       builder.addTrip(event.time, std::move(event.text));
+    else if (event.kind == kLinkHealthEvent)
+      if (const std::optional<LinkHealth> counts = linkHealthFromText(event.text))
+        builder.addLinkHealth(event.time, *counts);
   outcome.summary = builder.finish();
   return outcome;
 }

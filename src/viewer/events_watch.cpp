@@ -1,5 +1,7 @@
 #include "viewer/events_watch.h"
 
+#include "link/link_health.h"
+
 #include <sys/stat.h>
 
 namespace orvane {
@@ -14,7 +16,13 @@ std::optional<std::vector<TimelineEvent>> EventsWatch::changed() {
   if (seen == seen_)
     return std::nullopt;
   seen_ = seen;
-  return seen ? readEvents(folder_) : std::vector<TimelineEvent>{};
+  if (!seen)
+    return std::vector<TimelineEvent>{};
+  // The logger's hourly counts of the link are bookkeeping for --summary, not something that
+  // happened to the drive: a mark an hour would bury the trips.
+  std::vector<TimelineEvent> events = readEvents(folder_);
+  std::erase_if(events, [](const TimelineEvent& event) { return event.kind == kLinkHealthEvent; });
+  return events;
 }
 
 } // namespace orvane

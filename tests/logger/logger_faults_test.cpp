@@ -46,14 +46,15 @@ struct FaultRun {
     std::fclose(statusFile);
     std::free(statusText);
   }
-  // The kind of each status line.
-  std::vector<std::string> statusKinds() {
+  // The kind of each status line; the link's counts have a test of their own.
+  std::vector<std::string> statusKinds(bool withLink = false) {
     std::fflush(statusFile);
     std::vector<std::string> kinds;
     std::istringstream lines(std::string(statusText, statusSize));
     for (std::string line; std::getline(lines, line);) {
       const std::size_t kind = line.find(' ', line.find(' ') + 1) + 1;
-      kinds.push_back(line.substr(kind, line.find(':', kind) - kind));
+      if (std::string said = line.substr(kind, line.find(':', kind) - kind); withLink || said != "link")
+        kinds.push_back(std::move(said));
     }
     return kinds;
   }
@@ -96,10 +97,13 @@ struct FaultRun {
                           {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
 };
 
-// Of each line of `path`, the part from column `column` (split at commas) on.
-std::vector<std::string> columnsFrom(const std::string& path, int column) {
+// Of each line of `path`, the part from column `column` (split at commas) on; the link's counts
+// only when asked.
+std::vector<std::string> columnsFrom(const std::string& path, int column, bool withLinkHealth = false) {
   std::vector<std::string> parts;
   for (const std::string& line : testing::linesOf(path)) {
+    if (!withLinkHealth && line.find(",link health,") != std::string::npos)
+      continue;
     std::size_t at = 0;
     for (int skipped = 0; skipped < column; ++skipped)
       at = line.find(',', at) + 1;
@@ -453,6 +457,23 @@ TEST(LoggerFaultsTest, aWeekOfClockStepsAndAFullDiskLosesNoSampleUnsaidAndHoldsI
   samples += std::stoul(status.substr(status.rfind(' ', unwritten - 1) + 1));
   EXPECT_EQ(samples, 6u * 60 * 24 * 7) << status;
   EXPECT_LT(run.statusKinds().size(), 500u) << status;
+}
+
+// The link's counts reach the journal at most once a minute and only when its faults changed (a
+// healthy minute says nothing: the unplugged drive's time-outs make the one line), and Events.CSV
+// at the session's end.
+TEST(LoggerFaultsTest, theLinksCountsAreSaidOnceAMinuteWhenItsFaultsChange) {
+  const FixedZone zone("UTC0");
+  FaultRun run(270s);
+  run.connect(kMk410);
+  run.stop.at(90s, [&run] { run.unplug(); });
+  EXPECT_EQ(run.logger.run(), 0);
+  const std::vector<std::string> kinds = run.statusKinds(true);
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 1);
+  const std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2, true);
+  EXPECT_EQ(std::count_if(events.begin(), events.end(),
+                          [](const std::string& event) { return event.starts_with("link health,"); }),
+            1);
 }
 
 } // namespace

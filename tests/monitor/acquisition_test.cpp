@@ -44,6 +44,7 @@ TEST_F(AcquisitionTest, aTickReadsTheDisplayThenEveryPlannedValueInOrderAsTheDri
                                     {0x03F3, 1}, {0x043C, 2}, {0x044A, 1}, {0x042E, 2}, {0x0446, 2}};
   EXPECT_EQ(memoryReads(port.sends), reads);
   EXPECT_TRUE(events.seen.empty());
+  EXPECT_EQ(link.health(), (LinkHealth{11, 0, 0, 0}));
 
   // The three-trip models count the DC link in units of their voltage class.
   connect(R"({"model": "vector", "dc_link": 280})");
@@ -84,6 +85,7 @@ TEST_F(AcquisitionTest, aSilentDisplayIsRetriedFourTimesAfterABeepAndAPauseEach)
   expected.push_back("retries over");
   EXPECT_EQ(events.seen, expected);
   EXPECT_EQ(port.sends.size(), 5u);
+  EXPECT_EQ(link.health(), (LinkHealth{5, 5, 4, 0}));
 }
 
 TEST_F(AcquisitionTest, theStartReadsAndTheResetGiveValuesAndBeepOnlyForTheirOwnTimeOuts) {

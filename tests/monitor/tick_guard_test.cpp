@@ -21,6 +21,7 @@ TEST(TickGuardTest, aTickIsHeldOnlyWhileAnotherTickOrLinkWorkRuns) {
   EXPECT_FALSE(guard.held());
   EXPECT_TRUE(guard.runTick(tick));
   EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(guard.skipped(), 2u); // the window says them as late ticks
 }
 
 } // namespace

@@ -32,7 +32,11 @@ protected:
     write("Events.CSV", "Clock time,Session file,Event,Text\r\n"
                         "2026-12-06 23:59:58,Trend-2026-12-06_23-59-55.CSV,trip,\"ERR E07, OVERVOLT\"\r\n"
                         "2026-12-06 23:59:58,Trend-2026-12-06_23-59-55.CSV,trip history,Total trips: 1\r\n"
-                        "2026-12-07 00:00:00,Trend-2026-12-06_23-59-55.CSV,limit,hot: current_pct 60 > 50\r\n");
+                        "2026-12-07 00:00:00,Trend-2026-12-06_23-59-55.CSV,limit,hot: current_pct 60 > 50\r\n"
+                        "2026-12-07 00:00:01,Trend-2026-12-06_23-59-55.CSV,link health,"
+                        "\"10 exchanges, 2 time-outs, 1 retries, 0 late ticks\"\r\n"
+                        "2026-12-07 00:00:11,Trend-2026-12-07_00-00-10.CSV,link health,"
+                        "\"5 exchanges, 0 time-outs, 0 retries, 3 late ticks\"\r\n");
   }
   void TearDown() override {
     fs::remove_all(folder_);
@@ -60,14 +64,15 @@ TEST_F(SummaryTest, aCraftedFolderGivesExactFiguresPerLocalDay) {
       R"({"days":[{"date":"2026-12-06","samples":8,"missing_samples":2,"running_hours":0.000694444444444444,)"
       R"("starts":2,"reversals":1,"trips":[{"time":"2026-12-06T23:59:58","text":"ERR E07, OVERVOLT"}],)"
       R"("peak_current_a":9.5,"peak_current_time":"2026-12-06T23:59:57","dc_link_v":{"min":560,"mean":575.125,)"
-      R"("max":600},"above_limits_s":{"hot":0.5}},)"
+      R"("max":600},"above_limits_s":{"hot":0.5},"link":null},)"
       R"({"date":"2026-12-07","samples":6,"missing_samples":17,"running_hours":0.000555555555555556,"starts":1,)"
       R"("reversals":1,"trips":[],"peak_current_a":7,"peak_current_time":"2026-12-07T00:00:00",)"
-      R"("dc_link_v":{"min":540,"mean":549.166666666667,"max":560},"above_limits_s":{"hot":1}}],)"
+      R"("dc_link_v":{"min":540,"mean":549.166666666667,"max":560},"above_limits_s":{"hot":1},)"
+      R"("link":{"exchanges":15,"timeouts":2,"retries":1,"late_ticks":3}}],)"
       R"("total":{"date":null,"samples":14,"missing_samples":19,"running_hours":0.00125,"starts":3,"reversals":2,)"
       R"("trips":[{"time":"2026-12-06T23:59:58","text":"ERR E07, OVERVOLT"}],"peak_current_a":9.5,)"
       R"("peak_current_time":"2026-12-06T23:59:57","dc_link_v":{"min":540,"mean":564,"max":600},)"
-      R"("above_limits_s":{"hot":1.5}}})"
+      R"("above_limits_s":{"hot":1.5},"link":{"exchanges":15,"timeouts":2,"retries":1,"late_ticks":3}}})"
       "\n");
 }
 
@@ -84,6 +89,7 @@ TEST_F(SummaryTest, theRangeAskedForCountsItsEmptySlots) {
   EXPECT_EQ(late.summary->total.samples, 3u);
   EXPECT_EQ(late.summary->total.starts, 1);
   EXPECT_TRUE(late.summary->total.trips.empty());
+  EXPECT_EQ(late.summary->total.link, (LinkHealth{5, 0, 0, 3}));
   EXPECT_FALSE(summary("2026-12-08").summary);
 }
 

@@ -29,6 +29,7 @@ bool isToolbarKey(const std::string& name) {
 constexpr const char* kTitle = "Orvane Trend Analysis";
 constexpr const char* kLongestPublishingText = "MQTT: not connected";
 constexpr const char* kLongestLimitsText = "Limits: within";
+constexpr const char* kLongestLinkHealthText = "Link: 999999 exchanges, 9999 time-outs";
 
 } // namespace
 
@@ -153,6 +154,12 @@ void TrendWindow::showPublishing(const std::string& text, const std::string& det
 
 void TrendWindow::showLimits(const std::string& text, const std::string& detail) {
   QLabel& label = cornerLabel(limitsLabel_, kLongestLimitsText);
+  label.setText(QString::fromStdString(text));
+  label.setToolTip(QString::fromStdString(detail));
+}
+
+void TrendWindow::showLinkHealth(const std::string& text, const std::string& detail) {
+  QLabel& label = cornerLabel(linkHealthLabel_, kLongestLinkHealthText);
   label.setText(QString::fromStdString(text));
   label.setToolTip(QString::fromStdString(detail));
 }

@@ -50,6 +50,8 @@ public:
   void showPublishing(const std::string& text, const std::string& detail);
   // The limits' state beside it, the last events in its tooltip.
   void showLimits(const std::string& text, const std::string& detail);
+  // The link's health beside them: a short text and its tooltip.
+  void showLinkHealth(const std::string& text, const std::string& detail);
 
   // "E&xit": ends the link and the program at once, with no further events.
   void exitmenu_Click();
@@ -78,6 +80,7 @@ private:
   QWidget* corner_ = nullptr;
   QLabel* publishingLabel_ = nullptr;
   QLabel* limitsLabel_ = nullptr;
+  QLabel* linkHealthLabel_ = nullptr;
 };
 
 } // namespace orvane
