@@ -1,5 +1,7 @@
 #include "publish/password_file.h"
 
+#include "platform/file_descriptor.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -50,26 +52,14 @@ PasswordResult firstLine(int fd, const std::string& path) {
 }
 
 // Opened without waiting: a FIFO named as the file must not hang the start.
-class Descriptor {
-public:
-  explicit Descriptor(const std::string& path)
-      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)) {}
-  ~Descriptor() {
-    if (fd_ >= 0)
-      ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
-private:
-  int fd_;
-};
+int openWithoutWaiting(const std::string& path) {
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+}
 
 } // namespace
 
 PasswordResult readPasswordFile(const std::string& path) {
-  const Descriptor file(path);
+  const FileDescriptor file(openWithoutWaiting(path));
   struct stat info {};
   if (file.get() < 0 || fstat(file.get(), &info) != 0)
     return failure("cannot read the password file " + path + ": " + std::strerror(errno));
@@ -89,7 +79,7 @@ std::optional<PasswordResult> readPasswordCredential() {
   if (folder == nullptr || *folder == '\0')
     return std::nullopt;
   const std::string path = std::string(folder) + "/" + kCredentialName;
-  const Descriptor file(path);
+  const FileDescriptor file(openWithoutWaiting(path));
   if (file.get() < 0 && errno == ENOENT)
     return std::nullopt;
   if (file.get() < 0)

@@ -1,5 +1,7 @@
 #include "viewer/log_follower.h"
 
+#include "platform/file_descriptor.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,21 +12,6 @@ namespace orvane {
 namespace {
 
 constexpr std::size_t kTailLength = 64;
-
-class Descriptor {
-public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0)
-      ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
-private:
-  int fd_;
-};
 
 bool readAt(int fd, std::uint64_t offset, std::string& into, std::size_t count) {
   into.resize(count);
@@ -52,7 +39,7 @@ bool LogFollower::sameContent(int descriptor) const {
 
 FileUpdate LogFollower::readAppended(std::size_t maxBytes) {
   FileUpdate update;
-  const Descriptor file(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  const FileDescriptor file(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat info {};
   if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
     update.status = errno == ENOENT ? FileUpdate::Status::Missing : FileUpdate::Status::Failed;
