@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_clock.h"
+#include "fakes/fixed_zone.h"
 #include "fakes/temporary_folder.h"
 #include "logger/stop_wait.h"
 #include "logger/wall_clock.h"
@@ -15,18 +16,6 @@
 #include <vector>
 
 namespace orvane::testing {
-
-// The local time zone, set for as long as this lives (the tests run without TZ).
-struct FixedZone {
-  explicit FixedZone(const char* zone) {
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~FixedZone() {
-    unsetenv("TZ");
-    tzset();
-  }
-};
 
 // The time of day, moving with the fake clock from `start`.
 class FollowingWallClock final : public WallClock {

@@ -1,3 +1,4 @@
+#include "fakes/fixed_zone.h"
 #include "summary/summary_output.h"
 #include "summary/summary_source.h"
 
@@ -16,8 +17,6 @@ namespace fs = std::filesystem;
 class SummaryTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ::setenv("TZ", "<+03>-3", 1);
-    ::tzset();
     fs::create_directories(folder_);
     // Every half second from 23:59:55, the samples of 23:59:57 and 23:59:59.5 missing; the drive
     // starts, stops, starts in reverse, runs through midnight and turns forward again.
@@ -38,11 +37,7 @@ protected:
                         "2026-12-07 00:00:11,Trend-2026-12-07_00-00-10.CSV,link health,"
                         "\"5 exchanges, 0 time-outs, 0 retries, 3 late ticks\"\r\n");
   }
-  void TearDown() override {
-    fs::remove_all(folder_);
-    ::unsetenv("TZ");
-    ::tzset();
-  }
+  void TearDown() override { fs::remove_all(folder_); }
   void write(const std::string& name, const std::string& text) {
     std::ofstream(folder_ / name, std::ios::binary) << text;
   }
@@ -53,6 +48,7 @@ protected:
     request.to = to ? localClockSeconds(*to) : std::nullopt;
     return summarise(request, {{"hot", LimitQuantity::CurrentPercent, Limit::Side::Above, 50, 10, 0}});
   }
+  testing::FixedZone zone_{"<+03>-3"};
   fs::path folder_ = fs::temp_directory_path() / ("summary-" + std::to_string(::getpid()));
 };
 

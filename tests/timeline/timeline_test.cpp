@@ -1,3 +1,4 @@
+#include "fakes/fixed_zone.h"
 #include "timeline/gap_finder.h"
 #include "timeline/logger_files.h"
 #include "timeline/timeline_events.h"
@@ -17,19 +18,12 @@ namespace fs = std::filesystem;
 // Local time is UTC + 3 h, so a local clock time is 10800 s after the same digits in UTC.
 class TimelineTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ::setenv("TZ", "<+03>-3", 1);
-    ::tzset();
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    fs::remove_all(folder_);
-    ::unsetenv("TZ");
-    ::tzset();
-  }
+  void SetUp() override { fs::create_directories(folder_); }
+  void TearDown() override { fs::remove_all(folder_); }
   void write(const std::string& name, const std::string& text) {
     std::ofstream(folder_ / name, std::ios::binary) << text;
   }
+  testing::FixedZone zone_{"<+03>-3"};
   fs::path folder_ = fs::temp_directory_path() / ("timeline-" + std::to_string(::getpid()));
 };
 
