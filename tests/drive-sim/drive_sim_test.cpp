@@ -64,6 +64,25 @@ TEST(Framing, garbageFalseStartsBadOrUnknownFramesGiveWayToTheNextCommandFrame) 
   EXPECT_EQ(feed(engine, kReadFC04), kFiftyHertz);
 }
 
+TEST(Framing, exchangesAreLoggedWholeAbandonedOrLeftUnfinishedAsTheyWentOnTheWire) {
+  sim::ProtocolEngine engine = fiftyHertz();
+  std::vector<sim::WireExchange> logged;
+  engine.setExchangeLog([&logged](const sim::WireExchange& exchange) { logged.push_back(exchange); });
+  feed(engine, kReadFC04);
+  feed(engine, Bytes(kReadFC04.begin(), kReadFC04.begin() + 7));
+  EXPECT_EQ(engine.dropUnfinished(), "> 01 05 03 00 06 < 06 > 02 02");
+  EXPECT_FALSE(engine.dropUnfinished());
+  feed(engine, Bytes(kReadFC04.begin(), kReadFC04.begin() + 5) + kReadFC04); // a new command frame cuts the first
+  ASSERT_EQ(logged.size(), 3u);
+  EXPECT_EQ(
+      logged[0].wire,
+      "> 01 05 03 00 06 < 06 > 02 02 04 FC FA < 06 05 03 00 06 > 06 < 02 13 88 9B"); // as tests/golden writes it
+  EXPECT_EQ(logged[0].role, "output frequency");
+  EXPECT_EQ(logged[1].end, sim::WireExchange::End::Abandoned);
+  EXPECT_EQ(logged[1].wire, "> 01 05 03 00 06 < 06");
+  EXPECT_EQ(logged[2].wire, logged[0].wire);
+}
+
 // Trips and resets as the program's link sees them, at scenario times.
 class SimulatedTrips : public ::testing::Test, protected EngineLine {
 protected:

@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     PseudoTerminal terminal(settings.linkPath);
     std::cout << terminal.slavePath() << std::endl;
     PacedOutput output(settings.baud);
-    return runSimulator(terminal.master(), engine, output, log ? &*log : nullptr);
+    return runSimulator(terminal, engine, output, log ? &*log : nullptr);
   } catch (const std::exception& error) {
     std::cerr << "drive-sim: " << error.what() << '\n';
     return 1;

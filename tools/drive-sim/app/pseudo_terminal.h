@@ -16,6 +16,9 @@ public:
   PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
   int master() const { return master_; }
+  // The simulator's own descriptor of the slave side: what it holds unread
+  // is what the host has not read.
+  int slave() const { return slave_; }
   const std::string& slavePath() const { return slavePath_; }
 
 private:

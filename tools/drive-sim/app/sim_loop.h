@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/pseudo_terminal.h"
 #include "app/wire_log.h"
 #include "engine/paced_output.h"
 #include "engine/protocol_engine.h"
@@ -12,8 +13,9 @@ void holdStopSignals();
 
 // Serves the engine on the pseudo-terminal's master side until SIGINT or
 // SIGTERM: reads the host's bytes, feeds them to the engine and sends the
-// replies when they fall due. Sleeps on the descriptors between events.
-// Returns the exit code.
-int runSimulator(int master, ProtocolEngine& engine, PacedOutput& output, WireLog* log);
+// replies when they fall due. A request left unfinished when the host closes
+// the line or falls quiet for a second is dropped (and logged as cut).
+// Sleeps on the descriptors between events. Returns the exit code.
+int runSimulator(const PseudoTerminal& terminal, ProtocolEngine& engine, PacedOutput& output, WireLog* log);
 
 } // namespace orvane::sim

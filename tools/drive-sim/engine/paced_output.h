@@ -27,6 +27,8 @@ public:
   std::optional<Time> nextDue() const;
   // How long one byte takes on the line (zero without a speed).
   Time byteTime() const;
+  // How many bytes wait to go out.
+  std::size_t queued() const { return pending_.size(); }
   // Removes and returns the bytes due by `now`.
   Bytes takeDue(Time now);
 

@@ -98,6 +98,7 @@ bool ProtocolEngine::takeCommandFrame(std::vector<Reply>& replies) {
   const Bytes taken(frame.begin(), frame.end());
   buffer_.erase(buffer_.begin(), buffer_.begin() + kCommandFrameSize);
   ++frames_;
+  wire_ = "> " + hexText(taken);
   const bool known =
       std::find(kCommands.begin(), kCommands.end(), std::pair{command_, payloadLength_}) != kCommands.end();
   if (!known) {
@@ -115,10 +116,12 @@ bool ProtocolEngine::takeDataFrame(std::vector<Reply>& replies) {
     return false;
   const Bytes frame(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(size));
   const std::span<const std::uint8_t> payload = std::span(frame).subspan(1, payloadLength_);
+  wire_ += " > " + hexText(frame);
   if (xorOf(payload) != frame.back()) {
     note("data frame with a wrong checksum dropped: " + hexText(frame));
     buffer_.erase(buffer_.begin());
     stage_ = Stage::Idle;
+    ended(WireExchange::End::Abandoned);
     return true;
   }
   buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(size));
@@ -140,17 +143,20 @@ void ProtocolEngine::takeAcknowledge(std::vector<Reply>& replies) {
   buffer_.erase(buffer_.begin());
   ++frames_;
   stage_ = Stage::Idle;
+  wire_ += " > " + hexText(Bytes{kAcknowledge});
   std::string description;
-  Bytes reply = finalReply(description);
+  std::string role;
+  Bytes reply = finalReply(description, role);
   if (options_.shortReply)
     reply.pop_back();
   const bool delayed = options_.replyDelayKind == ExchangeKind::Any || options_.replyDelayKind == kind();
   note(description);
   send(replies, std::move(reply), options_.noAckReply, delayed ? options_.replyDelay : std::chrono::milliseconds{},
        "acknowledge");
+  ended(WireExchange::End::Whole, role);
 }
 
-Bytes ProtocolEngine::finalReply(std::string& description) {
+Bytes ProtocolEngine::finalReply(std::string& description, std::string& role) {
   switch (kind()) {
   case ExchangeKind::Read: {
     const int count = payload_[0];
@@ -158,6 +164,7 @@ Bytes ProtocolEngine::finalReply(std::string& description) {
     const MemoryImage memory = drive_.memory();
     const Bytes value = memory.read(address, count);
     const std::string label = memory.labelAt(address);
+    role = label.empty() ? "read " + hex(address, 4) : label;
     description = "read " + hex(address, 4) + " n" + std::to_string(count) + (label.empty() ? "" : " " + label) +
                   " -> " + hexText(value);
     return framed(value);
@@ -165,11 +172,13 @@ Bytes ProtocolEngine::finalReply(std::string& description) {
   case ExchangeKind::DisplayText: {
     std::string text = drive_.displayText();
     text.resize(payload_[0], ' ');
+    role = "display text";
     description = "display text \"" + text + "\"";
     return framed(Bytes(text.begin(), text.end()));
   }
   case ExchangeKind::PanelBlock: {
     const Bytes block = drive_.panelBlock();
+    role = "panel block";
     description = "panel block \"" + std::string(block.begin(), block.begin() + 32) + "\" status " +
                   hexText(std::span(block).subspan(32));
     return framed(block);
@@ -180,6 +189,7 @@ Bytes ProtocolEngine::finalReply(std::string& description) {
   }
   const auto address = static_cast<std::uint16_t>(payload_[1] | payload_[2] << 8);
   const auto value = static_cast<std::uint16_t>(payload_[3] << 8 | payload_[4]);
+  role = "write " + hex(command_, 2);
   description = "write " + hex(command_, 2) + " at " + hex(address, 4) + " value " +
                 hexText(std::span(payload_).subspan(3)) + ": " + drive_.write(command_, address, value);
   return {kAcknowledge, 0x04};
@@ -224,12 +234,14 @@ void ProtocolEngine::abandon() {
   note(std::string("transaction ") + hex(command_, 2) + " abandoned before its " +
        (stage_ == Stage::AwaitData ? "data frame" : "acknowledge"));
   stage_ = Stage::Idle;
+  ended(WireExchange::End::Abandoned);
 }
 
 void ProtocolEngine::refuse(const std::string& what, std::vector<Reply>& replies) {
   stage_ = Stage::Idle;
   note("refused " + what);
   send(replies, {kRefused}, false, {}, what);
+  ended(WireExchange::End::Refused);
 }
 
 void ProtocolEngine::send(std::vector<Reply>& replies, Bytes bytes, bool fault,
@@ -241,7 +253,26 @@ void ProtocolEngine::send(std::vector<Reply>& replies, Bytes bytes, bool fault,
   }
   if (options_.garbage)
     bytes.insert(bytes.begin(), kJunk);
+  wire_ += " < " + hexText(bytes);
   replies.push_back({std::move(bytes), options_.latency + extraDelay});
+}
+
+std::optional<std::string> ProtocolEngine::dropUnfinished() {
+  if (!unfinished())
+    return std::nullopt;
+  std::string wire = stage_ == Stage::Idle ? std::string() : wire_;
+  if (!buffer_.empty())
+    wire += (wire.empty() ? "> " : " > ") + hexText(buffer_);
+  stage_ = Stage::Idle;
+  buffer_.clear();
+  wire_.clear();
+  return wire;
+}
+
+void ProtocolEngine::ended(WireExchange::End end, std::string role) {
+  if (exchangeLog_)
+    exchangeLog_({wire_, std::move(role), end});
+  wire_.clear();
 }
 
 void ProtocolEngine::note(const std::string& line) {
