@@ -12,7 +12,8 @@
 #   - the trip history read has all the golden read's exchanges, with no message box shown and
 #     ta.ini unchanged by OK.
 # It reports, per model, the time from the Stop click to the port closed as the simulator sees it
-# (median/max over the sessions, and over those stopped during a tick) beside one tick's wire time.
+# (median/max over the sessions, and over those stopped during a tick) beside one tick's wire time,
+# and the time from the last reply byte on the wire to the close: what the program adds.
 #
 # Usage: scripts/wire-check.sh [BUILD_DIR] [--models "sc vector mk410 profi"] [--sessions N]
 #                              [--seed N] [--keep]
@@ -34,7 +35,7 @@ while (($#)); do
     --sessions) sessions=$2; shift ;;
     --seed) seed=$2; shift ;;
     --keep) keep=1 ;;
-    -*) sed -n '18,22p' "$0" >&2; exit 2 ;;
+    -*) sed -n '18,23p' "$0" >&2; exit 2 ;;
     *) build=$1 ;;
   esac
   shift
@@ -153,8 +154,8 @@ check_model() {
 }
 
 echo "wire check: $build, seed $seed, $sessions sessions a model, 4800 baud, sample rate 0.5 s"
-echo "           whole              tick    Stop→closed   stops  Stop→closed  trip history"
-echo "model   sessions ticks   wire ms  median/max ms  in tick median/max ms  read    OK in it"
+echo "           whole              tick  Stop→closed   stops  Stop→closed  last reply→closed  trip history"
+echo "model   sessions ticks   wire ms  median/max ms in tick median/max ms      median/max ms  read  OK in it"
 failed=0
 for model in $models; do check_model "$model" || failed=1; done
 ((failed)) && echo "wire check: FAILED" || echo "wire check: passed"

@@ -118,7 +118,7 @@ def main():
     trips = next(t for what, t in clicks if what == "trips")
     options_ok = next(t for what, t in clicks if what == "options-ok")
     bounds = starts + [trips]
-    session_ticks, stop_to_close, stop_in_tick, tick_times = [], [], [], []
+    session_ticks, stop_to_close, stop_in_tick, after_reply, tick_times = [], [], [], [], []
     for number, (first, last) in enumerate(zip(bounds, bounds[1:]), 1):
         span = between(first, last)
         faults += [f"session {number}: partial request {e['wire']} ({e['role']})" for e in span if e["kind"] == "cut"]
@@ -142,6 +142,9 @@ def main():
             faults.append(f"session {number}: the port was not closed after Stop Monitor")
             continue
         stop_to_close.append(closed - stop)
+        # What the program adds once the wire is quiet: the stop seen, the job ended, the port closed.
+        ended = [e["at"] + reply_seconds(e["wire"]) for e in exchanges if e["at"] < closed]
+        after_reply.append(closed - max(ended + [stop]))
         if any(began <= stop < ended for began, ended in tick_times):
             stop_in_tick.append(closed - stop)
 
@@ -161,6 +164,7 @@ def main():
                               if values else "-")
     print(f"{args.model:7} {len(session_ticks):>5}/{len(bounds) - 1:<3} {sum(session_ticks):>5} {wire_time * 1000:>7.0f}"
           f" {figures(stop_to_close):>11} {len(stop_in_tick):>7} {figures(stop_in_tick):>11}"
+          f" {figures(after_reply):>11}"
           f" {len(read):>5}/{len(golden_read):<3} {'yes' if during_read else 'no':>5}")
     for fault in faults:
         print(f"  FAULT {fault}")
