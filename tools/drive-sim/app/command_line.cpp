@@ -58,8 +58,9 @@ SimSettings parseCommandLine(const QCoreApplication& application) {
                                 "(removed on exit).",
                                 "PATH");
   const QCommandLineOption log("log",
-                               "Write every byte in and out, with times, and each transaction "
-                               "decoded, to FILE.",
+                               "Write every byte in and out, with times, each transaction "
+                               "decoded, each exchange whole or cut short, and the host's opens "
+                               "and closes of the line, to FILE.",
                                "FILE");
   const QCommandLineOption fault("fault", "Fail in the named way (see above).", "FAULT");
   const QCommandLineOption replyDelay("reply-delay-ms", "Wait this long before the reply after the acknowledge.",
