@@ -154,8 +154,11 @@ check_model() {
 }
 
 echo "wire check: $build, seed $seed, $sessions sessions a model, 4800 baud, sample rate 0.5 s"
-echo "           whole              tick  Stop→closed   stops  Stop→closed  last reply→closed  trip history"
-echo "model   sessions ticks   wire ms  median/max ms in tick median/max ms      median/max ms  read  OK in it"
+columns='%-7s %9s %5s %7s %11s %7s %11s %11s %9s %5s\n'
+# shellcheck disable=SC2059 # one format for both header lines
+printf "$columns" "" whole "" "tick" "Stop->" stops "Stop->" "last reply" "trip" "OK"
+# shellcheck disable=SC2059
+printf "$columns" model sessions ticks "wire ms" "closed ms" "in tick" "closed ms" "->closed ms" "history" "in it"
 failed=0
 for model in $models; do check_model "$model" || failed=1; done
 ((failed)) && echo "wire check: FAILED" || echo "wire check: passed"

@@ -162,6 +162,7 @@ def main():
     wire_time = statistics.median(end - began for began, end in tick_times) if tick_times else 0
     figures = lambda values: (f"{statistics.median(values) * 1000:.0f}/{max(values) * 1000:.0f}"
                               if values else "-")
+    # Columns as the header of scripts/wire-check.sh; the durations as median/max.
     print(f"{args.model:7} {len(session_ticks):>5}/{len(bounds) - 1:<3} {sum(session_ticks):>5} {wire_time * 1000:>7.0f}"
           f" {figures(stop_to_close):>11} {len(stop_in_tick):>7} {figures(stop_in_tick):>11}"
           f" {figures(after_reply):>11}"
