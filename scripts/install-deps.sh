@@ -7,7 +7,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-
           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libqcustomplot-dev libmosquitto-dev
           libpng-dev)
 if [[ "${1:-build}" == test ]]; then
-  packages+=(clang libclang-rt-14-dev xvfb xauth locales)
+  packages+=(clang libclang-rt-14-dev lld ninja-build xvfb xauth locales)
   # The publishing tests start a real broker and make their TLS certificates.
   packages+=(mosquitto mosquitto-clients openssl)
 fi

@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kLongestFile = 1024;
 constexpr const char* kCredentialName = "mqtt-password";
 
-PasswordResult failure(std::string why) { return {std::nullopt, std::move(why)}; }
+PasswordResult passwordFailure(std::string why) { return {std::nullopt, std::move(why)}; }
 
 std::string modeText(mode_t mode) {
   char text[8];
@@ -34,7 +34,7 @@ PasswordResult firstLine(int fd, const std::string& path) {
     if (count < 0 && errno == EINTR)
       continue;
     if (count < 0)
-      return failure("cannot read the password file " + path + ": " + std::strerror(errno));
+      return passwordFailure("cannot read the password file " + path + ": " + std::strerror(errno));
     if (count == 0)
       break;
     filled += static_cast<std::size_t>(count);
@@ -42,12 +42,12 @@ PasswordResult firstLine(int fd, const std::string& path) {
   text.resize(filled);
   const std::size_t end = text.find('\n');
   if (end == std::string::npos && filled > kLongestFile)
-    return failure("the password file " + path + " has no line end within its first 1 KB");
+    return passwordFailure("the password file " + path + " has no line end within its first 1 KB");
   std::string line = text.substr(0, end);
   if (line.ends_with('\r'))
     line.pop_back();
   if (line.empty())
-    return failure("the password file " + path + " begins with an empty line");
+    return passwordFailure("the password file " + path + " begins with an empty line");
   return {line, {}};
 }
 
@@ -62,15 +62,16 @@ PasswordResult readPasswordFile(const std::string& path) {
   const FileDescriptor file(openWithoutWaiting(path));
   struct stat info {};
   if (file.get() < 0 || fstat(file.get(), &info) != 0)
-    return failure("cannot read the password file " + path + ": " + std::strerror(errno));
+    return passwordFailure("cannot read the password file " + path + ": " + std::strerror(errno));
   if (!S_ISREG(info.st_mode))
-    return failure("the password file " + path + " is not a regular file");
+    return passwordFailure("the password file " + path + " is not a regular file");
   if (info.st_uid != geteuid())
-    return failure("the password file " + path + " belongs to another user (uid " + std::to_string(info.st_uid) +
-                   "): it must belong to the user the program runs as (uid " + std::to_string(geteuid()) + ")");
+    return passwordFailure(
+        "the password file " + path + " belongs to another user (uid " + std::to_string(info.st_uid) +
+        "): it must belong to the user the program runs as (uid " + std::to_string(geteuid()) + ")");
   if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-    return failure("the password file " + path + " is open to group or others (mode " + modeText(info.st_mode) +
-                   "): chmod 600 " + path);
+    return passwordFailure("the password file " + path + " is open to group or others (mode " +
+                           modeText(info.st_mode) + "): chmod 600 " + path);
   return firstLine(file.get(), path);
 }
 
@@ -83,7 +84,7 @@ std::optional<PasswordResult> readPasswordCredential() {
   if (file.get() < 0 && errno == ENOENT)
     return std::nullopt;
   if (file.get() < 0)
-    return failure("cannot read the credential " + path + ": " + std::strerror(errno));
+    return passwordFailure("cannot read the credential " + path + ": " + std::strerror(errno));
   return firstLine(file.get(), path);
 }
 

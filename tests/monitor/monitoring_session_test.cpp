@@ -8,7 +8,7 @@ using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 
 // Sends of the panel probe that tells the two probed models apart.
-constexpr std::size_t kProbeSends = 3 * (1 + 6 + 1 + 8 + 1);
+constexpr std::size_t kStartProbeSends = 3 * (1 + 6 + 1 + 8 + 1);
 
 class StartOnEveryModel : public SessionFixture, public ::testing::WithParamInterface<const char*> {};
 
@@ -31,7 +31,7 @@ TEST_P(StartOnEveryModel, startIdentifiesReadsTheScalesWritesTheLogHeaderAndStar
   if (model == model::kSingleCompact || model == model::kVector) {
     reads.insert(reads.end(),
                  {{model == model::kVector ? std::uint16_t{0xF788} : std::uint16_t{0xF8BC}, 2}, {0xF8B8, 1}});
-    ASSERT_EQ(port.sends.size(), 3 + kProbeSends + 2 * 3 + 3);
+    ASSERT_EQ(port.sends.size(), 3 + kStartProbeSends + 2 * 3 + 3);
     EXPECT_EQ(port.sends[port.sends.size() - 3], (Bytes{0x01, 0x01, 0x05, 0x00, 0x04}));
     const Bytes startWrite = model == model::kVector ? Bytes{0x02, 0x02, 0xE8, 0xF9, 0xFB, 0xCC, 0x24}
                                                      : Bytes{0x02, 0x02, 0x16, 0xFA, 0xF8, 0x0C, 0x1A};

@@ -1,4 +1,5 @@
 #include "fakes/comma_locale.h"
+#include "fakes/log_header.h"
 #include "viewer/session_log_model.h"
 
 #include <filesystem>
@@ -7,8 +8,6 @@
 
 namespace orvane {
 namespace {
-
-const std::string kHeader = "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n";
 
 // Samples/skipped lines of each session, the shown one marked with *.
 std::string describe(const SessionLogModel& model) {
@@ -56,18 +55,18 @@ TEST_F(SessionLogModelTest, readsTheSamplesOfEveryLineItCanAndCountsTheRest) {
     std::string problem;
   };
   const Case cases[] = {
-      {"header and CR LF lines", kHeader + "0,49.5,3.2,42.66667,560\r\n0.5,-12,1,13.3,561\r\n", "2/0*", ""},
+      {"header and CR LF lines", kLogHeader + "0,49.5,3.2,42.66667,560\r\n0.5,-12,1,13.3,561\r\n", "2/0*", ""},
       {"bare LF, no header, blanks around fields", "0,1,2,3,4\n 0.5 , 1 ,2,3,\t4\n", "2/0*", ""},
-      {"two sessions: the last is shown", kHeader + "0,1,2,3,4\r\n" + kHeader + "0,1,2,3,4\r\n0.5,1,2,3,4\r\n",
-       "1/0 2/0*", ""},
-      {"too few, too many fields", kHeader + "0,1,2,3\r\n0,1,2,3,4,5\r\n0,1,2,3,4\r\n", "1/2*", ""},
+      {"two sessions: the last is shown",
+       kLogHeader + "0,1,2,3,4\r\n" + kLogHeader + "0,1,2,3,4\r\n0.5,1,2,3,4\r\n", "1/0 2/0*", ""},
+      {"too few, too many fields", kLogHeader + "0,1,2,3\r\n0,1,2,3,4,5\r\n0,1,2,3,4\r\n", "1/2*", ""},
       {"text in a number, comma decimals", "0,abc,2,3,4\n0,49,5,2,3,4\n0;1;2;3;4\n1,2,3,4,5\n", "1/3*", ""},
       {"not finite, time running backwards", "0,inf,2,3,4\n0,nan,2,3,4\n5,1,2,3,4\n4,1,2,3,4\n", "1/3*", ""},
-      {"a very long line", kHeader + longLine + "\r\n1,2,3,4,5\r\n", "1/1*", ""},
-      {"the last line without its end waits", kHeader + "0,1,2,3,4\r\n0.5,1,2,3,4", "1/0*", ""},
+      {"a very long line", kLogHeader + longLine + "\r\n1,2,3,4,5\r\n", "1/1*", ""},
+      {"the last line without its end waits", kLogHeader + "0,1,2,3,4\r\n0.5,1,2,3,4", "1/0*", ""},
       {"empty", "", "", " is empty."},
-      {"a header alone", kHeader, "0/0*", "has no samples yet."},
-      {"a header and half a line", kHeader + "0,1,2", "0/0*", "has no samples yet."},
+      {"a header alone", kLogHeader, "0/0*", "has no samples yet."},
+      {"a header and half a line", kLogHeader + "0,1,2", "0/0*", "has no samples yet."},
       {"binary",
        std::string("\x7f"
                    "ELF\x02\x01\x00\x00\r\n\xff\xfe,\x01\n",
@@ -93,7 +92,8 @@ TEST_F(SessionLogModelTest, readsTheSamplesOfEveryLineItCanAndCountsTheRest) {
 // The cursor read-out and the statistics write values from memory: they must
 // come out as the program logged them.
 TEST_F(SessionLogModelTest, keepsEveryValueAsLogged) {
-  write(kHeader + "0,-49.5,12.25,81.66667,560\r\nbad\r\n1.20000002384186, 3.333333 ,0.1234567,1.645879,565.5\r\n");
+  write(kLogHeader +
+        "0,-49.5,12.25,81.66667,560\r\nbad\r\n1.20000002384186, 3.333333 ,0.1234567,1.645879,565.5\r\n");
   read();
   EXPECT_EQ(shownLines(model_), (std::vector<std::string>{"0,-49.5,12.25,81.66667,560",
                                                           "1.20000002384186,3.333333,0.1234567,1.645879,565.5"}));
@@ -102,7 +102,7 @@ TEST_F(SessionLogModelTest, keepsEveryValueAsLogged) {
 // Qt sets the C library's locale from the desktop's; the log's "." stays the decimal point.
 TEST_F(SessionLogModelTest, readsLogsOnACommaDecimalDesktop) {
   ASSERT_TRUE(testing::useCommaLocale()) << "no comma-decimal locale: the Debian package locales is missing";
-  write(kHeader + "0,-49.5,12.25,81.66667,560\r\n0.6,49.98,6.12,81.6,561\r\n1.20000002384186,1,2,3,4\r\n");
+  write(kLogHeader + "0,-49.5,12.25,81.66667,560\r\n0.6,49.98,6.12,81.6,561\r\n1.20000002384186,1,2,3,4\r\n");
   read();
   testing::restoreCLocale();
   EXPECT_EQ(sessions(), "3/0*");
@@ -120,14 +120,14 @@ TEST_F(SessionLogModelTest, followsAppendsAndStartsAfreshOnANewStart) {
     std::size_t shownSamples;
   };
   const Step steps[] = {
-      {"a session begins", true, kHeader + "0,1,2,3,4\r\n", "1/0*", true, 1},
+      {"a session begins", true, kLogHeader + "0,1,2,3,4\r\n", "1/0*", true, 1},
       {"half a line waits", false, "0.5,1,2,", "1/0*", false, 1},
       {"until its end comes", false, "3,4\r", "2/0*", false, 2},
       {"the LF after the CR adds nothing", false, "\n", "2/0*", false, 2},
       {"a bad line is counted", false, "1,x,2,3,4\r\n", "2/1*", false, 2},
-      {"a new header starts a new session", false, kHeader + "0,5,6,7,8\r\n", "2/1 1/0*", true, 1},
-      {"truncated: read from the start", true, kHeader + "0,9,9,9,9\r\n", "1/0*", true, 1},
-      {"rewritten to a longer file", true, kHeader + "0,8,8,8,8\r\n0.5,8,8,8,8\r\n", "2/0*", true, 2},
+      {"a new header starts a new session", false, kLogHeader + "0,5,6,7,8\r\n", "2/1 1/0*", true, 1},
+      {"truncated: read from the start", true, kLogHeader + "0,9,9,9,9\r\n", "1/0*", true, 1},
+      {"rewritten to a longer file", true, kLogHeader + "0,8,8,8,8\r\n0.5,8,8,8,8\r\n", "2/0*", true, 2},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
@@ -142,14 +142,14 @@ TEST_F(SessionLogModelTest, followsAppendsAndStartsAfreshOnANewStart) {
 }
 
 TEST_F(SessionLogModelTest, showsAnEarlierSessionWhenPickedAndTheNewestWhenOneBegins) {
-  write(kHeader + "0,1,1,1,1\r\n0.5,2,2,2,2\r\n" + kHeader + "0,3,3,3,3\r\n");
+  write(kLogHeader + "0,1,1,1,1\r\n0.5,2,2,2,2\r\n" + kLogHeader + "0,3,3,3,3\r\n");
   read();
   model_.showSession(0);
   EXPECT_EQ(shownLines(model_), (std::vector<std::string>{"0,1,1,1,1", "0.5,2,2,2,2"}));
   append("0.5,4,4,4,4\r\n");
   EXPECT_FALSE(read().newSamples) << "the shown session did not grow";
   EXPECT_EQ(sessions(), "2/0* 2/0");
-  append(kHeader + "0,5,5,5,5\r\n");
+  append(kLogHeader + "0,5,5,5,5\r\n");
   read();
   EXPECT_EQ(sessions(), "2/0 2/0 1/0*");
   EXPECT_EQ(shownLines(model_), (std::vector<std::string>{"0,5,5,5,5"}));
@@ -168,7 +168,7 @@ TEST_F(SessionLogModelTest, refusesWhatCannotBeReadAndReadsALargeFileInPieces) {
   EXPECT_EQ(model_.problem(),
             path_ + " cannot be shown: it holds 257 MB, more than the 256 MB the Session Viewer reads.");
 
-  std::string file = kHeader;
+  std::string file = kLogHeader;
   for (int i = 0; i < 1000; ++i)
     file += std::to_string(i) + ",1,2,3,4\r\n";
   write(file);

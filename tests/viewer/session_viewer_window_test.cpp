@@ -1,3 +1,4 @@
+#include "fakes/log_header.h"
 #include "viewer/ui/picture_file.h"
 #include "viewer/ui/session_plot.h"
 #include "viewer/ui/session_viewer_window.h"
@@ -11,8 +12,6 @@
 
 namespace orvane {
 namespace {
-
-const std::string kHeader = "Time (s),Frequency (Hz),Current (A),Current (%),DC Link (V)\r\n";
 
 class SessionViewerWindowTest : public ::testing::Test {
 protected:
@@ -36,7 +35,7 @@ protected:
 };
 
 TEST_F(SessionViewerWindowTest, offersEachSessionAndCountsTheLinesItSkipped) {
-  open(write("Trend.CSV", kHeader + "0,1,1,1,1\r\n0.5,1,1,1,1\r\n" + kHeader +
+  open(write("Trend.CSV", kLogHeader + "0,1,1,1,1\r\n0.5,1,1,1,1\r\n" + kLogHeader +
                               "0,2,2,2,2\r\nbad\r\n0.5,2,2,2,2\r\n\xff\r\n1,2,2,2,2\r\n"));
   auto* sessions = window_->findChild<QComboBox*>();
   ASSERT_EQ(sessions->count(), 2);
@@ -50,7 +49,7 @@ TEST_F(SessionViewerWindowTest, offersEachSessionAndCountsTheLinesItSkipped) {
 }
 
 TEST_F(SessionViewerWindowTest, fitsTheValueAxesToWhatIsInView) {
-  std::string log = kHeader;
+  std::string log = kLogHeader;
   for (int i = 0; i < 40; ++i)
     log += std::to_string(i) + (i < 20 ? ",10,2,20," + std::to_string(500 + i) + "\r\n" : ",-50,8,80,700\r\n");
   open(write("Trend.CSV", log));
@@ -66,7 +65,7 @@ TEST_F(SessionViewerWindowTest, fitsTheValueAxesToWhatIsInView) {
 // Many more pieces than the reading thread runs ahead, each with memory a
 // piece before it used: every sample must arrive once, in order.
 TEST_F(SessionViewerWindowTest, readsAFileOfManyPiecesWhole) {
-  std::string log = kHeader;
+  std::string log = kLogHeader;
   constexpr int kLines = 150000;
   for (int i = 0; i < kLines; ++i)
     log += std::to_string(i) + ".5," + (i % 2 == 0 ? "0" : "100") + ",1,2,3\r\n";
@@ -110,7 +109,7 @@ TEST_F(SessionViewerWindowTest, saysWhatItSkippedInAFileWithoutSamples) {
 }
 
 TEST_F(SessionViewerWindowTest, showsClockTimeForALogNamedByItsStart) {
-  const std::string log = kHeader + "0,1,1,1,1\r\n1.5,1,1,1,1\r\n";
+  const std::string log = kLogHeader + "0,1,1,1,1\r\n1.5,1,1,1,1\r\n";
   open(write("Trend.CSV", log));
   EXPECT_FALSE(window_->findChild<QAction*>("clockTime")->isEnabled());
   EXPECT_EQ(window_->plot().timeText(1.5), "0:00:01.5");
@@ -128,7 +127,7 @@ TEST_F(SessionViewerWindowTest, savesThePictureAsTheChosenType) {
   EXPECT_EQ(pictureFileName("run", kPdfPictureFilter), "run.pdf");
   EXPECT_EQ(pictureFileName("run", kPngPictureFilter), "run.png");
   EXPECT_EQ(pictureFileName("run.PDF", kPngPictureFilter), "run.PDF");
-  open(write("Trend.CSV", kHeader + "0,1,1,1,1\r\n0.5,2,2,2,2\r\n"));
+  open(write("Trend.CSV", kLogHeader + "0,1,1,1,1\r\n0.5,2,2,2,2\r\n"));
   for (const auto& [name, signature] : {std::pair{"run.pdf", "%PDF"}, std::pair{"run.png", "\x89PNG"}}) {
     const QString path = folder_.filePath(name);
     ASSERT_TRUE(savePicture(window_->plot(), path));

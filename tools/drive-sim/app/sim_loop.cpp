@@ -21,11 +21,11 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::seconds kQuietLine{1};
 
 sigset_t stopSignals() {
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGINT);
-  sigaddset(&signals, SIGTERM);
-  return signals;
+  sigset_t stopSet;
+  sigemptyset(&stopSet);
+  sigaddset(&stopSet, SIGINT);
+  sigaddset(&stopSet, SIGTERM);
+  return stopSet;
 }
 
 timespec toTimespec(std::chrono::nanoseconds wait) {
@@ -41,15 +41,15 @@ int fail(const char* what) {
 } // namespace
 
 void holdStopSignals() {
-  const sigset_t signals = stopSignals();
-  sigprocmask(SIG_BLOCK, &signals, nullptr);
+  const sigset_t stopSet = stopSignals();
+  sigprocmask(SIG_BLOCK, &stopSet, nullptr);
 }
 
 int runSimulator(const PseudoTerminal& terminal, ProtocolEngine& engine, PacedOutput& output, WireLog* log) {
   const int master = terminal.master();
   LineWatch line(terminal.slavePath());
-  const sigset_t signals = stopSignals();
-  const int stopper = signalfd(-1, &signals, SFD_CLOEXEC);
+  const sigset_t stopSet = stopSignals();
+  const int stopper = signalfd(-1, &stopSet, SFD_CLOEXEC);
   if (stopper < 0)
     return fail("signalfd");
   const Clock::time_point start = Clock::now();
