@@ -1,9 +1,11 @@
 #include "fakes/engine_line.h"
 #include "fakes/file_size_limit.h"
+#include "fakes/mosquitto_broker.h"
 #include "fakes/notify_socket.h"
 #include "fakes/recording_acquisition_events.h"
 #include "logger/event_log.h"
 #include "logger/logger_drive.h"
+#include "logger/logger_publishing.h"
 #include "logger/repeated_status.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
@@ -38,18 +40,30 @@ constexpr std::time_t kStart = 1796551200;
 const char* const kMk410 = R"({"model": "mk410", "frequency": 50, "current": 8.3})";
 const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
-// The kinds of event a consumer (the publisher) is told of.
+// The kinds of event a consumer is told of, and everything passed on to the publisher's side when
+// a test sets one.
 struct HeardEvents final : LoggerObserver {
-  void identified(const DriveIdentity&) override {}
-  void sampleLogged(WallClock::TimePoint, double, const Reading&) override {}
-  void happened(WallClock::TimePoint, EventKind kind, const std::string&,
-                const std::vector<std::string>&) override {
-    kinds.push_back(kind);
+  void identified(const DriveIdentity& identity) override {
+    if (next)
+      next->identified(identity);
   }
-  void linkCounted(const LinkHealth&, Clock::Duration) override {}
+  void sampleLogged(WallClock::TimePoint at, double seconds, const Reading& reading) override {
+    if (next)
+      next->sampleLogged(at, seconds, reading);
+  }
+  void happened(WallClock::TimePoint at, EventKind kind, const std::string& text,
+                const std::vector<std::string>& history) override {
+    kinds.push_back(kind);
+    if (next)
+      next->happened(at, kind, text, history);
+  }
+  void linkCounted(const LinkHealth& total, Clock::Duration now) override {
+    if (next)
+      next->linkCounted(total, now);
+  }
   std::vector<EventKind> kinds;
+  LoggerObserver* next = nullptr;
 };
-
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
   explicit FaultRun(Clock::Duration stopAt, std::vector<Limit> watched = {}, int rateTenths = 5)
@@ -435,15 +449,35 @@ TEST(LoggerFaultsTest, aConditionLastingTwoDaysIsSaidFiftyThreeTimesAndAtOnceWhe
   EXPECT_EQ(run.statusKinds().size(), 54u);
 }
 
+// What the kernel says of this process's memory: "VmRSS" or "VmHWM", in kB.
+long memoryKilobytes(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with(field + ":"))
+      return std::stol(line.substr(field.size() + 1));
+  return -1;
+}
+
 // A week under Central European time from 21 October 2026 (the autumn change on the 25th, seven
-// midnights), the clock stepped three times and the disk full for an hour: every sample is in a file or
-// counted unwritten, the status lines stay few, and the memory stops growing after the first days.
-TEST(LoggerFaultsTest, aWeekOfClockStepsAndAFullDiskLosesNoSampleUnsaidAndHoldsItsMemory) {
+// midnights), the clock stepped three times, the disk full for an hour and the broker away for two
+// days: every sample is in a file or counted unwritten, the status lines stay few, and the memory
+// stops growing after the first days. Ticks every 30 s here; ORVANE_WEEK_TICK_TENTHS=5 runs the
+// week at 0.5 s (some minutes in a Release build) and prints its figures.
+TEST(LoggerFaultsTest, aWeekOfClockStepsAFullDiskAndABrokerAwayLosesNoSampleUnsaidAndHoldsItsMemory) {
   const FixedZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
   constexpr auto kWeek = std::chrono::hours(24 * 7);
+  const char* tenths = std::getenv("ORVANE_WEEK_TICK_TENTHS");
+  const int tickTenths = tenths ? std::atoi(tenths) : 300;
   setenv("TMPDIR", "/dev/shm", 1); // a week of syncs in memory, not on the disk
-  FaultRun run(kWeek, {}, 100);
+  FaultRun run(kWeek, {}, tickTenths);
   unsetenv("TMPDIR");
+  std::filesystem::create_directories(run.folder.path() + "/broker");
+  testing::MosquittoBroker broker(run.folder.path() + "/broker");
+  const BrokerSettings settings{false, "127.0.0.1", broker.port(), {}, "plant", {}, {}};
+  Publisher publisher(settings, {tickTenths / 10.0, 1ms, 50ms});
+  RepeatedStatus mqttStatus(run.status, run.line.clock);
+  LoggerPublishing publishing(publisher, settings, tickTenths, mqttStatus);
+  run.published.next = &publishing;
   run.wall.step(std::chrono::seconds(1792576800 - kStart));
   run.connect(kMk410);
   run.stop.at(1min, [&run] { answerFromMemory(run); });
@@ -453,20 +487,31 @@ TEST(LoggerFaultsTest, aWeekOfClockStepsAndAFullDiskLosesNoSampleUnsaidAndHoldsI
   std::optional<testing::FileSizeLimit> full;
   run.stop.at(100h, [&full] { full.emplace(30); });
   run.stop.at(101h, [&full] { full.reset(); });
+  run.stop.at(30h, [&broker] { broker.stop(); });
+  run.stop.at(78h, [&broker] { broker.start(); });
   std::size_t heapOnDay2 = 0;
   run.stop.at(48h, [&heapOnDay2] { heapOnDay2 = heapInUse(); });
+  long residentInTheMiddle = 0;
+  run.stop.at(84h, [&residentInTheMiddle] { residentInTheMiddle = memoryKilobytes("VmRSS"); });
+  const long residentAtStart = memoryKilobytes("VmRSS");
   EXPECT_EQ(run.logger.run(), 0);
   EXPECT_LT(heapInUse(), heapOnDay2 + 256 * 1024);
 
-  std::size_t samples = 0;
+  std::size_t written = 0;
   for (const std::vector<std::string>& file : sessionTimes(run.folder.path() + "/logs"))
-    samples += file.size();
+    written += file.size();
   const std::string status(run.statusText, run.statusSize);
-  const std::size_t unwritten = status.rfind(" samples could not be written"); // the end line's total
-  ASSERT_NE(unwritten, std::string::npos);
-  samples += std::stoul(status.substr(status.rfind(' ', unwritten - 1) + 1));
-  EXPECT_EQ(samples, 6u * 60 * 24 * 7) << status;
+  const std::size_t unwrittenAt = status.rfind(" samples could not be written"); // the end line's total
+  ASSERT_NE(unwrittenAt, std::string::npos);
+  const std::size_t unwritten = std::stoul(status.substr(status.rfind(' ', unwrittenAt - 1) + 1));
+  EXPECT_EQ(written + unwritten, static_cast<std::size_t>(kWeek / (tickTenths * 100ms))) << status;
   EXPECT_LT(run.statusKinds().size(), 500u) << status;
+  EXPECT_NE(status.find("mqtt: publishing to"), status.rfind("mqtt: publishing to")) << "reached again";
+  std::cout << "a week at " << plainText(tickTenths / 10.0) << " s: " << written << " samples written, "
+            << unwritten << " counted unwritten, " << run.statusKinds(true).size()
+            << " status lines; resident at the start, in the middle, at the end: " << residentAtStart << ", "
+            << residentInTheMiddle << ", " << memoryKilobytes("VmRSS") << " kB, at most "
+            << memoryKilobytes("VmHWM") << " kB\n";
 }
 
 // The link's counts reach the journal at most once a minute and only when its faults changed (a
