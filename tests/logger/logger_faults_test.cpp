@@ -40,30 +40,18 @@ constexpr std::time_t kStart = 1796551200;
 const char* const kMk410 = R"({"model": "mk410", "frequency": 50, "current": 8.3})";
 const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
-// The kinds of event a consumer is told of, and everything passed on to the publisher's side when
-// a test sets one.
+// The kinds of event a consumer (the publisher) is told of.
 struct HeardEvents final : LoggerObserver {
-  void identified(const DriveIdentity& identity) override {
-    if (next)
-      next->identified(identity);
-  }
-  void sampleLogged(WallClock::TimePoint at, double seconds, const Reading& reading) override {
-    if (next)
-      next->sampleLogged(at, seconds, reading);
-  }
-  void happened(WallClock::TimePoint at, EventKind kind, const std::string& text,
-                const std::vector<std::string>& history) override {
+  void identified(const DriveIdentity&) override {}
+  void sampleLogged(WallClock::TimePoint, double, const Reading&) override {}
+  void happened(WallClock::TimePoint, EventKind kind, const std::string&,
+                const std::vector<std::string>&) override {
     kinds.push_back(kind);
-    if (next)
-      next->happened(at, kind, text, history);
   }
-  void linkCounted(const LinkHealth& total, Clock::Duration now) override {
-    if (next)
-      next->linkCounted(total, now);
-  }
+  void linkCounted(const LinkHealth&, Clock::Duration) override {}
   std::vector<EventKind> kinds;
-  LoggerObserver* next = nullptr;
 };
+
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
   explicit FaultRun(Clock::Duration stopAt, std::vector<Limit> watched = {}, int rateTenths = 5)
@@ -85,11 +73,13 @@ struct FaultRun {
     return kinds;
   }
 
-  // The drive at the far end from now on; `silentAfter` host frames are answered, then none.
-  void connect(const char* scenario, std::optional<int> silentAfter = {}) {
+  // The drive at the far end from now on; `silentAfter` host frames are answered, then none; each
+  // reply `latency` late.
+  void connect(const char* scenario, std::optional<int> silentAfter = {}, std::chrono::milliseconds latency = {}) {
     connectedAt = line.clock.now();
     sim::EngineOptions options;
     options.silentAfterFrames = silentAfter;
+    options.latency = latency;
     line.connect(scenario, options);
   }
   // The device goes away: nothing answers and it cannot be opened.
@@ -120,8 +110,15 @@ struct FaultRun {
   testing::NotifySocket serviceManager{folder.path() + "/notify"};
   ServiceNotifier notifier{serviceManager.path().c_str()};
   HeardEvents published;
-  UnattendedLogger logger{{drive, line.clock, wall, stop, status, &published, &limits, &notifier},
-                          {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
+
+  // Records until the scripted stop and gives the exit code; the consumer is `published` unless
+  // another is given.
+  int record(LoggerObserver* observer = nullptr) {
+    UnattendedLogger logger{
+        {drive, line.clock, wall, stop, status, observer ? observer : &published, &limits, &notifier},
+        {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
+    return logger.run();
+  }
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on; the link's counts
@@ -259,7 +256,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
   for (const FaultCase& entry : cases) {
     FaultRun run(entry.stopAt, entry.limits);
     entry.script(run);
-    EXPECT_EQ(run.logger.run(), 0) << entry.name;
+    EXPECT_EQ(run.record(), 0) << entry.name;
     EXPECT_EQ(sessionTimes(run.folder.path() + "/logs"), entry.sessionTimes) << entry.name;
     EXPECT_EQ(run.statusKinds(), entry.statusKinds) << entry.name;
     std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2);
@@ -276,7 +273,7 @@ TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFor
   const FixedZone zone("UTC0");
   FaultRun run(5s);
   run.connect(R"({"model": "mk410", "trips": [{"at": 1, "code": 7, "text": "ERR\nend: forged"}]})");
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "trip", "end"}));
   EXPECT_NE(std::string(run.statusText, run.statusSize)
                 .find("trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared"),
@@ -302,7 +299,7 @@ TEST(LoggerFaultsTest, aFullDiskEndsTheFileNotTheSessionAndCountsEverySampleItCo
   std::optional<testing::FileSizeLimit> full;
   run.stop.at(10s, [&full] { full.emplace(30); });
   run.stop.at(70s, [&full] { full.reset(); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   const std::string logs = run.folder.path() + "/logs";
   EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
   EXPECT_EQ(testing::fileNames(logs),
@@ -331,7 +328,7 @@ TEST(LoggerFaultsTest, filesRenamedOrDeletedUnderItAreNoticedAndRecordingGoesOnI
     std::filesystem::rename(logs + "/Events.CSV", logs + "/Events-old.CSV");
   });
   run.stop.at(35s, [&logs] { std::filesystem::remove(logs + "/Trend-2026-12-06_10-00-20+0000.CSV"); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   EXPECT_EQ(testing::fileNames(logs),
             (std::vector<std::string>{".orvane-logger.lock", "Events-old.CSV", "Events.CSV",
                                       "Trend-2026-12-06_10-00-40+0000.CSV", "kept.CSV"}));
@@ -353,7 +350,7 @@ TEST(LoggerFaultsTest, aSteppedWallClockStartsANewFileUnderTheTrueTimeWithAnEven
   run.connect(kMk410);
   run.stop.at(20s, [&run] { run.wall.step(3600s); });
   run.stop.at(40s, [&run] { run.wall.step(-30s); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   const std::string logs = run.folder.path() + "/logs";
   EXPECT_EQ(
       testing::fileNames(logs),
@@ -393,7 +390,7 @@ TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsSt
       return std::vector<testing::ScriptedSerialPort::Reply>{};
     });
   });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   listen();
   ASSERT_GE(messages.size(), 3u);
   EXPECT_EQ(messages[0], "READY=1");
@@ -434,22 +431,6 @@ std::size_t heapInUse() {
 #endif
 }
 
-// A condition that lasts (a broker down for two days, the queue full at every sample) is said at
-// once, then at most once a minute and less often the longer it lasts; once it has ended, its
-// return is said at once.
-TEST(LoggerFaultsTest, aConditionLastingTwoDaysIsSaidFiftyThreeTimesAndAtOnceWhenItComesBack) {
-  FaultRun run(1s);
-  RepeatedStatus repeated(run.status, run.line.clock);
-  const auto queueFull = [&repeated] { repeated.report("queue", "failure", "the broker's queue is full"); };
-  for (int tick = 0; tick < 2 * 24 * 3600 * 2; ++tick, run.line.clock.advance(500ms))
-    queueFull();
-  // At 0, 1, 3, 7, 15, 31 and 63 minutes, then every hour.
-  EXPECT_EQ(run.statusKinds().size(), 53u);
-  run.line.clock.advance(2h);
-  queueFull();
-  EXPECT_EQ(run.statusKinds().size(), 54u);
-}
-
 // What the kernel says of this process's memory: "VmRSS" or "VmHWM", in kB.
 long memoryKilobytes(const std::string& field) {
   std::ifstream status("/proc/self/status");
@@ -478,7 +459,6 @@ TEST(LoggerFaultsTest, aWeekOfClockStepsAFullDiskAndABrokerAwayLosesNoSampleUnsa
   Publisher publisher(settings, {tickTenths / 10.0, 1ms, 50ms});
   RepeatedStatus mqttStatus(run.status, run.line.clock);
   LoggerPublishing publishing(publisher, settings, tickTenths, mqttStatus);
-  run.published.next = &publishing;
   run.wall.step(std::chrono::seconds(1792576800 - kStart));
   run.connect(kMk410);
   run.stop.at(1min, [&run] { answerFromMemory(run); });
@@ -495,7 +475,7 @@ TEST(LoggerFaultsTest, aWeekOfClockStepsAFullDiskAndABrokerAwayLosesNoSampleUnsa
   long residentInTheMiddle = 0;
   run.stop.at(84h, [&residentInTheMiddle] { residentInTheMiddle = memoryKilobytes("VmRSS"); });
   const long residentAtStart = memoryKilobytes("VmRSS");
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(&publishing), 0);
   EXPECT_LT(heapInUse(), heapOnDay2 + 256 * 1024);
   const long residentAtEnd = memoryKilobytes("VmRSS"), residentAtMost = memoryKilobytes("VmHWM");
 
@@ -529,7 +509,7 @@ TEST(LoggerFaultsTest, theLinksCountsAndTheDrivesFailuresAreSaidAtMostOnceAMinut
     run.connect(kMk410);
   });
   run.stop.at(270s, [&run] { run.unplug(); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   const std::vector<std::string> kinds = run.statusKinds(true);
   EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 2);
   EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "failure"), 3);
@@ -540,6 +520,18 @@ TEST(LoggerFaultsTest, theLinksCountsAndTheDrivesFailuresAreSaidAtMostOnceAMinut
   EXPECT_EQ(std::count_if(events.begin(), events.end(),
                           [](const std::string& event) { return event.starts_with("link health,"); }),
             2);
+}
+
+// A drive too slow for the rate skips grid slots at every tick: the link's line comes after the first
+// minute, then less often the longer the late ticks go on (at 1, 2, 4, 8 and 16 minutes), not
+// once a minute for as long as the logger runs.
+TEST(LoggerFaultsTest, lateTicksEveryMinuteAreSaidLessAndLessOften) {
+  const FixedZone zone("UTC0");
+  FaultRun run(20min);
+  run.connect(kMk410, {}, 100ms);
+  EXPECT_EQ(run.record(), 0);
+  const std::vector<std::string> kinds = run.statusKinds(true);
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 5);
 }
 
 } // namespace
