@@ -8,11 +8,17 @@
 soak_rig() {
   local name=$1
   shift
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build -j2 --target orvane-trend drive-sim >/dev/null
+  # ORVANE_SOAK_BUILD names a build folder that already holds both programs (a Release or the
+  # package's build); without it they are built here.
+  local build=${ORVANE_SOAK_BUILD:-}
+  if [[ -z $build ]]; then
+    build=build
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j2 --target orvane-trend drive-sim >/dev/null
+  fi
   work=$(mktemp -d "${TMPDIR:-/tmp}/$name.XXXXXX")
   # Copies, so that a rebuild during the run leaves the programs under test alone.
-  cp build/bin/orvane-trend build/bin/drive-sim "$work/"
+  cp "$build/bin/orvane-trend" "$build/bin/drive-sim" "$work/"
   mkdir -p "$work/home" "$work/config/orvane-trend"
   printf '%s\r\n' "$@" >"$work/config/orvane-trend/ta.ini"
   pids=()

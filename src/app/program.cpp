@@ -128,10 +128,12 @@ void Program::showPublishing() {
 }
 
 // The counts are atomics of the link and the guard's own: nothing here waits on the link's thread.
+// The status published carries them too, at most once a minute.
 void Program::showLinkHealth() {
   auto show = [this, last = std::optional<LinkHealth>()]() mutable {
     LinkHealth health = link_.health();
     health.lateTicks = guard_.skipped();
+    publishing_->publishLinkHealth(health, platform_.clock.now());
     if (health == last)
       return;
     last = health;

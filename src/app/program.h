@@ -39,7 +39,7 @@ public:
 private:
   // Keeps the main window's word on the publisher current while it publishes.
   void showPublishing();
-  // The link's counts and the ticks skipped, in the window's corner once a second.
+  // The link's counts and the ticks skipped, in the window's corner once a second and published.
   void showLinkHealth();
   // Publishes what the limits raised or cleared and shows their state.
   void limitsHeard(const std::vector<LimitEvent>& events);

@@ -21,6 +21,7 @@ WindowPublishing::WindowPublishing(const std::string& configPath, MonitoringSess
   settings_ = *config.settings;
   publisher_ = std::make_unique<Publisher>(settings_, PublisherOptions{});
   listener_ = std::make_unique<SessionPublishing>(*publisher_);
+  linkHealth_ = std::make_unique<LinkHealthPublishing>(*publisher_);
   session_.setListener(listener_.get());
 }
 

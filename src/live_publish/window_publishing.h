@@ -1,5 +1,6 @@
 #pragma once
 
+#include "live_publish/link_health_publishing.h"
 #include "live_publish/session_publishing.h"
 #include "monitor/monitoring_session.h"
 #include "platform/message_boxes.h"
@@ -31,6 +32,12 @@ public:
     if (listener_)
       listener_->event(kind, text);
   }
+  // The link's counts so far, read once a second: in the status when due; nothing when nothing is
+  // published.
+  void publishLinkHealth(const LinkHealth& total, Clock::Duration now) const {
+    if (linkHealth_)
+      linkHealth_->update(total, now);
+  }
   // How the publishing goes, for the window; nothing when nothing is published.
   std::optional<PublisherSummary> summary() const;
 
@@ -39,6 +46,7 @@ private:
   BrokerSettings settings_;
   std::unique_ptr<Publisher> publisher_;
   std::unique_ptr<SessionPublishing> listener_;
+  std::unique_ptr<LinkHealthPublishing> linkHealth_;
 };
 
 } // namespace orvane

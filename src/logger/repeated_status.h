@@ -25,6 +25,8 @@ public:
 
   // `condition` tells repeats apart; `kind` and `text` as StatusLines::report takes them.
   void report(const std::string& condition, const std::string& kind, const std::string& text);
+  // The condition is over (the drive answers again): its next report is said at once.
+  void ended(const std::string& condition) { conditions_.erase(condition); }
 
 private:
   struct Repeats {

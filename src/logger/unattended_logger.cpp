@@ -30,6 +30,9 @@ std::string valuesText(const LoggedValues& values) {
          plainText(values.currentPercent) + " %, " + plainText(values.dcLink) + " V";
 }
 
+// The condition of the status lines of failed tries to reach the drive.
+constexpr const char* kDriveFailure = "drive";
+
 } // namespace
 
 Clock::Duration retryDelay(int failuresInARow) {
@@ -91,7 +94,12 @@ int UnattendedLogger::run() {
     ++failuresInARow_;
     const Clock::Duration delay = retryDelay(failuresInARow_);
     if (!fault.empty()) {
-      announce(EventKind::failure, "failure", fault + "; port closed, next try in " + seconds(delay));
+      // A drive away for days is tried every minute: its line comes at most once a minute, less
+      // often the longer it lasts, and the broker still hears of every try.
+      const std::string text = fault + "; port closed, next try in " + seconds(delay);
+      repeated_.report(kDriveFailure, "failure", text);
+      if (parts_.observer)
+        parts_.observer->happened(parts_.wall.now(), EventKind::failure, text, {});
       notifyStatus("waiting for the drive on " + settings_.device + ": " + fault);
     }
     if (pause(delay))
@@ -117,6 +125,7 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
     return false;
   }
   parts_.status.report("identified", identityText(*identity));
+  repeated_.ended(kDriveFailure); // the next failure is news again
   if (parts_.observer)
     parts_.observer->identified(*identity);
   if (sessions_ > 0 || failuresInARow_ > 0)
@@ -206,7 +215,7 @@ void UnattendedLogger::watchClock(WallClock::TimePoint tickStart) {
   const std::string text =
       "the clock went from " + clockTextWithOffset(expected) + " to " + clockTextWithOffset(tickStart);
   recordEvent("clock changed", text);
-  parts_.status.report("clock changed", text);
+  announce(EventKind::clockChanged, "clock changed", text);
   if (!recorder_.recording())
     return;
   if (const int error = recorder_.end()) {
@@ -369,8 +378,10 @@ void UnattendedLogger::sayLinkHealth(bool sessionEnd) {
   LinkHealth total = parts_.drive.linkHealth();
   total.lateTicks = lateTicks_;
   const Clock::Duration now = parts_.clock.now();
+  if (parts_.observer)
+    parts_.observer->linkCounted(total, now);
   if (const std::optional<LinkHealth> said = linkHealth_.statusDue(total, now))
-    parts_.status.report("link", linkHealthText(*said));
+    repeated_.report("link", "link", linkHealthText(*said)); // ticks late all day: not a line a minute
   if (const std::optional<LinkHealth> since = linkHealth_.eventDue(total, now, sessionEnd))
     recordEvent(kLinkHealthEvent, linkHealthText(*since));
 }

@@ -22,8 +22,8 @@ namespace orvane {
 // Where other consumers attach to the recording (a publisher, for one): the drive identified at
 // each connection, every sample once it is in its file (or known to stay unwritten), and what happens to the
 // recording (its start and stop, a trip with its trip history, a failure with its reason, the drive answering
-// again). Called on the logger's thread; a consumer that must not delay the next tick hands the
-// work on.
+// again, the wall clock set), and how the link fares. Called on the logger's thread; a consumer that must not
+// delay the next tick hands the work on.
 class LoggerObserver {
 public:
   virtual ~LoggerObserver() = default;
@@ -33,6 +33,9 @@ public:
   virtual void sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) = 0;
   virtual void happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
                         const std::vector<std::string>& tripHistory) = 0;
+  // The link's counts so far (the late ticks the logger's own) at every tick and every try to
+  // connect; `now` on the monotonic clock.
+  virtual void linkCounted(const LinkHealth& total, Clock::Duration now) = 0;
 };
 
 // How long to wait before the next attempt after `failuresInARow` failed ones: 5 s for the first

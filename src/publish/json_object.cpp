@@ -71,4 +71,10 @@ JsonObject& JsonObject::texts(std::string_view name, const std::vector<std::stri
   return *this;
 }
 
+JsonObject& JsonObject::object(std::string_view name, const JsonObject& value) {
+  startMember(name);
+  json_ += value.finish();
+  return *this;
+}
+
 } // namespace orvane

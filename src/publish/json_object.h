@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-// Writes one flat JSON object, member by member, in the order given. Numbers use "." and
+// Writes one JSON object (flat, or holding others), member by member, in the order given. Numbers use "." and
 // no more digits than they carry, whatever the locale; a number that is not finite is
 // written as null, which JSON has in place of NaN and infinity. Texts are escaped.
 class JsonObject {
@@ -16,6 +16,7 @@ public:
   JsonObject& integer(std::string_view name, long long value);
   JsonObject& boolean(std::string_view name, bool value);
   JsonObject& texts(std::string_view name, const std::vector<std::string>& values);
+  JsonObject& object(std::string_view name, const JsonObject& value);
 
   std::string finish() const { return json_ + '}'; }
 

@@ -34,6 +34,8 @@ const char* eventName(EventKind kind) {
     return "limit";
   case EventKind::limitCleared:
     return "limit cleared";
+  case EventKind::clockChanged:
+    return "clock changed";
   }
   return "unknown";
 }
@@ -56,7 +58,8 @@ std::string sampleJson(const PublishedSample& sample) {
   return json.finish();
 }
 
-std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedMessages) {
+std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedMessages,
+                       const std::optional<PublishedLinkHealth>& link) {
   JsonObject json;
   json.text("state", online ? "online" : "offline");
   if (status.model)
@@ -65,6 +68,14 @@ std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t
   numberIfKnown(json, "max_frequency_hz", status.maximumFrequencyHz);
   numberIfKnown(json, "sample_rate_s", status.sampleRateSeconds);
   json.integer("dropped_messages", static_cast<long long>(droppedMessages));
+  if (link) {
+    JsonObject counts;
+    counts.integer("exchanges", static_cast<long long>(link->exchanges))
+        .integer("timeouts", static_cast<long long>(link->timeouts))
+        .integer("retries", static_cast<long long>(link->retries))
+        .integer("late_ticks", static_cast<long long>(link->lateTicks));
+    json.object("link", counts);
+  }
   return json.finish();
 }
 

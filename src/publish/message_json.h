@@ -3,6 +3,7 @@
 #include "publish/messages.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -11,8 +12,10 @@ namespace orvane {
 // current_pct, dc_link_v, session_s); members whose value is unknown are left out.
 std::string sampleJson(const PublishedSample& sample);
 // "state" is "online" or "offline"; "dropped_messages" counts the messages the publisher had to
-// drop because its queue was full (an hour of samples or a thousand events waiting).
-std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedMessages);
+// drop because its queue was full (an hour of samples or a thousand events waiting); "link" holds the
+// link's counts once they are known.
+std::string statusJson(const PublishedStatus& status, bool online, std::uint64_t droppedMessages,
+                       const std::optional<PublishedLinkHealth>& link = std::nullopt);
 std::string eventJson(const PublishedEvent& event);
 
 const char* eventName(EventKind kind);

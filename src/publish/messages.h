@@ -44,12 +44,21 @@ struct PublishedStatus {
   bool operator==(const PublishedStatus&) const = default;
 };
 
-enum class EventKind { start, trip, failure, reconnection, stop, limit, limitCleared };
+// How the link to the drive has fared since the program started: exchanges begun, replies that
+// did not come in time, reads tried again, ticks that could not run when due. Part of the status.
+struct PublishedLinkHealth {
+  std::uint64_t exchanges = 0;
+  std::uint64_t timeouts = 0;
+  std::uint64_t retries = 0;
+  std::uint64_t lateTicks = 0;
+};
+
+enum class EventKind { start, trip, failure, reconnection, stop, limit, limitCleared, clockChanged };
 
 // Something that happened to the monitoring: a session started or ended, the drive tripped
 // (with its display text and the trip history read then, one decoded line a trip), the link
 // failed (with the reason) or came back, a limit began to count or is over (the text starting
-// with the limit's name and a colon).
+// with the limit's name and a colon), the wall clock was set (with the times before and after).
 struct PublishedEvent {
   ClockTime clockTime;
   EventKind kind = EventKind::start;

@@ -43,6 +43,15 @@ void Publisher::publishStatus(const PublishedStatus& status) {
   wake();
 }
 
+void Publisher::publishLinkHealth(const PublishedLinkHealth& health) {
+  {
+    const std::lock_guard lock(state_->mutex);
+    state_->linkHealth = health;
+    ++state_->statusVersion;
+  }
+  wake();
+}
+
 void Publisher::publishEvent(const PublishedEvent& event) {
   state_->queue.push(event);
   wake();

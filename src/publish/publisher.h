@@ -43,6 +43,9 @@ public:
   // sample rate, when given, sets the queue's bound to one hour of samples.
   void publishStatus(const PublishedStatus& status);
   void publishEvent(const PublishedEvent& event);
+  // Replaces the link's counts in the status, which is published again. Not part of the last will's
+  // news: counts that change every minute must not cost a reconnection each.
+  void publishLinkHealth(const PublishedLinkHealth& health);
 
   // Gives the queue up to the time limit to empty, publishes the status "offline" and
   // disconnects; nothing is sent after it. The destructor calls it with 2 s

@@ -37,7 +37,7 @@ PublishingLoop::~PublishingLoop() = default;
 
 std::string PublishingLoop::statusPayload(bool online) {
   const std::lock_guard lock(state_.mutex);
-  return statusJson(state_.status, online, state_.queue.dropped());
+  return statusJson(state_.status, online, state_.queue.dropped(), state_.linkHealth);
 }
 
 void PublishingLoop::run() {

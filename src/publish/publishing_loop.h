@@ -23,7 +23,8 @@ struct PublishingState {
   OutgoingQueue queue;
   std::mutex mutex; // guards the members below
   PublishedStatus status;
-  std::uint64_t statusVersion = 0;
+  std::optional<PublishedLinkHealth> linkHealth;
+  std::uint64_t statusVersion = 0; // grows with each change of the status or the link's counts
   std::string lastError;
   bool connected = false;
   bool finishing = false;

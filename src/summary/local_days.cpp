@@ -39,7 +39,7 @@ LocalDay localDayOf(double time) {
 
 std::string localClockText(double time) {
   const std::tm fields = localFields(time);
-  char text[32];
+  char text[72]; // room for any int in each field, as the hardened -O2 build checks
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", fields.tm_year + 1900, fields.tm_mon + 1,
                 fields.tm_mday, fields.tm_hour, fields.tm_min, fields.tm_sec);
   return text;

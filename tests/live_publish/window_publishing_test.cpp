@@ -150,5 +150,30 @@ TEST_F(WindowPublishingTest, aSixTripDrivesRatedCurrentJoinsTheStatusWithItsFirs
   }));
 }
 
+// The link's counts join the retained status at once, then a change at most once a minute: the
+// status the next start publishes still has the first counts, 30 s later; a minute later the new ones.
+TEST_F(WindowPublishingTest, theLinksCountsJoinTheStatusAtMostOnceAMinute) {
+  using namespace std::chrono_literals;
+  std::filesystem::create_directories(folder() / "broker");
+  MosquittoBroker broker(folder() / "broker");
+  BrokerSubscriber subscriber(broker.port(), "plant/status");
+  connect(R"({"model": "vector", "frequency": 45})");
+  const WindowPublishing publishing(config("url=mqtt://127.0.0.1:" + std::to_string(broker.port()) + "/plant\n"),
+                                    session, messages);
+  const auto published = [&subscriber](const std::string& text) {
+    return subscriber.waitFor([&text](const std::vector<ReceivedMessage>& received) {
+      return !received.empty() && received.back().payload.find(text) != std::string::npos;
+    });
+  };
+  publishing.publishLinkHealth({10, 1, 2, 3}, 0s);
+  ASSERT_TRUE(published(R"("link":{"exchanges":10,"timeouts":1,"retries":2,"late_ticks":3}})"));
+  publishing.publishLinkHealth({11, 1, 2, 3}, 30s);
+  session.startmonmenu_Click();
+  ASSERT_TRUE(published(R"("model")"));
+  EXPECT_NE(subscriber.received().back().payload.find(R"("exchanges":10,)"), std::string::npos);
+  publishing.publishLinkHealth({12, 1, 2, 3}, 60s);
+  EXPECT_TRUE(published(R"("exchanges":12,)"));
+}
+
 } // namespace
 } // namespace orvane

@@ -1,9 +1,11 @@
 #include "fakes/engine_line.h"
 #include "fakes/file_size_limit.h"
+#include "fakes/mosquitto_broker.h"
 #include "fakes/notify_socket.h"
 #include "fakes/recording_acquisition_events.h"
 #include "logger/event_log.h"
 #include "logger/logger_drive.h"
+#include "logger/logger_publishing.h"
 #include "logger/repeated_status.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
@@ -38,6 +40,18 @@ constexpr std::time_t kStart = 1796551200;
 const char* const kMk410 = R"({"model": "mk410", "frequency": 50, "current": 8.3})";
 const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
+// The kinds of event a consumer (the publisher) is told of.
+struct HeardEvents final : LoggerObserver {
+  void identified(const DriveIdentity&) override {}
+  void sampleLogged(WallClock::TimePoint, double, const Reading&) override {}
+  void happened(WallClock::TimePoint, EventKind kind, const std::string&,
+                const std::vector<std::string>&) override {
+    kinds.push_back(kind);
+  }
+  void linkCounted(const LinkHealth&, Clock::Duration) override {}
+  std::vector<EventKind> kinds;
+};
+
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
 struct FaultRun {
   explicit FaultRun(Clock::Duration stopAt, std::vector<Limit> watched = {}, int rateTenths = 5)
@@ -59,11 +73,13 @@ struct FaultRun {
     return kinds;
   }
 
-  // The drive at the far end from now on; `silentAfter` host frames are answered, then none.
-  void connect(const char* scenario, std::optional<int> silentAfter = {}) {
+  // The drive at the far end from now on; `silentAfter` host frames are answered, then none; each
+  // reply `latency` late.
+  void connect(const char* scenario, std::optional<int> silentAfter = {}, std::chrono::milliseconds latency = {}) {
     connectedAt = line.clock.now();
     sim::EngineOptions options;
     options.silentAfterFrames = silentAfter;
+    options.latency = latency;
     line.connect(scenario, options);
   }
   // The device goes away: nothing answers and it cannot be opened.
@@ -93,8 +109,16 @@ struct FaultRun {
   int rateTenths;
   testing::NotifySocket serviceManager{folder.path() + "/notify"};
   ServiceNotifier notifier{serviceManager.path().c_str()};
-  UnattendedLogger logger{{drive, line.clock, wall, stop, status, nullptr, &limits, &notifier},
-                          {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
+  HeardEvents published;
+
+  // Records until the scripted stop and gives the exit code; the consumer is `published` unless
+  // another is given.
+  int record(LoggerObserver* observer = nullptr) {
+    UnattendedLogger logger{
+        {drive, line.clock, wall, stop, status, observer ? observer : &published, &limits, &notifier},
+        {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
+    return logger.run();
+  }
 };
 
 // Of each line of `path`, the part from column `column` (split at commas) on; the link's counts
@@ -161,7 +185,6 @@ struct FaultCase {
 
 TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoesOn) {
   const FixedZone zone("UTC0");
-  const std::vector<std::string> retried4{"failure", "failure", "failure", "failure"};
   const std::vector<FaultCase> cases{
       {"silence in the middle of a tick",
        60s,
@@ -172,8 +195,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
          run.stop.at(30s, [&run] { run.connect(kMk410); });
        },
        {{"0", "0.5", "1"}, grid(0, 25)},
-       {"start", "identified", "session", "failure", "failure", "failure", "failure", "identified", "reconnected",
-        "session", "end"},
+       {"start", "identified", "session", "failure", "identified", "reconnected", "session", "end"},
        {},
        {}},
       {"silence while the panel is probed",
@@ -183,7 +205,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
          run.stop.at(20s, [&run] { run.connect(kVector); });
        },
        {grid(0, 18.5)},
-       {"start", "failure", "failure", "failure", "identified", "reconnected", "session", "end"},
+       {"start", "failure", "identified", "reconnected", "session", "end"},
        {},
        {}},
       {"device vanishing and returning",
@@ -197,8 +219,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
          });
        },
        {grid(0, 9.5), grid(0, 6.5)},
-       {"start", "identified", "session", "failure", "failure", "failure", "failure", "failure", "failure",
-        "identified", "reconnected", "session", "end"},
+       {"start", "identified", "session", "failure", "identified", "reconnected", "session", "end"},
        {},
        {}},
       {"unknown drive, then a known one",
@@ -208,8 +229,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
          run.stop.at(30s, [&run] { run.connect(kVector); });
        },
        {grid(0, 4.5)},
-       {"start", "failure", "failure", "failure", "failure", "failure", "identified", "reconnected", "session",
-        "end"},
+       {"start", "failure", "identified", "reconnected", "session", "end"},
        {},
        {}},
       {"trip, then cleared at the drive, a limit held through it",
@@ -236,7 +256,7 @@ TEST(LoggerFaultsTest, eachFaultLeavesItsFilesEventsAndStatusAndTheRecordingGoes
   for (const FaultCase& entry : cases) {
     FaultRun run(entry.stopAt, entry.limits);
     entry.script(run);
-    EXPECT_EQ(run.logger.run(), 0) << entry.name;
+    EXPECT_EQ(run.record(), 0) << entry.name;
     EXPECT_EQ(sessionTimes(run.folder.path() + "/logs"), entry.sessionTimes) << entry.name;
     EXPECT_EQ(run.statusKinds(), entry.statusKinds) << entry.name;
     std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2);
@@ -253,7 +273,7 @@ TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFor
   const FixedZone zone("UTC0");
   FaultRun run(5s);
   run.connect(R"({"model": "mk410", "trips": [{"at": 1, "code": 7, "text": "ERR\nend: forged"}]})");
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "trip", "end"}));
   EXPECT_NE(std::string(run.statusText, run.statusSize)
                 .find("trip: ERR\\x0aend: forged PRESS STOP/RESET; logging paused until the trip is cleared"),
@@ -279,7 +299,7 @@ TEST(LoggerFaultsTest, aFullDiskEndsTheFileNotTheSessionAndCountsEverySampleItCo
   std::optional<testing::FileSizeLimit> full;
   run.stop.at(10s, [&full] { full.emplace(30); });
   run.stop.at(70s, [&full] { full.reset(); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   const std::string logs = run.folder.path() + "/logs";
   EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
   EXPECT_EQ(testing::fileNames(logs),
@@ -308,7 +328,7 @@ TEST(LoggerFaultsTest, filesRenamedOrDeletedUnderItAreNoticedAndRecordingGoesOnI
     std::filesystem::rename(logs + "/Events.CSV", logs + "/Events-old.CSV");
   });
   run.stop.at(35s, [&logs] { std::filesystem::remove(logs + "/Trend-2026-12-06_10-00-20+0000.CSV"); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   EXPECT_EQ(testing::fileNames(logs),
             (std::vector<std::string>{".orvane-logger.lock", "Events-old.CSV", "Events.CSV",
                                       "Trend-2026-12-06_10-00-40+0000.CSV", "kept.CSV"}));
@@ -330,7 +350,7 @@ TEST(LoggerFaultsTest, aSteppedWallClockStartsANewFileUnderTheTrueTimeWithAnEven
   run.connect(kMk410);
   run.stop.at(20s, [&run] { run.wall.step(3600s); });
   run.stop.at(40s, [&run] { run.wall.step(-30s); });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   const std::string logs = run.folder.path() + "/logs";
   EXPECT_EQ(
       testing::fileNames(logs),
@@ -341,6 +361,7 @@ TEST(LoggerFaultsTest, aSteppedWallClockStartsANewFileUnderTheTrueTimeWithAnEven
   ASSERT_EQ(events.size(), 5u);
   EXPECT_EQ(events[1], "clock changed,the clock went from 2026-12-06 10:00:20 +0000 to 2026-12-06 11:00:20 +0000");
   EXPECT_EQ(events[3], "clock changed,the clock went from 2026-12-06 11:00:40 +0000 to 2026-12-06 11:00:10 +0000");
+  EXPECT_EQ(std::ranges::count(run.published.kinds, EventKind::clockChanged), 2);
 }
 
 // The service manager hears READY=1, the drive and file, and a watchdog ping from every tick; a
@@ -369,7 +390,7 @@ TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsSt
       return std::vector<testing::ScriptedSerialPort::Reply>{};
     });
   });
-  EXPECT_EQ(run.logger.run(), 0);
+  EXPECT_EQ(run.record(), 0);
   listen();
   ASSERT_GE(messages.size(), 3u);
   EXPECT_EQ(messages[0], "READY=1");
@@ -387,11 +408,12 @@ TEST(LoggerFaultsTest, theWatchdogHearsFromEveryTickAndFallsSilentWhileATickIsSt
 void answerFromMemory(FaultRun& run) {
   auto answer = run.line.port.responder();
   run.line.port.setResponder([&run, answer,
-                              memory = std::map<Bytes, std::vector<testing::ScriptedSerialPort::Reply>>(),
-                              previous = Bytes()](const Bytes& sent) mutable {
-    Bytes key = previous;
-    key.insert(key.end(), sent.begin(), sent.end());
-    previous = sent;
+                              memory = std::map<std::string, std::vector<testing::ScriptedSerialPort::Reply>>(),
+                              previous = std::string()](const Bytes& sent) mutable {
+    // Text keys: gcc 12 at -O2 takes the byte vectors' comparison for an overread (a false alarm).
+    std::string key = previous;
+    previous.assign(sent.begin(), sent.end());
+    key += previous;
     run.line.port.sends.clear(); // the fake's record of a week of frames is not the logger's memory
     const auto [at, fresh] = memory.try_emplace(key);
     if (fresh)
@@ -409,31 +431,34 @@ std::size_t heapInUse() {
 #endif
 }
 
-// A condition that lasts (a broker down for two days, the queue full at every sample) is said at
-// once, then at most once a minute and less often the longer it lasts; once it has ended, its
-// return is said at once.
-TEST(LoggerFaultsTest, aConditionLastingTwoDaysIsSaidFiftyThreeTimesAndAtOnceWhenItComesBack) {
-  FaultRun run(1s);
-  RepeatedStatus repeated(run.status, run.line.clock);
-  const auto queueFull = [&repeated] { repeated.report("queue", "failure", "the broker's queue is full"); };
-  for (int tick = 0; tick < 2 * 24 * 3600 * 2; ++tick, run.line.clock.advance(500ms))
-    queueFull();
-  // At 0, 1, 3, 7, 15, 31 and 63 minutes, then every hour.
-  EXPECT_EQ(run.statusKinds().size(), 53u);
-  run.line.clock.advance(2h);
-  queueFull();
-  EXPECT_EQ(run.statusKinds().size(), 54u);
+// What the kernel says of this process's memory: "VmRSS" or "VmHWM", in kB.
+long memoryKilobytes(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with(field + ":"))
+      return std::stol(line.substr(field.size() + 1));
+  return -1;
 }
 
 // A week under Central European time from 21 October 2026 (the autumn change on the 25th, seven
-// midnights), the clock stepped three times and the disk full for an hour: every sample is in a file or
-// counted unwritten, the status lines stay few, and the memory stops growing after the first days.
-TEST(LoggerFaultsTest, aWeekOfClockStepsAndAFullDiskLosesNoSampleUnsaidAndHoldsItsMemory) {
+// midnights), the clock stepped three times, the disk full for an hour and the broker away for two
+// days: every sample is in a file or counted unwritten, the status lines stay few, and the memory
+// stops growing after the first days. Ticks every 30 s here; ORVANE_WEEK_TICK_TENTHS=5 runs the
+// week at 0.5 s (some minutes in a Release build) and prints its figures.
+TEST(LoggerFaultsTest, aWeekOfClockStepsAFullDiskAndABrokerAwayLosesNoSampleUnsaidAndHoldsItsMemory) {
   const FixedZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
   constexpr auto kWeek = std::chrono::hours(24 * 7);
+  const char* tenths = std::getenv("ORVANE_WEEK_TICK_TENTHS");
+  const int tickTenths = tenths ? std::atoi(tenths) : 300;
   setenv("TMPDIR", "/dev/shm", 1); // a week of syncs in memory, not on the disk
-  FaultRun run(kWeek, {}, 100);
+  FaultRun run(kWeek, {}, tickTenths);
   unsetenv("TMPDIR");
+  std::filesystem::create_directories(run.folder.path() + "/broker");
+  testing::MosquittoBroker broker(run.folder.path() + "/broker");
+  const BrokerSettings settings{false, "127.0.0.1", broker.port(), {}, "plant", {}, {}};
+  Publisher publisher(settings, {tickTenths / 10.0, 1ms, 50ms});
+  RepeatedStatus mqttStatus(run.status, run.line.clock);
+  LoggerPublishing publishing(publisher, settings, tickTenths, mqttStatus);
   run.wall.step(std::chrono::seconds(1792576800 - kStart));
   run.connect(kMk410);
   run.stop.at(1min, [&run] { answerFromMemory(run); });
@@ -443,37 +468,70 @@ TEST(LoggerFaultsTest, aWeekOfClockStepsAndAFullDiskLosesNoSampleUnsaidAndHoldsI
   std::optional<testing::FileSizeLimit> full;
   run.stop.at(100h, [&full] { full.emplace(30); });
   run.stop.at(101h, [&full] { full.reset(); });
+  run.stop.at(30h, [&broker] { broker.stop(); });
+  run.stop.at(78h, [&broker] { broker.start(); });
   std::size_t heapOnDay2 = 0;
   run.stop.at(48h, [&heapOnDay2] { heapOnDay2 = heapInUse(); });
-  EXPECT_EQ(run.logger.run(), 0);
+  long residentInTheMiddle = 0;
+  run.stop.at(84h, [&residentInTheMiddle] { residentInTheMiddle = memoryKilobytes("VmRSS"); });
+  const long residentAtStart = memoryKilobytes("VmRSS");
+  EXPECT_EQ(run.record(&publishing), 0);
   EXPECT_LT(heapInUse(), heapOnDay2 + 256 * 1024);
+  const long residentAtEnd = memoryKilobytes("VmRSS"), residentAtMost = memoryKilobytes("VmHWM");
 
-  std::size_t samples = 0;
+  std::size_t written = 0;
   for (const std::vector<std::string>& file : sessionTimes(run.folder.path() + "/logs"))
-    samples += file.size();
+    written += file.size();
   const std::string status(run.statusText, run.statusSize);
-  const std::size_t unwritten = status.rfind(" samples could not be written"); // the end line's total
-  ASSERT_NE(unwritten, std::string::npos);
-  samples += std::stoul(status.substr(status.rfind(' ', unwritten - 1) + 1));
-  EXPECT_EQ(samples, 6u * 60 * 24 * 7) << status;
+  const std::size_t unwrittenAt = status.rfind(" samples could not be written"); // the end line's total
+  ASSERT_NE(unwrittenAt, std::string::npos);
+  const std::size_t unwritten = std::stoul(status.substr(status.rfind(' ', unwrittenAt - 1) + 1));
+  EXPECT_EQ(written + unwritten, static_cast<std::size_t>(kWeek / (tickTenths * 100ms))) << status;
   EXPECT_LT(run.statusKinds().size(), 500u) << status;
+  EXPECT_NE(status.find("mqtt: publishing to"), status.rfind("mqtt: publishing to")) << "reached again";
+  std::cout << "a week at " << plainText(tickTenths / 10.0) << " s: " << written << " samples written, "
+            << unwritten << " counted unwritten, " << run.statusKinds(true).size()
+            << " status lines; resident at the start, in the middle, at the end: " << residentAtStart << ", "
+            << residentInTheMiddle << ", " << residentAtEnd << " kB, at most " << residentAtMost << " kB\n";
 }
 
 // The link's counts reach the journal at most once a minute and only when its faults changed (a
-// healthy minute says nothing: the unplugged drive's time-outs make the one line), and Events.CSV
-// at the session's end.
-TEST(LoggerFaultsTest, theLinksCountsAreSaidOnceAMinuteWhenItsFaultsChange) {
+// healthy minute says nothing: each unplugging's time-outs make one line), and Events.CSV at each
+// session's end. The unplugged drive's seven tries, some 5 s apart, make two failure lines, the
+// second with the count; a failure after the drive answered again is said at once.
+TEST(LoggerFaultsTest, theLinksCountsAndTheDrivesFailuresAreSaidAtMostOnceAMinute) {
   const FixedZone zone("UTC0");
-  FaultRun run(270s);
+  FaultRun run(330s);
   run.connect(kMk410);
   run.stop.at(90s, [&run] { run.unplug(); });
-  EXPECT_EQ(run.logger.run(), 0);
+  run.stop.at(240s, [&run] {
+    run.line.port.allowOpen();
+    run.connect(kMk410);
+  });
+  run.stop.at(270s, [&run] { run.unplug(); });
+  EXPECT_EQ(run.record(), 0);
   const std::vector<std::string> kinds = run.statusKinds(true);
-  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 1);
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 2);
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "failure"), 3);
+  const std::string status(run.statusText, run.statusSize);
+  EXPECT_NE(status.find(" times in the last "), std::string::npos) << status;
+  EXPECT_EQ(status.find(" times in the last "), status.rfind(" times in the last ")) << status;
   const std::vector<std::string> events = columnsFrom(run.folder.path() + "/logs/Events.CSV", 2, true);
   EXPECT_EQ(std::count_if(events.begin(), events.end(),
                           [](const std::string& event) { return event.starts_with("link health,"); }),
-            1);
+            2);
+}
+
+// A drive too slow for the rate skips grid slots at every tick: the link's line comes after the first
+// minute, then less often the longer the late ticks go on (at 1, 2, 4, 8 and 16 minutes), not
+// once a minute for as long as the logger runs.
+TEST(LoggerFaultsTest, lateTicksEveryMinuteAreSaidLessAndLessOften) {
+  const FixedZone zone("UTC0");
+  FaultRun run(20min);
+  run.connect(kMk410, {}, 100ms);
+  EXPECT_EQ(run.record(), 0);
+  const std::vector<std::string> kinds = run.statusKinds(true);
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 5);
 }
 
 } // namespace

@@ -203,6 +203,8 @@ TEST(LoggerProcessTest, withMqttItPublishesTheStatusEverySampleAndTheTripWithIts
   EXPECT_TRUE(events[2].starts_with(R"("event":"stop")")) << events[2];
   EXPECT_NE(subscriber.received().back().payload.find(R"("model":"MK410","rated_current_a":16.5)"),
             std::string::npos);
+  EXPECT_NE(subscriber.received().back().payload.find(R"("dropped_messages":0,"link":{"exchanges":)"),
+            std::string::npos);
 }
 
 } // namespace

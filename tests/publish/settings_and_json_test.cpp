@@ -162,6 +162,9 @@ TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
             R"({"state":"online","model":">Talvik< Q7 vector","rated_current_a":16.5,"max_frequency_hz":50,)"
             R"("sample_rate_s":0.5,"dropped_messages":0})");
   EXPECT_EQ(statusJson({}, false, 7), R"({"state":"offline","dropped_messages":7})");
+  EXPECT_EQ(statusJson({}, true, 0, PublishedLinkHealth{1234, 2, 3, 4}),
+            R"({"state":"online","dropped_messages":0,)"
+            R"("link":{"exchanges":1234,"timeouts":2,"retries":3,"late_ticks":4}})");
 
   EXPECT_EQ(
       eventJson({evening, EventKind::trip, "ERR \"OC\"\\1\n\t\x01\x7f\xdf", {"1 OC1 50 Hz", "2 OU"}}),
@@ -171,6 +174,8 @@ TEST(PublishedJson, carriesEveryKnownFieldWithItsUnitAndLeavesOutTheUnknown) {
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"trip","text":"ERR","trip_history":[]})");
   EXPECT_EQ(eventJson(event(evening, EventKind::stop)),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"stop"})");
+  EXPECT_EQ(eventJson(event(evening, EventKind::clockChanged, "from 10:00 to 11:00")),
+            R"({"time":"2023-11-14T23:13:20.250+01:00","event":"clock changed","text":"from 10:00 to 11:00"})");
   EXPECT_EQ(eventJson(event(evening, EventKind::failure, "the drive does not answer")),
             R"({"time":"2023-11-14T23:13:20.250+01:00","event":"failure","text":"the drive does not answer"})");
   EXPECT_EQ(
