@@ -45,11 +45,12 @@ int SessionRecorder::resume(std::int64_t slot, Clock::Duration now) {
   return createFile(wall_.now(), now);
 }
 
-void SessionRecorder::abandon() {
-  const bool remove = samplesInFile_ == 0 && inPlace();
-  static_cast<void>(file_.close()); // the fault that ended the file is the one reported
+int SessionRecorder::end() {
+  const bool remove = file_.isOpen() && samplesInFile_ == 0 && inPlace();
+  const int error = file_.close();
   if (remove)
     static_cast<void>(::unlinkat(folder_.fd(), fileName_.c_str(), 0));
+  return error;
 }
 
 int SessionRecorder::begin(int rateTenths, Clock::Duration now) {

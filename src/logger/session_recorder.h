@@ -35,10 +35,12 @@ public:
   // The line of grid slot `slot` (0 at the session's begin) of a tick that began at `tickStart`.
   // Returns the errno when it could not be written whole.
   int record(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& values, Clock::Duration now);
-  // Syncs and closes the file; returns the errno when the disk refused.
-  int end() { return file_.close(); }
-  // Closes the file after a fault; a file still at its name that holds no sample is removed.
-  void abandon();
+  // Syncs and closes the file; returns the errno when the disk refused. A file still at its name
+  // that holds no sample is removed: a drive that fails at its first tick, again and again, or a
+  // disk that takes a header but no line, leaves no trail of empty files.
+  int end();
+  // Closes the file after a fault, which is the one reported rather than the close's.
+  void abandon() { static_cast<void>(end()); }
   // Whether the file is still the one at its name.
   bool inPlace() const { return file_.isAt(folder_, fileName_); }
 

@@ -30,8 +30,14 @@ std::string valuesText(const LoggedValues& values) {
          plainText(values.currentPercent) + " %, " + plainText(values.dcLink) + " V";
 }
 
-// The condition of the status lines of failed tries to reach the drive.
+// The conditions of the status lines of failed tries to reach the drive, and of a drive that is
+// identified again and again but fails before its first sample: it is still away.
 constexpr const char* kDriveFailure = "drive";
+constexpr const char* kIdentifiedAgain = "identified again";
+constexpr const char* kReconnectedAgain = "reconnected again";
+constexpr const char* kSessionAgain = "session again";
+// The condition of a new session file that fails before it holds a sample.
+constexpr const char* kNewFile = "new file";
 
 } // namespace
 
@@ -124,27 +130,53 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
       fault = identity.failure.detail;
     return false;
   }
-  parts_.status.report("identified", identityText(*identity));
-  repeated_.ended(kDriveFailure); // the next failure is news again
+  // Until a sample is logged the drive is not back: an outage's lines stay one repeated condition.
+  const bool away = failuresInARow_ > 0;
+  const auto say = [&](const char* condition, const std::string& kind, const std::string& text) {
+    if (away)
+      repeated_.report(condition, kind, text);
+    else
+      parts_.status.report(kind, text);
+  };
+  say(kIdentifiedAgain, "identified", identityText(*identity));
   if (parts_.observer)
     parts_.observer->identified(*identity);
-  if (sessions_ > 0 || failuresInARow_ > 0)
-    announce(EventKind::reconnection, "reconnected",
-             "the drive answers again after " + std::to_string(failuresInARow_) +
-                 (failuresInARow_ == 1 ? " failed attempt" : " failed attempts"));
-  failuresInARow_ = 0;
+  if (sessions_ > 0 || away) {
+    const std::string text = "the drive answers again after " + std::to_string(failuresInARow_) +
+                             (failuresInARow_ == 1 ? " failed attempt" : " failed attempts");
+    say(kReconnectedAgain, "reconnected", text);
+    if (parts_.observer)
+      parts_.observer->happened(parts_.wall.now(), EventKind::reconnection, text, {});
+  }
   ++sessions_;
   if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
     fileFault("a session file cannot be created in " + settings_.folder + ": " + std::strerror(error));
     return true;
   }
-  parts_.status.report("session", recorder_.fileName());
+  say(kSessionAgain, "session", recorder_.fileName());
   notifyStatus("recording " + identity->model + " on " + settings_.device + " into " + recorder_.fileName());
   return true;
 }
 
+void UnattendedLogger::driveAnswered() {
+  if (failuresInARow_ == 0)
+    return;
+  failuresInARow_ = 0;
+  for (const char* condition : {kDriveFailure, kIdentifiedAgain, kReconnectedAgain, kSessionAgain})
+    repeated_.ended(condition); // the next failure is news again
+}
+
 void UnattendedLogger::fileFault(const std::string& what) {
   recorder_.abandon();
+  if (resumeUnsaid_) {
+    // The new file failed before its first sample, as the last one did: still the same fault.
+    resumeUnsaid_ = false;
+    nextFileTry_ = parts_.clock.now() + kFileRetry;
+    repeated_.report(kNewFile, "file fault",
+                     "still no session file in " + settings_.folder + ": " + what + "; " +
+                         std::to_string(unwritten_) + " samples unwritten so far");
+    return;
+  }
   lastFileFault_ = what;
   unwrittenSince_ = 0;
   nextFileTry_ = parts_.clock.now() + kFileRetry;
@@ -160,6 +192,8 @@ bool UnattendedLogger::storeSample(std::int64_t slot, WallClock::TimePoint tickS
     fileFault("the session file " + recorder_.fileName() + " cannot be written: " + std::strerror(error));
     return false;
   }
+  if (resumeUnsaid_)
+    sayResumed();
   return true;
 }
 
@@ -169,17 +203,23 @@ bool UnattendedLogger::resumeRecording(std::int64_t slot) {
     return false;
   if (const int error = recorder_.resume(slot, now)) {
     nextFileTry_ = now + kFileRetry;
-    repeated_.report("new file", "file fault",
+    repeated_.report(kNewFile, "file fault",
                      "still no session file in " + settings_.folder + ": " + std::strerror(error) + "; " +
                          std::to_string(unwritten_) + " samples unwritten so far");
     return false;
   }
+  resumeUnsaid_ = true; // said with its first sample, so that a file that takes none is no news
+  return true;
+}
+
+void UnattendedLogger::sayResumed() {
+  resumeUnsaid_ = false;
+  repeated_.ended(kNewFile);
   const std::string text = "recording again after " + lastFileFault_ + "; " + std::to_string(unwrittenSince_) +
                            " samples could not be written";
   recordEvent("recording resumed", text);
   announce(EventKind::reconnection, "session", recorder_.fileName() + ": " + text);
   notifyStatus("recording on " + settings_.device + " into " + recorder_.fileName());
-  return true;
 }
 
 void UnattendedLogger::keepFiles() {
@@ -274,6 +314,7 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordSession() {
     const DriveResult<Reading> reading = parts_.drive.tick();
     if (!reading)
       return {reading.failure.fault == DriveFault::Stopped, reading.failure.detail};
+    driveAnswered();
     if (reading->tripped && !tripped) {
       tripped = true;
       if (SessionEnd end = recordTrip(*reading); end.stopped || !end.fault.empty())

@@ -77,6 +77,8 @@ private:
   // Opens the folder (made 0750 when missing) and takes it; the refusal in words, empty when taken.
   std::string openFolder();
   bool connectAndBegin(std::string& fault);
+  // A reading came: the drive is back, and its next failure is news again.
+  void driveAnswered();
   // A file that cannot be written ends, said everywhere; sampling goes on and recording resumes in
   // a new file when the disk takes one (a file fault is not the drive's).
   void fileFault(const std::string& what);
@@ -84,6 +86,8 @@ private:
   // stays unwritten.
   bool storeSample(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& logged);
   bool resumeRecording(std::int64_t slot);
+  // Says that recording resumed, once the new file holds its first sample.
+  void sayResumed();
   // Syncs the session file when due and makes sure it and Events.CSV are still at their names.
   void keepFiles();
   // Reopens Events.CSV when its name no longer leads to the file the logger writes.
@@ -127,6 +131,7 @@ private:
   std::uint64_t unwritten_ = 0;      // samples no file took, in all
   std::uint64_t unwrittenSince_ = 0; // since the last file ended at a fault
   std::string lastFileFault_;
+  bool resumeUnsaid_ = false; // a file begun again after a fault, not yet holding a sample
   Clock::Duration nextFileTry_{};
   WallClock::TimePoint lastTickWall_{};
   Clock::Duration lastTickClock_{};

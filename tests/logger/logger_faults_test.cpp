@@ -291,29 +291,33 @@ TEST(LoggerFaultsTest, untrustedDisplayTextForgesNoStatusLineAndNoSpreadsheetFor
 
 // A disk full for a minute (a file size limit no file of the folder fits under) is a file's fault,
 // not the drive's: no second identification, what was written stays whole, no empty file is left,
-// and every sample is in a file or counted unwritten.
+// and every sample is in a file or counted unwritten. A disk that takes a new file's header but
+// not its first line says the same: its tries every 10 s are one repeated fault.
 TEST(LoggerFaultsTest, aFullDiskEndsTheFileNotTheSessionAndCountsEverySampleItCouldNotWrite) {
-  const FixedZone zone("UTC0");
-  FaultRun run(120s);
-  run.connect(kMk410);
-  std::optional<testing::FileSizeLimit> full;
-  run.stop.at(10s, [&full] { full.emplace(30); });
-  run.stop.at(70s, [&full] { full.reset(); });
-  EXPECT_EQ(run.record(), 0);
-  const std::string logs = run.folder.path() + "/logs";
-  EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
-  EXPECT_EQ(testing::fileNames(logs),
-            (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00+0000.CSV",
-                                      "Trend-2026-12-06_10-01-10+0000.CSV"}));
-  EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "failure", "file fault",
-                                                         "file fault", "session", "end"}));
-  const std::string status(run.statusText, run.statusSize);
-  EXPECT_NE(status.find("120 samples could not be written\n"), std::string::npos) << status;
-  EXPECT_NE(readFile(logs + "/Events.CSV")
-                .find(",recording resumed,recording again after the session file "
-                      "Trend-2026-12-06_10-00-00+0000.CSV cannot be written: File too "
-                      "large; 120 samples could not be written\r\n"),
-            std::string::npos);
+  for (const int bytesAllowed : {30, 70}) {
+    SCOPED_TRACE(bytesAllowed);
+    const FixedZone zone("UTC0");
+    FaultRun run(120s);
+    run.connect(kMk410);
+    std::optional<testing::FileSizeLimit> full;
+    run.stop.at(10s, [&full, bytesAllowed] { full.emplace(bytesAllowed); });
+    run.stop.at(70s, [&full] { full.reset(); });
+    EXPECT_EQ(run.record(), 0);
+    const std::string logs = run.folder.path() + "/logs";
+    EXPECT_EQ(sessionTimes(logs), (std::vector{grid(0, 9.5), grid(0, 49.5)}));
+    EXPECT_EQ(testing::fileNames(logs),
+              (std::vector<std::string>{".orvane-logger.lock", "Events.CSV", "Trend-2026-12-06_10-00-00+0000.CSV",
+                                        "Trend-2026-12-06_10-01-10+0000.CSV"}));
+    EXPECT_EQ(run.statusKinds(), (std::vector<std::string>{"start", "identified", "session", "failure",
+                                                           "file fault", "file fault", "session", "end"}));
+    const std::string status(run.statusText, run.statusSize);
+    EXPECT_NE(status.find("120 samples could not be written\n"), std::string::npos) << status;
+    EXPECT_NE(readFile(logs + "/Events.CSV")
+                  .find(",recording resumed,recording again after the session file "
+                        "Trend-2026-12-06_10-00-00+0000.CSV cannot be written: File too "
+                        "large; 120 samples could not be written\r\n"),
+              std::string::npos);
+  }
 }
 
 // A session file renamed away, Events.CSV renamed, and the next session file deleted under the
