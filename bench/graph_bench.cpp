@@ -66,7 +66,6 @@ struct Fixture {
     graph.Current(tick, OK);
     graph.Voltage(tick, OK);
     ++state.graph.samplecount;
-    state.graph.graphx = static_cast<std::int16_t>(state.graph.lastx + state.graph.xstep);
   }
 };
 

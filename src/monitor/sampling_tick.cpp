@@ -179,7 +179,6 @@ bool SamplingTick::showLogged(const TickOutcome& tick) {
   if (listener_)
     listener_->sampled(tick.reading, *tick.loggedAt);
   state_.graph.samplecount = static_cast<std::int16_t>(state_.graph.samplecount + 1);
-  state_.graph.graphx = static_cast<std::int16_t>(state_.graph.lastx + state_.graph.xstep);
   return true;
 }
 

@@ -116,7 +116,7 @@ void TrendGraph::plot(const GraphTrace& trace, const TickOutcome& tick, std::int
   SampleArray& ys = state_.graph.*trace.ys;
   const int n = state_.graph.samplecount;
   // Sample n lies at 570 + n * xstep, whatever a tick that failed half-way
-  // left in graphx or lastx: the scroll erases along the stored x and redraws
+  // left in lastx: the scroll erases along the stored x and redraws
   // at the computed one, so the two must agree or the old trace stays behind.
   const auto x = static_cast<std::int16_t>(graph::kFirstX + n * state_.graph.xstep);
   if (!(state_.graph.*trace.plotted)) {
@@ -167,7 +167,6 @@ void TrendGraph::scroll(const GraphTrace& trace, const TickOutcome& tick, std::i
   }
   state_.graph.samplecount = static_cast<std::int16_t>(points - 1);
 
-  state_.graph.scrollcount = 1;
   if (ys[0] != 0)
     surface.drawLine(graph::kFirstX, ys[0], graph::kFirstX, ys[0], trace.colour);
   for (int i = 1; i <= points - 1; ++i) {
@@ -175,7 +174,6 @@ void TrendGraph::scroll(const GraphTrace& trace, const TickOutcome& tick, std::i
     if (ys[i - 1] != 0 && ys[i] != 0)
       surface.drawLine(x - state_.graph.xstep, ys[i - 1], x, ys[i], trace.colour);
   }
-  state_.graph.scrollcount = 0;
   state_.graph.samplecount = static_cast<std::int16_t>(points);
 }
 
@@ -191,7 +189,6 @@ void TrendGraph::clearKeepingSamples() {
   state_.graph.ampsplotted = false;
   state_.graph.voltsplotted = false;
   state_.graph.samplecount = 0;
-  state_.graph.scrollcount = 0;
   picture1_.clear();
   picture3_.clear();
   state_.graph.lastx = graph::kFirstX;

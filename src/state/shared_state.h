@@ -23,8 +23,6 @@ struct GraphStore {
   SampleArray ampsys{};
   SampleArray voltsys{};
   std::int16_t samplecount = 0;
-  std::int16_t scrollcount = 0;
-  std::int16_t graphx = 0;
   std::int16_t lastx = graph::kFirstX;
   std::int16_t xstep = 20;
   std::int16_t maxpoints = graph::kPointsAtFirstScale;

@@ -16,7 +16,7 @@ constexpr Rgb kRed = graph::kFrequencyColour;
 constexpr Rgb kBlue = graph::kVoltageColour;
 
 // Drives the graph as the sampling tick does (the three procedures for the
-// present or ticked traces, then the cursor advance) and looks at the pixels
+// present or ticked traces, then the sample count) and looks at the pixels
 // of both boxes, at 1x and at 2x.
 class TrendGraphTest : public ::testing::TestWithParam<double> {
 protected:
@@ -42,7 +42,6 @@ protected:
     if (state.graph.voltstrace || state.options.checked("DCmenu"))
       graph.Voltage(outcome(hz, volts), OK);
     ++state.graph.samplecount;
-    state.graph.graphx = static_cast<std::int16_t>(state.graph.lastx + state.graph.xstep);
   }
 
   QPoint pixelOf(int xTwips, int yTwips) const {
