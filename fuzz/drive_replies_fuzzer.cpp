@@ -4,6 +4,7 @@
 // a display text or trip history read, written as the logger writes a trip, gives one status line
 // of printable bytes and one printable Events.CSV line whose text is no spreadsheet formula.
 
+#include "acquisition/acquisition.h"
 #include "fakes/fake_line.h"
 #include "link/link.h"
 #include "link/models.h"
@@ -12,7 +13,6 @@
 #include "logger/event_log.h"
 #include "logger/status_lines.h"
 #include "logger/trip_history_lines.h"
-#include "monitor/acquisition.h"
 #include "monitor/identification.h"
 #include "monitor/platform_acquisition_events.h"
 #include "monitor/trip_watch.h"

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
+#include "acquisition/reading.h"
+#include "acquisition/tick_outcome.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
-#include "monitor/reading.h"
 #include "monitor/session_log.h"
-#include "monitor/tick_outcome.h"
 
 #include <optional>
 

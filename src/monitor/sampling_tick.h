@@ -1,13 +1,13 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
+#include "acquisition/reading.h"
+#include "acquisition/tick_outcome.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
 #include "monitor/link_tick.h"
-#include "monitor/reading.h"
 #include "monitor/session_listener.h"
 #include "monitor/session_log.h"
 #include "monitor/status_indicators.h"
-#include "monitor/tick_outcome.h"
 #include "monitor/trend_graph.h"
 #include "monitor/trip_watch.h"
 #include "monitor/ui_thread.h"

@@ -1,6 +1,6 @@
 #include "monitor/status_indicators.h"
 
-#include "monitor/reading.h"
+#include "acquisition/reading.h"
 #include "state/terminals.h"
 
 namespace orvane {

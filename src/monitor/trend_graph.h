@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/tick_outcome.h"
 #include "monitor/graph_geometry.h"
-#include "monitor/tick_outcome.h"
 #include "platform/drawing_surface.h"
 #include "platform/message_boxes.h"
 #include "state/shared_state.h"

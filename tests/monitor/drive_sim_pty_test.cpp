@@ -1,7 +1,7 @@
+#include "acquisition/acquisition.h"
 #include "fakes/drive_sim_process.h"
 #include "fakes/recording_acquisition_events.h"
 #include "fakes/recording_message_boxes.h"
-#include "monitor/acquisition.h"
 #include "monitor/monitoring_procedures.h"
 #include "platform/forwarding_serial_port.h"
 #include "platform/image_surface.h"

@@ -1,4 +1,4 @@
-#include "monitor/acquisition.h"
+#include "acquisition/acquisition.h"
 
 #include "link/models.h"
 #include "link/panel_exchanges.h"

@@ -1,4 +1,4 @@
-#include "monitor/tick_outcome.h"
+#include "acquisition/tick_outcome.h"
 
 namespace orvane {
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "monitor/reading.h"
+#include "acquisition/reading.h"
+#include "session_log/session_log_format.h"
 
 #include <optional>
 #include <string>
@@ -17,15 +18,6 @@ struct ShownValues {
   double current = 0;
   double currentPercent = 0;
   double dcLink = 0;
-};
-
-// The numbers of a session log line, single precision as the log prints them
-// to full width; a quantity not read keeps the last number logged.
-struct LoggedValues {
-  float frequency = 0;
-  float current = 0;
-  float currentPercent = 0;
-  float dcLink = 0;
 };
 
 // One tick as the link's thread ends it, handed to the window whole: the
@@ -49,7 +41,9 @@ inline bool dcLinkFailed(const Reading& reading) { return !reading.dcLink; }
 
 // Takes a reading into the values shown and logged, quantity by quantity in
 // the order the graph plots them and only for those the plan reads, up to the
-// first whose read failed. True when none failed: the tick has a log line.
+// first whose read failed; a quantity not read keeps the last number logged.
+// True when none failed: the tick has a log line. The window and the logger
+// both log by it, so a run state that is no known state is logged alike.
 bool takeGraphReading(const Reading& reading, const TickPlan& plan, ShownValues& shown, LoggedValues& logged);
 
 } // namespace orvane
