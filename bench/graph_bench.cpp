@@ -55,20 +55,17 @@ struct Fixture {
   void tick(TrendGraph& graph) {
     raw = (raw + 70) % 5000;
     hz = static_cast<float>(raw / 100.0);
+    TickOutcome tick;
+    tick.reading.frequency = hz;
+    tick.reading.current = raw / 500.0;
+    tick.reading.currentPercent = raw / 25.0;
+    tick.reading.dcLink = 3000 + raw / 100 / 10.0;
+    tick.shown = ShownValues{hz, "F", *tick.reading.current, *tick.reading.currentPercent, *tick.reading.dcLink};
     std::int16_t OK = 0;
-    graph.Frequency(OK);
-    graph.Current(OK);
-    graph.Voltage(OK);
+    graph.Frequency(tick, OK);
+    graph.Current(tick, OK);
+    graph.Voltage(tick, OK);
     ++state.graph.samplecount;
-    state.graph.graphx = static_cast<std::int16_t>(state.graph.lastx + state.graph.xstep);
-  }
-  TraceReads reads() {
-    return TraceReads{[this](std::int16_t&) { state.latest.speedvalue = hz; },
-                      [this](std::int16_t&) {
-                        state.latest.ampstext = raw / 500.0;
-                        state.latest.ampspct = raw / 25.0;
-                      },
-                      [this](std::int16_t&) { state.latest.dcvoltsvalue = 3000 + raw / 100 / 10.0; }, nullptr};
   }
 };
 
@@ -93,7 +90,7 @@ int main(int argc, char** argv) {
   store.configure();
   NullSurface null1;
   NullSurface null3;
-  TrendGraph storeGraph(store.state, null1, null3, messages, store.reads());
+  TrendGraph storeGraph(store.state, null1, null3, messages, [](std::int16_t& OK) { OK = 1; });
   for (int i = 0; i < 400; ++i)
     store.tick(storeGraph);
   const long before = allocations.load();
@@ -109,7 +106,7 @@ int main(int argc, char** argv) {
   GraphBox picture3(signedGraphScale(), size, nullptr);
   picture1.show();
   QApplication::processEvents();
-  TrendGraph graph(drawn.state, picture1, picture3, messages, drawn.reads());
+  TrendGraph graph(drawn.state, picture1, picture3, messages, [](std::int16_t& OK) { OK = 1; });
   for (int i = 0; i < 338; ++i)
     drawn.tick(graph);
   std::vector<bench::Sample> samples;

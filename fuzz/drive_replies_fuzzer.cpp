@@ -4,6 +4,7 @@
 // a display text or trip history read, written as the logger writes a trip, gives one status line
 // of printable bytes and one printable Events.CSV line whose text is no spreadsheet formula.
 
+#include "acquisition/acquisition.h"
 #include "fakes/fake_line.h"
 #include "link/link.h"
 #include "link/models.h"
@@ -12,7 +13,6 @@
 #include "logger/event_log.h"
 #include "logger/status_lines.h"
 #include "logger/trip_history_lines.h"
-#include "monitor/acquisition.h"
 #include "monitor/identification.h"
 #include "monitor/platform_acquisition_events.h"
 #include "monitor/trip_watch.h"
@@ -61,31 +61,26 @@ ScriptedSerialPort::Responder replyFrom(FuzzedDataProvider& input) {
 struct Drive : FakeLine {
   explicit Drive(FuzzedDataProvider& input) {
     port.setResponder(replyFrom(input));
-    link.setStopMonitor([this] { ++stops; });
     state.drive.inverter = kModels[input.ConsumeIntegralInRange<std::size_t>(0, kModels.size() - 1)];
   }
 
   SharedState state;
-  int stops = 0;
 };
 
 void checkMemoryRead(FuzzedDataProvider& input, Drive& drive) {
-  std::int16_t high = input.ConsumeIntegral<std::uint8_t>();
-  std::int16_t low = input.ConsumeIntegral<std::uint8_t>();
-  std::int16_t length = input.ConsumeIntegralInRange<std::int16_t>(1, 4);
-  std::int16_t divisor = input.PickValueInArray<std::int16_t>({1, 10, 100, 1000});
-  double value = 0;
-  drive.link.ReadAddress(high, low, length, divisor, value);
-  if (value == kFailedRead) {
-    if (drive.messages.shown.size() != 1 || drive.stops != 1)
-      std::abort();
+  const auto address = input.ConsumeIntegral<std::uint16_t>();
+  const auto length = input.ConsumeIntegralInRange<std::int16_t>(1, 4);
+  const auto divisor = input.PickValueInArray<std::int16_t>({1, 10, 100, 1000});
+  const LinkResult<double> value = drive.link.read(address, length, divisor);
+  if (!drive.messages.shown.empty())
+    std::abort();
+  if (!value)
     return;
-  }
   // The division may round in the last place, so the bytes' number is recovered within 1e-9.
-  const double raw = value * divisor;
+  const double raw = *value * divisor;
   const double tolerance = 1e-9 * std::max(1.0, raw);
   const double largest = std::ldexp(1.0, 8 * length) - 1;
-  if (!drive.messages.shown.empty() || drive.stops != 0 || raw < -tolerance || raw > largest + tolerance ||
+  if (readFailed(*value) || raw < -tolerance || raw > largest + tolerance ||
       std::abs(raw - std::round(raw)) > tolerance)
     std::abort();
 }
@@ -145,7 +140,6 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   TripWatch watch{state, link, acquisition, ui};
   TripHistoryRead history{link};
   TripHistoryForm window;
-  Bytes block;
 
   switch (input.ConsumeIntegralInRange(0, 13)) {
   case 0:
@@ -162,16 +156,19 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 4:
     return watch.resetmenu_Click();
   case 5:
-    return panel.PanelWrite1(OK);
+    panel.stepPanelForward();
+    return;
   case 6:
-    return panel.PanelWrite2(OK);
+    panel.resetPanel();
+    return;
   case 7:
-    panel.readDisplayText(OK);
+    panel.displayText();
     return;
   case 8:
-    return panel.ReadPanelBlock(block, OK);
+    panel.panelBlock();
+    return;
   case 9:
-    return history.TripSummary(state, window, OK);
+    return history.show(history.read(state.drive.inverter), state.drive.inverter, window, OK);
   case 10:
     if (const TripHistory read = history.read(state.drive.inverter); !read.failure)
       checkLoggedTexts(tripHistoryLines(read, state.drive.inverter));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/link_worker.h"
 #include "link/link.h"
-#include "monitor/link_worker.h"
 #include "monitor/monitoring_procedures.h"
 #include "monitor/ui/link_work.h"
 #include "monitor/ui/qt_ui_thread.h"

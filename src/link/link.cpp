@@ -162,24 +162,4 @@ LinkResult<double> Link::read(std::uint16_t address, std::int16_t length, std::i
   return value;
 }
 
-void Link::ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,
-                       double& Value) {
-  const auto address =
-      static_cast<std::uint16_t>(static_cast<std::uint8_t>(HighByte) << 8 | static_cast<std::uint8_t>(LowByte));
-  const LinkResult<double> value = read(address, Length, Divisor);
-  if (!value && value.failure() == LinkFailure::ReadTimedOut && !abandoned_) {
-    showCommunicationsError();
-    stopMonitor();
-  }
-  Value = value ? *value : kFailedRead;
-}
-
-double Link::readAddress(std::uint16_t address, std::int16_t length, std::int16_t divisor) {
-  auto high = static_cast<std::int16_t>(address >> 8);
-  auto low = static_cast<std::int16_t>(address & 0xFF);
-  double value = 0;
-  ReadAddress(high, low, length, divisor, value);
-  return value;
-}
-
 } // namespace orvane

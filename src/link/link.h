@@ -116,14 +116,6 @@ public:
   // and what to do about it.
   void showOpenFailure(const PortOpenError& error);
 
-  // Reads Length bytes at HighByte:LowByte and divides by Divisor. After a
-  // failed wait: the communications message, "Stop Monitor", Value = 9999.
-  void ReadAddress(std::int16_t& HighByte, std::int16_t& LowByte, std::int16_t& Length, std::int16_t& Divisor,
-                   double& Value);
-
-  // ReadAddress for a 16-bit address.
-  double readAddress(std::uint16_t address, std::int16_t length, std::int16_t divisor);
-
 private:
   Platform& platform_;
   std::function<void()> stopMonitor_;

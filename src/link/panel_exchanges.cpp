@@ -12,8 +12,8 @@ constexpr std::size_t kPanelWriteReplySize = 2;
 constexpr std::size_t kDisplayTextReplySize = 19;
 constexpr std::size_t kPanelBlockReplySize = 38;
 
-constexpr std::uint8_t kStepPanelForward = 0x01; // PanelWrite1
-constexpr std::uint8_t kResetPanel = 0x02;       // PanelWrite2
+constexpr std::uint8_t kStepPanelForward = 0x01;
+constexpr std::uint8_t kResetPanel = 0x02;
 
 std::string charactersOf(std::span<const std::uint8_t> bytes, std::size_t first, std::size_t count) {
   if (bytes.size() <= first)
@@ -28,28 +28,15 @@ std::string textOfDisplayReply(std::span<const std::uint8_t> reply) { return cha
 
 std::string textOfPanelBlock(std::span<const std::uint8_t> block) { return charactersOf(block, 1, 32); }
 
-void PanelExchanges::PanelWrite1(std::int16_t& OK) { panelWrite(kStepPanelForward, OK); }
-
-void PanelExchanges::PanelWrite2(std::int16_t& OK) { panelWrite(kResetPanel, OK); }
-
 bool PanelExchanges::stepPanelForward() { return panelWrite(kStepPanelForward); }
 
 bool PanelExchanges::resetPanel() { return panelWrite(kResetPanel); }
 
 bool PanelExchanges::panelWrite(std::uint8_t step) {
   link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Text);
   const Bytes payload{0x02, 0x00, 0x00, step, 0x00};
   return link_.exchange(commandFrame(command::kPanelWrite, 5), dataFrame(payload), kPanelWriteReplySize)
       .has_value();
-}
-
-void PanelExchanges::panelWrite(std::uint8_t step, std::int16_t& OK) {
-  OK = 0;
-  if (!panelWrite(step)) {
-    link_.platform().beeper.beep();
-    OK = 1;
-  }
 }
 
 std::optional<std::string> PanelExchanges::displayText() {
@@ -61,31 +48,10 @@ std::optional<std::string> PanelExchanges::displayText() {
   return textOfDisplayReply(*reply);
 }
 
-std::optional<std::string> PanelExchanges::readDisplayText(std::int16_t& OK) {
-  std::optional<std::string> text = displayText();
-  if (!text) {
-    link_.platform().beeper.beep();
-    OK = 1;
-  }
-  return text;
-}
-
 std::optional<Bytes> PanelExchanges::panelBlock() {
-  link_.port().setInputMode(InputMode::Binary);
   const Bytes payload{0x02, 0x00, 0x00};
   return link_.exchange(commandFrame(command::kReadPanelBlock, 3), dataFrame(payload), kPanelBlockReplySize,
                         WaitBudget::WholeExchange);
-}
-
-void PanelExchanges::ReadPanelBlock(Bytes& block, std::int16_t& OK) {
-  std::optional<Bytes> reply = panelBlock();
-  if (!reply) {
-    link_.platform().beeper.beep();
-    link_.showCommunicationsError();
-    OK = 1;
-    return;
-  }
-  block = std::move(*reply);
 }
 
 bool PanelExchanges::resetWrite(const std::string& inverter) {

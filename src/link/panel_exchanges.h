@@ -23,30 +23,15 @@ class PanelExchanges {
 public:
   explicit PanelExchanges(Link& link) : link_(link) {}
 
-  // Open the port if it is closed, select text input and send one panel
-  // write; false after a time-out. Nothing is shown or sounded.
+  // Open the port if it is closed and send one panel write; false after a
+  // time-out. Nothing is shown or sounded.
   bool stepPanelForward();
   bool resetPanel();
-  // The 16 display characters, in the input mode the caller selected;
-  // nothing after a time-out.
+  // The 16 display characters; nothing after a time-out.
   std::optional<std::string> displayText();
-  // Selects binary input and reads the 38-byte panel block within one budget
-  // of 2 seconds; nothing after a time-out.
+  // The 38-byte panel block, read within one budget of 2 seconds; nothing
+  // after a time-out.
   std::optional<Bytes> panelBlock();
-
-  // Set OK to 0, open the port if it is closed, select text input and send one
-  // write. A time-out beeps and sets OK to 1. Throw PortOpenError.
-  void PanelWrite1(std::int16_t& OK);
-  void PanelWrite2(std::int16_t& OK);
-
-  // Reads the 16 display characters, in the input mode the caller selected.
-  // A time-out beeps, sets OK to 1 and gives nothing.
-  std::optional<std::string> readDisplayText(std::int16_t& OK);
-
-  // Selects binary input and reads the 38-byte panel block within one budget
-  // of 2 seconds. A time-out beeps, shows the communications message and sets
-  // OK to 1; `block` is then left as it was.
-  void ReadPanelBlock(Bytes& block, std::int16_t& OK);
 
   // The stop/reset key (value bytes 00 04) in the write command of the model;
   // a name that is no model sends no command frame, so the first wait runs
@@ -55,7 +40,6 @@ public:
 
 private:
   bool panelWrite(std::uint8_t step);
-  void panelWrite(std::uint8_t step, std::int16_t& OK);
 
   Link& link_;
 };

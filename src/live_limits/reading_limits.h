@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/reading.h"
 #include "limits/limit.h"
-#include "monitor/reading.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/reading.h"
+#include "acquisition/reading.h"
 #include "publish/messages.h"
 
 #include <string>

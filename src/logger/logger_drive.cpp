@@ -76,16 +76,7 @@ DriveResult<Reading> LoggerDrive::tick() {
 }
 
 LoggedValues LoggerDrive::logged(const Reading& reading) {
-  if (reading.frequency) {
-    const bool forward = reading.frequencyRunState && *reading.frequencyRunState == 1;
-    last_.frequency = quantities_.signedFrequency && !forward ? -*reading.frequency : *reading.frequency;
-  }
-  if (reading.current)
-    last_.current = static_cast<float>(*reading.current);
-  if (reading.currentPercent)
-    last_.currentPercent = static_cast<float>(*reading.currentPercent);
-  if (reading.dcLink)
-    last_.dcLink = static_cast<float>(*reading.dcLink);
+  takeGraphReading(reading, plan_, shown_, last_);
   return last_;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
+#include "acquisition/tick_outcome.h"
 #include "logger/session_recorder.h"
-#include "monitor/acquisition.h"
 #include "trips/trip_history_read.h"
 
 #include <optional>
@@ -43,7 +44,7 @@ struct LoggedQuantities {
   bool frequency = true;
   bool current = false;
   bool dcLink = false;
-  bool signedFrequency = false; // the direction graph: frequency negative unless running forward
+  bool signedFrequency = false; // the direction graph: frequency negative unless the direction is forward
 };
 
 // The logger's conversation with the drive over the acquisition core: connect (identification
@@ -59,7 +60,8 @@ public:
   DriveResult<DriveIdentity> connect();
   // One tick; a tick whose reads failed is a failure.
   DriveResult<Reading> tick();
-  // The line a reading gives the session file: a quantity not read keeps its last value.
+  // The line a reading gives the session file, by the window's rule: a quantity not read keeps its
+  // last value, and a run state that is no known state keeps the direction before it.
   LoggedValues logged(const Reading& reading);
   // The whole trip history of the model connected.
   DriveResult<TripHistory> readTripHistory();
@@ -78,6 +80,7 @@ private:
   TripHistoryRead history_;
   LoggedQuantities quantities_;
   TickPlan plan_;
+  ShownValues shown_;
   LoggedValues last_;
 };
 

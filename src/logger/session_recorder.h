@@ -2,19 +2,12 @@
 
 #include "logger/wall_clock.h"
 #include "session_log/line_file.h"
+#include "session_log/session_log_format.h"
 
 #include <cstdint>
 #include <string>
 
 namespace orvane {
-
-// The values of one log line, as the session log holds them.
-struct LoggedValues {
-  float frequency = 0;      // Hz, negative in reverse on the signed graph
-  float current = 0;        // A
-  float currentPercent = 0; // % of the rated current
-  float dcLink = 0;         // V
-};
 
 // The session files of one folder. A session begins a new file named by its local start time,
 // with the session log's header; each sample is one line. The time column is the tick's place on

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/acquisition_events.h"
 #include "logger/wall_clock.h"
-#include "monitor/acquisition_events.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
 #include "monitor/ui_thread.h"
 #include "state/shared_state.h"
 

@@ -10,10 +10,7 @@ MonitoringProcedures::MonitoringProcedures(SharedState& state, Link& link, Drawi
       identification(state, link, acquisition, this->ui), indicators(state),
       tripWatch(state, link, acquisition, this->ui),
       graph(state, picture1, picture3, link.platform().messages,
-            TraceReads{[this](std::int16_t& OK) { session.tick().GetSpeed(OK); },
-                       [this](std::int16_t& OK) { session.tick().GetAmps(OK); },
-                       [this](std::int16_t& OK) { session.tick().GetDCVolts(OK); },
-                       [this](std::int16_t& OK) { session.tick().Direction(OK); }}),
+            [this](std::int16_t& OK) { session.tick().failedRead(OK); }),
       session(state, link,
               MonitoringSession::Procedures{acquisition, this->ui, identification, indicators, tripWatch, graph},
               std::move(log)) {}

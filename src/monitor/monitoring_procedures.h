@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
 #include "monitor/identification.h"
 #include "monitor/monitoring_session.h"
 #include "monitor/platform_acquisition_events.h"

@@ -137,8 +137,7 @@ void MonitoringSession::start() {
       stopmonmenu_Click();
       return;
     }
-    state_.log.elapsed = 0;
-    state_.log.logstarted = false;
+    tick_.begin(tick_.plan());
     setTimeSpanLabels();
     trend.setEnabled("Timer1", true);
     if (listener_) {
@@ -263,6 +262,7 @@ void MonitoringSession::stopmonmenu_Click() {
   trend.setChecked("startmonmenu", false);
   trend.setChecked("stopmonmenu", true);
   closePort_();
+  tick_.end();
   if (startHeard_) {
     startHeard_ = false;
     // The tick under way still logs and hands over its sample: the stop comes after it.

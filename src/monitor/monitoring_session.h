@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
 #include "monitor/identification.h"
 #include "monitor/sampling_tick.h"
 #include "monitor/session_log.h"

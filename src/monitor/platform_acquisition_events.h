@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/acquisition_events.h"
 #include "link/link.h"
-#include "monitor/acquisition_events.h"
 #include "monitor/ui_thread.h"
 
 #include <functional>

@@ -1,13 +1,12 @@
 #include "monitor/sampling_tick.h"
 
-#include "platform/number_text.h"
-
 #include <utility>
 
 namespace orvane {
 
 SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick)
-    : state_(state), parts_(parts), stopTick_(std::move(stopTick)) {}
+    : state_(state), parts_(parts), linkTick_(parts.link, parts.acquisition, parts.log),
+      stopTick_(std::move(stopTick)) {}
 
 TickPlan SamplingTick::plan() const {
   const ControlModel& options = state_.options;
@@ -21,12 +20,88 @@ TickPlan SamplingTick::plan() const {
   plan.runState = options.checked("directionmenu") || options.checked("runningmenu");
   plan.inputs = options.checked("inputmenu");
   plan.outputs = options.checked("outputmenu");
+  plan.directionArrows = options.checked("directionmenu");
+  plan.logStep = options.value("Slider1");
   return plan;
+}
+
+void SamplingTick::begin(const TickPlan& plan) {
+  const std::lock_guard lock(mutex_);
+  plan_ = plan;
+  active_ = true;
+  newSession_ = true;
+}
+
+void SamplingTick::end() {
+  const std::lock_guard lock(mutex_);
+  active_ = false;
+}
+
+void SamplingTick::Timer1_Timer() {
+  TickPlan plan;
+  bool newSession = false;
+  {
+    const std::lock_guard lock(mutex_);
+    if (!active_ || parts_.link.stopping())
+      return;
+    inProgress_ = true;
+    plan = plan_;
+    newSession = std::exchange(newSession_, false);
+  }
+  std::optional<Reading> reading;
+  try {
+    reading = linkTick_.read(plan);
+  } catch (const PortOpenError&) {
+    parts_.ui.post([this] { endTick(); });
+    throw;
+  }
+  if (!reading)
+    return parts_.ui.post([this] { endTick(); });
+  bool finishing = false;
+  {
+    const std::lock_guard lock(mutex_);
+    finishing = !active_ || parts_.link.stopping();
+    // A trip switches the timer off: no tick reads the drive until a new start.
+    if (!finishing && reading->tripped)
+      active_ = false;
+  }
+  const TickOutcome outcome = linkTick_.record(std::move(*reading), plan, finishing, newSession);
+  const bool showsFailure = !finishing && (outcome.reading.failure || outcome.logFailure);
+  const auto shown = [this, outcome] {
+    show(outcome);
+    endTick();
+  };
+  if (showsFailure)
+    parts_.ui.run(shown);
+  else
+    parts_.ui.post(shown);
+}
+
+void SamplingTick::endTick() {
+  std::function<void()> then;
+  {
+    const std::lock_guard lock(mutex_);
+    inProgress_ = false;
+    then = std::exchange(afterTick_, nullptr);
+  }
+  if (then)
+    then();
+}
+
+void SamplingTick::afterTickInProgress(std::function<void()> then) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (inProgress_) {
+      afterTick_ = std::move(then);
+      return;
+    }
+  }
+  then();
 }
 
 void SamplingTick::failedRead(std::int16_t& OK) {
   OK = 1;
-  if (reading_.failure && reading_.failure->why == LinkFailure::ReadTimedOut) {
+  if (failure_ && failure_->why == LinkFailure::ReadTimedOut) {
     if (listener_)
       listener_->failed("the drive does not answer a read");
     parts_.link.showCommunicationsError();
@@ -34,180 +109,80 @@ void SamplingTick::failedRead(std::int16_t& OK) {
   }
 }
 
-void SamplingTick::GetSpeed(std::int16_t& OK) {
-  if (reading_.frequency)
-    state_.latest.speedvalue = *reading_.frequency;
-  else
-    failedRead(OK);
-}
-
-void SamplingTick::GetAmps(std::int16_t& OK) {
-  if (reading_.current)
-    state_.latest.ampstext = *reading_.current;
-  if (!reading_.current || (reading_.failure && reading_.failure->step == Reading::Step::Current))
-    return failedRead(OK);
-  if (reading_.currentPercent)
-    state_.latest.ampspct = *reading_.currentPercent;
-}
-
-void SamplingTick::GetDCVolts(std::int16_t& OK) {
-  if (reading_.dcLink)
-    state_.latest.dcvoltsvalue = *reading_.dcLink;
-  else
-    failedRead(OK);
-}
-
-void SamplingTick::Direction(std::int16_t& OK) {
-  if (reading_.frequencyRunState)
-    parts_.indicators.Direction(*reading_.frequencyRunState);
-  else
-    failedRead(OK);
-}
-
-void SamplingTick::Timer1_Timer() {
-  TickPlan plan;
-  bool monitoring = false;
-  if (!parts_.ui.run([&] {
-        monitoring = !parts_.link.stopping() && state_.trend.checked("startmonmenu");
-        inProgress_ = monitoring;
-        if (monitoring)
-          plan = this->plan();
-      }) ||
-      !monitoring)
-    return;
-  // The window hears that the tick has ended, however it ends.
-  struct TickEnd {
-    SamplingTick& tick;
-    ~TickEnd() {
-      tick.parts_.ui.post([&tick = tick] { tick.endTick(); });
-    }
-  } const ended{*this};
-  Reading reading;
-  {
-    const Link::WholeTick whole(parts_.link);
-    reading = parts_.acquisition.tick(plan);
-  }
-  // A stop that gave up a late reply leaves no reading: the tick is dropped whole.
-  if (parts_.link.abandoned())
-    return;
-  std::optional<LogLine> line;
-  if (!parts_.ui.run([&] {
-        reading_ = std::move(reading);
-        line = showSamples();
-      }) ||
-      !line)
-    return;
-  const std::optional<std::string> logFailure =
-      parts_.log.append(line->time, line->frequency, line->current, line->currentPercent, line->dcLink);
-  parts_.ui.run([&] {
-    if (!logFailure) {
-      if (state_.log.logstarted)
-        state_.log.elapsed = static_cast<float>(line->nextElapsed);
-      else
-        state_.log.logstarted = true;
-      if (listener_)
-        listener_->sampled(reading_, line->nextElapsed);
-    }
-    showStatus(logFailure);
-  });
-}
-
-void SamplingTick::endTick() {
-  inProgress_ = false;
-  if (afterTick_)
-    std::exchange(afterTick_, nullptr)();
-}
-
-void SamplingTick::afterTickInProgress(std::function<void()> then) {
-  if (inProgress_)
-    afterTick_ = std::move(then);
-  else
-    then();
-}
-
-std::optional<SamplingTick::LogLine> SamplingTick::showSamples() {
+void SamplingTick::show(const TickOutcome& tick) {
+  failure_ = tick.reading.failure;
   // A stop that came while the drive was read lets the tick end as it would
   // have before the stop: its graph point and log line. The window stays as
   // the stop left it.
-  finishing_ = !state_.trend.checked("startmonmenu");
-  if (finishing_)
-    return finishSamples();
-  if (!state_.trend.enabled("Timer1"))
-    return std::nullopt;
-  if (reading_.failure && reading_.failure->step == Reading::Step::Display) {
+  if (tick.finishing || !state_.trend.checked("startmonmenu")) {
+    if (!tick.loggedAt && !tick.logFailure)
+      return;
+    plotSamples(tick);
+    for (const char* readout : kReadouts)
+      state_.trend.setCaption(readout, "");
+    showLogged(tick);
+    return;
+  }
+  if (tick.reading.failure && tick.reading.failure->step == Reading::Step::Display) {
     if (listener_)
       listener_->failed("the drive's display cannot be read");
-    stopTick_();
-    return std::nullopt;
+    return stopTick_();
   }
-  if (reading_.displayText)
-    state_.latest.lcdtext = *reading_.displayText;
-  if (parts_.tripWatch.showTrip()) {
+  if (parts_.tripWatch.showTrip(tick.reading.tripped)) {
     if (listener_)
-      listener_->tripped(state_.latest.lcdtext);
-    return std::nullopt;
+      listener_->tripped(tick.reading.displayText.value_or(""));
+    return;
   }
-
-  return plotSamples();
+  if (plotSamples(tick) && showLogged(tick))
+    showStatus(tick.reading);
 }
 
-std::optional<SamplingTick::LogLine> SamplingTick::finishSamples() {
-  if (reading_.failure || reading_.tripped)
-    return std::nullopt;
-  if (reading_.displayText)
-    state_.latest.lcdtext = *reading_.displayText;
-  std::optional<LogLine> line = plotSamples();
-  for (const char* readout : kReadouts)
-    state_.trend.setCaption(readout, "");
-  return line;
-}
-
-std::optional<SamplingTick::LogLine> SamplingTick::plotSamples() {
+bool SamplingTick::plotSamples(const TickOutcome& tick) {
   std::int16_t OK = 0;
   const ControlModel& options = state_.options;
   TrendGraph& graph = parts_.graph;
   if (state_.graph.speedtrace || options.checked("speedmenu")) {
-    graph.Frequency(OK);
+    // The signed graph's run state shows on the arrows as it is read.
+    if (options.checked("speedmenu") && options.checked("directiongraph") && !frequencyFailed(tick.reading, true))
+      parts_.indicators.Direction(*tick.reading.frequencyRunState);
+    graph.Frequency(tick, OK);
     if (OK == 1)
-      return stopTick_(), std::nullopt;
+      return stopTick_(), false;
   }
   if (state_.graph.ampstrace || options.checked("currentmenu")) {
-    graph.Current(OK);
+    graph.Current(tick, OK);
     if (OK == 1)
-      return stopTick_(), std::nullopt;
+      return stopTick_(), false;
     state_.graph.speedplotted = true;
     state_.graph.ampsplotted = true;
   }
   if (state_.graph.voltstrace || options.checked("DCmenu")) {
-    graph.Voltage(OK);
+    graph.Voltage(tick, OK);
     if (OK == 1)
-      return stopTick_(), std::nullopt;
+      return stopTick_(), false;
     state_.graph.speedplotted = true;
     state_.graph.ampsplotted = true;
     state_.graph.voltsplotted = true;
   }
-  LogLine line{plainText(state_.log.elapsed), state_.log.elapsed, state_.log.logspeed, state_.log.logamps,
-               state_.log.logampspct,         state_.log.logvolts};
-  if (state_.log.logstarted) {
-    line.nextElapsed = options.value("Slider1") / 10.0 + static_cast<double>(state_.log.elapsed);
-    line.time = plainText(line.nextElapsed);
-  }
-  return line;
+  return true;
 }
 
-void SamplingTick::showStatus(const std::optional<std::string>& logFailure) {
-  if (logFailure) {
+bool SamplingTick::showLogged(const TickOutcome& tick) {
+  if (tick.logFailure) {
     parts_.link.platform().messages.show(MessageIcon::Exclamation, MessageButtons::Ok, "Session Log",
                                          "The session log " + parts_.log.path() + " could not be written:\n" +
-                                             *logFailure +
+                                             *tick.logFailure +
                                              "\nMonitoring has stopped; the lines already written are kept.");
-    return stopTick_();
+    stopTick_();
+    return false;
   }
+  if (listener_)
+    listener_->sampled(tick.reading, *tick.loggedAt);
   state_.graph.samplecount = static_cast<std::int16_t>(state_.graph.samplecount + 1);
-  state_.graph.graphx = static_cast<std::int16_t>(state_.graph.lastx + state_.graph.xstep);
-  if (finishing_)
-    return;
+  return true;
+}
 
+void SamplingTick::showStatus(const Reading& reading) {
   const ControlModel& options = state_.options;
   StatusIndicators& indicators = parts_.indicators;
   std::int16_t OK = 0;
@@ -219,10 +194,10 @@ void SamplingTick::showStatus(const std::optional<std::string>& logFailure) {
     else
       failedRead(OK);
   };
-  step("directionmenu", reading_.runState, [&](float runState) { indicators.Direction(runState); });
-  step("runningmenu", reading_.runState, [&](float runState) { indicators.Running(runState); });
-  step("inputmenu", reading_.inputs, [&](int word) { indicators.iterminals(word); });
-  step("outputmenu", reading_.outputs, [&](int word) { indicators.oterminals(word); });
+  step("directionmenu", reading.runState, [&](float runState) { indicators.Direction(runState); });
+  step("runningmenu", reading.runState, [&](float runState) { indicators.Running(runState); });
+  step("inputmenu", reading.inputs, [&](int word) { indicators.iterminals(word); });
+  step("outputmenu", reading.outputs, [&](int word) { indicators.oterminals(word); });
   if (OK == 1)
     stopTick_();
 }

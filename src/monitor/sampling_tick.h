@@ -1,8 +1,10 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
+#include "acquisition/reading.h"
+#include "acquisition/tick_outcome.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
-#include "monitor/reading.h"
+#include "monitor/link_tick.h"
 #include "monitor/session_listener.h"
 #include "monitor/session_log.h"
 #include "monitor/status_indicators.h"
@@ -12,17 +14,19 @@
 #include "state/shared_state.h"
 
 #include <functional>
-#include <optional>
-#include <string>
+#include <mutex>
 
 namespace orvane {
 
-// One tick of the sampling timer: the drive is read where the link work runs
-// (one Reading), then the trip indicators, the read-outs and the graph take it
-// on the user-interface thread, the session log line is appended where the
-// link work runs, and the status indicators follow. A failed read shows what
-// it always showed and stops the session. A tick under way when the session
-// is stopped runs whole: its exchanges, graph point, log line and sample.
+// One tick of the sampling timer. The window hands the plan over at the start
+// (`begin`); the tick runs on the link's thread to one TickOutcome (the
+// reading, the values shown, its log line written there) and crosses to the
+// user-interface thread once, where the trip indicators, the read-outs, the
+// graph and the status indicators take it. It waits for the window only when
+// the window shows a failure, so that the session has stopped before any
+// other link work; otherwise the outcome is posted. A tick under way when the
+// session is stopped runs whole: its exchanges, graph point, log line and
+// sample.
 class SamplingTick {
 public:
   struct Parts {
@@ -38,54 +42,49 @@ public:
   // `stopTick` switches the timer off and runs "Stop Monitor".
   SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick);
 
-  // Runs where the link work runs.
+  // Runs on the link's thread.
   void Timer1_Timer();
-  // Runs `then` on the user-interface thread once the tick under way has
-  // ended, or at once when none is; called there.
+
+  // The rest runs on the user-interface thread.
+  // Monitoring began: ticks read the drive by this plan, the first logged at 0 s.
+  void begin(const TickPlan& plan);
+  // Monitoring ended: a tick still queued reads nothing.
+  void end();
+  // Runs `then` once the tick under way has been shown, or at once when none is.
   void afterTickInProgress(std::function<void()> then);
   // Hears of each reading logged and of a trip; none by default.
   void setListener(SessionListener* listener) { listener_ = listener; }
-
-  // What a tick asks of the drive, from the ticked boxes and the traces on
-  // the graph.
+  // What a tick asks of the drive, from the ticked boxes and the session's drive.
   TickPlan plan() const;
-  // The values the graph plots, from the reading being shown; each sets OK
-  // to 1 for a value the reading lacks (see failedRead).
-  void GetSpeed(std::int16_t& OK);
-  void GetAmps(std::int16_t& OK);
-  void GetDCVolts(std::int16_t& OK);
-  void Direction(std::int16_t& OK);
-
-private:
-  // A log line as the user-interface thread composed it.
-  struct LogLine {
-    std::string time;
-    double nextElapsed;
-    float frequency;
-    float current;
-    float currentPercent;
-    float dcLink;
-  };
-
-  std::optional<LogLine> showSamples();
-  // The tick's reading after a stop: graph point and log line only.
-  std::optional<LogLine> finishSamples();
-  std::optional<LogLine> plotSamples();
-  void endTick();
-  void showStatus(const std::optional<std::string>& logFailure);
-  // Reacts to a read the reading lacks: the communications message and "Stop
+  // Reacts to a read the tick lacks: the communications message and "Stop
   // Monitor" for a read without an answer. Sets OK to 1.
   void failedRead(std::int16_t& OK);
 
+private:
+  void show(const TickOutcome& tick);
+  // The tick's graph point and read-outs; false after a failed read, which stopped the session.
+  bool plotSamples(const TickOutcome& tick);
+  // The written line's sample to the listener; false when the line could not be written.
+  bool showLogged(const TickOutcome& tick);
+  void showStatus(const Reading& reading);
+  void endTick();
+
   SharedState& state_;
   Parts parts_;
+  LinkTick linkTick_;
   std::function<void()> stopTick_;
   SessionListener* listener_ = nullptr;
-  Reading reading_;
-  // On the user-interface thread: a tick has begun and not yet ended; it is
-  // finishing after a stop; what waits for its end.
+  // On the user-interface thread: the failure of the tick being shown.
+  std::optional<Reading::Failure> failure_;
+
+  // Shared by both threads, under the mutex: the plan handed over, whether
+  // ticks are due, a new session's first tick to come, a tick under way and
+  // what waits for its end.
+  std::mutex mutex_;
+  TickPlan plan_;
+  bool active_ = false;
+  bool newSession_ = false;
   bool inProgress_ = false;
-  bool finishing_ = false;
   std::function<void()> afterTick_;
 };
 

@@ -1,18 +1,12 @@
 #include "monitor/status_indicators.h"
 
+#include "acquisition/reading.h"
 #include "state/terminals.h"
 
 namespace orvane {
 
 void StatusIndicators::Direction(float runState) {
-  if (runState == 0)
-    state_.latest.direction = "-";
-  else if (runState == 1)
-    state_.latest.direction = "F";
-  else if (runState == 2)
-    state_.latest.direction = "R";
-
-  if (!state_.options.checked("directionmenu") || (runState != 0 && runState != 1 && runState != 2))
+  if (!state_.options.checked("directionmenu") || !directionOf(runState))
     return;
   const bool forward = runState == 1;
   const bool reverse = runState == 2;

@@ -10,8 +10,8 @@ class StatusIndicators {
 public:
   explicit StatusIndicators(SharedState& state) : state_(state) {}
 
-  // The run state (0 stopped, 1 forward, 2 reverse) sets `direction` and,
-  // while "directionmenu" is ticked, the arrows; another value changes nothing.
+  // The run state (0 stopped, 1 forward, 2 reverse) sets the arrows while
+  // "directionmenu" is ticked; another value changes nothing.
   void Direction(float runState);
   // RUNNING or STOPPED, and TRIPPED hidden; another value changes nothing.
   void Running(float runState);

@@ -20,8 +20,9 @@ struct GraphTrace {
 };
 
 TrendGraph::TrendGraph(SharedState& state, DrawingSurface& picture1, DrawingSurface& picture3,
-                       MessageBoxes& messages, TraceReads reads)
-    : state_(state), picture1_(picture1), picture3_(picture3), messages_(messages), reads_(std::move(reads)) {}
+                       MessageBoxes& messages, std::function<void(std::int16_t& OK)> failedRead)
+    : state_(state), picture1_(picture1), picture3_(picture3), messages_(messages),
+      failedRead_(std::move(failedRead)) {}
 
 namespace {
 
@@ -37,9 +38,9 @@ const GraphTrace kVoltageTrace{Quantity::Voltage,         "DCmenu",
 
 } // namespace
 
-void TrendGraph::Frequency(std::int16_t& OK) { plot(kFrequencyTrace, OK); }
-void TrendGraph::Current(std::int16_t& OK) { plot(kCurrentTrace, OK); }
-void TrendGraph::Voltage(std::int16_t& OK) { plot(kVoltageTrace, OK); }
+void TrendGraph::Frequency(const TickOutcome& tick, std::int16_t& OK) { plot(kFrequencyTrace, tick, OK); }
+void TrendGraph::Current(const TickOutcome& tick, std::int16_t& OK) { plot(kCurrentTrace, tick, OK); }
+void TrendGraph::Voltage(const TickOutcome& tick, std::int16_t& OK) { plot(kVoltageTrace, tick, OK); }
 
 GraphKind TrendGraph::kind() const {
   return state_.options.checked("directiongraph") ? GraphKind::Signed : GraphKind::Plain;
@@ -47,23 +48,25 @@ GraphKind TrendGraph::kind() const {
 
 DrawingSurface& TrendGraph::box() { return kind() == GraphKind::Signed ? picture3_ : picture1_; }
 
-// Reads the trace's value (and the direction for the signed frequency graph);
-// on a failure shows the communications message once more and returns false.
-bool TrendGraph::sample(const GraphTrace& trace, std::int16_t& OK) {
+// Whether the tick read the trace's value (and the direction for the signed
+// frequency graph); on a failure shows the communications message once more
+// and returns false.
+bool TrendGraph::sample(const GraphTrace& trace, const Reading& reading, std::int16_t& OK) {
   OK = 0;
+  bool failed = false;
   switch (trace.quantity) {
   case Quantity::Frequency:
-    reads_.GetSpeed(OK);
-    if (OK == 0 && kind() == GraphKind::Signed)
-      reads_.Direction(OK);
+    failed = frequencyFailed(reading, kind() == GraphKind::Signed);
     break;
   case Quantity::Current:
-    reads_.GetAmps(OK);
+    failed = currentFailed(reading);
     break;
   case Quantity::Voltage:
-    reads_.GetDCVolts(OK);
+    failed = dcLinkFailed(reading);
     break;
   }
+  if (failed)
+    failedRead_(OK);
   if (OK == 1) {
     messages_.show(MessageIcon::Exclamation, MessageButtons::Ok, kCommunicationsErrorTitle,
                    kCommunicationsErrorText);
@@ -72,67 +75,62 @@ bool TrendGraph::sample(const GraphTrace& trace, std::int16_t& OK) {
   return true;
 }
 
-std::int16_t TrendGraph::toY(const GraphTrace& trace) const {
+std::int16_t TrendGraph::toY(const GraphTrace& trace, const ShownValues& shown) const {
   switch (trace.quantity) {
   case Quantity::Frequency:
-    return frequencyY(kind(), state_.drive.speedscale, state_.drive.dirspeedscale, state_.latest.speedvalue,
-                      state_.latest.direction);
+    return frequencyY(kind(), state_.drive.speedscale, state_.drive.dirspeedscale, shown.frequency,
+                      shown.direction);
   case Quantity::Current:
-    return currentY(kind(), state_.drive.inverter, state_.latest.ampspct);
+    return currentY(kind(), state_.drive.inverter, shown.currentPercent);
   case Quantity::Voltage:
-    return voltageY(kind(), state_.latest.dcvoltsvalue);
+    return voltageY(kind(), shown.dcLink);
   }
   return 0;
 }
 
-void TrendGraph::showAndLog(const GraphTrace& trace) {
+void TrendGraph::show(const GraphTrace& trace, const ShownValues& shown) {
   switch (trace.quantity) {
   case Quantity::Frequency:
-    state_.trend.setCaption("displayspeed", plainText(state_.latest.speedvalue));
-    state_.log.logspeed = kind() == GraphKind::Signed && state_.latest.direction != "F" ? -state_.latest.speedvalue
-                                                                                        : state_.latest.speedvalue;
+    state_.trend.setCaption("displayspeed", plainText(shown.frequency));
     break;
   case Quantity::Current:
-    state_.trend.setCaption("displaycurrent", plainText(state_.latest.ampstext));
-    state_.log.logamps = static_cast<float>(state_.latest.ampstext);
-    state_.log.logampspct = static_cast<float>(state_.latest.ampspct);
+    state_.trend.setCaption("displaycurrent", plainText(shown.current));
     break;
   case Quantity::Voltage:
-    state_.trend.setCaption("displayvoltage", plainText(state_.latest.dcvoltsvalue));
-    state_.log.logvolts = static_cast<float>(state_.latest.dcvoltsvalue);
+    state_.trend.setCaption("displayvoltage", plainText(shown.dcLink));
     break;
   }
 }
 
-void TrendGraph::plot(const GraphTrace& trace, std::int16_t& OK) {
+void TrendGraph::plot(const GraphTrace& trace, const TickOutcome& tick, std::int16_t& OK) {
   state_.graph.*trace.trace = true;
   if (state_.graph.samplecount >= state_.graph.maxpoints) {
-    scroll(trace, OK);
+    scroll(trace, tick, OK);
     return;
   }
   if (!state_.options.checked(trace.checkBox))
     return;
-  if (!sample(trace, OK))
+  if (!sample(trace, tick.reading, OK))
     return;
 
   SampleArray& ys = state_.graph.*trace.ys;
   const int n = state_.graph.samplecount;
   // Sample n lies at 570 + n * xstep, whatever a tick that failed half-way
-  // left in graphx or lastx: the scroll erases along the stored x and redraws
+  // left in lastx: the scroll erases along the stored x and redraws
   // at the computed one, so the two must agree or the old trace stays behind.
   const auto x = static_cast<std::int16_t>(graph::kFirstX + n * state_.graph.xstep);
   if (!(state_.graph.*trace.plotted)) {
-    const std::int16_t y = toY(trace);
+    const std::int16_t y = toY(trace, tick.shown);
     if (y != 0)
       box().drawLine(graph::kFirstX, y, graph::kFirstX, y, trace.colour);
     state_.graph.graphxs[n] = x;
     ys[n] = y;
     state_.graph.*trace.plotted = true;
-    showAndLog(trace);
+    show(trace, tick.shown);
     return;
   }
-  showAndLog(trace);
-  const std::int16_t y = toY(trace);
+  show(trace, tick.shown);
+  const std::int16_t y = toY(trace, tick.shown);
   if (n > 0 && ys[n - 1] != 0 && y != 0)
     box().drawLine(state_.graph.graphxs[n - 1], ys[n - 1], x, y, trace.colour);
   state_.graph.graphxs[n] = x;
@@ -140,7 +138,7 @@ void TrendGraph::plot(const GraphTrace& trace, std::int16_t& OK) {
   state_.graph.lastx = x;
 }
 
-void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {
+void TrendGraph::scroll(const GraphTrace& trace, const TickOutcome& tick, std::int16_t& OK) {
   SampleArray& ys = state_.graph.*trace.ys;
   // The arrays hold 5001 entries: the scroll reads one past the last point.
   const int points = std::min<int>(state_.graph.maxpoints, kSampleSlots - 2);
@@ -161,15 +159,14 @@ void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {
   if (!state_.options.checked(trace.checkBox)) {
     ys[points - 1] = 0; // a gap; the display and log keep their values
   } else {
-    if (!sample(trace, OK))
+    if (!sample(trace, tick.reading, OK))
       return;
-    const std::int16_t y = toY(trace);
+    const std::int16_t y = toY(trace, tick.shown);
     ys[points - 1] = y;
-    showAndLog(trace);
+    show(trace, tick.shown);
   }
   state_.graph.samplecount = static_cast<std::int16_t>(points - 1);
 
-  state_.graph.scrollcount = 1;
   if (ys[0] != 0)
     surface.drawLine(graph::kFirstX, ys[0], graph::kFirstX, ys[0], trace.colour);
   for (int i = 1; i <= points - 1; ++i) {
@@ -177,7 +174,6 @@ void TrendGraph::scroll(const GraphTrace& trace, std::int16_t& OK) {
     if (ys[i - 1] != 0 && ys[i] != 0)
       surface.drawLine(x - state_.graph.xstep, ys[i - 1], x, ys[i], trace.colour);
   }
-  state_.graph.scrollcount = 0;
   state_.graph.samplecount = static_cast<std::int16_t>(points);
 }
 
@@ -193,7 +189,6 @@ void TrendGraph::clearKeepingSamples() {
   state_.graph.ampsplotted = false;
   state_.graph.voltsplotted = false;
   state_.graph.samplecount = 0;
-  state_.graph.scrollcount = 0;
   picture1_.clear();
   picture3_.clear();
   state_.graph.lastx = graph::kFirstX;

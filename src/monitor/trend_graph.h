@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/tick_outcome.h"
 #include "monitor/graph_geometry.h"
 #include "platform/drawing_surface.h"
 #include "platform/message_boxes.h"
@@ -15,26 +16,19 @@ inline constexpr const char* kReadouts[] = {"displayspeed", "displaycurrent", "d
 
 struct GraphTrace;
 
-// The reads the plotting procedures make before they draw (the live values,
-// and the direction for the signed graph). Each sets OK to 1 on failure.
-struct TraceReads {
-  std::function<void(std::int16_t& OK)> GetSpeed;
-  std::function<void(std::int16_t& OK)> GetAmps;
-  std::function<void(std::int16_t& OK)> GetDCVolts;
-  std::function<void(std::int16_t& OK)> Direction;
-};
-
 // The trend graph: three traces that fill from the left and then scroll, on
-// the plain box (Picture1) or the signed direction box (Picture3).
+// the plain box (Picture1) or the signed direction box (Picture3). Runs on
+// the user-interface thread.
 class TrendGraph {
 public:
+  // `failedRead` is the tick's reaction to a quantity its reading lacks; it sets OK to 1.
   TrendGraph(SharedState& state, DrawingSurface& picture1, DrawingSurface& picture3, MessageBoxes& messages,
-             TraceReads reads);
+             std::function<void(std::int16_t& OK)> failedRead);
 
-  // Sample, show and plot one quantity; OK = 1 after a failed read.
-  void Frequency(std::int16_t& OK);
-  void Current(std::int16_t& OK);
-  void Voltage(std::int16_t& OK);
+  // Show and plot one quantity of the tick; OK = 1 after a failed read.
+  void Frequency(const TickOutcome& tick, std::int16_t& OK);
+  void Current(const TickOutcome& tick, std::int16_t& OK);
+  void Voltage(const TickOutcome& tick, std::int16_t& OK);
 
   // "CLEAR SCREEN": asks, then clears everything on Yes.
   void clearscreen_Click();
@@ -46,11 +40,11 @@ public:
   void clearKeepingSamples();
 
 private:
-  void plot(const GraphTrace& trace, std::int16_t& OK);
-  bool sample(const GraphTrace& trace, std::int16_t& OK);
-  std::int16_t toY(const GraphTrace& trace) const;
-  void showAndLog(const GraphTrace& trace);
-  void scroll(const GraphTrace& trace, std::int16_t& OK);
+  void plot(const GraphTrace& trace, const TickOutcome& tick, std::int16_t& OK);
+  bool sample(const GraphTrace& trace, const Reading& reading, std::int16_t& OK);
+  std::int16_t toY(const GraphTrace& trace, const ShownValues& shown) const;
+  void show(const GraphTrace& trace, const ShownValues& shown);
+  void scroll(const GraphTrace& trace, const TickOutcome& tick, std::int16_t& OK);
   GraphKind kind() const;
   DrawingSurface& box();
 
@@ -58,7 +52,7 @@ private:
   DrawingSurface& picture1_;
   DrawingSurface& picture3_;
   MessageBoxes& messages_;
-  TraceReads reads_;
+  std::function<void(std::int16_t& OK)> failedRead_;
 };
 
 } // namespace orvane

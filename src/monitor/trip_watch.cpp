@@ -2,8 +2,7 @@
 
 namespace orvane {
 
-bool TripWatch::showTrip() {
-  const bool tripped = state_.latest.lcdtext.compare(0, 3, "ERR") == 0;
+bool TripWatch::showTrip(bool tripped) {
   ControlModel& trend = state_.trend;
   trend.setEnabled("Timer2", false);
   trend.setEnabled("Timer1", !tripped);

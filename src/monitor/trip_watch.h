@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/acquisition.h"
 #include "link/link.h"
-#include "monitor/acquisition.h"
 #include "monitor/ui_thread.h"
 #include "state/shared_state.h"
 
@@ -13,11 +13,11 @@ public:
   TripWatch(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui)
       : state_(state), link_(link), acquisition_(acquisition), ui_(ui) {}
 
-  // The trip check's outcome on the indicators, from the display text in
-  // `lcdtext`: a text beginning exactly with "ERR" is a trip, which shows
-  // TRIPPED, "Reset" and "Reset Inverter" and switches sampling off. True
-  // when tripped.
-  bool showTrip();
+  // The trip check's outcome on the indicators (a display text beginning
+  // exactly with "ERR" is a trip): a trip shows TRIPPED, "Reset" and "Reset
+  // Inverter" and switches sampling off. Returns `tripped`. Runs on the
+  // user-interface thread.
+  bool showTrip(bool tripped);
 
   // "Reset Inverter": the reset write, and on a time-out the communications
   // message and the stop of the session. Runs where the link work runs.

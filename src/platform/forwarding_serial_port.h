@@ -15,8 +15,6 @@ public:
   void open() override { port_.open(); }
   void close() override { port_.close(); }
   bool isOpen() const override { return port_.isOpen(); }
-  void setInputMode(InputMode mode) override { port_.setInputMode(mode); }
-  InputMode inputMode() const override { return port_.inputMode(); }
   void send(std::span<const std::uint8_t> bytes) override { port_.send(bytes); }
   std::size_t bytesReceived() override { return port_.bytesReceived(); }
   std::vector<std::uint8_t> readAll() override { return port_.readAll(); }

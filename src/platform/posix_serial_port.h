@@ -41,15 +41,6 @@ public:
     return fd_ >= 0;
   }
 
-  void setInputMode(InputMode mode) override {
-    checkThread("PosixSerialPort::setInputMode");
-    inputMode_ = mode;
-  }
-  InputMode inputMode() const override {
-    checkThread("PosixSerialPort::inputMode");
-    return inputMode_;
-  }
-
   void send(std::span<const std::uint8_t> bytes) override;
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
@@ -67,7 +58,6 @@ private:
   UucpLock lock_{kUucpLockFolder};
   int portNumber_ = 1;
   int fd_ = -1;
-  InputMode inputMode_ = InputMode::Text;
   std::optional<termios> savedSettings_;
   std::vector<std::uint8_t> received_;
   // The last read found the device empty, and the port has neither slept nor

@@ -13,11 +13,6 @@
 
 namespace orvane {
 
-// How received bytes are meant to be taken: as bytes (binary) or as text.
-// The port delivers bytes either way; the mode is part of the conversation
-// with the drive and is recorded so that every exchange selects what it needs.
-enum class InputMode { Binary, Text };
-
 // Raised by SerialPort::open when the device cannot be opened or set up. The
 // reason says why and what to do, in one or more lines. The handler of the
 // user's command reports it and leaves the session stopped.
@@ -49,9 +44,6 @@ public:
   virtual void open() = 0; // throws PortOpenError
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
-
-  virtual void setInputMode(InputMode mode) = 0;
-  virtual InputMode inputMode() const = 0;
 
   virtual void send(std::span<const std::uint8_t> bytes) = 0;
   // Number of bytes received and not yet read.

@@ -19,6 +19,15 @@ inline constexpr int kLogFieldCount = 5;
 std::string formatSessionLogLine(std::string_view time, float frequency, float current, float currentPercent,
                                  float dcLink);
 
+// The numbers of one sample line, single precision as the log prints them to
+// full width.
+struct LoggedValues {
+  float frequency = 0;      // Hz, negative in reverse on the signed graph
+  float current = 0;        // A
+  float currentPercent = 0; // % of the rated current
+  float dcLink = 0;         // V
+};
+
 // One sample of a session log, in the column order of its lines: time in
 // seconds from the session's start, frequency (Hz, negative in reverse on the
 // signed graph), current in A and in % of the drive's rating, DC link (V).

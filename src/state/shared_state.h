@@ -23,8 +23,6 @@ struct GraphStore {
   SampleArray ampsys{};
   SampleArray voltsys{};
   std::int16_t samplecount = 0;
-  std::int16_t scrollcount = 0;
-  std::int16_t graphx = 0;
   std::int16_t lastx = graph::kFirstX;
   std::int16_t xstep = 20;
   std::int16_t maxpoints = graph::kPointsAtFirstScale;
@@ -52,29 +50,6 @@ struct DriveInUse {
   std::int16_t voltcode = 0;
 };
 
-// The values the tick shows. The output current is held as a number (in A)
-// and turned into text only where it is shown or logged.
-struct LatestValues {
-  float speedvalue = 0;
-  double ampstext = 0;
-  double ampspct = 0;
-  double dcvoltsvalue = 0;
-  std::string direction;
-  std::string lcdtext;
-};
-
-// The values of the next session log line, single precision as the log
-// prints them to full width, and the session time.
-struct SessionLogValues {
-  float logspeed = 0;
-  float logamps = 0;
-  float logampspct = 0;
-  float logvolts = 0;
-  float elapsed = 0;
-  // The session's first line has been written.
-  bool logstarted = false;
-};
-
 // The applied Options settings. The eleven stored in ta.ini are its numbers as
 // read: a box counts as ticked only for exactly 1, and any other number is kept
 // and compared as it stands, so they stay whole numbers rather than flags.
@@ -95,15 +70,13 @@ struct AppliedSettings {
   bool optionsapplied = false;
 };
 
-// What the windows share: the graph, the drive in use, the values shown and
-// logged, the applied settings and the controls of the main window (Trend) and
-// of the Options dialog, which the logic reads and sets by their names. Owned
-// by the main window and handed explicitly to every procedure that needs it.
+// What the windows share: the graph, the drive in use, the applied settings
+// and the controls of the main window (Trend) and of the Options dialog, which
+// the logic reads and sets by their names. Owned by the main window and handed
+// explicitly to every procedure that needs it.
 struct SharedState {
   GraphStore graph;
   DriveInUse drive;
-  LatestValues latest;
-  SessionLogValues log;
   AppliedSettings applied;
   // "Value on Graph" is on: a click on the graph shows the values under it.
   bool valuemode = false;

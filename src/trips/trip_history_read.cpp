@@ -5,14 +5,9 @@
 
 namespace orvane {
 
-void TripHistoryRead::openInBinary() {
-  link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Binary);
-}
-
 TripHistory TripHistoryRead::read(const std::string& model) {
   TripHistory history;
-  openInBinary();
+  link_.openIfClosed();
   const std::optional<TripMemoryMap> map = tripMemoryMap(model);
   // A drive in neither group has no history to read: the port is left
   // closed, as after an empty history.
@@ -51,7 +46,7 @@ TripHistory TripHistoryRead::read(const std::string& model) {
 }
 
 LinkResult<TripRecord> TripHistoryRead::readArea(const TripMemoryMap& map, int area) {
-  openInBinary();
+  link_.openIfClosed();
   TripRecord record;
   if (area >= 1 && area <= static_cast<int>(map.areaBases.size())) {
     const std::uint16_t base = map.areaBases[static_cast<std::size_t>(area - 1)];

@@ -2,7 +2,6 @@
 
 #include "link/link.h"
 #include "link/link_result.h"
-#include "state/shared_state.h"
 #include "trips/trip_areas.h"
 #include "trips/trip_history_form.h"
 #include "trips/trip_record.h"
@@ -43,18 +42,12 @@ public:
   // read stay.
   void show(const TripHistory& history, const std::string& model, TripHistoryForm& window, std::int16_t& OK);
 
-  // read() and show() for the model in `inverter`. Throws PortOpenError.
-  void TripSummary(const SharedState& state, TripHistoryForm& window, std::int16_t& OK) {
-    show(read(state.drive.inverter), state.drive.inverter, window, OK);
-  }
-
 private:
   // Trip area 1 to 6, opening the port first and closing it after a complete
   // record. Areas 4 to 6 exist on six-trip models only.
   LinkResult<TripRecord> readArea(const TripMemoryMap& map, int area);
   // One field rounded to a whole number.
   LinkResult<TripValue> readField(std::uint16_t base, const TripField& field);
-  void openInBinary();
 
   Link& link_;
 };

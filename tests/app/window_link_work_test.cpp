@@ -3,6 +3,7 @@
 #include "fakes/program_fixture.h"
 
 #include <QAction>
+#include <atomic>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -16,6 +17,9 @@ class WindowLinkWork : public ProgramTest {
 protected:
   WindowLinkWork() {
     port.setResponder([this, start = clock.now()](const Bytes& sent) {
+      answering = true;
+      while (held && !link.stopping())
+        std::this_thread::yield();
       std::vector<ScriptedSerialPort::Reply> replies;
       if (!silent)
         for (sim::Reply& reply : engine.feed(sent, clock.now() - start))
@@ -43,6 +47,9 @@ protected:
 
   sim::ProtocolEngine engine{sim::Drive(sim::parseScenario(R"({"model": "vector", "frequency": 50})"))};
   bool silent = false;
+  // The drive answers nothing until the test lets it go or the link stops.
+  std::atomic<bool> held = false;
+  std::atomic<bool> answering = false;
 };
 
 // The trip history window is modal, yet the link is free while it is open; busy ticks are skipped.
@@ -58,7 +65,9 @@ TEST_F(WindowLinkWork, samplingGoesOnWhileTheTripHistoryWindowIsOpenAndBusyTicks
       return;
     if (!ticked) {
       before = state().graph.samplecount;
-      tick(), tick(); // the second falls due while the first waits for the window: skipped
+      held = true;
+      tick(), tick(); // the second falls due while the first is on the link: skipped
+      held = false;
       ticked = true;
       return;
     }
@@ -71,6 +80,20 @@ TEST_F(WindowLinkWork, samplingGoesOnWhileTheTripHistoryWindowIsOpenAndBusyTicks
   waitUntil([&] { return sampledWhileOpen >= 0; });
   EXPECT_EQ(sampledWhileOpen, 1);
   EXPECT_EQ(state().trend.caption("displayspeed"), "50");
+}
+
+// Exit while the drive answers a tick: the tick ends whole, with its session
+// log line, though the window has gone.
+TEST_F(WindowLinkWork, exitDuringATickLeavesTheTickItsLogLine) {
+  held = true;
+  answering = false;
+  tick();
+  waitUntil([this] { return bool(answering); });
+  QTimer::singleShot(0, program.trend(), &QWidget::close);
+  EXPECT_EQ(runEventLoop(), 0);
+  std::ifstream log(std::string(std::getenv("HOME")) + "/Trend.CSV");
+  const std::string text{std::istreambuf_iterator<char>(log), {}};
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2); // the header and the tick
 }
 
 // A drive falls silent: the window's title says which retry of the display

@@ -100,11 +100,11 @@ protected:
                   std::chrono::duration_cast<Clock::Duration>(std::chrono::duration<double>(seconds)) -
                   clock.now());
   }
-  double read(std::uint16_t address, std::int16_t length = 1) { return link.readAddress(address, length, 1); }
-  std::string display() {
-    std::int16_t OK = 0;
-    return panel.readDisplayText(OK).value_or("");
+  double read(std::uint16_t address, std::int16_t length = 1) {
+    const LinkResult<double> value = link.read(address, length, 1);
+    return value ? *value : kFailedRead;
   }
+  std::string display() { return panel.displayText().value_or(""); }
   void pressReset(std::uint8_t command) {
     link.exchange(commandFrame(command, 5), dataFrame(Bytes{0x02, 0x00, 0x00, 0x00, 0x04}), 2);
   }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/acquisition_events.h"
+#include "acquisition/acquisition_events.h"
 
 #include <string>
 #include <vector>

@@ -44,8 +44,6 @@ public:
   void open() override;
   void close() override;
   bool isOpen() const override { return open_; }
-  void setInputMode(InputMode mode) override { mode_ = mode; }
-  InputMode inputMode() const override { return mode_; }
   void send(std::span<const std::uint8_t> bytes) override;
   std::size_t bytesReceived() override;
   std::vector<std::uint8_t> readAll() override;
@@ -78,7 +76,6 @@ private:
   FakeClock& clock_;
   int portNumber_ = 1;
   bool open_ = false;
-  InputMode mode_ = InputMode::Text;
   std::deque<Reply> queued_;
   Responder responder_;
   std::deque<Pending> pending_;

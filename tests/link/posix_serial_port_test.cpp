@@ -12,7 +12,6 @@
 #include <stdlib.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace orvane {
@@ -180,7 +179,9 @@ TEST(PosixSerialPort, discardingTheReceiveBufferTakesEverythingTheDriveSent) {
   Link link{platform};
   port.open();
   pty.write(std::vector<std::uint8_t>(3000, 0x55));
-  std::this_thread::sleep_for(50ms);
+  // The pty hands one write over whole: once the port's buffer is full, the rest waits behind it.
+  while (port.bytesReceived() < SerialPort::kReceiveBufferSize)
+    port.waitForInput(1s, SerialPort::kReceiveBufferSize);
   link.discardInput();
   // Nothing of it comes in with the next reply either.
   port.waitForInput(20ms);

@@ -538,5 +538,21 @@ TEST(LoggerFaultsTest, lateTicksEveryMinuteAreSaidLessAndLessOften) {
   EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "link"), 5);
 }
 
+// A run state that is no known state keeps the direction before it, as in the window: the
+// signed frequency stays forward rather than turning negative.
+TEST(LoggerDriveRule, anUnknownRunStateKeepsTheDirectionBeforeIt) {
+  EngineLine line;
+  line.connect(R"({"model": "vector"})");
+  testing::RecordingAcquisitionEvents heard;
+  LoggerDrive drive{line.link, heard, LoggedQuantities{.signedFrequency = true}};
+  ASSERT_TRUE(drive.connect());
+  Reading reading;
+  reading.frequency = 25.0f;
+  reading.frequencyRunState = 1;
+  drive.logged(reading);
+  reading.frequencyRunState = 7;
+  EXPECT_EQ(drive.logged(reading).frequency, 25.0f);
+}
+
 } // namespace
 } // namespace orvane

@@ -1,7 +1,7 @@
+#include "acquisition/acquisition.h"
 #include "fakes/drive_sim_process.h"
 #include "fakes/recording_acquisition_events.h"
 #include "fakes/recording_message_boxes.h"
-#include "monitor/acquisition.h"
 #include "monitor/monitoring_procedures.h"
 #include "platform/forwarding_serial_port.h"
 #include "platform/image_surface.h"
@@ -41,7 +41,6 @@ private:
 struct DriveSimLine {
   explicit DriveSimLine(const std::vector<std::string>& arguments) : simulator(arguments) {
     setenv("ORVANE_PORT1", simulator.devicePath().c_str(), 1);
-    link.setStopMonitor([this] { ++stops; });
   }
 
   DriveSimProcess simulator;
@@ -51,7 +50,6 @@ struct DriveSimLine {
   CountingBeeper beeper;
   Platform platform{port, clock, messages, beeper};
   Link link{platform};
-  int stops = 0;
 };
 
 std::string identify(DriveSimLine& line) {
@@ -103,7 +101,9 @@ TEST(DriveSimOverPty, atTheLineSpeedAReadTakesItsWireTimeBothWaysAndTheProbeStil
   DriveSimLine line({"--model", "vector", "--baud", "4800", "--log", log});
   line.port.open();
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(line.link.readAddress(0xFC40, 2, 100), 0.0);
+  const LinkResult<double> frequency = line.link.read(0xFC40, 2, 100);
+  ASSERT_TRUE(frequency);
+  EXPECT_EQ(*frequency, 0.0);
   EXPECT_GE(std::chrono::steady_clock::now() - start, 48ms);
   std::ifstream wire(log);
   double at = 0, in = -1, out = -1;
@@ -124,13 +124,13 @@ TEST(DriveSimOverPty, atTheLineSpeedAReadTakesItsWireTimeBothWaysAndTheProbeStil
 TEST(DriveSimOverPty, driveThatVanishesFailsLikeASilentOneWithoutSpinning) {
   DriveSimLine line({"--model", "mk410"});
   line.port.open();
-  EXPECT_EQ(line.link.readAddress(0x03F4, 1, 1), 0.0);
+  EXPECT_TRUE(line.link.read(0x03F4, 1, 1));
   line.simulator.kill();
   line.port.waits = 0;
-  EXPECT_EQ(line.link.readAddress(0x03F4, 1, 1), 9999.0);
+  const LinkResult<double> read = line.link.read(0x03F4, 1, 1);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.failure(), LinkFailure::ReadTimedOut);
   EXPECT_LE(line.port.waits, 3);
-  EXPECT_EQ(line.stops, 1);
-  EXPECT_EQ(line.messages.shown.size(), 1u);
 }
 
 // With no variable naming the device, "Communications Port 1" opens the one

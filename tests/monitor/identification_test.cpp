@@ -76,7 +76,6 @@ TEST_F(CheckInverterTest, probePutsThePanelExchangesOnTheWireInOrder) {
   add(kDisplayCommand, kDisplayData, 1);
   ASSERT_EQ(expected.size(), kProbeSends);
   EXPECT_EQ(port.sends, expected);
-  EXPECT_EQ(port.inputMode(), InputMode::Binary);
 }
 
 TEST_F(CheckInverterTest, onlyTextsStartingExactlyWithTheMarksCountAndTheSecondReadingWins) {

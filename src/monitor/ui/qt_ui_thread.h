@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/link_worker.h"
+#include "acquisition/link_worker.h"
 #include "monitor/ui_thread.h"
 
 #include <QObject>

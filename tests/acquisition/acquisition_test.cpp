@@ -1,7 +1,7 @@
+#include "acquisition/acquisition.h"
 #include "fakes/engine_line.h"
 #include "fakes/recording_acquisition_events.h"
 #include "link/models.h"
-#include "monitor/acquisition.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "acquisition/acquisition.h"
 #include "engine/scenario_json.h"
 #include "fakes/engine_line.h"
 #include "fakes/recording_acquisition_events.h"
 #include "link/models.h"
-#include "monitor/acquisition.h"
 
 #include <gtest/gtest.h>
 

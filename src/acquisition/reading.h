@@ -9,7 +9,9 @@
 namespace orvane {
 
 // What one tick asks of the drive, in the order it is read: the trip check
-// always, then each quantity that is set here.
+// always, then each quantity that is set here; and what the tick's values go
+// to besides. The window hands it to the link's thread at each start (the
+// Options cannot change while monitoring).
 struct TickPlan {
   std::string model;         // one of the four model names
   std::int16_t voltCode = 1; // the voltage class read at the start
@@ -20,6 +22,10 @@ struct TickPlan {
   bool runState = false;
   bool inputs = false;
   bool outputs = false;
+  // The direction arrows follow the run state: it sets the direction too.
+  bool directionArrows = false;
+  // Tenths of a second between two session log lines.
+  int logStep = 5;
 };
 
 // One tick's result: every value as read, nothing for what was not read.

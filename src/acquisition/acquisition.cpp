@@ -1,4 +1,4 @@
-#include "monitor/acquisition.h"
+#include "acquisition/acquisition.h"
 
 #include "link/models.h"
 #include "link/panel_exchanges.h"
@@ -49,7 +49,6 @@ LinkResult<float> Acquisition::readSingle(const Register& where) {
 
 LinkResult<std::string> Acquisition::identify() {
   link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Binary);
   const LinkResult<float> code = readSingle({kModelCodeAddress, 1, 1});
   if (!code)
     return code.failure();
@@ -62,7 +61,6 @@ LinkResult<std::string> Acquisition::identify() {
 
 LinkResult<std::string> Acquisition::probeDisplay() {
   PanelExchanges panel(link_);
-  link_.port().setInputMode(InputMode::Text);
   if (!panel.resetPanel() || !stepPanel(kStepsToFirstReading))
     return timedOut();
   std::string found = model::kUnknown;
@@ -78,7 +76,6 @@ LinkResult<std::string> Acquisition::probeDisplay() {
     return timedOut();
   if (secondText->starts_with(kVectorMark))
     found = model::kVector;
-  link_.port().setInputMode(InputMode::Binary);
   return found;
 }
 
@@ -92,18 +89,13 @@ bool Acquisition::stepPanel(int count) {
 
 LinkResult<float> Acquisition::readMaxSpeed(const std::string& model) {
   link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Binary);
   const LiveValueRegisters* registers = liveValueRegistersFor(model);
   if (!registers)
     return LinkFailure::FailureValue;
-  const LinkResult<float> value = readSingle(registers->maxSpeed);
-  if (value)
-    link_.port().setInputMode(InputMode::Text);
-  return value;
+  return readSingle(registers->maxSpeed);
 }
 
 LinkResult<std::int16_t> Acquisition::readVoltCode(const std::string& model) {
-  link_.port().setInputMode(InputMode::Binary);
   const LiveValueRegisters* registers = liveValueRegistersFor(model);
   if (!registers)
     return LinkFailure::FailureValue;
@@ -120,7 +112,6 @@ LinkResult<std::int16_t> Acquisition::readVoltCode(const std::string& model) {
     else if (code == 0)
       code = 1;
   }
-  link_.port().setInputMode(InputMode::Text);
   return code;
 }
 
@@ -133,7 +124,6 @@ bool Acquisition::writeStartOfMonitoring(const std::string& model) {
   else
     return true;
   link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Binary);
   if (link_.exchange(commandFrame(command::kWriteAtAddress, 5), dataFrame(payload), 2))
     return true;
   timedOut();
@@ -143,7 +133,6 @@ bool Acquisition::writeStartOfMonitoring(const std::string& model) {
 LinkResult<std::optional<std::string>> Acquisition::readDisplayOnce(const std::string& model) {
   PanelExchanges panel(link_);
   link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Text);
   std::optional<std::string> text;
   if (isThreeTripModel(model)) {
     text = panel.displayText();
@@ -159,7 +148,6 @@ LinkResult<std::optional<std::string>> Acquisition::readDisplayOnce(const std::s
     }
     text = textOfPanelBlock(*block);
   }
-  link_.port().setInputMode(InputMode::Binary);
   return text;
 }
 
@@ -196,20 +184,16 @@ Reading Acquisition::tick(const TickPlan& plan) {
 }
 
 void Acquisition::readInto(Reading& reading, const TickPlan& plan, const LiveValueRegisters& registers) {
-  SerialPort& port = link_.port();
   const auto fail = [&reading](Reading::Step step, LinkFailure why) {
     reading.failure = Reading::Failure{step, why};
   };
   if (plan.frequency) {
-    port.setInputMode(InputMode::Binary);
     link_.discardInput();
     const LinkResult<float> speed = readSingle(registers.speed);
     if (!speed)
       return fail(Reading::Step::Frequency, speed.failure());
     reading.frequency = *speed;
-    port.setInputMode(InputMode::Text);
     if (plan.frequencyDirection) {
-      port.setInputMode(InputMode::Binary);
       const LinkResult<float> runState = readSingle(registers.runState);
       if (!runState)
         return fail(Reading::Step::FrequencyDirection, runState.failure());
@@ -217,7 +201,6 @@ void Acquisition::readInto(Reading& reading, const TickPlan& plan, const LiveVal
     }
   }
   if (plan.current) {
-    port.setInputMode(InputMode::Binary);
     const LinkResult<double> current = read(registers.current);
     if (!current)
       return fail(Reading::Step::Current, current.failure());
@@ -240,17 +223,14 @@ void Acquisition::readInto(Reading& reading, const TickPlan& plan, const LiveVal
   }
   if (plan.dcLink) {
     link_.openIfClosed();
-    port.setInputMode(InputMode::Binary);
     const LinkResult<double> volts = read(registers.dcLink);
     if (!volts)
       return fail(Reading::Step::DcLink, volts.failure());
     // The ">Talvik< Q7" single/compact and vector drives count the DC link in
     // units of their voltage class.
     reading.dcLink = isThreeTripModel(plan.model) ? *volts * plan.voltCode : *volts;
-    port.setInputMode(InputMode::Text);
   }
   const auto readWord = [&](const Register& where, Reading::Step step) -> std::optional<float> {
-    port.setInputMode(InputMode::Binary);
     const LinkResult<float> word = readSingle(where);
     if (!word) {
       fail(step, word.failure());
@@ -289,7 +269,6 @@ LinkResult<std::optional<float>> Acquisition::readRatedCurrent() {
 
 bool Acquisition::sendReset(const std::string& model) {
   link_.openIfClosed();
-  link_.port().setInputMode(InputMode::Text);
   if (PanelExchanges(link_).resetWrite(model))
     return true;
   timedOut();

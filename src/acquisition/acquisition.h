@@ -1,10 +1,10 @@
 #pragma once
 
+#include "acquisition/acquisition_events.h"
+#include "acquisition/reading.h"
 #include "link/link.h"
 #include "link/link_result.h"
 #include "link/live_value_registers.h"
-#include "monitor/acquisition_events.h"
-#include "monitor/reading.h"
 
 #include <cstdint>
 #include <optional>

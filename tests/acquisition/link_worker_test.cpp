@@ -1,5 +1,5 @@
+#include "acquisition/link_worker.h"
 #include "fakes/fake_line.h"
-#include "monitor/link_worker.h"
 
 #include <future>
 #include <gtest/gtest.h>

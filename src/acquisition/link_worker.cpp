@@ -1,4 +1,4 @@
-#include "monitor/link_worker.h"
+#include "acquisition/link_worker.h"
 
 #include <utility>
 
