@@ -4,19 +4,27 @@
 
 namespace orvane {
 
-DayFigures rangeFigures(const SampleStore& store, const FiguresRange& range, const std::vector<Limit>& limits) {
-  SummaryBuilder builder(limits, range.time, false);
-  for (std::size_t at = range.first; at < range.last; ++at)
-    builder.add({store.time(at), store.value(Frequency, at), store.value(Current, at), store.currentPercent(at),
-                 store.value(DcLink, at)},
-                range.interval);
-  if (range.events)
-    for (const TimelineEvent& event : *range.events)
+RangeFiguresInSlices::RangeFiguresInSlices(const SampleStore& store, const FiguresRange& range,
+                                           const std::vector<Limit>& limits)
+    : store_(store), range_(range), builder_(limits, range.time, false), next_(range.first) {}
+
+bool RangeFiguresInSlices::addUpTo(std::size_t count) {
+  const std::size_t end = std::min(range_.last, next_ + count);
+  for (; next_ < end; ++next_)
+    builder_.add({store_.time(next_), store_.value(Frequency, next_), store_.value(Current, next_),
+                  store_.currentPercent(next_), store_.value(DcLink, next_)},
+                 range_.interval);
+  return next_ == range_.last;
+}
+
+DayFigures RangeFiguresInSlices::finish() {
+  if (range_.events)
+    for (const TimelineEvent& event : *range_.events)
       if (event.kind == "trip")
-        builder.addTrip(event.time - range.origin, event.text);
-  if (builder.empty())
+        builder_.addTrip(event.time - range_.origin, event.text);
+  if (builder_.empty())
     return {};
-  return builder.finish().total;
+  return builder_.finish().total;
 }
 
 } // namespace orvane

@@ -22,7 +22,22 @@ struct FiguresRange {
 
 // The figures `--summary` gives for the same samples and range, by its own rules: the running
 // hours, starts, reversals, trips, peak current, time above each limit, DC link and samples
-// missing. Their times are the store's.
-DayFigures rangeFigures(const SampleStore& store, const FiguresRange& range, const std::vector<Limit>& limits);
+// missing; their times are the store's. They are taken a slice of samples at a time, so that a
+// month in view never holds the window's thread for long; the store must keep the range's samples
+// until they are finished.
+class RangeFiguresInSlices {
+public:
+  RangeFiguresInSlices(const SampleStore& store, const FiguresRange& range, const std::vector<Limit>& limits);
+
+  // Adds at most `count` more samples; true once all of them are in.
+  bool addUpTo(std::size_t count);
+  DayFigures finish();
+
+private:
+  const SampleStore& store_;
+  FiguresRange range_;
+  SummaryBuilder builder_;
+  std::size_t next_;
+};
 
 } // namespace orvane

@@ -131,7 +131,10 @@ TEST(RangeFigures, areTheSummarysFiguresForTheSameRange) {
     FiguresRange range{store.firstAtOrAfter(0, store.size(), from), 0, {from, to}, 0, &model.events(), origin};
     range.last = store.firstAfter(range.first, store.size(), to);
     range.interval = sampleInterval(*model.gaps().interval());
-    const DayFigures got = rangeFigures(store, range, limits);
+    RangeFiguresInSlices slices(store, range, limits); // a few samples at a time, as the window does
+    while (!slices.addUpTo(3)) {
+    }
+    const DayFigures got = slices.finish();
     const DayFigures& want = expected.total;
     SCOPED_TRACE(from);
     EXPECT_EQ(got.samples, want.samples);

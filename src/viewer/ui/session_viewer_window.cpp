@@ -2,7 +2,6 @@
 
 #include "limits/limits_file.h"
 #include "session_log/session_log_name.h"
-#include "viewer/range_figures.h"
 #include "viewer/session_time.h"
 #include "viewer/ui/picture_file.h"
 #include "viewer/ui/session_plot.h"
@@ -80,12 +79,16 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
 
   plot_->setStatisticsHandler([this](const VisibleStatistics& in) {
     statistics_->showStatistics(in);
+    dropFiguresUnderWay();
     if (!figuresDue_.isActive())
       figuresDue_.start();
   });
   figuresDue_.setSingleShot(true);
   figuresDue_.setInterval(kFiguresAfterMoveMs);
   connect(&figuresDue_, &QTimer::timeout, this, &SessionViewerWindow::showFiguresInView);
+  figuresSlice_.setSingleShot(true);
+  figuresSlice_.setInterval(0);
+  connect(&figuresSlice_, &QTimer::timeout, this, &SessionViewerWindow::addFiguresSlice);
   plot_->setCursorHandler([this](std::size_t sample) { statistics_->showCursor(sample); });
   plot_->setTimeline(&model_.gaps(), &model_.events());
   plot_->setLimits(&model_.limitSpans());
@@ -130,8 +133,7 @@ SessionViewerWindow::SessionViewerWindow(const QString& path, QWidget* parent)
 }
 
 void SessionViewerWindow::showFiguresInView() {
-  QElapsedTimer cost;
-  cost.start();
+  figuresCost_.start();
   const auto [first, last] = model_.shownSamples();
   const QCPRange view = plot_->visibleTime();
   FiguresRange range;
@@ -145,10 +147,31 @@ void SessionViewerWindow::showFiguresInView() {
     range.events = &model_.events();
     range.origin = *start;
   }
-  statistics_->showFigures(rangeFigures(model_.store(), range, model_.limitSpans().limits()),
-                           model_.limitSpans().limits());
+  figuresUnderWay_.emplace(model_.store(), range, model_.limitSpans().limits());
+  addFiguresSlice();
+}
+
+void SessionViewerWindow::addFiguresSlice() {
+  // Some 5 ms of work at a time, well within the 16 ms the window may be away from its input.
+  constexpr std::size_t kSamplesAtATime = 1 << 15;
+  constexpr qint64 kSliceMs = 5;
+  QElapsedTimer slice;
+  slice.start();
+  while (!figuresUnderWay_->addUpTo(kSamplesAtATime)) {
+    if (slice.elapsed() >= kSliceMs) {
+      figuresSlice_.start();
+      return;
+    }
+  }
+  statistics_->showFigures(figuresUnderWay_->finish(), model_.limitSpans().limits());
+  figuresUnderWay_.reset();
   figuresDue_.setInterval(
-      std::max<int>(kFiguresAfterMoveMs, static_cast<int>(cost.elapsed()) * kFiguresCostShare));
+      std::max<int>(kFiguresAfterMoveMs, static_cast<int>(figuresCost_.elapsed()) * kFiguresCostShare));
+}
+
+void SessionViewerWindow::dropFiguresUnderWay() {
+  figuresSlice_.stop();
+  figuresUnderWay_.reset();
 }
 
 // The reading thread ends before the model it feeds.
@@ -180,6 +203,7 @@ void SessionViewerWindow::open(const QString& path) {
 
 void SessionViewerWindow::startReading(const QString& path) {
   loader_.reset();
+  dropFiguresUnderWay(); // its samples go with the model's
   model_.reopen(path.toStdString());
   const int generation = ++generation_;
   loader_ =
@@ -212,6 +236,8 @@ void SessionViewerWindow::showFile(const QString& path) {
 
 void SessionViewerWindow::showBatch(const LogBatch& batch) {
   const SessionLogModel::Change change = model_.apply(batch);
+  if (change.newSession)
+    dropFiguresUnderWay(); // a file begun afresh took the samples it was counting
   newSession_ = newSession_ || change.newSession;
   newSamples_ = newSamples_ || change.newSamples;
   refresh();

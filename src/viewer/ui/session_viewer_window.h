@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/log_loader.h"
+#include "viewer/range_figures.h"
 #include "viewer/session_log_model.h"
 
 #include <QElapsedTimer>
@@ -65,6 +66,8 @@ private:
   void savePictureFromDialog();
   void copyPicture();
   void showFiguresInView();
+  void addFiguresSlice();
+  void dropFiguresUnderWay();
 
   SessionLogModel model_{""};
   std::unique_ptr<LogLoader> loader_;
@@ -87,6 +90,11 @@ private:
   // while after it moves (whatever it is then), not at every step of a drag or every sample
   // followed, and the while grows with what the last pass cost.
   QTimer figuresDue_;
+  // The pass runs a slice at a time between the window's other events; a view that moves or a
+  // session that changes meanwhile drops it.
+  std::optional<RangeFiguresInSlices> figuresUnderWay_;
+  QTimer figuresSlice_;
+  QElapsedTimer figuresCost_;
 };
 
 } // namespace orvane
