@@ -55,7 +55,8 @@ TEST(LimitWatchTest, raisesAndClearsExactlyOnceEach) {
   const std::vector<double> current{80, 95, 89, 92, 93, 94, 95, 96.3F, 88, 91, 85, 95, 80, 97};
   std::vector<Seen> seen;
   for (std::size_t at = 0; at < current.size(); ++at) {
-    LimitReading reading{.currentPercent = current[at]};
+    LimitReading reading;
+    reading.currentPercent = current[at];
     if (at == 3 || at == 6)
       reading.dcLinkV = at == 3 ? 490 : 500;
     for (const LimitEvent& event : watch.feed(static_cast<double>(at) * 0.5, reading))
