@@ -5,11 +5,11 @@
 // of printable bytes and one printable Events.CSV line whose text is no spreadsheet formula.
 
 #include "acquisition/acquisition.h"
+#include "acquisition/display_text.h"
 #include "fakes/fake_line.h"
 #include "link/link.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
-#include "live_publish/published_reading.h"
 #include "logger/event_log.h"
 #include "logger/status_lines.h"
 #include "logger/trip_history_lines.h"

@@ -7,6 +7,7 @@
 #include "state/terminals.h"
 
 #include <algorithm>
+#include <chrono>
 #include <string_view>
 
 namespace orvane {
@@ -140,8 +141,10 @@ void MonitoringSession::start() {
     tick_.begin(tick_.plan());
     setTimeSpanLabels();
     trend.setEnabled("Timer1", true);
-    if (listener_) {
-      listener_->started(state_);
+    if (consumer_) {
+      consumer_->identified(
+          {state_.drive.inverter, std::nullopt, state_.drive.maxspeed, state_.options.value("Slider1")});
+      consumer_->happened(std::chrono::system_clock::now(), {SessionEvent::Kind::start, {}, {}});
       startHeard_ = true;
     }
   });
@@ -266,7 +269,9 @@ void MonitoringSession::stopmonmenu_Click() {
   if (startHeard_) {
     startHeard_ = false;
     // The tick under way still logs and hands over its sample: the stop comes after it.
-    tick_.afterTickInProgress([listener = listener_] { listener->stopped(); });
+    tick_.afterTickInProgress([consumer = consumer_] {
+      consumer->happened(std::chrono::system_clock::now(), {SessionEvent::Kind::stop, {}, {}});
+    });
   }
   for (const char* readout : kReadouts)
     trend.setCaption(readout, "");
