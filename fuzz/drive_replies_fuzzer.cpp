@@ -137,7 +137,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   PlatformAcquisitionEvents events{link, ui};
   Acquisition acquisition{link, events};
   PanelExchanges panel{link};
-  TripWatch watch{state, link, acquisition, ui};
+  TripWatch watch{state, link, acquisition, ui, [] {}};
   TripHistoryRead history{link};
   TripHistoryForm window;
 
@@ -145,7 +145,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 0:
     return checkMemoryRead(input, drive);
   case 1:
-    return Identification{state, link, acquisition, ui}.CheckInverter(OK);
+    return Identification{state, link, acquisition, ui, [] {}}.CheckInverter(OK);
   case 2:
     if (const auto text = acquisition.readDisplay(state.drive.inverter); text && *text)
       checkLoggedTexts({trimmedDisplay(**text)});
@@ -168,7 +168,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
     panel.panelBlock();
     return;
   case 9:
-    return history.show(history.read(state.drive.inverter), state.drive.inverter, window, OK);
+    return history.show(history.read(state.drive.inverter), state.drive.inverter, window, OK, [] {});
   case 10:
     if (const TripHistory read = history.read(state.drive.inverter); !read.failure)
       checkLoggedTexts(tripHistoryLines(read, state.drive.inverter));

@@ -25,12 +25,11 @@ const char* const kIdleHidden[] = {"fordir",   "forarrow", "revdir",    "revarro
 MonitoringSession::MonitoringSession(SharedState& state, Link& link, const Procedures& procedures, SessionLog log)
     : state_(state), link_(link), procedures_(procedures), log_(std::move(log)),
       closePort_([&link] { link.port().close(); }),
-      tick_(state,
-            SamplingTick::Parts{link, procedures.acquisition, procedures.ui, procedures.indicators,
-                                procedures.tripWatch, procedures.graph, log_},
-            [this] { stopTick(); }) {
-  link_.setStopMonitor([this] { stopmonmenu_Click(); });
-}
+      tick_(
+          state,
+          SamplingTick::Parts{link, procedures.acquisition, procedures.ui, procedures.indicators,
+                              procedures.tripWatch, procedures.graph, log_},
+          [this] { stopTick(); }, [this] { stopmonmenu_Click(); }) {}
 
 MessageAnswer MonitoringSession::ask(const std::string& title, const std::string& text) {
   return link_.platform().messages.show(MessageIcon::Information, MessageButtons::YesNo, title, text);

@@ -7,9 +7,10 @@
 
 namespace orvane {
 
-SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick)
+SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick,
+                           std::function<void()> stopSession)
     : state_(state), parts_(parts), linkTick_(parts.link, parts.acquisition, parts.log),
-      stopTick_(std::move(stopTick)) {}
+      stopTick_(std::move(stopTick)), stopSession_(std::move(stopSession)) {}
 
 TickPlan SamplingTick::plan() const {
   const ControlModel& options = state_.options;
@@ -107,7 +108,7 @@ void SamplingTick::failedRead(std::int16_t& OK) {
   if (failure_ && failure_->why == LinkFailure::ReadTimedOut) {
     tell(SessionEvent::Kind::failure, "the drive does not answer a read");
     parts_.link.showCommunicationsError();
-    parts_.link.stopMonitor();
+    stopSession_();
   }
 }
 

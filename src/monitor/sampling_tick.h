@@ -39,8 +39,9 @@ public:
     const SessionLog& log;
   };
 
-  // `stopTick` switches the timer off and runs "Stop Monitor".
-  SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick);
+  // `stopTick` switches the timer off and runs "Stop Monitor"; `stopSession` runs "Stop Monitor".
+  SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick,
+               std::function<void()> stopSession);
 
   // Runs on the link's thread.
   void Timer1_Timer();
@@ -74,6 +75,7 @@ private:
   Parts parts_;
   LinkTick linkTick_;
   std::function<void()> stopTick_;
+  std::function<void()> stopSession_;
   SessionConsumer* consumer_ = nullptr;
   // On the user-interface thread: the failure of the tick being shown.
   std::optional<Reading::Failure> failure_;

@@ -79,7 +79,7 @@ LinkResult<TripValue> TripHistoryRead::readField(std::uint16_t base, const TripF
 }
 
 void TripHistoryRead::show(const TripHistory& history, const std::string& model, TripHistoryForm& window,
-                           std::int16_t& OK) {
+                           std::int16_t& OK, const std::function<void()>& stopSession) {
   if (history.counter)
     window.Totaltrip = std::to_string(*history.counter);
   else if (!history.failure)
@@ -92,7 +92,7 @@ void TripHistoryRead::show(const TripHistory& history, const std::string& model,
   OK = 1;
   if (*history.failure == LinkFailure::ReadTimedOut) {
     link_.showCommunicationsError();
-    link_.stopMonitor();
+    stopSession();
   }
   if (history.recordFailed)
     link_.showCommunicationsError();

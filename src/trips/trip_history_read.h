@@ -7,6 +7,7 @@
 #include "trips/trip_record.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,10 +38,11 @@ public:
   TripHistory read(const std::string& model);
 
   // Fills `window` with a history of `model`. A failed read sets OK to 1: a
-  // read without an answer shows the communications message and runs "Stop
-  // Monitor", a failed record shows the message once more; records already
-  // read stay.
-  void show(const TripHistory& history, const std::string& model, TripHistoryForm& window, std::int16_t& OK);
+  // read without an answer shows the communications message and runs
+  // `stopSession` ("Stop Monitor"), a failed record shows the message once
+  // more; records already read stay.
+  void show(const TripHistory& history, const std::string& model, TripHistoryForm& window, std::int16_t& OK,
+            const std::function<void()>& stopSession);
 
 private:
   // Trip area 1 to 6, opening the port first and closing it after a complete
