@@ -18,7 +18,7 @@
 #include "monitor/trip_watch.h"
 #include "monitor/ui_thread.h"
 #include "session_log/log_folder.h"
-#include "trips/trip_history_read.h"
+#include "trips/trip_history_show.h"
 
 #include <algorithm>
 #include <array>
@@ -168,7 +168,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
     panel.panelBlock();
     return;
   case 9:
-    return history.show(history.read(state.drive.inverter), state.drive.inverter, window, OK, [] {});
+    return showTripHistory(link, history.read(state.drive.inverter), state.drive.inverter, window, OK, [] {});
   case 10:
     if (const TripHistory read = history.read(state.drive.inverter); !read.failure)
       checkLoggedTexts(tripHistoryLines(read, state.drive.inverter));

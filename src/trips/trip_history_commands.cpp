@@ -56,7 +56,7 @@ bool TripHistoryCommands::readAndShow() {
     return false;
   bool read = false;
   runUnlessStopped(ui_, link_, [&] {
-    read_.show(history, model, *window_, OK, stopSession_);
+    showTripHistory(link_, history, model, *window_, OK, stopSession_);
     if (OK == 1) {
       stopSession_();
       return;

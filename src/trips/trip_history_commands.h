@@ -1,12 +1,13 @@
 #pragma once
 
+#include "acquisition/trip_history_read.h"
 #include "link/link.h"
 #include "monitor/identification.h"
 #include "monitor/ui_thread.h"
 #include "platform/message_boxes.h"
 #include "state/shared_state.h"
 #include "trips/trip_history_form.h"
-#include "trips/trip_history_read.h"
+#include "trips/trip_history_show.h"
 #include "trips/trip_history_view.h"
 #include "trips/trip_page_output.h"
 #include "trips/trip_printing.h"
