@@ -5,11 +5,11 @@
 // of printable bytes and one printable Events.CSV line whose text is no spreadsheet formula.
 
 #include "acquisition/acquisition.h"
+#include "acquisition/display_text.h"
 #include "fakes/fake_line.h"
 #include "link/link.h"
 #include "link/models.h"
 #include "link/panel_exchanges.h"
-#include "live_publish/published_reading.h"
 #include "logger/event_log.h"
 #include "logger/status_lines.h"
 #include "logger/trip_history_lines.h"
@@ -18,7 +18,7 @@
 #include "monitor/trip_watch.h"
 #include "monitor/ui_thread.h"
 #include "session_log/log_folder.h"
-#include "trips/trip_history_read.h"
+#include "trips/trip_history_show.h"
 
 #include <algorithm>
 #include <array>
@@ -137,7 +137,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   PlatformAcquisitionEvents events{link, ui};
   Acquisition acquisition{link, events};
   PanelExchanges panel{link};
-  TripWatch watch{state, link, acquisition, ui};
+  TripWatch watch{state, link, acquisition, ui, [] {}};
   TripHistoryRead history{link};
   TripHistoryForm window;
 
@@ -145,7 +145,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
   case 0:
     return checkMemoryRead(input, drive);
   case 1:
-    return Identification{state, link, acquisition, ui}.CheckInverter(OK);
+    return Identification{state, link, acquisition, ui, [] {}}.CheckInverter(OK);
   case 2:
     if (const auto text = acquisition.readDisplay(state.drive.inverter); text && *text)
       checkLoggedTexts({trimmedDisplay(**text)});
@@ -168,7 +168,7 @@ void runProcedure(FuzzedDataProvider& input, Drive& drive) {
     panel.panelBlock();
     return;
   case 9:
-    return history.show(history.read(state.drive.inverter), state.drive.inverter, window, OK);
+    return showTripHistory(link, history.read(state.drive.inverter), state.drive.inverter, window, OK, [] {});
   case 10:
     if (const TripHistory read = history.read(state.drive.inverter); !read.failure)
       checkLoggedTexts(tripHistoryLines(read, state.drive.inverter));

@@ -82,7 +82,7 @@ void Program::Main() {
   commands_->options().applyStoredSettings();
   publishing_ = std::make_unique<WindowPublishing>(brokerConfigPath(), commands_->session(), platform_.messages);
   showPublishing();
-  limits_ = std::make_unique<WindowLimits>(windowLimitsPath(), commands_->session(), publishing_->listener(),
+  limits_ = std::make_unique<WindowLimits>(windowLimitsPath(), commands_->session(), publishing_->consumer(),
                                            platform_.messages,
                                            [this](const std::vector<LimitEvent>& events) { limitsHeard(events); });
   if (limits_->watching())
@@ -97,7 +97,8 @@ void Program::limitsHeard(const std::vector<LimitEvent>& events) {
   char time[16];
   std::strftime(time, sizeof time, "%H:%M:%S", &local);
   for (const LimitEvent& event : events) {
-    publishing_->publishEvent(event.kind == LimitEvent::Kind::Raised ? EventKind::limit : EventKind::limitCleared,
+    publishing_->publishEvent(event.kind == LimitEvent::Kind::Raised ? SessionEvent::Kind::limit
+                                                                     : SessionEvent::Kind::limitCleared,
                               event.text);
     limitEvents_.push_front(std::string(time) + " " + limitEventName(event.kind) + ": " + event.text);
     if (limitEvents_.size() > kLimitEventsShown)

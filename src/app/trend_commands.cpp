@@ -13,7 +13,8 @@ TrendCommands::TrendCommands(SharedState& state, Link& link, TrendWindow& window
       options_(state, link.port(), link.platform().messages),
       optionsDialog_(std::make_unique<OptionsDialog>(state.options, options_, &window)), tripView_(&window),
       trips_(state, link, procedures_.identification, ui_,
-             TripHistoryWindows{tripView_, tripPages_, desktop.files}),
+             TripHistoryWindows{tripView_, tripPages_, desktop.files},
+             [this] { procedures_.session.stopmonmenu_Click(); }),
       output_(state, link.platform().messages, desktop, windows, window) {
   options_.setClearGraph([this] { procedures_.graph.clearGraph(); });
   options_.setPortWork([this](OptionsForm::PortWork work) {

@@ -53,11 +53,6 @@ bool Link::pauseBeforeRetry(Clock::Duration duration) {
   return pause(duration);
 }
 
-void Link::stopMonitor() {
-  if (stopMonitor_)
-    stopMonitor_();
-}
-
 void Link::openIfClosed() {
   if (!port().isOpen())
     port().open();

@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace orvane {
@@ -43,10 +42,6 @@ public:
   ~Link();
   Link(const Link&) = delete;
   Link& operator=(const Link&) = delete;
-
-  // The "Stop Monitor" action run after a failed read.
-  void setStopMonitor(std::function<void()> stop) { stopMonitor_ = std::move(stop); }
-  void stopMonitor();
 
   Platform& platform() { return platform_; }
   SerialPort& port() { return platform_.port; }
@@ -118,7 +113,6 @@ public:
 
 private:
   Platform& platform_;
-  std::function<void()> stopMonitor_;
   // Gives up the work in progress: nothing more is sent.
   bool giveUp();
 

@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-WindowLimits::WindowLimits(const std::string& path, MonitoringSession& session, SessionListener* next,
+WindowLimits::WindowLimits(const std::string& path, MonitoringSession& session, SessionConsumer* next,
                            MessageBoxes& messages, Heard heard)
     : session_(session), heard_(std::move(heard)), next_(next) {
   LoadedLimits loaded = loadLimitsFile(path, true);
@@ -17,12 +17,12 @@ WindowLimits::WindowLimits(const std::string& path, MonitoringSession& session, 
   if (loaded.limits.empty())
     return;
   watch_ = LimitWatch(std::move(loaded.limits));
-  session_.setListener(this);
+  session_.setConsumer(this);
 }
 
 WindowLimits::~WindowLimits() {
   if (watching())
-    session_.setListener(next_);
+    session_.setConsumer(next_);
 }
 
 // Each session is watched afresh: its times start again at 0, and a limit of the last one says
@@ -32,33 +32,29 @@ void WindowLimits::reset() {
   heard_({});
 }
 
-void WindowLimits::started(const SharedState& state) {
+void WindowLimits::identified(const SessionDrive& drive) {
   reset();
   if (next_)
-    next_->started(state);
+    next_->identified(drive);
 }
 
-void WindowLimits::sampled(const Reading& reading, double sessionSeconds) {
+void WindowLimits::sampled(WallTime when, double sessionSeconds, const Reading& reading) {
   if (next_)
-    next_->sampled(reading, sessionSeconds);
+    next_->sampled(when, sessionSeconds, reading);
   if (const std::vector<LimitEvent> events = watch_.feed(sessionSeconds, limitReading(reading)); !events.empty())
     heard_(events);
 }
 
-void WindowLimits::tripped(const std::string& displayText) {
+void WindowLimits::happened(WallTime when, const SessionEvent& event) {
   if (next_)
-    next_->tripped(displayText);
+    next_->happened(when, event);
+  if (event.kind == SessionEvent::Kind::stop)
+    reset();
 }
 
-void WindowLimits::failed(const std::string& reason) {
+void WindowLimits::linkCounted(const LinkHealth& total, Clock::Duration now) {
   if (next_)
-    next_->failed(reason);
-}
-
-void WindowLimits::stopped() {
-  if (next_)
-    next_->stopped();
-  reset();
+    next_->linkCounted(total, now);
 }
 
 } // namespace orvane

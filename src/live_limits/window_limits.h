@@ -1,8 +1,8 @@
 #pragma once
 
+#include "acquisition/session_consumer.h"
 #include "limits/limit_watch.h"
 #include "monitor/monitoring_session.h"
-#include "monitor/session_listener.h"
 #include "platform/message_boxes.h"
 
 #include <functional>
@@ -13,16 +13,16 @@ namespace orvane {
 
 // The window's limits, set up once at start-up from limits.conf: every reading of a session is
 // watched and what it raises or clears is heard; a bad file is told once in a message box and
-// monitoring goes on without limits; no file, no limits. It takes the session's listener's place
+// monitoring goes on without limits; no file, no limits. It takes the session's consumer's place
 // and passes every call on to the one that was there (the publishing), so both follow the
-// session. Called on the user-interface thread, as the session's listeners are.
-class WindowLimits final : public SessionListener {
+// session. Called on the user-interface thread, as the session's consumers are.
+class WindowLimits final : public SessionConsumer {
 public:
   // The events of one reading, or none when a start or a stop has put every limit back inside.
   using Heard = std::function<void(const std::vector<LimitEvent>& events)>;
 
-  // `next`: the session's listener until now, or none.
-  WindowLimits(const std::string& path, MonitoringSession& session, SessionListener* next, MessageBoxes& messages,
+  // `next`: the session's consumer until now, or none.
+  WindowLimits(const std::string& path, MonitoringSession& session, SessionConsumer* next, MessageBoxes& messages,
                Heard heard);
   ~WindowLimits() override;
   WindowLimits(const WindowLimits&) = delete;
@@ -31,11 +31,10 @@ public:
   bool watching() const { return !watch_.limits().empty(); }
   const LimitWatch& watch() const { return watch_; }
 
-  void started(const SharedState& state) override;
-  void sampled(const Reading& reading, double sessionSeconds) override;
-  void tripped(const std::string& displayText) override;
-  void failed(const std::string& reason) override;
-  void stopped() override;
+  void identified(const SessionDrive& drive) override;
+  void sampled(WallTime when, double sessionSeconds, const Reading& reading) override;
+  void happened(WallTime when, const SessionEvent& event) override;
+  void linkCounted(const LinkHealth& total, Clock::Duration now) override;
 
 private:
   void reset();
@@ -43,7 +42,7 @@ private:
   MonitoringSession& session_;
   Heard heard_;
   LimitWatch watch_{{}};
-  SessionListener* next_ = nullptr;
+  SessionConsumer* next_ = nullptr;
 };
 
 } // namespace orvane

@@ -20,9 +20,8 @@ WindowPublishing::WindowPublishing(const std::string& configPath, MonitoringSess
     messages.show(MessageIcon::Exclamation, MessageButtons::Ok, "MQTT", "Warning: " + config.warning + ".");
   settings_ = *config.settings;
   publisher_ = std::make_unique<Publisher>(settings_, PublisherOptions{});
-  listener_ = std::make_unique<SessionPublishing>(*publisher_);
-  linkHealth_ = std::make_unique<LinkHealthPublishing>(*publisher_);
-  session_.setListener(listener_.get());
+  consumer_ = std::make_unique<SessionPublishing>(*publisher_);
+  session_.setConsumer(consumer_.get());
 }
 
 std::optional<PublisherSummary> WindowPublishing::summary() const {
@@ -32,8 +31,8 @@ std::optional<PublisherSummary> WindowPublishing::summary() const {
 }
 
 WindowPublishing::~WindowPublishing() {
-  if (listener_)
-    session_.setListener(nullptr);
+  if (consumer_)
+    session_.setConsumer(nullptr);
 }
 
 } // namespace orvane

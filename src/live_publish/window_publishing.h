@@ -1,12 +1,12 @@
 #pragma once
 
-#include "live_publish/link_health_publishing.h"
-#include "live_publish/session_publishing.h"
 #include "monitor/monitoring_session.h"
 #include "platform/message_boxes.h"
 #include "publish/publisher.h"
 #include "publish/publisher_report.h"
+#include "publish/session_publishing.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,19 +24,19 @@ public:
   WindowPublishing& operator=(const WindowPublishing&) = delete;
 
   bool publishing() const { return publisher_ != nullptr; }
-  // The listener that publishes the session, for another listener to pass the session's calls on
+  // The consumer that publishes the session, for another consumer to pass the session's calls on
   // to; none when nothing is published.
-  SessionListener* listener() const { return listener_.get(); }
-  // Publishes an event of the window's own; nothing when nothing is published.
-  void publishEvent(EventKind kind, const std::string& text) const {
-    if (listener_)
-      listener_->event(kind, text);
+  SessionConsumer* consumer() const { return consumer_.get(); }
+  // Publishes an event of the window's own, stamped now; nothing when nothing is published.
+  void publishEvent(SessionEvent::Kind kind, const std::string& text) const {
+    if (consumer_)
+      consumer_->happened(std::chrono::system_clock::now(), {kind, text, {}});
   }
   // The link's counts so far, read once a second: in the status when due; nothing when nothing is
   // published.
   void publishLinkHealth(const LinkHealth& total, Clock::Duration now) const {
-    if (linkHealth_)
-      linkHealth_->update(total, now);
+    if (consumer_)
+      consumer_->linkCounted(total, now);
   }
   // How the publishing goes, for the window; nothing when nothing is published.
   std::optional<PublisherSummary> summary() const;
@@ -45,8 +45,7 @@ private:
   MonitoringSession& session_;
   BrokerSettings settings_;
   std::unique_ptr<Publisher> publisher_;
-  std::unique_ptr<SessionPublishing> listener_;
-  std::unique_ptr<LinkHealthPublishing> linkHealth_;
+  std::unique_ptr<SessionPublishing> consumer_;
 };
 
 } // namespace orvane

@@ -3,11 +3,12 @@
 #include "limits/limits_file.h"
 #include "link/link.h"
 #include "logger/logger_options.h"
-#include "logger/logger_publishing.h"
+#include "logger/publisher_status_lines.h"
 #include "logger/unattended_logger.h"
 #include "platform/device_choice.h"
 #include "platform/posix_serial_port.h"
 #include "platform/steady_clock.h"
+#include "publish/session_publishing.h"
 #include "settings/settings_file.h"
 
 #include <cstdio>
@@ -119,10 +120,12 @@ int runLoggerCommand(int argc, const char* const* argv) {
   LoggerDrive drive(link, events, quantities);
   RepeatedStatus repeatedStatus(status, clock);
   std::unique_ptr<Publisher> publisher;
-  std::unique_ptr<LoggerPublishing> publishing;
+  std::unique_ptr<PublisherStatusLines> publisherStatus;
+  std::unique_ptr<SessionPublishing> publishing;
   if (broker.settings) {
     publisher = std::make_unique<Publisher>(*broker.settings, PublisherOptions{rateTenths / 10.0});
-    publishing = std::make_unique<LoggerPublishing>(*publisher, *broker.settings, rateTenths, repeatedStatus);
+    publisherStatus = std::make_unique<PublisherStatusLines>(*publisher, *broker.settings, repeatedStatus);
+    publishing = std::make_unique<SessionPublishing>(*publisher, [&publisherStatus] { publisherStatus->look(); });
   }
   ServiceNotifier notifier(std::getenv("NOTIFY_SOCKET"));
   UnattendedLogger logger({drive, clock, wall, stop, status, publishing.get(),

@@ -2,8 +2,8 @@
 
 #include "acquisition/acquisition.h"
 #include "acquisition/tick_outcome.h"
+#include "acquisition/trip_history_read.h"
 #include "logger/session_recorder.h"
-#include "trips/trip_history_read.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trips/trip_history_read.h"
+#include "acquisition/trip_history_read.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "logger/unattended_logger.h"
 
+#include "acquisition/display_text.h"
 #include "live_limits/reading_limits.h"
-#include "live_publish/published_reading.h"
 #include "logger/logger_options.h"
 #include "logger/trip_history_lines.h"
 #include "platform/number_text.h"
@@ -80,7 +80,7 @@ int UnattendedLogger::run() {
   if (parts_.notifier)
     parts_.notifier->ready();
   notifyStatus("waiting for the drive on " + settings_.device);
-  announce(EventKind::start, "start",
+  announce(SessionEvent::Kind::start, "start",
            "logging from " + settings_.device + " every " + seconds(interval()) + " into " + settings_.folder);
   while (!parts_.stop.stopRequested()) {
     std::string fault;
@@ -104,8 +104,7 @@ int UnattendedLogger::run() {
       // often the longer it lasts, and the broker still hears of every try.
       const std::string text = fault + "; port closed, next try in " + seconds(delay);
       repeated_.report(kDriveFailure, "failure", text);
-      if (parts_.observer)
-        parts_.observer->happened(parts_.wall.now(), EventKind::failure, text, {});
+      tell(SessionEvent::Kind::failure, text);
       notifyStatus("waiting for the drive on " + settings_.device + ": " + fault);
     }
     if (pause(delay))
@@ -115,7 +114,7 @@ int UnattendedLogger::run() {
     parts_.notifier->stopping();
   parts_.drive.disconnect();
   sayLinkHealth(true); // the tries to connect since the last line count too
-  announce(EventKind::stop, "end",
+  announce(SessionEvent::Kind::stop, "end",
            "stopped; port closed, every file complete" +
                (unwritten_ > 0 ? "; " + std::to_string(unwritten_) + " samples could not be written" : ""));
   return logger_exit::kStopped;
@@ -139,14 +138,14 @@ bool UnattendedLogger::connectAndBegin(std::string& fault) {
       parts_.status.report(kind, text);
   };
   say(kIdentifiedAgain, "identified", identityText(*identity));
-  if (parts_.observer)
-    parts_.observer->identified(*identity);
+  if (parts_.consumer)
+    parts_.consumer->identified(
+        {identity->model, identity->ratedCurrent, identity->maxFrequency, settings_.rateTenths});
   if (sessions_ > 0 || away) {
     const std::string text = "the drive answers again after " + std::to_string(failuresInARow_) +
                              (failuresInARow_ == 1 ? " failed attempt" : " failed attempts");
     say(kReconnectedAgain, "reconnected", text);
-    if (parts_.observer)
-      parts_.observer->happened(parts_.wall.now(), EventKind::reconnection, text, {});
+    tell(SessionEvent::Kind::reconnection, text);
   }
   ++sessions_;
   if (const int error = recorder_.begin(settings_.rateTenths, parts_.clock.now())) {
@@ -181,7 +180,8 @@ void UnattendedLogger::fileFault(const std::string& what) {
   unwrittenSince_ = 0;
   nextFileTry_ = parts_.clock.now() + kFileRetry;
   recordEvent("file fault", what);
-  announce(EventKind::failure, "file fault", what + "; sampling goes on, recording resumes in a new file");
+  announce(SessionEvent::Kind::failure, "file fault",
+           what + "; sampling goes on, recording resumes in a new file");
   notifyStatus("sampling " + settings_.device + ", not recording: " + what);
 }
 
@@ -218,7 +218,7 @@ void UnattendedLogger::sayResumed() {
   const std::string text = "recording again after " + lastFileFault_ + "; " + std::to_string(unwrittenSince_) +
                            " samples could not be written";
   recordEvent("recording resumed", text);
-  announce(EventKind::reconnection, "session", recorder_.fileName() + ": " + text);
+  announce(SessionEvent::Kind::reconnection, "session", recorder_.fileName() + ": " + text);
   notifyStatus("recording on " + settings_.device + " into " + recorder_.fileName());
 }
 
@@ -238,7 +238,7 @@ void UnattendedLogger::keepFiles() {
     unwrittenSince_ = 0;
     nextFileTry_ = parts_.clock.now();
     recordEvent("file fault", lastFileFault_);
-    announce(EventKind::failure, "file fault", lastFileFault_ + "; recording goes on in a new file");
+    announce(SessionEvent::Kind::failure, "file fault", lastFileFault_ + "; recording goes on in a new file");
   }
   keepEventLog();
 }
@@ -255,7 +255,7 @@ void UnattendedLogger::watchClock(WallClock::TimePoint tickStart) {
   const std::string text =
       "the clock went from " + clockTextWithOffset(expected) + " to " + clockTextWithOffset(tickStart);
   recordEvent("clock changed", text);
-  announce(EventKind::clockChanged, "clock changed", text);
+  announce(SessionEvent::Kind::clockChanged, "clock changed", text);
   if (!recorder_.recording())
     return;
   if (const int error = recorder_.end()) {
@@ -348,15 +348,13 @@ UnattendedLogger::SessionEnd UnattendedLogger::recordTrip(const Reading& reading
     if (history.failure.fault == DriveFault::Stopped)
       return {true, {}};
     recordEvent("trip history", "not read: " + history.failure.detail);
-    if (parts_.observer)
-      parts_.observer->happened(parts_.wall.now(), EventKind::trip, text, {});
+    tell(SessionEvent::Kind::trip, text);
     return {false, history.failure.detail};
   }
   const std::vector<std::string> lines = tripHistoryLines(*history, parts_.drive.model());
   for (const std::string& line : lines)
     recordEvent("trip history", line);
-  if (parts_.observer)
-    parts_.observer->happened(parts_.wall.now(), EventKind::trip, text, lines);
+  tell(SessionEvent::Kind::trip, text, lines);
   return {};
 }
 
@@ -386,19 +384,24 @@ void UnattendedLogger::recordEvent(const std::string& event, const std::string& 
                      std::string(EventLog::kFileName) + " cannot be written: " + std::strerror(error));
 }
 
-void UnattendedLogger::announce(EventKind kind, const std::string& status, const std::string& text,
+void UnattendedLogger::tell(SessionEvent::Kind kind, const std::string& text,
+                            const std::vector<std::string>& tripHistory) {
+  if (parts_.consumer)
+    parts_.consumer->happened(parts_.wall.now(), {kind, text, tripHistory});
+}
+
+void UnattendedLogger::announce(SessionEvent::Kind kind, const std::string& status, const std::string& text,
                                 const std::vector<std::string>& tripHistory) {
   parts_.status.report(status, text);
-  if (parts_.observer)
-    parts_.observer->happened(parts_.wall.now(), kind, text, tripHistory);
+  tell(kind, text, tripHistory);
 }
 
 void UnattendedLogger::logSample(WallClock::TimePoint tickStart, const Reading& reading,
                                  const LoggedValues& logged, std::int64_t slot, bool written) {
   parts_.status.sample((written ? recorder_.fileName() + " at " + recorder_.lastTime() + " s: " : "unwritten: ") +
                        valuesText(logged));
-  if (parts_.observer)
-    parts_.observer->sampleLogged(tickStart, recorder_.secondsAt(slot), reading);
+  if (parts_.consumer)
+    parts_.consumer->sampled(tickStart, recorder_.secondsAt(slot), reading);
   watchLimits(reading);
 }
 
@@ -410,7 +413,7 @@ void UnattendedLogger::watchLimits(const Reading& reading) {
   const double now = std::chrono::duration<double>(parts_.clock.now()).count();
   for (const LimitEvent& event : parts_.limits->feed(now, limitReading(reading))) {
     recordEvent(limitEventName(event.kind), event.text);
-    announce(event.kind == LimitEvent::Kind::Raised ? EventKind::limit : EventKind::limitCleared,
+    announce(event.kind == LimitEvent::Kind::Raised ? SessionEvent::Kind::limit : SessionEvent::Kind::limitCleared,
              limitEventName(event.kind), event.text);
   }
 }
@@ -419,8 +422,8 @@ void UnattendedLogger::sayLinkHealth(bool sessionEnd) {
   LinkHealth total = parts_.drive.linkHealth();
   total.lateTicks = lateTicks_;
   const Clock::Duration now = parts_.clock.now();
-  if (parts_.observer)
-    parts_.observer->linkCounted(total, now);
+  if (parts_.consumer)
+    parts_.consumer->linkCounted(total, now);
   if (const std::optional<LinkHealth> said = linkHealth_.statusDue(total, now))
     repeated_.report("link", "link", linkHealthText(*said)); // ticks late all day: not a line a minute
   if (const std::optional<LinkHealth> since = linkHealth_.eventDue(total, now, sessionEnd))

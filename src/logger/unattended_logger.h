@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/session_consumer.h"
 #include "limits/limit_watch.h"
 #include "logger/event_log.h"
 #include "logger/folder_lock.h"
@@ -10,7 +11,6 @@
 #include "logger/session_recorder.h"
 #include "logger/status_lines.h"
 #include "logger/stop_wait.h"
-#include "publish/messages.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,25 +18,6 @@
 #include <vector>
 
 namespace orvane {
-
-// Where other consumers attach to the recording (a publisher, for one): the drive identified at
-// each connection, every sample once it is in its file (or known to stay unwritten), and what happens to the
-// recording (its start and stop, a trip with its trip history, a failure with its reason, the drive answering
-// again, the wall clock set), and how the link fares. Called on the logger's thread; a consumer that must not
-// delay the next tick hands the work on.
-class LoggerObserver {
-public:
-  virtual ~LoggerObserver() = default;
-  virtual void identified(const DriveIdentity& identity) = 0;
-  // `sessionSeconds` is the sample's time column in its session file (where it would stand, for one
-  // no file took).
-  virtual void sampleLogged(WallClock::TimePoint tickStart, double sessionSeconds, const Reading& reading) = 0;
-  virtual void happened(WallClock::TimePoint when, EventKind kind, const std::string& text,
-                        const std::vector<std::string>& tripHistory) = 0;
-  // The link's counts so far (the late ticks the logger's own) at every tick and every try to
-  // connect; `now` on the monotonic clock.
-  virtual void linkCounted(const LinkHealth& total, Clock::Duration now) = 0;
-};
 
 // How long to wait before the next attempt after `failuresInARow` failed ones: 5 s for the first
 // three, then doubling up to 60 s.
@@ -52,7 +33,11 @@ public:
     const WallClock& wall;
     StopWait& stop;
     const StatusLines& status;
-    LoggerObserver* observer = nullptr;
+    // Told of each identification, every sample once it is in its file (or known to stay
+    // unwritten), what happens to the recording (its start and stop, a trip with its trip history,
+    // a failure with its reason, the drive answering again, the wall clock set) and the link's
+    // counts (the late ticks the logger's own) at every tick and every try to connect.
+    SessionConsumer* consumer = nullptr;
     LimitWatch* limits = nullptr; // fed every logged reading; what it raises is an event
     ServiceNotifier* notifier = nullptr;
   };
@@ -104,8 +89,9 @@ private:
   // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
   bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
   void recordEvent(const std::string& event, const std::string& text);
-  // Reports a status line and tells the observer.
-  void announce(EventKind kind, const std::string& status, const std::string& text,
+  void tell(SessionEvent::Kind kind, const std::string& text, const std::vector<std::string>& tripHistory = {});
+  // Reports a status line and tells the consumer.
+  void announce(SessionEvent::Kind kind, const std::string& status, const std::string& text,
                 const std::vector<std::string>& tripHistory = {});
   void logSample(WallClock::TimePoint tickStart, const Reading& reading, const LoggedValues& logged,
                  std::int64_t slot, bool written);

@@ -18,7 +18,7 @@ void Identification::CheckInverter(std::int16_t& OK) {
     OK = 1;
     if (model.failure() == LinkFailure::ReadTimedOut) {
       link_.showCommunicationsError();
-      link_.stopMonitor();
+      stopSession_();
     }
   });
   if (!ran)

@@ -6,6 +6,7 @@
 #include "state/shared_state.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace orvane {
 
@@ -14,8 +15,10 @@ namespace orvane {
 // thread.
 class Identification {
 public:
-  Identification(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui)
-      : state_(state), link_(link), acquisition_(acquisition), ui_(ui) {}
+  // `stopSession` is "Stop Monitor", run on the user-interface thread.
+  Identification(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui,
+                 std::function<void()> stopSession)
+      : state_(state), link_(link), acquisition_(acquisition), ui_(ui), stopSession_(std::move(stopSession)) {}
 
   // Leaves the model name, or "Unknown", in `newinverter` and resets
   // `startcancelled`. A failed exchange sets OK to 1: a model-code read
@@ -29,6 +32,7 @@ private:
   Link& link_;
   Acquisition& acquisition_;
   UiThread& ui_;
+  std::function<void()> stopSession_;
 };
 
 } // namespace orvane

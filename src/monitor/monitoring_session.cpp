@@ -7,6 +7,7 @@
 #include "state/terminals.h"
 
 #include <algorithm>
+#include <chrono>
 #include <string_view>
 
 namespace orvane {
@@ -24,12 +25,11 @@ const char* const kIdleHidden[] = {"fordir",   "forarrow", "revdir",    "revarro
 MonitoringSession::MonitoringSession(SharedState& state, Link& link, const Procedures& procedures, SessionLog log)
     : state_(state), link_(link), procedures_(procedures), log_(std::move(log)),
       closePort_([&link] { link.port().close(); }),
-      tick_(state,
-            SamplingTick::Parts{link, procedures.acquisition, procedures.ui, procedures.indicators,
-                                procedures.tripWatch, procedures.graph, log_},
-            [this] { stopTick(); }) {
-  link_.setStopMonitor([this] { stopmonmenu_Click(); });
-}
+      tick_(
+          state,
+          SamplingTick::Parts{link, procedures.acquisition, procedures.ui, procedures.indicators,
+                              procedures.tripWatch, procedures.graph, log_},
+          [this] { stopTick(); }, [this] { stopmonmenu_Click(); }) {}
 
 MessageAnswer MonitoringSession::ask(const std::string& title, const std::string& text) {
   return link_.platform().messages.show(MessageIcon::Information, MessageButtons::YesNo, title, text);
@@ -140,8 +140,10 @@ void MonitoringSession::start() {
     tick_.begin(tick_.plan());
     setTimeSpanLabels();
     trend.setEnabled("Timer1", true);
-    if (listener_) {
-      listener_->started(state_);
+    if (consumer_) {
+      consumer_->identified(
+          {state_.drive.inverter, std::nullopt, state_.drive.maxspeed, state_.options.value("Slider1")});
+      consumer_->happened(std::chrono::system_clock::now(), {SessionEvent::Kind::start, {}, {}});
       startHeard_ = true;
     }
   });
@@ -266,7 +268,9 @@ void MonitoringSession::stopmonmenu_Click() {
   if (startHeard_) {
     startHeard_ = false;
     // The tick under way still logs and hands over its sample: the stop comes after it.
-    tick_.afterTickInProgress([listener = listener_] { listener->stopped(); });
+    tick_.afterTickInProgress([consumer = consumer_] {
+      consumer->happened(std::chrono::system_clock::now(), {SessionEvent::Kind::stop, {}, {}});
+    });
   }
   for (const char* readout : kReadouts)
     trend.setCaption(readout, "");

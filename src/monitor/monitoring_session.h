@@ -36,10 +36,10 @@ public:
 
   // How "Stop Monitor" lets go of the port; by default it closes it.
   void setClosePort(std::function<void()> closePort) { closePort_ = std::move(closePort); }
-  // Hears of the session's start, readings, trip and stop; none by default.
-  void setListener(SessionListener* listener) {
-    listener_ = listener;
-    tick_.setListener(listener);
+  // Hears of the session's start, readings, trip, failure and stop; none by default.
+  void setConsumer(SessionConsumer* consumer) {
+    consumer_ = consumer;
+    tick_.setConsumer(consumer);
   }
 
   void startmonmenu_Click();
@@ -80,8 +80,8 @@ private:
   Procedures procedures_;
   SessionLog log_;
   std::function<void()> closePort_;
-  SessionListener* listener_ = nullptr;
-  bool startHeard_ = false; // the listener was told of the start, so it hears of the stop
+  SessionConsumer* consumer_ = nullptr;
+  bool startHeard_ = false; // the consumer was told of the start, so it hears of the stop
   SamplingTick tick_;
 };
 

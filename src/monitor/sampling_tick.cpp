@@ -1,12 +1,16 @@
 #include "monitor/sampling_tick.h"
 
+#include "acquisition/display_text.h"
+
+#include <chrono>
 #include <utility>
 
 namespace orvane {
 
-SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick)
+SamplingTick::SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick,
+                           std::function<void()> stopSession)
     : state_(state), parts_(parts), linkTick_(parts.link, parts.acquisition, parts.log),
-      stopTick_(std::move(stopTick)) {}
+      stopTick_(std::move(stopTick)), stopSession_(std::move(stopSession)) {}
 
 TickPlan SamplingTick::plan() const {
   const ControlModel& options = state_.options;
@@ -102,10 +106,9 @@ void SamplingTick::afterTickInProgress(std::function<void()> then) {
 void SamplingTick::failedRead(std::int16_t& OK) {
   OK = 1;
   if (failure_ && failure_->why == LinkFailure::ReadTimedOut) {
-    if (listener_)
-      listener_->failed("the drive does not answer a read");
+    tell(SessionEvent::Kind::failure, "the drive does not answer a read");
     parts_.link.showCommunicationsError();
-    parts_.link.stopMonitor();
+    stopSession_();
   }
 }
 
@@ -124,13 +127,11 @@ void SamplingTick::show(const TickOutcome& tick) {
     return;
   }
   if (tick.reading.failure && tick.reading.failure->step == Reading::Step::Display) {
-    if (listener_)
-      listener_->failed("the drive's display cannot be read");
+    tell(SessionEvent::Kind::failure, "the drive's display cannot be read");
     return stopTick_();
   }
   if (parts_.tripWatch.showTrip(tick.reading.tripped)) {
-    if (listener_)
-      listener_->tripped(tick.reading.displayText.value_or(""));
+    tell(SessionEvent::Kind::trip, trimmedDisplay(tick.reading.displayText.value_or("")));
     return;
   }
   if (plotSamples(tick) && showLogged(tick))
@@ -176,8 +177,8 @@ bool SamplingTick::showLogged(const TickOutcome& tick) {
     stopTick_();
     return false;
   }
-  if (listener_)
-    listener_->sampled(tick.reading, *tick.loggedAt);
+  if (consumer_)
+    consumer_->sampled(std::chrono::system_clock::now(), *tick.loggedAt, tick.reading);
   state_.graph.samplecount = static_cast<std::int16_t>(state_.graph.samplecount + 1);
   return true;
 }
@@ -200,6 +201,11 @@ void SamplingTick::showStatus(const Reading& reading) {
   step("outputmenu", reading.outputs, [&](int word) { indicators.oterminals(word); });
   if (OK == 1)
     stopTick_();
+}
+
+void SamplingTick::tell(SessionEvent::Kind kind, const std::string& text) const {
+  if (consumer_)
+    consumer_->happened(std::chrono::system_clock::now(), {kind, text, {}});
 }
 
 } // namespace orvane

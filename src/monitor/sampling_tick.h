@@ -2,10 +2,10 @@
 
 #include "acquisition/acquisition.h"
 #include "acquisition/reading.h"
+#include "acquisition/session_consumer.h"
 #include "acquisition/tick_outcome.h"
 #include "link/link.h"
 #include "monitor/link_tick.h"
-#include "monitor/session_listener.h"
 #include "monitor/session_log.h"
 #include "monitor/status_indicators.h"
 #include "monitor/trend_graph.h"
@@ -39,8 +39,9 @@ public:
     const SessionLog& log;
   };
 
-  // `stopTick` switches the timer off and runs "Stop Monitor".
-  SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick);
+  // `stopTick` switches the timer off and runs "Stop Monitor"; `stopSession` runs "Stop Monitor".
+  SamplingTick(SharedState& state, const Parts& parts, std::function<void()> stopTick,
+               std::function<void()> stopSession);
 
   // Runs on the link's thread.
   void Timer1_Timer();
@@ -52,8 +53,8 @@ public:
   void end();
   // Runs `then` once the tick under way has been shown, or at once when none is.
   void afterTickInProgress(std::function<void()> then);
-  // Hears of each reading logged and of a trip; none by default.
-  void setListener(SessionListener* listener) { listener_ = listener; }
+  // Hears of each reading logged, of a trip and of a failed read; none by default.
+  void setConsumer(SessionConsumer* consumer) { consumer_ = consumer; }
   // What a tick asks of the drive, from the ticked boxes and the session's drive.
   TickPlan plan() const;
   // Reacts to a read the tick lacks: the communications message and "Stop
@@ -64,16 +65,18 @@ private:
   void show(const TickOutcome& tick);
   // The tick's graph point and read-outs; false after a failed read, which stopped the session.
   bool plotSamples(const TickOutcome& tick);
-  // The written line's sample to the listener; false when the line could not be written.
+  // The written line's sample to the consumer; false when the line could not be written.
   bool showLogged(const TickOutcome& tick);
   void showStatus(const Reading& reading);
   void endTick();
+  void tell(SessionEvent::Kind kind, const std::string& text) const;
 
   SharedState& state_;
   Parts parts_;
   LinkTick linkTick_;
   std::function<void()> stopTick_;
-  SessionListener* listener_ = nullptr;
+  std::function<void()> stopSession_;
+  SessionConsumer* consumer_ = nullptr;
   // On the user-interface thread: the failure of the tick being shown.
   std::optional<Reading::Failure> failure_;
 

@@ -25,7 +25,7 @@ void TripWatch::resetmenu_Click() {
     return;
   runUnlessStopped(ui_, link_, [this] {
     link_.showCommunicationsError();
-    link_.stopMonitor();
+    stopSession_();
     state_.trend.setEnabled("Timer1", false);
   });
 }

@@ -5,13 +5,17 @@
 #include "monitor/ui_thread.h"
 #include "state/shared_state.h"
 
+#include <functional>
+
 namespace orvane {
 
 // A trip of the drive, seen at every sample, and its reset.
 class TripWatch {
 public:
-  TripWatch(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui)
-      : state_(state), link_(link), acquisition_(acquisition), ui_(ui) {}
+  // `stopSession` is "Stop Monitor", run on the user-interface thread.
+  TripWatch(SharedState& state, Link& link, Acquisition& acquisition, UiThread& ui,
+            std::function<void()> stopSession)
+      : state_(state), link_(link), acquisition_(acquisition), ui_(ui), stopSession_(std::move(stopSession)) {}
 
   // The trip check's outcome on the indicators (a display text beginning
   // exactly with "ERR" is a trip): a trip shows TRIPPED, "Reset" and "Reset
@@ -29,6 +33,7 @@ private:
   Link& link_;
   Acquisition& acquisition_;
   UiThread& ui_;
+  std::function<void()> stopSession_;
 };
 
 } // namespace orvane

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/trip_record.h"
 #include "trips/trip_history_form.h"
-#include "trips/trip_record.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,9 +5,11 @@
 namespace orvane {
 
 TripHistoryCommands::TripHistoryCommands(SharedState& state, Link& link, Identification& identification,
-                                         UiThread& ui, const TripHistoryWindows& windows)
+                                         UiThread& ui, const TripHistoryWindows& windows,
+                                         std::function<void()> stopSession)
     : state_(state), link_(link), identification_(identification), messages_(link.platform().messages), ui_(ui),
-      view_(windows.view), read_(link), printing_(messages_, windows.pages, windows.saveDialog) {}
+      view_(windows.view), read_(link), printing_(messages_, windows.pages, windows.saveDialog),
+      stopSession_(std::move(stopSession)) {}
 
 void TripHistoryCommands::tripmenu_Click() {
   bool shown = false;
@@ -16,7 +18,7 @@ void TripHistoryCommands::tripmenu_Click() {
   } catch (const PortOpenError& error) {
     runUnlessStopped(ui_, link_, [&] {
       link_.showOpenFailure(error);
-      link_.stopMonitor();
+      stopSession_();
     });
   }
   // Identification opened the port. A read that ends without its window while
@@ -54,9 +56,9 @@ bool TripHistoryCommands::readAndShow() {
     return false;
   bool read = false;
   runUnlessStopped(ui_, link_, [&] {
-    read_.show(history, model, *window_, OK);
+    showTripHistory(link_, history, model, *window_, OK, stopSession_);
     if (OK == 1) {
-      link_.stopMonitor();
+      stopSession_();
       return;
     }
     layOutTripHistory(*window_, model);

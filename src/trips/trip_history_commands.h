@@ -1,16 +1,18 @@
 #pragma once
 
+#include "acquisition/trip_history_read.h"
 #include "link/link.h"
 #include "monitor/identification.h"
 #include "monitor/ui_thread.h"
 #include "platform/message_boxes.h"
 #include "state/shared_state.h"
 #include "trips/trip_history_form.h"
-#include "trips/trip_history_read.h"
+#include "trips/trip_history_show.h"
 #include "trips/trip_history_view.h"
 #include "trips/trip_page_output.h"
 #include "trips/trip_printing.h"
 
+#include <functional>
 #include <optional>
 
 namespace orvane {
@@ -28,8 +30,9 @@ struct TripHistoryWindows {
 // from the design state; a read that fails leaves it loaded but unshown.
 class TripHistoryCommands {
 public:
+  // `stopSession` is "Stop Monitor", run on the user-interface thread.
   TripHistoryCommands(SharedState& state, Link& link, Identification& identification, UiThread& ui,
-                      const TripHistoryWindows& windows);
+                      const TripHistoryWindows& windows, std::function<void()> stopSession);
 
   // The "Trip History" menu item and the "triptoolbar" button. Identifies the
   // drive, applies the model-change rule, reads the history, and then has the
@@ -59,6 +62,7 @@ private:
   TripHistoryRead read_;
   TripPrinting printing_;
   std::optional<TripHistoryForm> window_;
+  std::function<void()> stopSession_;
 };
 
 } // namespace orvane

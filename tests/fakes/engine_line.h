@@ -27,12 +27,8 @@ inline std::vector<WireRead> memoryReads(const std::vector<Bytes>& sends) {
 
 // The fakes of one link with the simulated drive at the far end, in-process:
 // every send goes into the engine at the fake clock's time and its replies
-// come back with their delays. Failed reads count the "Stop Monitor" runs.
+// come back with their delays.
 struct EngineLine : FakeLine {
-  EngineLine() {
-    link.setStopMonitor([this] { ++stops; });
-  }
-
   // The drive answers from now on; an earlier one is unplugged and the sends
   // so far are forgotten.
   void connect(sim::Scenario scenario, sim::EngineOptions options = {}) {
@@ -50,7 +46,6 @@ struct EngineLine : FakeLine {
   }
 
   std::unique_ptr<sim::ProtocolEngine> engine;
-  int stops = 0;
 };
 
 // A drive of `model` whose history has `counter` trips, the newest in the area

@@ -12,7 +12,10 @@ struct TripSession : Session {
   RecordingTripView view;
   RecordingPageOutput pages;
   ScriptedSaveDialog saveDialog;
-  TripHistoryCommands trips{state, link, procedures.identification, procedures.ui, {view, pages, saveDialog}};
+  TripHistoryCommands trips{
+      state, link, procedures.identification, procedures.ui, {view, pages, saveDialog}, [this] {
+        session.stopmonmenu_Click();
+      }};
 };
 
 class TripSessionFixture : public ::testing::Test, protected TripSession {};

@@ -7,13 +7,17 @@
 namespace orvane {
 namespace {
 
-// The listener the limits take the place of: it must go on hearing the whole session.
-struct HeardCalls final : SessionListener {
-  void started(const SharedState&) override { calls.push_back("started"); }
-  void sampled(const Reading&, double seconds) override { calls.push_back("sampled " + std::to_string(seconds)); }
-  void tripped(const std::string&) override { calls.push_back("tripped"); }
-  void failed(const std::string&) override { calls.push_back("failed"); }
-  void stopped() override { calls.push_back("stopped"); }
+// The consumer the limits take the place of: it must go on hearing the whole session.
+struct HeardCalls final : SessionConsumer {
+  void identified(const SessionDrive&) override { calls.push_back("identified"); }
+  void sampled(WallTime, double seconds, const Reading&) override {
+    calls.push_back("sampled " + std::to_string(seconds));
+  }
+  void happened(WallTime, const SessionEvent& event) override {
+    using enum SessionEvent::Kind;
+    calls.push_back(event.kind == start ? "start" : event.kind == stop ? "stop" : "other event");
+  }
+  void linkCounted(const LinkHealth&, Clock::Duration) override {}
   std::vector<std::string> calls;
 };
 
@@ -37,7 +41,7 @@ protected:
 // A session at 45 Hz against a high limit of 40 Hz held for 1 s: raised at the third reading.
 TEST_F(WindowLimitsTest, theSessionsReadingsRaiseALimitAndTheListenerBeforeHearsEverything) {
   connect(R"({"model": "vector", "frequency": 45})");
-  session.setListener(&next);
+  session.setConsumer(&next);
   {
     const WindowLimits limits(limitsFile("fast = frequency_hz > 40 for 1\n"), session, &next, messages, hear);
     ASSERT_TRUE(limits.watching());
@@ -46,8 +50,8 @@ TEST_F(WindowLimitsTest, theSessionsReadingsRaiseALimitAndTheListenerBeforeHears
     session.stopmonmenu_Click();
   }
   EXPECT_EQ(heard, (std::vector<std::string>{"-", "limit fast: frequency_hz 45 > 40 for 1 s", "-"}));
-  EXPECT_EQ(next.calls, (std::vector<std::string>{"started", "sampled 0.000000", "sampled 0.500000",
-                                                  "sampled 1.000000", "sampled 1.500000", "stopped"}));
+  EXPECT_EQ(next.calls, (std::vector<std::string>{"identified", "start", "sampled 0.000000", "sampled 0.500000",
+                                                  "sampled 1.000000", "sampled 1.500000", "stop"}));
   EXPECT_TRUE(messages.shown.empty());
 }
 

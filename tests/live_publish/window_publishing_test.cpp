@@ -1,8 +1,9 @@
+#include "acquisition/display_text.h"
 #include "fakes/broker_subscriber.h"
 #include "fakes/mosquitto_broker.h"
 #include "fakes/session_fixture.h"
-#include "live_publish/published_reading.h"
 #include "live_publish/window_publishing.h"
+#include "publish/published_reading.h"
 
 #include <gtest/gtest.h>
 

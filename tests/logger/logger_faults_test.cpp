@@ -5,11 +5,12 @@
 #include "fakes/recording_acquisition_events.h"
 #include "logger/event_log.h"
 #include "logger/logger_drive.h"
-#include "logger/logger_publishing.h"
+#include "logger/publisher_status_lines.h"
 #include "logger/repeated_status.h"
 #include "logger/unattended_logger.h"
 #include "logger_rig.h"
 #include "platform/number_text.h"
+#include "publish/session_publishing.h"
 #include "session_log/log_folder.h"
 #include "session_log/session_log_format.h"
 
@@ -41,15 +42,12 @@ const char* const kMk410 = R"({"model": "mk410", "frequency": 50, "current": 8.3
 const char* const kVector = R"({"model": "vector", "frequency": 45})";
 
 // The kinds of event a consumer (the publisher) is told of.
-struct HeardEvents final : LoggerObserver {
-  void identified(const DriveIdentity&) override {}
-  void sampleLogged(WallClock::TimePoint, double, const Reading&) override {}
-  void happened(WallClock::TimePoint, EventKind kind, const std::string&,
-                const std::vector<std::string>&) override {
-    kinds.push_back(kind);
-  }
+struct HeardEvents final : SessionConsumer {
+  void identified(const SessionDrive&) override {}
+  void sampled(WallTime, double, const Reading&) override {}
+  void happened(WallTime, const SessionEvent& event) override { kinds.push_back(event.kind); }
   void linkCounted(const LinkHealth&, Clock::Duration) override {}
-  std::vector<EventKind> kinds;
+  std::vector<SessionEvent::Kind> kinds;
 };
 
 // One run of the logger on the fake line and clock, the drive and its faults scripted by time.
@@ -113,9 +111,9 @@ struct FaultRun {
 
   // Records until the scripted stop and gives the exit code; the consumer is `published` unless
   // another is given.
-  int record(LoggerObserver* observer = nullptr) {
+  int record(SessionConsumer* consumer = nullptr) {
     UnattendedLogger logger{
-        {drive, line.clock, wall, stop, status, observer ? observer : &published, &limits, &notifier},
+        {drive, line.clock, wall, stop, status, consumer ? consumer : &published, &limits, &notifier},
         {folder.path() + "/logs", rateTenths, "/dev/fake1"}};
     return logger.run();
   }
@@ -365,7 +363,7 @@ TEST(LoggerFaultsTest, aSteppedWallClockStartsANewFileUnderTheTrueTimeWithAnEven
   ASSERT_EQ(events.size(), 5u);
   EXPECT_EQ(events[1], "clock changed,the clock went from 2026-12-06 10:00:20 +0000 to 2026-12-06 11:00:20 +0000");
   EXPECT_EQ(events[3], "clock changed,the clock went from 2026-12-06 11:00:40 +0000 to 2026-12-06 11:00:10 +0000");
-  EXPECT_EQ(std::ranges::count(run.published.kinds, EventKind::clockChanged), 2);
+  EXPECT_EQ(std::ranges::count(run.published.kinds, SessionEvent::Kind::clockChanged), 2);
 }
 
 // The service manager hears READY=1, the drive and file, and a watchdog ping from every tick; a
@@ -462,7 +460,8 @@ TEST(LoggerFaultsTest, aWeekOfClockStepsAFullDiskAndABrokerAwayLosesNoSampleUnsa
   const BrokerSettings settings{false, "127.0.0.1", broker.port(), {}, "plant", {}, {}};
   Publisher publisher(settings, {tickTenths / 10.0, 1ms, 50ms});
   RepeatedStatus mqttStatus(run.status, run.line.clock);
-  LoggerPublishing publishing(publisher, settings, tickTenths, mqttStatus);
+  PublisherStatusLines publisherStatus(publisher, settings, mqttStatus);
+  SessionPublishing publishing(publisher, [&publisherStatus] { publisherStatus.look(); });
   run.wall.step(std::chrono::seconds(1792576800 - kStart));
   run.connect(kMk410);
   run.stop.at(1min, [&run] { answerFromMemory(run); });

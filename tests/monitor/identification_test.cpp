@@ -31,11 +31,12 @@ protected:
     port.open();
   }
 
+  int stops = 0; // "Stop Monitor" runs
   std::int16_t identify() {
     std::int16_t OK = 0;
     PlatformAcquisitionEvents events(link, ui);
     Acquisition acquisition(link, events);
-    Identification(state, link, acquisition, ui).CheckInverter(OK);
+    Identification(state, link, acquisition, ui, [this] { ++stops; }).CheckInverter(OK);
     return OK;
   }
 

@@ -1,4 +1,4 @@
-#include "trips/trip_areas.h"
+#include "acquisition/trip_areas.h"
 
 #include "link/models.h"
 

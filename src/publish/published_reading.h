@@ -3,17 +3,11 @@
 #include "acquisition/reading.h"
 #include "publish/messages.h"
 
-#include <string>
-
 namespace orvane {
 
 // A tick's reading as published: what was read, nothing for what was not. The frequency is the
 // unsigned one; the direction and the run state come from the run state read with the
 // indicators or, without it, from the one read with the frequency.
 PublishedSample publishedSample(const Reading& reading, ClockTime clockTime, double sessionSeconds);
-
-// The operator display's lines (16 characters each, two in a panel block) without their padding,
-// joined by a blank.
-std::string trimmedDisplay(const std::string& text);
 
 } // namespace orvane

@@ -1,4 +1,4 @@
-#include "live_publish/link_health_publishing.h"
+#include "publish/link_health_publishing.h"
 
 namespace orvane {
 

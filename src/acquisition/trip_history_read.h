@@ -1,10 +1,9 @@
 #pragma once
 
+#include "acquisition/trip_areas.h"
+#include "acquisition/trip_record.h"
 #include "link/link.h"
 #include "link/link_result.h"
-#include "trips/trip_areas.h"
-#include "trips/trip_history_form.h"
-#include "trips/trip_record.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,19 +27,14 @@ struct TripHistory {
 // Reads the drive's trip history, the model choosing every address: the trip
 // counter, the newest-trip index and the records, newest first. The port is
 // opened for the read, and let go of after an empty history and after each
-// complete record.
+// complete record. Runs where the link work runs (the window's link thread,
+// the logger's own thread).
 class TripHistoryRead {
 public:
   explicit TripHistoryRead(Link& link) : link_(link) {}
 
   // Throws PortOpenError.
   TripHistory read(const std::string& model);
-
-  // Fills `window` with a history of `model`. A failed read sets OK to 1: a
-  // read without an answer shows the communications message and runs "Stop
-  // Monitor", a failed record shows the message once more; records already
-  // read stay.
-  void show(const TripHistory& history, const std::string& model, TripHistoryForm& window, std::int16_t& OK);
 
 private:
   // Trip area 1 to 6, opening the port first and closing it after a complete

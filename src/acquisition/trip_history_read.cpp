@@ -1,7 +1,6 @@
-#include "trips/trip_history_read.h"
+#include "acquisition/trip_history_read.h"
 
 #include "platform/number_text.h"
-#include "trips/trip_display.h"
 
 namespace orvane {
 
@@ -76,26 +75,6 @@ LinkResult<TripValue> TripHistoryRead::readField(std::uint16_t base, const TripF
   if (readFailed(rounded))
     return LinkFailure::FailureValue;
   return static_cast<TripValue>(rounded);
-}
-
-void TripHistoryRead::show(const TripHistory& history, const std::string& model, TripHistoryForm& window,
-                           std::int16_t& OK) {
-  if (history.counter)
-    window.Totaltrip = std::to_string(*history.counter);
-  else if (!history.failure)
-    window.Totaltrip.clear();
-  std::int16_t Number = 1;
-  for (const TripRecord& record : history.records)
-    Display(window, model, Number++, record);
-  if (!history.failure)
-    return;
-  OK = 1;
-  if (*history.failure == LinkFailure::ReadTimedOut) {
-    link_.showCommunicationsError();
-    link_.stopMonitor();
-  }
-  if (history.recordFailed)
-    link_.showCommunicationsError();
 }
 
 } // namespace orvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trips/trip_record.h"
+#include "acquisition/trip_record.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "live_publish/published_reading.h"
+#include "publish/published_reading.h"
 
 namespace orvane {
 namespace {
@@ -8,19 +8,6 @@ constexpr float kForward = 1;
 constexpr float kReverse = 2;
 
 } // namespace
-
-std::string trimmedDisplay(const std::string& text) {
-  constexpr std::size_t kDisplayWidth = 16;
-  std::string joined;
-  for (std::size_t at = 0; at < text.size(); at += kDisplayWidth) {
-    const std::string line = text.substr(at, kDisplayWidth);
-    const std::size_t first = line.find_first_not_of(' ');
-    if (first == std::string::npos)
-      continue;
-    joined += (joined.empty() ? "" : " ") + line.substr(first, line.find_last_not_of(' ') + 1 - first);
-  }
-  return joined;
-}
 
 PublishedSample publishedSample(const Reading& reading, ClockTime clockTime, double sessionSeconds) {
   PublishedSample sample;
