@@ -96,6 +96,7 @@ public:
   // so the tick ends whole with its log line. Made on the link's thread.
   class WholeTick {
   public:
+    // cppcheck-suppress uninitMemberVar ; the reference is bound above, in the initialiser list
     explicit WholeTick(Link& link) : link_(link) { link_.wholeTick_ = true; }
     ~WholeTick() { link_.wholeTick_ = false; }
     WholeTick(const WholeTick&) = delete;

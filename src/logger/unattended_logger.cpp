@@ -294,7 +294,7 @@ bool UnattendedLogger::pause(Clock::Duration duration) {
   return parts_.stop.stopRequested();
 }
 
-void UnattendedLogger::notifyStatus(const std::string& text) {
+void UnattendedLogger::notifyStatus(const std::string& text) const {
   if (parts_.notifier)
     parts_.notifier->status(text);
 }

@@ -85,7 +85,7 @@ private:
   SessionEnd recordTrip(const Reading& reading);
   // Waits `duration` between tries, telling the watchdog the loop lives; true when a stop was asked.
   bool pause(Clock::Duration duration);
-  void notifyStatus(const std::string& text);
+  void notifyStatus(const std::string& text) const;
   // Waits for the grid slot after `slot` that has not begun; false when a stop was asked.
   bool waitForNextSlot(Clock::Duration origin, std::int64_t& slot);
   void recordEvent(const std::string& event, const std::string& text);

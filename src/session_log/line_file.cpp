@@ -99,6 +99,7 @@ int LineFile::write(std::string_view bytes) {
     return EBADF;
   ssize_t written = -1;
   do {
+    // cppcheck-suppress invalidLifetime ; the caller's line outlives this call
     written = ::write(fd_, bytes.data(), bytes.size());
   } while (written < 0 && errno == EINTR);
   if (written == static_cast<ssize_t>(bytes.size())) {
@@ -113,7 +114,7 @@ int LineFile::write(std::string_view bytes) {
 
 // Cuts the file back by `part` only when its end is that part: a size smaller than it (a file
 // emptied meanwhile) or other bytes there (another writer) leave the file as it is.
-int LineFile::cutBackPartial(std::string_view part) {
+int LineFile::cutBackPartial(std::string_view part) const {
   struct stat info {};
   if (::fstat(fd_, &info) != 0)
     return errno;

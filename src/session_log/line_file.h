@@ -60,7 +60,7 @@ public:
 private:
   int open(const LogFolder& folder, const std::string& name, int flags);
   int write(std::string_view bytes);
-  int cutBackPartial(std::string_view part);
+  int cutBackPartial(std::string_view part) const;
 
   Use use_;
   int fd_ = -1;

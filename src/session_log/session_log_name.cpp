@@ -58,7 +58,8 @@ std::optional<int> utcOffsetAtStart(std::string_view suffix) {
       return std::nullopt;
   if (suffix.size() > kOffsetPattern.size() && suffix[kOffsetPattern.size()] != '-')
     return std::nullopt;
-  const int hours = number(suffix.substr(1, 2)), minutes = number(suffix.substr(3, 2));
+  const int hours = number(suffix.substr(1, 2));
+  const int minutes = number(suffix.substr(3, 2));
   if (hours > 14 || minutes > 59)
     return std::nullopt;
   return (suffix[0] == '-' ? -1 : 1) * (hours * 60 + minutes);

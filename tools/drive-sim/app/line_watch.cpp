@@ -19,7 +19,7 @@ LineWatch::LineWatch(const std::string& slavePath) : descriptor_(inotify_init1(I
 
 LineWatch::~LineWatch() { ::close(descriptor_); }
 
-std::vector<LineWatch::Event> LineWatch::take() {
+std::vector<LineWatch::Event> LineWatch::take() const {
   std::vector<Event> events;
   alignas(inotify_event) char buffer[4096];
   ssize_t count = 0;

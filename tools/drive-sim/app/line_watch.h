@@ -21,7 +21,7 @@ public:
   // Readable when events are waiting.
   int descriptor() const { return descriptor_; }
   // The events waiting, oldest first.
-  std::vector<Event> take();
+  std::vector<Event> take() const;
 
 private:
   int descriptor_ = -1;
