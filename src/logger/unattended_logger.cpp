@@ -165,15 +165,19 @@ void UnattendedLogger::driveAnswered() {
     repeated_.ended(condition); // the next failure is news again
 }
 
+void UnattendedLogger::stillNoFile(const std::string& why) {
+  nextFileTry_ = parts_.clock.now() + kFileRetry;
+  repeated_.report(kNewFile, "file fault",
+                   "still no session file in " + settings_.folder + ": " + why + "; " +
+                       std::to_string(unwritten_) + " samples unwritten so far");
+}
+
 void UnattendedLogger::fileFault(const std::string& what) {
   recorder_.abandon();
   if (resumeUnsaid_) {
     // The new file failed before its first sample, as the last one did: still the same fault.
     resumeUnsaid_ = false;
-    nextFileTry_ = parts_.clock.now() + kFileRetry;
-    repeated_.report(kNewFile, "file fault",
-                     "still no session file in " + settings_.folder + ": " + what + "; " +
-                         std::to_string(unwritten_) + " samples unwritten so far");
+    stillNoFile(what);
     return;
   }
   lastFileFault_ = what;
@@ -202,10 +206,7 @@ bool UnattendedLogger::resumeRecording(std::int64_t slot) {
   if (now < nextFileTry_)
     return false;
   if (const int error = recorder_.resume(slot, now)) {
-    nextFileTry_ = now + kFileRetry;
-    repeated_.report(kNewFile, "file fault",
-                     "still no session file in " + settings_.folder + ": " + std::strerror(error) + "; " +
-                         std::to_string(unwritten_) + " samples unwritten so far");
+    stillNoFile(std::strerror(error));
     return false;
   }
   resumeUnsaid_ = true; // said with its first sample, so that a file that takes none is no news

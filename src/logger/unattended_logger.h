@@ -71,6 +71,8 @@ private:
   // stays unwritten.
   bool storeSample(std::int64_t slot, WallClock::TimePoint tickStart, const LoggedValues& logged);
   bool resumeRecording(std::int64_t slot);
+  // A new file could not be begun, or failed before its first sample: the same fault, tried again.
+  void stillNoFile(const std::string& why);
   // Says that recording resumed, once the new file holds its first sample.
   void sayResumed();
   // Syncs the session file when due and makes sure it and Events.CSV are still at their names.
